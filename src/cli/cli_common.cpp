@@ -1,0 +1,151 @@
+#include "cli_common.h"
+
+#include "model/kzb_file.h"
+#include "model/messages.h"
+
+#include <clocale>
+#include <cstdio>
+#include <fstream>
+#include <iostream>
+
+namespace rondaxa::cli {
+
+const std::string &Args::Next() {
+    return args_.at(pos_++);
+}
+
+std::string Args::Value(const std::string &option) {
+    if (Done())
+        throw UsageError("option " + option + " needs a value");
+    return Next();
+}
+
+int Args::IntValue(const std::string &option, int min, int max) {
+    const std::string text = Value(option);
+    std::size_t used = 0;
+    int value = 0;
+    try {
+        value = std::stoi(text, &used);
+    } catch (const std::exception &) {
+        used = 0;
+    }
+    if (used == 0 || used != text.size())
+        throw UsageError("option " + option + " needs a whole number, not '" + text + "'");
+    if (value < min || value > max)
+        throw UsageError("option " + option + " takes " + IntText(min) + ".." + IntText(max));
+    return value;
+}
+
+bool Args::WantsHelp() const {
+    return !args_.empty() && (args_[0] == "--help" || args_[0] == "-h");
+}
+
+void StderrPrompts::Message(std::string_view text, MessageIcon) {
+    last_ = std::string(text);
+    std::cerr << ForTerminal(last_) << '\n';
+}
+
+Answer StderrPrompts::Ask(std::string_view text, Buttons) {
+    std::cerr << ForTerminal(std::string(text)) << '\n';
+    return answer_;
+}
+
+namespace {
+
+// Records the message instead of printing it: the command decides how to end.
+class CapturePrompts : public Prompts {
+public:
+    void Message(std::string_view text, MessageIcon) override { Last = std::string(text); }
+    Answer Ask(std::string_view, Buttons) override { return Answer::Yes; }
+    std::string Last;
+};
+
+} // namespace
+
+std::unique_ptr<Competition> LoadForCli(const std::string &path) {
+    std::ifstream probe(path, std::ios::binary);
+    if (!probe)
+        throw CliExit(kExitFile, "Kan bestand niet openen: " + path);
+    probe.close();
+    try {
+        // The command line names the file exactly: no extension rule here.
+        auto parsed = ParseCompetition(ReadFileBytes(path));
+        if (!parsed)
+            throw CliExit(kExitFile, ErrorMessageFor(kLoadRejectedCode).Text);
+        parsed->FileName = path;
+        return parsed;
+    } catch (const IoError &error) {
+        throw CliExit(kExitFile, error.what());
+    }
+}
+
+void SaveForCli(Competition &comp) {
+    CapturePrompts prompts;
+    if (!SaveCompetition(comp, comp.FileName, prompts))
+        throw CliExit(kExitFile, prompts.Last.empty() ? ErrorMessageFor(kSaveFailedCode).Text : prompts.Last);
+}
+
+int FindClassIndex(const Competition &comp, const std::string &spec) {
+    if (!spec.empty() && spec[0] == '#') {
+        const std::string digits = spec.substr(1);
+        int n = 0;
+        try {
+            std::size_t used = 0;
+            n = std::stoi(digits, &used);
+            if (used != digits.size())
+                n = 0;
+        } catch (const std::exception &) {
+            n = 0;
+        }
+        if (n < 1 || n > comp.ClassCount())
+            throw UsageError("no class " + spec + " (the file has " + IntText(comp.ClassCount()) +
+                             " classes)");
+        return n - 1;
+    }
+    const std::string name = Utf8ToCp1252(spec);
+    for (int i = 0; i < comp.ClassCount(); ++i)
+        if (comp.Classes[static_cast<std::size_t>(i)]->Name == name)
+            return i;
+    throw UsageError("no class named '" + spec + "'");
+}
+
+void UseDecimalSeparator(const std::string &value) {
+    if (value.size() != 1)
+        throw UsageError("option --decimal takes one character");
+    static std::unique_ptr<FixedLocale> locale;
+    locale = std::make_unique<FixedLocale>(value[0]);
+    InstallLocale(locale.get());
+}
+
+void UseUserLocale() {
+    std::setlocale(LC_NUMERIC, "");
+    const std::lconv *conv = std::localeconv();
+    const char separator =
+        (conv && conv->decimal_point && conv->decimal_point[0]) ? conv->decimal_point[0] : '.';
+    std::setlocale(LC_NUMERIC, "C");
+    static FixedLocale locale(separator);
+    InstallLocale(&locale);
+}
+
+std::string ForTerminal(const std::string &cp1252) {
+    std::string text;
+    text.reserve(cp1252.size());
+    for (std::size_t i = 0; i < cp1252.size(); ++i) {
+        if (cp1252[i] == '\r' && i + 1 < cp1252.size() && cp1252[i + 1] == '\n')
+            continue;
+        text += cp1252[i];
+    }
+    return Cp1252ToUtf8(text);
+}
+
+void WriteBytesTo(const std::string &path, const std::string &bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    if (!out)
+        throw CliExit(kExitFile, "Kan bestand niet schrijven: " + path);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+    out.close();
+    if (!out)
+        throw CliExit(kExitFile, "Kan bestand niet schrijven: " + path);
+}
+
+} // namespace rondaxa::cli

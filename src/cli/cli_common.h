@@ -1,0 +1,79 @@
+// What every rondaxa-cli command shares: exit codes, option reading, loading
+// and saving the competition, and the prompts that write to standard error.
+#pragma once
+
+#include "model/model.h"
+#include "platform/platform.h"
+
+#include <memory>
+#include <optional>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+namespace rondaxa::cli {
+
+inline constexpr int kExitOk = 0;
+inline constexpr int kExitFindings = 1;
+inline constexpr int kExitUsage = 2;
+inline constexpr int kExitFile = 3;
+inline constexpr int kExitRefused = 4;
+
+// Ends a command with an exit code and a one-line message on standard error.
+struct CliExit : std::runtime_error {
+    CliExit(int code, const std::string &message) : std::runtime_error(message), Code(code) {}
+    int Code;
+};
+
+inline CliExit UsageError(const std::string &message) {
+    return CliExit(kExitUsage, message);
+}
+
+// The arguments of one command, read front to back. An option's value is
+// always the next argument, taken as it is.
+class Args {
+public:
+    explicit Args(std::vector<std::string> args) : args_(std::move(args)) {}
+    bool Done() const { return pos_ >= args_.size(); }
+    const std::string &Next();                    // the next argument
+    std::string Value(const std::string &option); // the value after option, or a usage error
+    int IntValue(const std::string &option, int min, int max);
+    bool WantsHelp() const;
+
+private:
+    std::vector<std::string> args_;
+    std::size_t pos_ = 0;
+};
+
+// Prompts of a command line: messages go to standard error (UTF-8) and
+// questions are answered by a fixed answer.
+class StderrPrompts : public Prompts {
+public:
+    explicit StderrPrompts(Answer answer = Answer::Yes) : answer_(answer) {}
+    void Message(std::string_view text, MessageIcon icon) override;
+    Answer Ask(std::string_view text, Buttons buttons) override;
+    const std::string &LastMessage() const { return last_; }
+
+private:
+    Answer answer_;
+    std::string last_;
+};
+
+// Loads a competition file, or ends with exit code 3 and the reader's message.
+std::unique_ptr<Competition> LoadForCli(const std::string &path);
+// Saves as the desktop's save does, or ends with exit code 3.
+void SaveForCli(Competition &comp);
+// "--class NAME" (exact name) or "--class #N" (1-based tab position); index.
+int FindClassIndex(const Competition &comp, const std::string &spec);
+// "--decimal C": installs a locale with that separator (the locale stays
+// installed until the program ends).
+void UseDecimalSeparator(const std::string &value);
+// The user's decimal separator, from the environment's locale.
+void UseUserLocale();
+
+// Text for standard output and error: UTF-8 with LF line ends.
+std::string ForTerminal(const std::string &cp1252);
+// Writes bytes exactly to path; ends with exit code 3 when it cannot.
+void WriteBytesTo(const std::string &path, const std::string &bytes);
+
+} // namespace rondaxa::cli

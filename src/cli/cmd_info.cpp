@@ -1,0 +1,54 @@
+#include "cli_common.h"
+#include "commands.h"
+
+#include "model/dates.h"
+
+#include <iostream>
+
+namespace rondaxa::cli {
+
+namespace {
+
+int RiderRows(const TKlasse &klasse) {
+    int riders = 0;
+    for (int r = 1; r < klasse.Grid.RowCount(); ++r)
+        if (klasse.Rider(r))
+            ++riders;
+    return riders;
+}
+
+} // namespace
+
+int RunInfo(const CommandArgs &arguments) {
+    Args args(arguments);
+    std::string file;
+    while (!args.Done()) {
+        const std::string &arg = args.Next();
+        if (!arg.empty() && arg[0] == '-')
+            throw UsageError("unknown option " + arg);
+        if (!file.empty())
+            throw UsageError("info takes one file");
+        file = arg;
+    }
+    if (file.empty())
+        throw UsageError("info needs a file");
+
+    auto comp = LoadForCli(file);
+    const ClubRec &club = comp->Club;
+    int riders = 0;
+    for (const auto &klasse : comp->Classes)
+        riders += RiderRows(*klasse);
+
+    std::cout << "Club: " << ForTerminal(club.ClubName) << '\n'
+              << "Versie: " << club.Version << '\n'
+              << "Aangemaakt op: " << FormatStamp(club.DateCreated, 0, true) << '\n'
+              << "Laatste bewerkt: " << FormatStamp(club.DateSaved, 0, true) << '\n'
+              << "Klassen: " << comp->ClassCount() << '\n'
+              << "Rijders: " << riders << '\n';
+    for (const auto &klasse : comp->Classes)
+        std::cout << ForTerminal(klasse->Name) << '\t' << RiderRows(*klasse) << '\t' << klasse->ResultCount
+                  << '\n';
+    return kExitOk;
+}
+
+} // namespace rondaxa::cli

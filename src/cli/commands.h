@@ -1,0 +1,15 @@
+// The commands of rondaxa-cli; each lives in its own cmd_*.cpp.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace rondaxa::cli {
+
+using CommandArgs = std::vector<std::string>;
+
+int RunInfo(const CommandArgs &args);
+int RunDemo(const CommandArgs &args);
+int RunStandings(const CommandArgs &args);
+
+} // namespace rondaxa::cli

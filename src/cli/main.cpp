@@ -1,0 +1,70 @@
+// rondaxa-cli: the headless front end of the competition core.
+#include "cli_common.h"
+#include "commands.h"
+
+#include <cstring>
+#include <iostream>
+
+namespace {
+
+using rondaxa::cli::CommandArgs;
+
+struct Command {
+    const char *Name;
+    int (*Run)(const CommandArgs &);
+    const char *Usage;
+};
+
+const Command kCommands[] = {
+    {"info", rondaxa::cli::RunInfo, "rondaxa-cli info FILE"},
+    {"standings", rondaxa::cli::RunStandings,
+     "rondaxa-cli standings FILE [--class NAME|#N] [--average] [--no-net] [--no-gross] [--daily]\n"
+     "    [--count N] [--hc 0|1|2|3] [--no-calc] [--html] [--separator tab|semicolon|newline|char:TEXT]\n"
+     "    [--no-results] [--no-startno] [--info] [--swap-names|--no-swap-names] [--no-club]\n"
+     "    [--no-class-name] [--zero-empty|--no-zero-empty] [--empty-text TEXT] [--join-results TEXT]\n"
+     "    [--decimal C] [--out PATH]"},
+    {"demo", rondaxa::cli::RunDemo, "rondaxa-cli demo OUT.kzb"},
+};
+
+void PrintUsage(std::ostream &out) {
+    out << "usage: rondaxa-cli COMMAND [options]\n\ncommands:\n";
+    for (const Command &command : kCommands)
+        out << "  " << command.Usage << '\n';
+}
+
+} // namespace
+
+int main(int argc, char **argv) {
+    if (argc < 2) {
+        PrintUsage(std::cerr);
+        return rondaxa::cli::kExitUsage;
+    }
+    const std::string name = argv[1];
+    if (name == "--help" || name == "-h" || name == "help") {
+        PrintUsage(std::cout);
+        return rondaxa::cli::kExitOk;
+    }
+    for (const Command &command : kCommands) {
+        if (name != command.Name)
+            continue;
+        CommandArgs args(argv + 2, argv + argc);
+        if (rondaxa::cli::Args(args).WantsHelp()) {
+            std::cout << "usage: " << command.Usage << '\n';
+            return rondaxa::cli::kExitOk;
+        }
+        try {
+            return command.Run(args);
+        } catch (const rondaxa::cli::CliExit &exit) {
+            // Usage errors name the command; the system's own messages stand alone.
+            if (exit.Code == rondaxa::cli::kExitUsage)
+                std::cerr << "rondaxa-cli " << name << ": ";
+            std::cerr << exit.what() << '\n';
+            return exit.Code;
+        } catch (const std::exception &error) {
+            std::cerr << "rondaxa-cli " << name << ": " << error.what() << '\n';
+            return rondaxa::cli::kExitFile;
+        }
+    }
+    std::cerr << "rondaxa-cli: unknown command '" << name << "' (see rondaxa-cli --help)\n";
+    return rondaxa::cli::kExitUsage;
+}

@@ -1,0 +1,89 @@
+// The competition file (".KZB"): fixed-size little-endian blocks, written and
+// read byte for byte.
+#pragma once
+
+#include "model/model.h"
+#include "platform/platform.h"
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace rondaxa {
+
+class SettingsStore;
+
+inline constexpr std::size_t kClubRecSize = 216;
+inline constexpr std::size_t kReservedSize = 72;
+inline constexpr std::size_t kPrintSettingsSize = 796;
+inline constexpr std::size_t kClassHeaderSize = 44;
+inline constexpr std::size_t kRiderSize = 272;
+inline constexpr std::size_t kResultInfoSize = 84;
+inline constexpr std::size_t kClassBlocksOffset = kClubRecSize + kReservedSize + kPrintSettingsSize; // 1084
+
+inline constexpr int kLoadRejectedCode = 2; // "Versie incorrect of bestand is beschadigd!"
+inline constexpr int kSaveFailedCode = 1;   // "Bestand niet kunnen bewaren!!!"
+
+using Bytes = std::vector<uint8_t>;
+
+// The stored form of the records.
+Bytes EncodeClubRec(const ClubRec &club);
+ClubRec DecodeClubRec(const uint8_t *bytes); // kClubRecSize bytes
+Bytes EncodePrintSettings(const PrintSettings &print);
+PrintSettings DecodePrintSettings(const uint8_t *bytes); // kPrintSettingsSize bytes
+Bytes EncodeRider(const TRijder &rider);
+void DecodeRider(const uint8_t *bytes, TRijder &rider); // kRiderSize bytes; working fields untouched
+Bytes EncodeResultInfo(const ResultInfo &info);
+ResultInfo DecodeResultInfo(const uint8_t *bytes); // kResultInfoSize bytes
+
+// The lowest version that holds the settings: 4 advanced tie-break, 3
+// deduction other than 1 or tie method 2, else 2.
+int32_t FileVersionFor(const ClubRec &club);
+
+// The whole file in memory. SerializeCompetition sets Version, ClassCount
+// and the font fields of ClubRec as saving does; DateSaved is left alone.
+Bytes SerializeCompetition(Competition &comp);
+void SaveClassBlock(TKlasse &klasse, Bytes &out);
+
+// Parses a whole file into a new competition. Returns nothing when the file
+// is rejected (too short, a version other than 2..4, a count out of range,
+// or ending inside a block); the caller shows message 2.
+std::unique_ptr<Competition> ParseCompetition(const Bytes &bytes);
+
+// Backup name: the same name with its extension replaced by ".BAK".
+std::string BackupName(const std::string &fileName);
+// The load's name test: ".KZB" at position 2 or later of the upper-cased name.
+bool HasKzbExtension(const std::string &fileName);
+
+// How an old backup is disposed of (the desktop sends it to the trash; the
+// default removes it). Returns false when it could not be disposed of.
+using DisposeBackupFn = std::function<bool(const std::string &path)>;
+
+// Saves the competition to fileName, crash-safe: the new content goes to a
+// temporary file in the same folder first; only when that is complete does
+// the old backup go, the current file become the backup and the temporary
+// file take the name. On failure shows message 1 and returns false, leaving
+// the existing file untouched. On success sets DateSaved, the file name,
+// "LastFile" (when a store is given) and clears the modified flag.
+bool SaveCompetition(Competition &comp, const std::string &fileName, Prompts &prompts,
+                     SettingsStore *store = nullptr, const DisposeBackupFn &disposeBackup = {});
+
+enum class LoadResult { Loaded, NotAttempted, Rejected };
+
+// Loads fileName into comp. A wrong extension or a missing file leaves comp
+// as it is and returns NotAttempted without a message. A damaged file shows
+// message 2 and leaves comp as it is. On success comp is replaced, the first
+// class is active, "LastFile" is stored and the modified flag is clear.
+LoadResult LoadCompetition(Competition &comp, const std::string &fileName, Prompts &prompts,
+                           SettingsStore *store = nullptr);
+
+// Discards the open competition's classes and file name (standings removed
+// first); the modified flag is not touched.
+void CloseCompetition(Competition &comp);
+
+// Reads a whole file; throws IoError with a readable message when it cannot.
+Bytes ReadFileBytes(const std::string &path);
+
+} // namespace rondaxa

@@ -1,0 +1,78 @@
+#include "support/test_files.h"
+
+#include <fstream>
+#include <random>
+#include <sstream>
+
+namespace rondaxa::test {
+
+TempDir::TempDir() {
+    std::random_device device;
+    root_ = std::filesystem::temp_directory_path() / ("rondaxa-test-" + std::to_string(device()));
+    std::filesystem::create_directories(root_);
+}
+
+TempDir::~TempDir() {
+    std::error_code ec;
+    std::filesystem::remove_all(root_, ec);
+}
+
+void ScriptedPrompts::Message(std::string_view text, MessageIcon icon) {
+    Messages.emplace_back(text);
+    Icons.push_back(icon);
+}
+
+Answer ScriptedPrompts::Ask(std::string_view text, Buttons) {
+    Questions.emplace_back(text);
+    if (Answers.empty())
+        return Answer::Yes;
+    const Answer answer = Answers.front();
+    Answers.pop_front();
+    return answer;
+}
+
+FixedClock::FixedClock(int32_t stamp, CalendarDate today) : stamp_(stamp), today_(today) {
+    InstallClock(this);
+}
+
+FixedClock::~FixedClock() {
+    InstallClock(nullptr);
+}
+
+TRijder &AddRider(Competition &comp, TKlasse &klasse, const std::string &name, const std::string &startNo,
+                  const std::vector<int> &results) {
+    const int row = NewRiderRow(klasse, comp.Club);
+    TRijder &rider = *klasse.Rider(row);
+    rider.Name = name;
+    rider.StartNo = startNo;
+    for (std::size_t i = 0; i < results.size() && i < static_cast<std::size_t>(kMaxResults); ++i)
+        rider.Results[i + 1] = static_cast<int16_t>(results[i]);
+    if (static_cast<int>(results.size()) > klasse.ResultCount) {
+        klasse.ResultCount = static_cast<int>(results.size());
+        RebuildFixedColumns(klasse, comp.Club);
+    }
+    return rider;
+}
+
+Competition MakeCompetition(const std::vector<std::string> &classNames) {
+    Competition comp;
+    SetDefaults(comp);
+    for (const auto &name : classNames)
+        comp.Classes.push_back(CreateClass(comp.Club, name));
+    comp.ActiveClass = comp.Classes.empty() ? -1 : 0;
+    return comp;
+}
+
+std::string ReadAll(const std::string &path) {
+    std::ifstream in(path, std::ios::binary);
+    std::stringstream buffer;
+    buffer << in.rdbuf();
+    return buffer.str();
+}
+
+void WriteAll(const std::string &path, const std::string &bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+} // namespace rondaxa::test

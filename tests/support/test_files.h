@@ -1,0 +1,67 @@
+// Helpers shared by the tests: temporary folders, scripted prompts, a fixed
+// clock and small competitions built in code.
+#pragma once
+
+#include "model/model.h"
+#include "platform/platform.h"
+
+#include <deque>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+namespace rondaxa::test {
+
+// A fresh folder under the system's temporary folder, removed afterwards.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir &) = delete;
+    TempDir &operator=(const TempDir &) = delete;
+    std::string Path(const std::string &name) const { return (root_ / name).string(); }
+    const std::filesystem::path &Root() const { return root_; }
+
+private:
+    std::filesystem::path root_;
+};
+
+// Prompts that record every message and answer questions from a script
+// (Yes when the script is empty).
+class ScriptedPrompts : public Prompts {
+public:
+    void Message(std::string_view text, MessageIcon icon) override;
+    Answer Ask(std::string_view text, Buttons buttons) override;
+    void Beep() override { ++Beeps; }
+
+    std::vector<std::string> Messages;
+    std::vector<MessageIcon> Icons;
+    std::vector<std::string> Questions;
+    std::deque<Answer> Answers;
+    int Beeps = 0;
+};
+
+// A clock standing still at a fixed moment; installed while it lives.
+class FixedClock : public Clock {
+public:
+    explicit FixedClock(int32_t stamp, CalendarDate today = {2026, 5, 1});
+    ~FixedClock() override;
+    int32_t NowStamp() const override { return stamp_; }
+    CalendarDate Today() const override { return today_; }
+
+private:
+    int32_t stamp_;
+    CalendarDate today_;
+};
+
+// Adds a rider with the given name, start number and results (-1 = none).
+TRijder &AddRider(Competition &comp, TKlasse &klasse, const std::string &name, const std::string &startNo,
+                  const std::vector<int> &results = {});
+
+// A competition with one class per name, defaults otherwise.
+Competition MakeCompetition(const std::vector<std::string> &classNames);
+
+std::string ReadAll(const std::string &path);
+void WriteAll(const std::string &path, const std::string &bytes);
+
+} // namespace rondaxa::test
