@@ -348,9 +348,10 @@ PrintSettings DecodePrintSettings(const uint8_t *p) {
     return s;
 }
 
-Bytes EncodeRider(const TRijder &r) {
-    Bytes b(kRiderSize, 0);
-    uint8_t *p = b.data();
+namespace {
+
+// Writes a rider's stored form at p (kRiderSize zeroed bytes).
+void PutRider(uint8_t *p, const TRijder &r) {
     PutStr(p + 0, r.Name);
     PutStr(p + 31, r.StartNo);
     for (int n = 1; n <= kMaxResults; ++n)
@@ -360,6 +361,20 @@ Bytes EncodeRider(const TRijder &r) {
     PutStr(p + 220, r.Extra3);
     PutI32(p + 264, r.Id);
     PutI32(p + 268, r.Flags);
+}
+
+// Grows out by count zero bytes and returns where they start.
+uint8_t *Append(Bytes &out, std::size_t count) {
+    const std::size_t at = out.size();
+    out.resize(at + count, 0);
+    return out.data() + at;
+}
+
+} // namespace
+
+Bytes EncodeRider(const TRijder &r) {
+    Bytes b(kRiderSize, 0);
+    PutRider(b.data(), r);
     return b;
 }
 
@@ -409,13 +424,14 @@ int32_t FileVersionFor(const ClubRec &club) {
 void SaveClassBlock(TKlasse &klasse, Bytes &out) {
     CountColumns(klasse);
     const std::size_t headerAt = out.size();
-    out.resize(out.size() + kClassHeaderSize, 0);
+    Append(out, kClassHeaderSize);
     int written = 0;
     const ClassGrid &grid = klasse.Grid;
+    out.reserve(out.size() + static_cast<std::size_t>(klasse.RiderCount) * kRiderSize +
+                static_cast<std::size_t>(klasse.InfoCount) * kResultInfoSize);
     for (int r = 1; r <= klasse.RiderCount && r < grid.RowCount(); ++r) {
         if (const TRijder *rider = grid.Rider(r)) {
-            const Bytes bytes = EncodeRider(*rider);
-            out.insert(out.end(), bytes.begin(), bytes.end());
+            PutRider(Append(out, kRiderSize), *rider);
             ++written;
         }
     }
@@ -442,7 +458,8 @@ Bytes SerializeCompetition(Competition &comp) {
         club.FontStyle = font.Style;
     }
     Bytes out = EncodeClubRec(club);
-    out.resize(out.size() + kReservedSize, 0);
+    out.reserve(kMaxFileSize);
+    Append(out, kReservedSize);
     const Bytes print = EncodePrintSettings(comp.Print);
     out.insert(out.end(), print.begin(), print.end());
     for (auto &klasse : comp.Classes)
