@@ -458,7 +458,11 @@ Bytes SerializeCompetition(Competition &comp) {
         club.FontStyle = font.Style;
     }
     Bytes out = EncodeClubRec(club);
-    out.reserve(kMaxFileSize);
+    std::size_t size = kClassBlocksOffset;
+    for (const auto &klasse : comp.Classes)
+        size += kClassHeaderSize + static_cast<std::size_t>(klasse->Grid.RowCount()) * kRiderSize +
+                static_cast<std::size_t>(kMaxResults) * kResultInfoSize;
+    out.reserve(size);
     Append(out, kReservedSize);
     const Bytes print = EncodePrintSettings(comp.Print);
     out.insert(out.end(), print.begin(), print.end());

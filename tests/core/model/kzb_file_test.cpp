@@ -204,9 +204,25 @@ TEST(KzbFile, DamagedHeadersAreRejected) {
     EXPECT_FALSE(rejected([](Bytes &b) { b.push_back(7); })); // trailing bytes are ignored
 }
 
+// Two classes with riders and result information: every kind of block.
+Competition SmallCompetition() {
+    Competition comp = test::MakeCompetition({"MX1", "MX2"});
+    for (auto &klasse : comp.Classes) {
+        test::AddRider(comp, *klasse, "A", "1", {1, 2, -1});
+        test::AddRider(comp, *klasse, "B", "2", {2, 1, 0});
+        auto info = std::make_unique<ResultInfo>();
+        info->FromCol = 2;
+        info->ToCol = 3;
+        info->Date = "20260412";
+        klasse->ColData(klasse->ResultColumn(2))->Info = std::move(info);
+    }
+    return comp;
+}
+
 TEST(KzbFile, EveryTruncationIsRejected) {
-    auto demo = MakeDemoCompetition();
-    const Bytes full = SerializeCompetition(*demo);
+    Competition comp = SmallCompetition();
+    const Bytes full = SerializeCompetition(comp);
+    ASSERT_NE(ParseCompetition(full), nullptr);
     for (std::size_t length = 0; length < full.size(); ++length) {
         const Bytes cut(full.begin(), full.begin() + static_cast<std::ptrdiff_t>(length));
         ASSERT_EQ(ParseCompetition(cut), nullptr) << "length " << length;
@@ -214,10 +230,11 @@ TEST(KzbFile, EveryTruncationIsRejected) {
 }
 
 TEST(KzbFile, RandomDamageNeverCrashes) {
-    const Bytes original = HandBuiltFile();
+    Competition small = SmallCompetition();
+    const Bytes original = SerializeCompetition(small);
     std::mt19937 random(20261206);
     int accepted = 0;
-    for (int round = 0; round < 3000; ++round) {
+    for (int round = 0; round < 2000; ++round) {
         Bytes bytes = original;
         const int changes = 1 + static_cast<int>(random() % 8);
         for (int i = 0; i < changes; ++i)
