@@ -4,8 +4,6 @@
 
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
 namespace rondaxa {
 namespace {
 
@@ -13,12 +11,6 @@ using test::AddRider;
 using test::MakeCompetition;
 using test::ReadAll;
 using test::TempDir;
-
-struct CliRun {
-    int Exit = -1;
-    std::string Out;
-    std::string Err;
-};
 
 class StandingsCliTest : public ::testing::Test {
 protected:
@@ -34,14 +26,10 @@ protected:
         test::WriteAll(file_, std::string(bytes.begin(), bytes.end()));
     }
 
-    CliRun Run(const std::vector<std::string> &args) {
-        std::string command = std::string("'") + RONDAXA_CLI_PATH + "' standings '" + file_ + "'";
-        for (const std::string &arg : args)
-            command += " '" + arg + "'";
-        command += " > '" + dir_.Path("out") + "' 2> '" + dir_.Path("err") + "'";
-        const int status = std::system(command.c_str());
-        return CliRun{WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadAll(dir_.Path("out")),
-                      ReadAll(dir_.Path("err"))};
+    test::CliRun Run(const std::vector<std::string> &args) {
+        std::vector<std::string> all{"standings", file_};
+        all.insert(all.end(), args.begin(), args.end());
+        return test::RunCli(all);
     }
 
     TempDir dir_;
@@ -50,8 +38,8 @@ protected:
 
 TEST_F(StandingsCliTest, AllClassesAsTextWithTheTieReport) {
     const std::string out = dir_.Path("stand.txt");
-    const CliRun run = Run({"--out", out});
-    EXPECT_EQ(run.Exit, 0);
+    const test::CliRun run = Run({"--out", out});
+    EXPECT_EQ(run.ExitCode, 0);
     EXPECT_EQ(run.Out, "");
     EXPECT_EQ(run.Err, "Stand niet kunnen bepalen van:\nMX1\tPlaats 2 t/m 3\n");
     EXPECT_EQ(ReadAll(out),
@@ -70,9 +58,9 @@ TEST_F(StandingsCliTest, AllClassesAsTextWithTheTieReport) {
 }
 
 TEST_F(StandingsCliTest, AveragesOfOneClassAsHtmlOnStandardOutput) {
-    const CliRun run =
+    const test::CliRun run =
         Run({"--class", "#1", "--average", "--html", "--no-club", "--decimal", ",", "--hc", "0"});
-    EXPECT_EQ(run.Exit, 0);
+    EXPECT_EQ(run.ExitCode, 0);
     EXPECT_EQ(run.Err, "");
     auto row = [](const char *place, const char *name, const char *startNo, const char *r1, const char *r2,
                   const char *r3, const char *total, const char *count, const char *average) {
@@ -100,15 +88,15 @@ TEST_F(StandingsCliTest, AveragesOfOneClassAsHtmlOnStandardOutput) {
 }
 
 TEST_F(StandingsCliTest, GridAsItIsWithJoinedResults) {
-    const CliRun run = Run({"--no-calc", "--class", "Cl\xC3\xA9", "--join-results", "-", "--empty-text", "--",
-                            "--separator", "char:;;", "--no-swap-names", "--no-class-name"});
-    EXPECT_EQ(run.Exit, 0);
+    const test::CliRun run = Run({"--no-calc", "--class", "Cl\xC3\xA9", "--join-results", "-", "--empty-text",
+                                  "--", "--separator", "char:;;", "--no-swap-names", "--no-class-name"});
+    EXPECT_EQ(run.ExitCode, 0);
     EXPECT_EQ(run.Out, "MC Zand\n ;;Naam;;Startnr\n1;;\xC3\x89\xC3\xA9n, Anna;;5\n\n");
 }
 
 TEST_F(StandingsCliTest, RefusalsAndUsageErrors) {
-    const CliRun refused = Run({"--class", "#2"});
-    EXPECT_EQ(refused.Exit, 4);
+    const test::CliRun refused = Run({"--class", "#2"});
+    EXPECT_EQ(refused.ExitCode, 4);
     EXPECT_EQ(refused.Err, "Er zijn geen tellende uitslagen voor berekeningen.\n");
     EXPECT_EQ(refused.Out, "");
 
@@ -119,18 +107,18 @@ TEST_F(StandingsCliTest, RefusalsAndUsageErrors) {
                                                  {"--separator", "comma"},
                                                  {"--class", "#1", "--count", "4"},
                                                  {"--decimal"}}) {
-        const CliRun run = Run(args);
-        EXPECT_EQ(run.Exit, 2) << args[0];
+        const test::CliRun run = Run(args);
+        EXPECT_EQ(run.ExitCode, 2) << args[0];
         EXPECT_NE(run.Err.find("rondaxa-cli standings: "), std::string::npos) << args[0];
     }
 
     test::WriteAll(file_, "not a competition");
-    EXPECT_EQ(Run({}).Exit, 3);
+    EXPECT_EQ(Run({}).ExitCode, 3);
 }
 
 TEST_F(StandingsCliTest, CountOverrulesTheClubRuleForOneClass) {
     const std::string out = dir_.Path("stand.txt");
-    ASSERT_EQ(Run({"--class", "MX1", "--count", "1", "--no-gross", "--out", out}).Exit, 0);
+    ASSERT_EQ(Run({"--class", "MX1", "--count", "1", "--no-gross", "--out", out}).ExitCode, 0);
     EXPECT_EQ(ReadAll(out),
               "MC Zand - MX1\r\n"
               "Er zijn 3 uitslagen. Hiervan zijn de 1 beste uitslagen tellend voor de eindstand\r\n"

@@ -8,6 +8,8 @@
 #include <array>
 #include <cstdio>
 #include <fstream>
+#include <functional>
+#include <map>
 
 namespace rondaxa {
 
@@ -149,12 +151,62 @@ void RefreshInfoColours(TKlasse &klasse, const ClubRec &club) {
     }
 }
 
+std::string CellTagStart(uint32_t colour) {
+    if (colour == 0)
+        return "<td";
+    return "<td bgcolor=\"#" + ColorToHtml(colour) + "\";";
+}
+
+void AppendEscaped(std::string &out, std::string_view text) {
+    for (char ch : text) {
+        switch (ch) {
+        case '&':
+            out += "&amp;";
+            break;
+        case '<':
+            out += "&lt;";
+            break;
+        case '>':
+            out += "&gt;";
+            break;
+        case '"':
+            out += "&quot;";
+            break;
+        default:
+            out += ch;
+        }
+    }
+}
+
+// One cell line without its line end; text escaped when asked.
+void AppendHtmlCell(std::string &out, int flags, std::string_view tagStart, std::string_view text,
+                    bool escape) {
+    out += tagStart;
+    if (text.empty() || text == " ") {
+        out += ">&nbsp</td>";
+        return;
+    }
+    const int align = flags & 0x0F;
+    out += align == kCellCentre ? " align=center>" : align == kCellRight ? " align=right>" : ">";
+    const bool strike = (flags & kCellStrike) != 0;
+    if (strike)
+        out += "<s>";
+    if (escape)
+        AppendEscaped(out, text);
+    else
+        out += text;
+    out += strike ? "</s></td>" : "</td>";
+}
+
 class ExportWriter {
 public:
-    ExportWriter(Competition &comp, const ExportChoices &choices)
-        : comp_(comp), club_(comp.Club), choices_(choices) {}
+    // Hands the text written so far to its destination (and empties it).
+    using Flush = std::function<void(std::string &)>;
 
-    std::string Run() {
+    ExportWriter(Competition &comp, const ExportChoices &choices, std::string &out, Flush flush = {})
+        : comp_(comp), club_(comp.Club), choices_(choices), out_(out), flush_(std::move(flush)) {}
+
+    void Run() {
         const bool html = choices_.FileType == ExportFileType::Html;
         if (html)
             WriteFrameStart();
@@ -166,15 +218,23 @@ public:
                 WriteClassHtml(klasse);
             else
                 WriteClassText(klasse);
+            FlushOut();
         }
         if (html) {
             Line("</body>");
             Line("</html>");
         }
-        return std::move(out_);
+        FlushOut();
     }
 
 private:
+    void FlushOut() {
+        if (flush_) {
+            flush_(out_);
+            out_.clear();
+        }
+    }
+
     bool Chosen(int i) const {
         switch (choices_.Classes) {
         case ExportClassChoice::All:
@@ -270,11 +330,23 @@ private:
         Line("\r\n<body>");
     }
 
+    // One escaped cell line of the table.
+    void Cell(int flags, uint32_t colour, std::string_view text) {
+        AppendHtmlCell(out_, flags, TagStart(colour), text, true);
+        out_ += kLineEnd;
+    }
+
+    const std::string &TagStart(uint32_t colour) {
+        auto found = tagStarts_.find(colour);
+        if (found == tagStarts_.end())
+            found = tagStarts_.emplace(colour, CellTagStart(colour)).first;
+        return found->second;
+    }
+
     void WriteHtmlRiderCell(const TKlasse &klasse, int col, int row) {
         const int kind = KindOf(klasse, col);
         if (kind != KindResult) {
-            Line(
-                WriteHtmlCell(HtmlAlignment(kind), 0, HtmlEscape(CellOf(club_, klasse, choices_, col, row))));
+            Cell(HtmlAlignment(kind), 0, CellOf(club_, klasse, choices_, col, row));
             return;
         }
         const TColData &data = *klasse.ColData(col);
@@ -289,7 +361,7 @@ private:
             colour = club_.MarkColor;
         else if (!(club_.ViewFlags & ViewNoInfoColours) && choices_.Info && data.Color != kClWindow)
             colour = data.Color;
-        Line(WriteHtmlCell(flags, colour, HtmlEscape(ResultCellText(club_, rider, choices_, data.Number))));
+        Cell(flags, colour, ResultCellText(club_, rider, choices_, data.Number));
     }
 
     void WriteClassHtml(TKlasse &klasse) {
@@ -308,7 +380,7 @@ private:
         Line("<tr bgcolor=\"silver\">");
         for (int col = 0; col < grid.ColCount(); ++col)
             if (ColumnIncluded(klasse, choices_, KindOf(klasse, col)))
-                Line(WriteHtmlCell(kCellCentre, 0, HtmlEscape(grid.Col(col).Heading)));
+                Cell(kCellCentre, 0, grid.Col(col).Heading);
         Line("</tr>");
         for (int row = 1; row < grid.RowCount(); ++row) {
             Line("<tr>");
@@ -330,7 +402,9 @@ private:
     const ClubRec &club_;
     const ExportChoices &choices_;
     std::string separator_;
-    std::string out_;
+    std::string &out_;
+    Flush flush_;
+    std::map<uint32_t, std::string> tagStarts_;
 };
 
 } // namespace
@@ -396,19 +470,30 @@ std::string ExportFileName(std::string_view chosen, ExportFileType type) {
     return name + (type == ExportFileType::Html ? ".html" : ".txt");
 }
 
-std::string ExportStandings(Competition &comp, const ExportChoices &choices) {
+void AppendExport(Competition &comp, const ExportChoices &choices, std::string &out) {
     OptionsOverride override(comp.Club, choices);
-    return ExportWriter(comp, choices).Run();
+    ExportWriter(comp, choices, out).Run();
+}
+
+std::string ExportStandings(Competition &comp, const ExportChoices &choices) {
+    std::string out;
+    AppendExport(comp, choices, out);
+    return out;
 }
 
 bool WriteExportFile(Competition &comp, const ExportChoices &choices, const std::string &path) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out)
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    if (!file)
         return false;
-    const std::string bytes = ExportStandings(comp, choices);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    if (!out)
+    {
+        OptionsOverride override(comp.Club, choices);
+        std::string buffer;
+        ExportWriter(comp, choices, buffer, [&file](std::string &text) {
+            file.write(text.data(), static_cast<std::streamsize>(text.size()));
+        }).Run();
+    }
+    file.close();
+    if (!file)
         throw IoError("Fout bij het schrijven van " + path);
     return true;
 }
@@ -453,43 +538,15 @@ std::string ColorToHtml(uint32_t colour) {
 }
 
 std::string WriteHtmlCell(int flags, uint32_t colour, std::string_view text) {
-    std::string start = "<td";
-    if (colour != 0)
-        start = "<td bgcolor=\"#" + ColorToHtml(colour) + "\";";
-    if (text.empty() || text == " ")
-        return start + ">&nbsp</td>";
-    const int align = flags & 0x0F;
-    std::string line = start;
-    line += align == kCellCentre ? " align=center>" : align == kCellRight ? " align=right>" : ">";
-    const bool strike = (flags & kCellStrike) != 0;
-    if (strike)
-        line += "<s>";
-    line += text;
-    line += strike ? "</s></td>" : "</td>";
+    std::string line;
+    AppendHtmlCell(line, flags, CellTagStart(colour), text, false);
     return line;
 }
 
 std::string HtmlEscape(std::string_view text) {
     std::string escaped;
     escaped.reserve(text.size());
-    for (char ch : text) {
-        switch (ch) {
-        case '&':
-            escaped += "&amp;";
-            break;
-        case '<':
-            escaped += "&lt;";
-            break;
-        case '>':
-            escaped += "&gt;";
-            break;
-        case '"':
-            escaped += "&quot;";
-            break;
-        default:
-            escaped += ch;
-        }
-    }
+    AppendEscaped(escaped, text);
     return escaped;
 }
 

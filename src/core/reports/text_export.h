@@ -92,9 +92,12 @@ std::string ExportFileName(std::string_view chosen, ExportFileType type);
 // the two display bits (name form, zero as empty) set by the choices for
 // the duration of the export. comp.ActiveClass is the current class.
 std::string ExportStandings(Competition &comp, const ExportChoices &choices);
+// The same, appended to out (whose room can so be used again).
+void AppendExport(Competition &comp, const ExportChoices &choices, std::string &out);
 
-// Writes the export to exactly path. Returns false, writing nothing, when
-// the file cannot be created; a write error after that throws IoError.
+// Writes the export to exactly path, class by class. Returns false, writing
+// nothing, when the file cannot be created; a write error after that throws
+// IoError.
 bool WriteExportFile(Competition &comp, const ExportChoices &choices, const std::string &path);
 
 // ---- building blocks ---------------------------------------------------------

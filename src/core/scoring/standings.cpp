@@ -21,6 +21,35 @@ std::string EmptyKeyReplacement(int direction) {
     return std::string(3, direction == kAscending ? '\xFF' : '\x01');
 }
 
+// MarkDropped for a run of values: a value marked before is searched again
+// only after the slot it was found in, since no earlier slot still holds it.
+class DropMarker {
+public:
+    DropMarker(const CountingFlags &counting, TRijder &rider) : counting_(counting), rider_(rider) {
+        next_.fill(1);
+    }
+    void Mark(int value) {
+        const bool remembered = value >= 0 && value < static_cast<int>(next_.size());
+        for (int slot = remembered ? next_[static_cast<std::size_t>(value)] : 1; slot <= kMaxResults;
+             ++slot) {
+            int16_t &stored = rider_.Results[static_cast<std::size_t>(slot)];
+            if (counting_[static_cast<std::size_t>(slot)] && stored == value) {
+                stored = static_cast<int16_t>(stored + kDropMark);
+                if (remembered)
+                    next_[static_cast<std::size_t>(value)] = static_cast<uint8_t>(slot + 1);
+                return;
+            }
+        }
+        if (remembered)
+            next_[static_cast<std::size_t>(value)] = kMaxResults + 1;
+    }
+
+private:
+    const CountingFlags &counting_;
+    TRijder &rider_;
+    std::array<uint8_t, kMaxResultValue + 1> next_;
+};
+
 void RemoveDropMarks(TRijder &rider) {
     for (int n = 1; n <= kMaxResults; ++n) {
         int16_t &value = rider.Results[static_cast<std::size_t>(n)];
@@ -48,9 +77,9 @@ void ApplyHorsConcoursOption(const ClubRec &club, TKlasse &klasse) {
 // The Shell sort of the rows: only the rows move, and equal keys end where
 // this procedure leaves them (it is not stable). order[0..R-1] holds row
 // indices; keys is indexed by row.
-void ShellSortRows(std::vector<int> &order, const std::vector<std::string> &keys, int direction) {
+void ShellSortRows(std::vector<int> &order, const std::vector<std::string_view> &keys, int direction) {
     const int count = static_cast<int>(order.size());
-    auto key = [&](int i) -> const std::string & { return keys[static_cast<std::size_t>(order[i])]; };
+    auto key = [&](int i) { return keys[static_cast<std::size_t>(order[i])]; };
     for (int gap = count / 2; gap > 0; gap /= 2) {
         for (int i = gap; i < count; ++i) {
             for (int j = i - gap; j >= 0; j -= gap) {
@@ -156,6 +185,7 @@ std::size_t BuildStandingKey(const ClubRec &club, const CountingFlags &counting,
 
     std::string &key = rider.SortKey;
     key.clear();
+    key.reserve(static_cast<std::size_t>(16 + kTieStepCount * 3 * counted.Taken));
     key += (rider.CalcMarks & MarkNotClassified) ? '0' : '1';
     AppendPadded(key, variant == KeyVariant::Net ? net : total, kTotalWidth);
     std::size_t head = key.size();
@@ -170,12 +200,12 @@ std::size_t BuildStandingKey(const ClubRec &club, const CountingFlags &counting,
 
     if (variant == KeyVariant::Net && (club.ViewFlags & ViewMarkDropped)) {
         const bool storedAsPositions = (club.Options & OptStoreFinishOrder) != 0;
+        DropMarker marker(counting, rider);
         for (int i = std::max(n, 0); i < counted.Taken; ++i) {
             const int value = counted.Values[static_cast<std::size_t>(i)];
             if (value < 0 || (value == 0 && (club.Options & OptZeroAsEmpty)))
                 continue;
-            MarkDropped(counting, rider,
-                        storedAsPositions && value >= 1 ? PositionForPoints(club, value) : value);
+            marker.Mark(storedAsPositions && value >= 1 ? PositionForPoints(club, value) : value);
         }
     }
     return head;
@@ -235,7 +265,27 @@ std::string PadNumber(std::string_view input, int width) {
     return std::string(w - numberLength, '0') + text;
 }
 
+namespace {
+
+// "000" .. "999", for the values that make up most of every key.
+constexpr std::array<char, 3000> kThreeDigits = [] {
+    std::array<char, 3000> digits{};
+    for (int v = 0; v < 1000; ++v) {
+        digits[static_cast<std::size_t>(3 * v)] = static_cast<char>('0' + v / 100);
+        digits[static_cast<std::size_t>(3 * v + 1)] = static_cast<char>('0' + v / 10 % 10);
+        digits[static_cast<std::size_t>(3 * v + 2)] = static_cast<char>('0' + v % 10);
+    }
+    return digits;
+}();
+
+} // namespace
+
 void AppendPadded(std::string &key, int value, int width) {
+    if (value >= 0 && value < 1000 && width >= 3) {
+        key.append(static_cast<std::size_t>(width - 3), '0');
+        key.append(&kThreeDigits[static_cast<std::size_t>(3 * value)], 3);
+        return;
+    }
     char digits[16];
     int length = 0;
     unsigned magnitude = value < 0 ? 0u - static_cast<unsigned>(value) : static_cast<unsigned>(value);
@@ -341,8 +391,11 @@ void CalculateStandings(const ClubRec &club, TKlasse &klasse, int mode, int n, i
     klasse.CalcInfo = CalcInfoText(club, mode, n, c);
 
     const int rowCount = grid.RowCount() - 1;
-    std::vector<std::string> keys(static_cast<std::size_t>(std::max(grid.RowCount(), 1)));
-    std::vector<std::size_t> heads(keys.size(), 0);
+    // Keys stay in the riders' SortKey (which keeps its room from one
+    // calculation to the next); the sort looks at them through views.
+    const std::string replacement = EmptyKeyReplacement(direction);
+    std::vector<std::string_view> keys(static_cast<std::size_t>(std::max(grid.RowCount(), 1)), replacement);
+    std::vector<std::size_t> heads(keys.size(), replacement.size());
     for (int r = 1; r <= rowCount; ++r) {
         TRijder *rider = grid.Rider(r);
         if (!rider)
@@ -367,25 +420,20 @@ void CalculateStandings(const ClubRec &club, TKlasse &klasse, int mode, int n, i
             rider->SortKey = SortKeyFor(club, *rider, mode, n);
             break;
         }
+        if (rider->SortKey.empty())
+            rider->SortKey = replacement;
         keys[static_cast<std::size_t>(r)] = rider->SortKey;
         heads[static_cast<std::size_t>(r)] = head;
     }
-    for (int r = 1; r <= rowCount; ++r)
-        if (keys[static_cast<std::size_t>(r)].empty())
-            keys[static_cast<std::size_t>(r)] = EmptyKeyReplacement(direction);
 
     std::vector<int> order(static_cast<std::size_t>(std::max(rowCount, 0)));
     for (int r = 1; r <= rowCount; ++r)
         order[static_cast<std::size_t>(r - 1)] = r;
     ShellSortRows(order, keys, direction);
     ReorderRows(grid, order);
-
-    if (klasse.CalcState == 0) {
-        for (int r = 1; r <= rowCount; ++r)
-            if (TRijder *rider = grid.Rider(r))
-                rider->SortKey = keys[static_cast<std::size_t>(order[static_cast<std::size_t>(r - 1)])];
+    if (klasse.CalcState == 0)
         return;
-    }
+
     NumberPlaces(grid, run.HorsConcours);
     const bool reportTies = run.Problems && (mode == ModeNet || mode == ModeGross || mode == ModeDaily);
     if (reportTies) {
@@ -394,8 +442,7 @@ void CalculateStandings(const ClubRec &club, TKlasse &klasse, int mode, int n, i
         for (int r = 1; r <= rowCount; ++r) {
             const auto from = static_cast<std::size_t>(order[static_cast<std::size_t>(r - 1)]);
             const TRijder *rider = grid.Rider(r);
-            rows.push_back(
-                TieRow{keys[from], rider ? heads[from] : keys[from].size(), rider ? rider->CalcNet : -1});
+            rows.push_back(TieRow{keys[from], heads[from], rider ? rider->CalcNet : -1});
         }
         ReportTies(rows, mode == ModeDaily, klasse, *run.Problems);
     }

@@ -1,5 +1,9 @@
 #include "scoring/tie_break.h"
 
+#include <algorithm>
+#include <array>
+#include <functional>
+
 namespace rondaxa {
 
 namespace {
@@ -97,13 +101,27 @@ CountedResults CollectCountingResults(const ClubRec &club, const CountingFlags &
 }
 
 void SortBestFirst(CountedResults &counted) {
-    auto &v = counted.Values;
-    const int count = counted.Taken;
-    for (int gap = count / 2; gap > 0; gap /= 2)
-        for (int i = gap; i < count; ++i)
-            for (int j = i - gap;
-                 j >= 0 && v[static_cast<std::size_t>(j)] < v[static_cast<std::size_t>(j + gap)]; j -= gap)
-                std::swap(v[static_cast<std::size_t>(j)], v[static_cast<std::size_t>(j + gap)]);
+    // Equal numbers cannot be told apart, so any correct sort gives the
+    // order of the Shell sort; the values are counted into place.
+    int *begin = counted.Values.data();
+    int *end = begin + counted.Taken;
+    if (begin == end)
+        return;
+    const auto [low, high] = std::minmax_element(begin, end);
+    const int lowest = *low;
+    const int span = *high - lowest + 1;
+    if (span > kMaxResultValue + 2) {
+        std::sort(begin, end, std::greater<>());
+        return;
+    }
+    std::array<uint8_t, kMaxResultValue + 2> tally;
+    std::fill_n(tally.begin(), span, uint8_t{0});
+    for (const int *v = begin; v != end; ++v)
+        ++tally[static_cast<std::size_t>(*v - lowest)];
+    int *out = begin;
+    for (int i = span - 1; i >= 0; --i)
+        for (int k = tally[static_cast<std::size_t>(i)]; k > 0; --k)
+            *out++ = lowest + i;
 }
 
 std::size_t AppendTieBreak(std::string &key, const ClubRec &club, const CountedResults &sorted,
