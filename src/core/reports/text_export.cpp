@@ -157,6 +157,10 @@ std::string CellTagStart(uint32_t colour) {
     return "<td bgcolor=\"#" + ColorToHtml(colour) + "\";";
 }
 
+bool NeedsEscape(char ch) {
+    return ch == '&' || ch == '<' || ch == '>' || ch == '"';
+}
+
 void AppendEscaped(std::string &out, std::string_view text) {
     for (char ch : text) {
         switch (ch) {
@@ -178,24 +182,37 @@ void AppendEscaped(std::string &out, std::string_view text) {
     }
 }
 
+// Appends literal text of a size known when compiling.
+template <std::size_t N> void AppendLiteral(std::string &out, const char (&text)[N]) {
+    out.append(text, N - 1);
+}
+
 // One cell line without its line end; text escaped when asked.
 void AppendHtmlCell(std::string &out, int flags, std::string_view tagStart, std::string_view text,
                     bool escape) {
     out += tagStart;
     if (text.empty() || text == " ") {
-        out += ">&nbsp</td>";
+        AppendLiteral(out, ">&nbsp</td>");
         return;
     }
     const int align = flags & 0x0F;
-    out += align == kCellCentre ? " align=center>" : align == kCellRight ? " align=right>" : ">";
+    if (align == kCellCentre)
+        AppendLiteral(out, " align=center>");
+    else if (align == kCellRight)
+        AppendLiteral(out, " align=right>");
+    else
+        out += '>';
     const bool strike = (flags & kCellStrike) != 0;
     if (strike)
-        out += "<s>";
-    if (escape)
+        AppendLiteral(out, "<s>");
+    if (escape && std::any_of(text.begin(), text.end(), NeedsEscape))
         AppendEscaped(out, text);
     else
         out += text;
-    out += strike ? "</s></td>" : "</td>";
+    if (strike)
+        AppendLiteral(out, "</s></td>");
+    else
+        AppendLiteral(out, "</td>");
 }
 
 class ExportWriter {
@@ -331,8 +348,8 @@ private:
     }
 
     // One escaped cell line of the table.
-    void Cell(int flags, uint32_t colour, std::string_view text) {
-        AppendHtmlCell(out_, flags, TagStart(colour), text, true);
+    void Cell(int flags, const std::string &tagStart, std::string_view text) {
+        AppendHtmlCell(out_, flags, tagStart, text, true);
         out_ += kLineEnd;
     }
 
@@ -343,25 +360,46 @@ private:
         return found->second;
     }
 
-    void WriteHtmlRiderCell(const TKlasse &klasse, int col, int row) {
-        const int kind = KindOf(klasse, col);
-        if (kind != KindResult) {
-            Cell(HtmlAlignment(kind), 0, CellOf(club_, klasse, choices_, col, row));
-            return;
+    // An included column of the table, worked out once per class.
+    struct HtmlColumn {
+        int Col = 0;
+        int Kind = 0;
+        int Number = 0;
+        int Align = 0;
+        const std::string *Tag = nullptr; // result columns: the result-information colour
+    };
+
+    std::vector<HtmlColumn> HtmlColumns(const TKlasse &klasse) {
+        std::vector<HtmlColumn> columns;
+        const bool infoColours = !(club_.ViewFlags & ViewNoInfoColours) && choices_.Info;
+        for (int col = 0; col < klasse.Grid.ColCount(); ++col) {
+            const int kind = KindOf(klasse, col);
+            if (!ColumnIncluded(klasse, choices_, kind))
+                continue;
+            const TColData &data = *klasse.ColData(col);
+            const uint32_t colour =
+                kind == KindResult && infoColours && data.Color != kClWindow ? data.Color : 0;
+            columns.push_back(HtmlColumn{col, kind, data.Number, HtmlAlignment(kind), &TagStart(colour)});
         }
-        const TColData &data = *klasse.ColData(col);
+        return columns;
+    }
+
+    void WriteHtmlRow(const TKlasse &klasse, const std::vector<HtmlColumn> &columns, int row) {
         const TRijder *rider = klasse.Rider(row);
         const bool markDropped = (club_.ViewFlags & ViewMarkDropped) != 0;
-        const bool dropped = rider && markDropped && IsDropped(*rider, data.Number);
-        int flags = kCellCentre;
-        if (dropped && (club_.ViewFlags & ViewStrikeDropped))
-            flags |= kCellStrike;
-        uint32_t colour = 0;
-        if (dropped && !(club_.ViewFlags & ViewNoMarkColour))
-            colour = club_.MarkColor;
-        else if (!(club_.ViewFlags & ViewNoInfoColours) && choices_.Info && data.Color != kClWindow)
-            colour = data.Color;
-        Cell(flags, colour, ResultCellText(club_, rider, choices_, data.Number));
+        const std::string &markTag = TagStart((club_.ViewFlags & ViewNoMarkColour) ? 0 : club_.MarkColor);
+        for (const HtmlColumn &column : columns) {
+            if (column.Kind != KindResult) {
+                Cell(column.Align, TagStart(0), CellOf(club_, klasse, choices_, column.Col, row));
+                continue;
+            }
+            const bool dropped = rider && markDropped && IsDropped(*rider, column.Number);
+            int flags = kCellCentre;
+            if (dropped && (club_.ViewFlags & ViewStrikeDropped))
+                flags |= kCellStrike;
+            const std::string &tag = dropped && !(club_.ViewFlags & ViewNoMarkColour) ? markTag : *column.Tag;
+            Cell(flags, tag, ResultCellText(club_, rider, choices_, column.Number));
+        }
     }
 
     void WriteClassHtml(TKlasse &klasse) {
@@ -378,15 +416,13 @@ private:
         const ClassGrid &grid = klasse.Grid;
         Line("<table border=1 cellspacing=0 cellpadding=2>");
         Line("<tr bgcolor=\"silver\">");
-        for (int col = 0; col < grid.ColCount(); ++col)
-            if (ColumnIncluded(klasse, choices_, KindOf(klasse, col)))
-                Cell(kCellCentre, 0, grid.Col(col).Heading);
+        const std::vector<HtmlColumn> columns = HtmlColumns(klasse);
+        for (const HtmlColumn &column : columns)
+            Cell(kCellCentre, TagStart(0), grid.Col(column.Col).Heading);
         Line("</tr>");
         for (int row = 1; row < grid.RowCount(); ++row) {
             Line("<tr>");
-            for (int col = 0; col < grid.ColCount(); ++col)
-                if (ColumnIncluded(klasse, choices_, KindOf(klasse, col)))
-                    WriteHtmlRiderCell(klasse, col, row);
+            WriteHtmlRow(klasse, columns, row);
             Line("</tr>");
         }
         Line("</table>");
