@@ -72,6 +72,8 @@ void CalculateFinalStandings(Competition &comp, const CalcOptions &options, int 
 
 // The standings of one class as the command computes them; n is the count
 // chosen for it (recorded in the columns even above C; below 1 means C).
+// classIndex is the class's tab position (0 for the first tab); it becomes
+// the class's ClassIndex and the tag of its tie report entries.
 void CalculateClassStandings(const ClubRec &club, TKlasse &klasse, const CalcOptions &options, int n,
                              int classIndex, ProblemList *problems);
 

@@ -322,6 +322,32 @@ TEST_F(ClassStandingsTest, HorsConcoursWithoutResultsWithPointsStored) {
     EXPECT_EQ(Results(*klasse.Rider(3), 1), std::vector<int>{50});
 }
 
+TEST_F(ClassStandingsTest, HorsConcoursInAveragesAndCountBelowOne) {
+    comp.Club.AverageMethod = 2;
+    AddRider(comp, klasse, "A", "1", {50, 40, 30});
+    AddRider(comp, klasse, "H", "2", {47, 47, 47}).Flags = RiderHorsConcours;
+    CalcOptions options;
+    options.Set(CalcOptions::GrossNet, false);
+    options.Set(CalcOptions::AllClasses, false);
+    options.SetHorsConcoursChoice(2);                      // no points: both totals of the net average -1
+    CalculateFinalStandings(comp, options, 0, 0, nullptr); // a count below 1 means C
+    EXPECT_EQ(klasse.ColData(klasse.Grid.ColCount() - 1)->Number, 3);
+    EXPECT_EQ(Names(klasse), (std::vector<std::string>{"A", "H"}));
+    EXPECT_EQ(klasse.Rider(1)->CalcTotal, 120);
+    EXPECT_EQ(klasse.Rider(2)->CalcTotal, -1);
+    EXPECT_EQ(klasse.Rider(2)->CalcNet, -1);
+    EXPECT_EQ(Labels(klasse), (std::vector<std::string>{"1", "BM"}));
+
+    options.SetHorsConcoursChoice(3); // without results he has no average at all
+    comp.Club.AverageMethod = 1;
+    CalculateFinalStandings(comp, options, 0, 2, nullptr);
+    EXPECT_EQ(klasse.Rider(2)->Name.str(), "H");
+    EXPECT_EQ(klasse.Rider(2)->CalcTotal, -1);
+    EXPECT_EQ(CellText(comp.Club, *klasse.Rider(2), KindAverage, 0), "");
+    RemoveAllStandings(comp);
+    EXPECT_EQ(Results(*klasse.Rider(2), 3), (std::vector<int>{47, 47, 47}));
+}
+
 TEST(CalcInfo, SentencesByCountingRule) {
     ClubRec club;
     EXPECT_EQ(CalcInfoText(club, ModeNet, 4, 6), "Netto totaal berekend over de 4 beste uitslagen.");
