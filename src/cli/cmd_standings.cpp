@@ -24,7 +24,7 @@ public:
 
 struct StandingsArgs {
     std::string File;
-    std::optional<std::string> ClassSpec;
+    std::optional<std::string> ClassArg;
     std::optional<std::string> Decimal;
     std::optional<std::string> OutPath;
     std::optional<int> Count;
@@ -58,7 +58,7 @@ StandingsArgs ReadArgs(const CommandArgs &arguments) {
     while (!args.Done()) {
         const std::string arg = args.Next();
         if (arg == "--class")
-            read.ClassSpec = args.Value(arg);
+            read.ClassArg = args.Value(arg);
         else if (arg == "--average")
             read.Calc.Set(CalcOptions::GrossNet, false);
         else if (arg == "--no-net") {
@@ -113,12 +113,12 @@ StandingsArgs ReadArgs(const CommandArgs &arguments) {
         throw UsageError("standings needs a file");
     if (read.Daily && !read.NoNet)
         throw UsageError("option --daily needs --no-net");
-    if (read.Count && !read.ClassSpec)
+    if (read.Count && !read.ClassArg)
         throw UsageError("option --count needs --class");
     // "Als dagklasse&ment" can only be ticked while "&Netto totaal" is clear.
     if (read.Daily && read.Calc.DailyEnabled())
         read.Calc.Set(CalcOptions::Daily, true);
-    read.Calc.Set(CalcOptions::AllClasses, !read.ClassSpec);
+    read.Calc.Set(CalcOptions::AllClasses, !read.ClassArg);
     return read;
 }
 
@@ -138,7 +138,7 @@ void Calculate(const StandingsArgs &read, Competition &comp) {
     RefusalPrompts prompts;
     if (!CheckCountingColumns(comp.Active(), prompts))
         throw CliExit(kExitRefused, ForTerminal(prompts.Last));
-    const int netCount = read.ClassSpec ? NetCountFor(read, comp.Club, *comp.Active()) : 0;
+    const int netCount = read.ClassArg ? NetCountFor(read, comp.Club, *comp.Active()) : 0;
     ProblemList problems;
     CalculateFinalStandings(comp, read.Calc, comp.ActiveClass, netCount, &problems);
     if (problems.HasProblems()) {
@@ -152,7 +152,7 @@ ExportChoices ExportChoicesFor(const StandingsArgs &read, const Competition &com
     ExportChoices choices = OpenExportChoices(comp, ExportMemory{});
     const ExportChoices &given = read.Export;
     choices.FileType = given.FileType;
-    choices.Classes = read.ClassSpec ? ExportClassChoice::Current : ExportClassChoice::All;
+    choices.Classes = read.ClassArg ? ExportClassChoice::Current : ExportClassChoice::All;
     choices.Separator = given.Separator;
     choices.SeparatorText = given.SeparatorText;
     choices.Results = given.Results;
@@ -181,7 +181,7 @@ int RunStandings(const CommandArgs &arguments) {
         UseUserLocale();
 
     auto comp = LoadForCli(read.File);
-    comp->ActiveClass = read.ClassSpec ? FindClassIndex(*comp, *read.ClassSpec) : 0;
+    comp->ActiveClass = read.ClassArg ? FindClassIndex(*comp, *read.ClassArg) : 0;
     if (!read.NoCalc)
         Calculate(read, *comp);
 
