@@ -114,14 +114,22 @@ void SortBestFirst(CountedResults &counted) {
         std::sort(begin, end, std::greater<>());
         return;
     }
-    std::array<uint8_t, kMaxResultValue + 2> tally;
-    std::fill_n(tally.begin(), span, uint8_t{0});
+    // Where each value's run starts, best first; then every value is put in
+    // its place without a comparison.
+    std::array<uint8_t, kMaxResultValue + 2> start;
+    std::fill_n(start.begin(), span, uint8_t{0});
     for (const int *v = begin; v != end; ++v)
-        ++tally[static_cast<std::size_t>(*v - lowest)];
-    int *out = begin;
-    for (int i = span - 1; i >= 0; --i)
-        for (int k = tally[static_cast<std::size_t>(i)]; k > 0; --k)
-            *out++ = lowest + i;
+        ++start[static_cast<std::size_t>(*v - lowest)];
+    int placed = 0;
+    for (int i = span - 1; i >= 0; --i) {
+        const int count = start[static_cast<std::size_t>(i)];
+        start[static_cast<std::size_t>(i)] = static_cast<uint8_t>(placed);
+        placed += count;
+    }
+    std::array<int, kMaxResults> sorted;
+    for (const int *v = begin; v != end; ++v)
+        sorted[start[static_cast<std::size_t>(*v - lowest)]++] = *v;
+    std::copy(sorted.begin(), sorted.begin() + counted.Taken, begin);
 }
 
 std::size_t AppendTieBreak(std::string &key, const ClubRec &club, const CountedResults &sorted,
