@@ -10,6 +10,7 @@
 #include <fstream>
 #include <functional>
 #include <map>
+#include <optional>
 
 namespace rondaxa {
 
@@ -360,6 +361,21 @@ private:
         return found->second;
     }
 
+    // The text of a result cell. The text depends only on the result and
+    // the display settings, which stay as they are during the export, so
+    // each value goes through CellText once.
+    const std::string &ResultText(const TRijder *rider, int number) {
+        const int value = rider ? GetResult(*rider, number) : kNoResult;
+        if (value < -1 || value > kMaxResultValue) {
+            uncached_ = ResultCellText(club_, rider, choices_, number);
+            return uncached_;
+        }
+        const auto slot = static_cast<std::size_t>(value + 1);
+        if (!resultTexts_[slot])
+            resultTexts_[slot] = ResultCellText(club_, rider, choices_, number);
+        return *resultTexts_[slot];
+    }
+
     // An included column of the table, worked out once per class.
     struct HtmlColumn {
         int Col = 0;
@@ -398,7 +414,7 @@ private:
             if (dropped && (club_.ViewFlags & ViewStrikeDropped))
                 flags |= kCellStrike;
             const std::string &tag = dropped && !(club_.ViewFlags & ViewNoMarkColour) ? markTag : *column.Tag;
-            Cell(flags, tag, ResultCellText(club_, rider, choices_, column.Number));
+            Cell(flags, tag, ResultText(rider, column.Number));
         }
     }
 
@@ -441,6 +457,8 @@ private:
     std::string &out_;
     Flush flush_;
     std::map<uint32_t, std::string> tagStarts_;
+    std::array<std::optional<std::string>, kMaxResultValue + 2> resultTexts_;
+    std::string uncached_;
 };
 
 } // namespace
