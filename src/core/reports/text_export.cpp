@@ -365,7 +365,11 @@ private:
     // the display settings, which stay as they are during the export, so
     // each value goes through CellText once.
     const std::string &ResultText(const TRijder *rider, int number) {
-        const int value = rider ? GetResult(*rider, number) : kNoResult;
+        if (!rider) {
+            uncached_.clear(); // a row without a rider: empty cells
+            return uncached_;
+        }
+        const int value = GetResult(*rider, number);
         if (value < -1 || value > kMaxResultValue) {
             uncached_ = ResultCellText(club_, rider, choices_, number);
             return uncached_;

@@ -211,6 +211,22 @@ TEST(ExportFiles, NamesAndColours) {
     ASSERT_TRUE(WriteExportFile(comp, ExportChoices{}, dir.Path("x.txt")));
     EXPECT_EQ(test::ReadAll(dir.Path("x.txt")),
               "A\r\n \tNaam\tStartnr\r\n\r\n\r\n"); // the riderless row: empty cells
+
+    // A riderless row before a rider without a result: only the rider's cell
+    // gets the empty-result text.
+    TKlasse &klasse = *comp.Classes[0];
+    klasse.ResultCount = 1;
+    RebuildFixedColumns(klasse, comp.Club);
+    klasse.Grid.SetRowCount(3);
+    klasse.Grid.RowAt(2).Rider = std::make_unique<TRijder>();
+    ExportChoices choices;
+    choices.FileType = ExportFileType::Html;
+    choices.EmptyResult = true;
+    const std::string html = ExportStandings(comp, choices);
+    EXPECT_NE(
+        html.find("<tr>\r\n<td>&nbsp</td>\r\n<td>&nbsp</td>\r\n<td>&nbsp</td>\r\n<td>&nbsp</td>\r\n</tr>"),
+        std::string::npos);
+    EXPECT_NE(html.find("<td align=center>--</td>"), std::string::npos);
 }
 
 } // namespace
