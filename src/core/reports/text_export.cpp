@@ -143,8 +143,10 @@ void RefreshInfoColours(TKlasse &klasse, const ClubRec &club) {
         data->Color = kClWindow;
         if ((club.ViewFlags & ViewNoInfoColours) || data->Kind != KindResult || !data->Info)
             continue;
-        const int last = std::min(klasse.ResultColumn(data->Info->ToCol), grid.ColCount() - 1);
-        for (int c = klasse.ResultColumn(data->Info->FromCol); c <= last; ++c)
+        const int from = std::clamp(data->Info->FromCol, 1, kMaxResults);
+        const int to = std::clamp(data->Info->ToCol, from, kMaxResults);
+        const int last = std::min(klasse.ResultColumn(to), grid.ColCount() - 1);
+        for (int c = klasse.ResultColumn(from); c <= last; ++c)
             if (TColData *covered = grid.ColData(c))
                 covered->Color = colour;
         col = std::max(col, last);
@@ -627,7 +629,7 @@ std::vector<std::string> ResultInfoLines(const ClubRec &club, const TKlasse &kla
         lines.push_back(std::move(line));
         // The other columns of the block are not listed again (never moving back).
         if (info.ToCol > 0)
-            col = std::max(col, klasse.ResultColumn(info.ToCol));
+            col = std::max(col, klasse.ResultColumn(std::min(info.ToCol, kMaxResults)));
     }
     return lines;
 }
