@@ -16,7 +16,7 @@ namespace rondaxa {
 
 namespace {
 
-constexpr const char *kLineEnd = "\r\n";
+constexpr std::string_view kLineEnd = "\r\n";
 
 // The standard values (0x00BBGGRR) of the system colours 0..30.
 constexpr std::array<uint32_t, 31> kSystemColours = {
@@ -350,9 +350,9 @@ private:
         Line("\r\n<body>");
     }
 
-    // One escaped cell line of the table.
-    void Cell(int flags, const std::string &tagStart, std::string_view text) {
-        AppendHtmlCell(out_, flags, tagStart, text, true);
+    // One cell line of the table; text escaped when asked.
+    void Cell(int flags, const std::string &tagStart, std::string_view text, bool escape = true) {
+        AppendHtmlCell(out_, flags, tagStart, text, escape);
         out_ += kLineEnd;
     }
 
@@ -363,22 +363,22 @@ private:
         return found->second;
     }
 
-    // The text of a result cell. The text depends only on the result and
-    // the display settings, which stay as they are during the export, so
-    // each value goes through CellText once.
-    const std::string &ResultText(const TRijder *rider, int number) {
+    // The escaped text of a result cell. The text depends only on the
+    // result and the display settings, which stay as they are during the
+    // export, so each value goes through CellText once.
+    const std::string &ResultHtml(const TRijder *rider, int number) {
         if (!rider) {
             uncached_.clear(); // a row without a rider: empty cells
             return uncached_;
         }
         const int value = GetResult(*rider, number);
         if (value < -1 || value > kMaxResultValue) {
-            uncached_ = ResultCellText(club_, rider, choices_, number);
+            uncached_ = HtmlEscape(ResultCellText(club_, rider, choices_, number));
             return uncached_;
         }
         const auto slot = static_cast<std::size_t>(value + 1);
         if (!resultTexts_[slot])
-            resultTexts_[slot] = ResultCellText(club_, rider, choices_, number);
+            resultTexts_[slot] = HtmlEscape(ResultCellText(club_, rider, choices_, number));
         return *resultTexts_[slot];
     }
 
@@ -420,7 +420,7 @@ private:
             if (dropped && (club_.ViewFlags & ViewStrikeDropped))
                 flags |= kCellStrike;
             const std::string &tag = dropped && !(club_.ViewFlags & ViewNoMarkColour) ? markTag : *column.Tag;
-            Cell(flags, tag, ResultText(rider, column.Number));
+            Cell(flags, tag, ResultHtml(rider, column.Number), false);
         }
     }
 

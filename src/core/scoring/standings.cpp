@@ -282,7 +282,8 @@ constexpr std::array<char, 3000> kThreeDigits = [] {
 
 void AppendPadded(std::string &key, int value, int width) {
     if (value >= 0 && value < 1000 && width >= 3) {
-        key.append(static_cast<std::size_t>(width - 3), '0');
+        if (width > 3)
+            key.append(static_cast<std::size_t>(width - 3), '0');
         key.append(&kThreeDigits[static_cast<std::size_t>(3 * value)], 3);
         return;
     }

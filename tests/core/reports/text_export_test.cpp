@@ -222,11 +222,12 @@ TEST(ExportFiles, NamesAndColours) {
     ExportChoices choices;
     choices.FileType = ExportFileType::Html;
     choices.EmptyResult = true;
+    choices.EmptyText = "<>";
     const std::string html = ExportStandings(comp, choices);
     EXPECT_NE(
         html.find("<tr>\r\n<td>&nbsp</td>\r\n<td>&nbsp</td>\r\n<td>&nbsp</td>\r\n<td>&nbsp</td>\r\n</tr>"),
         std::string::npos);
-    EXPECT_NE(html.find("<td align=center>--</td>"), std::string::npos);
+    EXPECT_NE(html.find("<td align=center>&lt;&gt;</td>"), std::string::npos);
 }
 
 } // namespace
