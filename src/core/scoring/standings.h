@@ -107,6 +107,51 @@ std::string PadNumber(std::string_view text, int width);
 // through a text.
 void AppendPadded(std::string &key, int value, int width);
 
+namespace detail {
+// "000" .. "999", for the values that make up most of every key.
+inline constexpr std::array<char, 3000> kThreeDigits = [] {
+    std::array<char, 3000> digits{};
+    for (int v = 0; v < 1000; ++v) {
+        digits[static_cast<std::size_t>(3 * v)] = static_cast<char>('0' + v / 100);
+        digits[static_cast<std::size_t>(3 * v + 1)] = static_cast<char>('0' + v / 10 % 10);
+        digits[static_cast<std::size_t>(3 * v + 2)] = static_cast<char>('0' + v % 10);
+    }
+    return digits;
+}();
+} // namespace detail
+
+// A standing key as it is written: room for the longest key there can be
+// (prefix, total and five steps of 50 values of at most 6 characters, or an
+// average), so that writing it is plain stores, without a check per piece.
+class KeyBuffer {
+public:
+    static constexpr std::size_t kRoom = 64 + kTieStepCount * kMaxResults * 8;
+
+    void Char(char ch) { chars_[size_++] = ch; }
+    void Text(std::string_view text);
+    // PadNumber of value's decimal text with width (at most kMaxWidth).
+    void Padded(int value, int width);
+    static constexpr int kMaxWidth = 16;
+    // Padded(value, 3), the form of most values of a key.
+    void Padded3(int value) {
+        if (value < 0 || value >= 1000) {
+            Padded(value, 3);
+            return;
+        }
+        const char *digits = &detail::kThreeDigits[static_cast<std::size_t>(3 * value)];
+        chars_[size_] = digits[0];
+        chars_[size_ + 1] = digits[1];
+        chars_[size_ + 2] = digits[2];
+        size_ += 3;
+    }
+    std::size_t Size() const { return size_; }
+    std::string_view View() const { return {chars_.data(), size_}; }
+
+private:
+    std::array<char, kRoom> chars_;
+    std::size_t size_ = 0;
+};
+
 // The range total of the daily classification: CalcNet = the points of the
 // results in slots from..to (-1 without any), CalcTotal = -1, SortKey = the
 // total (width 5) followed by the value in slot to (width 3, -001 for none).

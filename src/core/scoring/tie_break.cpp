@@ -8,13 +8,13 @@ namespace rondaxa {
 
 namespace {
 
-constexpr const char *kNoResultKey = "//";
-
-void AppendValue(std::string &key, int value) {
-    if (value < 0)
-        key += kNoResultKey;
-    else
-        AppendPadded(key, value, 3);
+void AppendValue(KeyBuffer &key, int value) {
+    if (value < 0) {
+        key.Char('/');
+        key.Char('/');
+    } else {
+        key.Padded3(value);
+    }
 }
 
 // The average of tie method 7, by the club's average method.
@@ -34,7 +34,7 @@ std::string AverageContribution(const ClubRec &club, const CountedResults &count
     }
 }
 
-void AppendContribution(std::string &key, const ClubRec &club, const TieStep &step,
+void AppendContribution(KeyBuffer &key, const ClubRec &club, const TieStep &step,
                         const CountedResults &sorted, const TRijder &rider, int n, bool net) {
     const int taken = sorted.Taken;
     switch (step.Method) {
@@ -59,20 +59,20 @@ void AppendContribution(std::string &key, const ClubRec &club, const TieStep &st
         AppendValue(key, sorted.LastColumnValue);
         break;
     case TieLastObtained:
-        AppendPadded(key, sorted.LastObtained, 3);
+        key.Padded3(sorted.LastObtained);
         break;
     case TieGrossPoints:
         if (net)
-            AppendPadded(key, rider.CalcTotal, 5);
+            key.Padded(rider.CalcTotal, 5);
         break;
     case TieAverage:
-        key += AverageContribution(club, sorted, rider, n);
+        key.Text(AverageContribution(club, sorted, rider, n));
         break;
     case TieMostResults:
-        AppendPadded(key, sorted.Results, 3);
+        key.Padded3(sorted.Results);
         break;
     case TieFewestResults:
-        AppendPadded(key, 250 - sorted.Results, 3);
+        key.Padded3(250 - sorted.Results);
         break;
     default:
         break;
@@ -102,7 +102,8 @@ CountedResults CollectCountingResults(const ClubRec &club, const CountingFlags &
 
 void SortBestFirst(CountedResults &counted) {
     // Equal numbers cannot be told apart, so any correct sort gives the
-    // order of the Shell sort; the values are counted into place.
+    // order of the Shell sort: the values are counted, then written out
+    // from the highest down.
     int *begin = counted.Values.data();
     int *end = begin + counted.Taken;
     if (begin == end)
@@ -114,25 +115,16 @@ void SortBestFirst(CountedResults &counted) {
         std::sort(begin, end, std::greater<>());
         return;
     }
-    // Where each value's run starts, best first; then every value is put in
-    // its place without a comparison.
-    std::array<uint8_t, kMaxResultValue + 2> start;
-    std::fill_n(start.begin(), span, uint8_t{0});
+    std::array<uint8_t, kMaxResultValue + 2> counts;
+    std::fill_n(counts.begin(), span, uint8_t{0});
     for (const int *v = begin; v != end; ++v)
-        ++start[static_cast<std::size_t>(*v - lowest)];
-    int placed = 0;
-    for (int i = span - 1; i >= 0; --i) {
-        const int count = start[static_cast<std::size_t>(i)];
-        start[static_cast<std::size_t>(i)] = static_cast<uint8_t>(placed);
-        placed += count;
-    }
-    std::array<int, kMaxResults> sorted;
-    for (const int *v = begin; v != end; ++v)
-        sorted[start[static_cast<std::size_t>(*v - lowest)]++] = *v;
-    std::copy(sorted.begin(), sorted.begin() + counted.Taken, begin);
+        ++counts[static_cast<std::size_t>(*v - lowest)];
+    int *out = begin;
+    for (int i = span - 1; i >= 0; --i)
+        out = std::fill_n(out, counts[static_cast<std::size_t>(i)], lowest + i);
 }
 
-std::size_t AppendTieBreak(std::string &key, const ClubRec &club, const CountedResults &sorted,
+std::size_t AppendTieBreak(KeyBuffer &key, const ClubRec &club, const CountedResults &sorted,
                            const TRijder &rider, int n, bool net) {
     std::size_t head = std::string::npos;
     for (int s = 1; s <= kTieStepCount; ++s) {
@@ -140,10 +132,10 @@ std::size_t AppendTieBreak(std::string &key, const ClubRec &club, const CountedR
         if (step.Method == TieNothing)
             break;
         if (s == club.TieNotify)
-            head = key.size();
+            head = key.Size();
         AppendContribution(key, club, step, sorted, rider, n, net);
     }
-    return head == std::string::npos ? key.size() : head;
+    return head == std::string::npos ? key.Size() : head;
 }
 
 void ReportTies(const std::vector<TieRow> &rows, bool daily, const TKlasse &klasse, ProblemList &problems) {
