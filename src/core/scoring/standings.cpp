@@ -141,6 +141,11 @@ int ResultPoints(const ClubRec &club, int stored) {
     return stored;
 }
 
+ResultPointsTable::ResultPointsTable(const ClubRec &club) : club_(&club) {
+    for (int stored = 0; stored <= kMaxResultValue; ++stored)
+        points_[static_cast<std::size_t>(stored)] = static_cast<int16_t>(ResultPoints(club, stored));
+}
+
 int CountingResultNumber(const ClubRec &club, TKlasse *klasse) {
     if (!klasse)
         return 0;
@@ -160,9 +165,10 @@ int CountingResultNumber(const ClubRec &club, TKlasse *klasse) {
     return n < 1 ? c : n;
 }
 
-std::size_t BuildStandingKey(const ClubRec &club, const CountingFlags &counting, TRijder &rider, int n, int c,
+std::size_t BuildStandingKey(const ClubRec &club, const CountingFlags &counting,
+                             const ResultPointsTable &points, TRijder &rider, int n, int c,
                              KeyVariant variant, int horsConcours) {
-    CountedResults counted = CollectCountingResults(club, counting, rider, c);
+    CountedResults counted = CollectCountingResults(counting, points, rider, c);
     if (variant != KeyVariant::Daily)
         SortBestFirst(counted);
 
@@ -211,15 +217,15 @@ std::size_t BuildStandingKey(const ClubRec &club, const CountingFlags &counting,
     return head;
 }
 
-void AverageKey(const ClubRec &club, const CountingFlags &counting, TRijder &rider, int n, int c,
-                int horsConcours) {
+void AverageKey(const ClubRec &club, const CountingFlags &counting, const ResultPointsTable &points,
+                TRijder &rider, int n, int c, int horsConcours) {
     if (club.AverageMethod == 2) {
-        BuildStandingKey(club, counting, rider, n, c, KeyVariant::Net, horsConcours);
+        BuildStandingKey(club, counting, points, rider, n, c, KeyVariant::Net, horsConcours);
         const bool noPoints = horsConcours == HcNoPoints && rider.HorsConcours();
         rider.CalcTotal = rider.CalcNet;
         rider.CalcNet = noPoints ? -1 : n;
     } else {
-        const CountedResults counted = CollectCountingResults(club, counting, rider, c);
+        const CountedResults counted = CollectCountingResults(counting, points, rider, c);
         const bool withZero = club.AverageMethod == 1;
         int total = -1;
         for (int i = 0; i < counted.Taken; ++i) {
@@ -394,6 +400,7 @@ void CalculateStandings(const ClubRec &club, TKlasse &klasse, int mode, int n, i
             ApplyHorsConcoursOption(club, klasse);
         counting = CountingFlagsOf(klasse);
     }
+    const ResultPointsTable points(club);
     klasse.CalcInfo = CalcInfoText(club, mode, n, c);
 
     const int rowCount = grid.RowCount() - 1;
@@ -416,11 +423,11 @@ void CalculateStandings(const ClubRec &club, TKlasse &klasse, int mode, int n, i
             const KeyVariant variant = mode == ModeNet     ? KeyVariant::Net
                                        : mode == ModeGross ? KeyVariant::Gross
                                                            : KeyVariant::Daily;
-            head = BuildStandingKey(club, counting, *rider, n, c, variant, run.HorsConcours);
+            head = BuildStandingKey(club, counting, points, *rider, n, c, variant, run.HorsConcours);
             break;
         }
         case ModeAverage:
-            AverageKey(club, counting, *rider, n, c, run.HorsConcours);
+            AverageKey(club, counting, points, *rider, n, c, run.HorsConcours);
             break;
         default:
             rider->SortKey = SortKeyFor(club, *rider, mode, n);

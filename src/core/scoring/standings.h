@@ -60,6 +60,23 @@ struct StandingsRun {
 // of 1 or more is PointsForPosition(value); otherwise the value itself.
 int ResultPoints(const ClubRec &club, int stored);
 
+// ResultPoints of every value a result can hold (0..250), worked out once
+// for a calculation instead of once per result; other values are converted
+// when met.
+class ResultPointsTable {
+public:
+    explicit ResultPointsTable(const ClubRec &club);
+    int operator()(int stored) const {
+        if (stored < 0 || stored > kMaxResultValue)
+            return ResultPoints(*club_, stored);
+        return points_[static_cast<std::size_t>(stored)];
+    }
+
+private:
+    const ClubRec *club_;
+    std::array<int16_t, kMaxResultValue + 1> points_;
+};
+
 // N, the number of results that make the net total, by the club's rule
 // (drop mode, or a percentage of C plus a number, rounded up or down); C
 // when that gives less than 1, and 0 for a class without counting columns
@@ -84,13 +101,14 @@ enum class KeyVariant { Net, Gross, Daily };
 // the length of the key's head: the key without the tie-break contributions
 // of steps TieNotify..5 (daily: without the last-column result), which the
 // tie report compares.
-std::size_t BuildStandingKey(const ClubRec &club, const CountingFlags &counting, TRijder &rider, int n, int c,
+std::size_t BuildStandingKey(const ClubRec &club, const CountingFlags &counting,
+                             const ResultPointsTable &points, TRijder &rider, int n, int c,
                              KeyVariant variant, int horsConcours);
 
 // Fills CalcTotal, CalcNet and SortKey of a rider for the average standings
 // by the club's AverageMethod.
-void AverageKey(const ClubRec &club, const CountingFlags &counting, TRijder &rider, int n, int c,
-                int horsConcours);
+void AverageKey(const ClubRec &club, const CountingFlags &counting, const ResultPointsTable &points,
+                TRijder &rider, int n, int c, int horsConcours);
 
 // sum / count rounded to one decimal (halves to even), with the locale's
 // decimal separator and zeros in front up to 6 characters: 0007,5. A count

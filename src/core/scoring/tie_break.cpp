@@ -81,13 +81,13 @@ void AppendContribution(KeyBuffer &key, const ClubRec &club, const TieStep &step
 
 } // namespace
 
-CountedResults CollectCountingResults(const ClubRec &club, const CountingFlags &counting,
+CountedResults CollectCountingResults(const CountingFlags &counting, const ResultPointsTable &points,
                                       const TRijder &rider, int c) {
     CountedResults counted;
     for (int slot = 1; slot <= kMaxResults && counted.Taken < c; ++slot) {
         if (!counting[static_cast<std::size_t>(slot)])
             continue;
-        const int value = ResultPoints(club, rider.Results[static_cast<std::size_t>(slot)]);
+        const int value = points(rider.Results[static_cast<std::size_t>(slot)]);
         counted.Values[static_cast<std::size_t>(counted.Taken++)] = value;
         if (value >= 0) {
             ++counted.Results;

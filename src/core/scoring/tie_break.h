@@ -50,7 +50,7 @@ struct CountedResults {
 };
 
 // Walks the counting slots 1..50 until c values are taken.
-CountedResults CollectCountingResults(const ClubRec &club, const CountingFlags &counting,
+CountedResults CollectCountingResults(const CountingFlags &counting, const ResultPointsTable &points,
                                       const TRijder &rider, int c);
 
 // Sorts the values best first (the same Shell sort as the rows).

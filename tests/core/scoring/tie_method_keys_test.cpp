@@ -39,7 +39,8 @@ protected:
         for (auto &s : comp.Club.TieSteps)
             s = TieStep{};
         comp.Club.TieSteps[1] = step;
-        BuildStandingKey(comp.Club, CountingFlagsOf(klasse), *rider, n, 6, variant, hc);
+        BuildStandingKey(comp.Club, CountingFlagsOf(klasse), ResultPointsTable(comp.Club), *rider, n, 6,
+                         variant, hc);
         return rider->SortKey.substr(6);
     }
 
@@ -123,7 +124,8 @@ TEST_F(TieMethodKeyTest, HeadStopsBeforeTheNotificationStep) {
     const CountingFlags counting = CountingFlagsOf(klasse);
     auto head = [&](int notify) {
         comp.Club.TieNotify = static_cast<uint8_t>(notify);
-        const std::size_t length = BuildStandingKey(comp.Club, counting, *rider, 2, 6, KeyVariant::Net, 0);
+        const std::size_t length = BuildStandingKey(comp.Club, counting, ResultPointsTable(comp.Club), *rider,
+                                                    2, 6, KeyVariant::Net, 0);
         return rider->SortKey.substr(0, length);
     };
     EXPECT_EQ(head(0), "100097004045246");
