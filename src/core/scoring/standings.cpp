@@ -40,11 +40,11 @@ void MarkDroppedValues(const CountingFlags &counting, TRijder &rider, const int 
         int16_t &stored = rider.Results[static_cast<std::size_t>(slot)];
         if (!counting[static_cast<std::size_t>(slot)] || stored < 0 || stored > kMaxResultValue)
             continue;
+        // Without a branch: which slots hold dropped values is unforeseeable.
         uint8_t &left = wanted[static_cast<std::size_t>(stored)];
-        if (left > 0) {
-            --left;
-            stored = static_cast<int16_t>(stored + kDropMark);
-        }
+        const int mark = left > 0 ? 1 : 0;
+        left = static_cast<uint8_t>(left - mark);
+        stored = static_cast<int16_t>(stored + mark * kDropMark);
     }
 }
 

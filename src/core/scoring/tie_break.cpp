@@ -89,12 +89,11 @@ CountedResults CollectCountingResults(const CountingFlags &counting, const Resul
             continue;
         const int value = points(rider.Results[static_cast<std::size_t>(slot)]);
         counted.Values[static_cast<std::size_t>(counted.Taken++)] = value;
-        if (value >= 0) {
-            ++counted.Results;
-            counted.LastObtained = value;
-        }
-        if (value > 0)
-            ++counted.AboveZero;
+        // Counted without branches: missing and zero results come anywhere.
+        const bool result = value >= 0;
+        counted.Results += result ? 1 : 0;
+        counted.AboveZero += value > 0 ? 1 : 0;
+        counted.LastObtained = result ? value : counted.LastObtained;
         counted.LastColumnValue = value;
     }
     return counted;
@@ -102,8 +101,8 @@ CountedResults CollectCountingResults(const CountingFlags &counting, const Resul
 
 void SortBestFirst(CountedResults &counted) {
     // Equal numbers cannot be told apart, so any correct sort gives the
-    // order of the Shell sort: the values are counted, then written out
-    // from the highest down.
+    // order of the Shell sort; the values are counted into place (without
+    // a comparison or a branch per value).
     int *begin = counted.Values.data();
     int *end = begin + counted.Taken;
     if (begin == end)
@@ -115,13 +114,22 @@ void SortBestFirst(CountedResults &counted) {
         std::sort(begin, end, std::greater<>());
         return;
     }
-    std::array<uint8_t, kMaxResultValue + 2> counts;
-    std::fill_n(counts.begin(), span, uint8_t{0});
+    // Where each value's run starts, best first; then every value is put in
+    // its place.
+    std::array<uint8_t, kMaxResultValue + 2> start;
+    std::fill_n(start.begin(), span, uint8_t{0});
     for (const int *v = begin; v != end; ++v)
-        ++counts[static_cast<std::size_t>(*v - lowest)];
-    int *out = begin;
-    for (int i = span - 1; i >= 0; --i)
-        out = std::fill_n(out, counts[static_cast<std::size_t>(i)], lowest + i);
+        ++start[static_cast<std::size_t>(*v - lowest)];
+    int placed = 0;
+    for (int i = span - 1; i >= 0; --i) {
+        const int count = start[static_cast<std::size_t>(i)];
+        start[static_cast<std::size_t>(i)] = static_cast<uint8_t>(placed);
+        placed += count;
+    }
+    std::array<int, kMaxResults> sorted;
+    for (const int *v = begin; v != end; ++v)
+        sorted[start[static_cast<std::size_t>(*v - lowest)]++] = *v;
+    std::copy(sorted.begin(), sorted.begin() + counted.Taken, begin);
 }
 
 std::size_t AppendTieBreak(KeyBuffer &key, const ClubRec &club, const CountedResults &sorted,
