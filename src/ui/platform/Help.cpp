@@ -69,7 +69,10 @@ protected:
         if (event->type() != QEvent::KeyPress || static_cast<QKeyEvent *>(event)->key() != Qt::Key_F1 ||
             static_cast<QKeyEvent *>(event)->modifiers() != Qt::NoModifier)
             return QObject::eventFilter(watched, event);
-        QWidget *focus = QApplication::focusWidget();
+        // The key goes to the widget with the keyboard focus.
+        QWidget *focus = qobject_cast<QWidget *>(watched);
+        if (!focus)
+            focus = QApplication::focusWidget();
         if (!focus)
             focus = QApplication::activeWindow();
         const int context = HelpContextOf(focus);
