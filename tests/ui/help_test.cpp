@@ -65,7 +65,7 @@ private slots:
             QString text = html;
             text.remove(QRegularExpression("<[^>]*>"));
             QVERIFY2(text.simplified().size() > 300, qPrintable(QString("page %1 is too thin").arg(context)));
-            QVERIFY2(!text.contains("..."), qPrintable(QString("page %1 is unfinished").arg(context)));
+            QVERIFY2(!html.contains("<p>...</p>"), qPrintable(QString("page %1 is unfinished").arg(context)));
         }
         QCOMPARE(HelpTopics().size(), std::size(kContexts));
     }

@@ -146,7 +146,8 @@ QUrl HelpPageUrl(int context) {
 
 QString HelpContentsHtml() {
     QString html =
-        QStringLiteral("<html><head><title>Inhoud</title></head><body>"
+        QStringLiteral("<html><head><title>Inhoud</title><link rel=\"stylesheet\" type=\"text/css\" "
+                       "href=\"style.css\"></head><body>"
                        "<h1>Rondaxa - Inhoud</h1>"
                        "<p>Rondaxa houdt het kampioenschap van een motorcrossclub bij: klassen met "
                        "rijders, de uitslagen van elke wedstrijd en de eindstanden. Kies hieronder "
