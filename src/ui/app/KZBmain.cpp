@@ -61,6 +61,43 @@ QIcon GlyphIcon(const QString &glyph, const QColor &colour) {
     return QIcon(pixmap);
 }
 
+// A printer: paper coming out of a grey body.
+QIcon PrinterIcon() {
+    QPixmap pixmap(32, 32);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(70, 70, 70), 1.5));
+    painter.setBrush(Qt::white);
+    painter.drawRect(QRectF(9, 3, 14, 10));
+    painter.setBrush(QColor(150, 150, 150));
+    painter.drawRoundedRect(QRectF(3, 12, 26, 11), 2, 2);
+    painter.setBrush(Qt::white);
+    painter.drawRect(QRectF(9, 19, 14, 10));
+    painter.drawLine(QPointF(12, 23), QPointF(20, 23));
+    painter.drawLine(QPointF(12, 26), QPointF(20, 26));
+    return QIcon(pixmap);
+}
+
+// A calendar sheet: the daily classification.
+QIcon CalendarIcon() {
+    QPixmap pixmap(32, 32);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(70, 70, 70), 1.5));
+    painter.setBrush(Qt::white);
+    painter.drawRect(QRectF(4, 5, 24, 23));
+    painter.setBrush(QColor(200, 60, 40));
+    painter.drawRect(QRectF(4, 5, 24, 6));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(70, 70, 70));
+    for (int row = 0; row < 3; ++row)
+        for (int col = 0; col < 4; ++col)
+            painter.drawRect(QRectF(7 + col * 5.5, 14 + row * 4.5, 3, 3));
+    return QIcon(pixmap);
+}
+
 } // namespace
 
 // ---- construction -------------------------------------------------------------
@@ -126,8 +163,7 @@ void TMainForm::BuildMenus() {
     AddCommand(file, "&Uitvoer tekst/html bestand...", "Uitvoertekstbestand1Click",
                &TMainForm::Uitvoertekstbestand1Click);
     file->addSeparator();
-    AddCommand(file, "&Printen...", "Printen1Click", &TMainForm::Printen1Click)
-        ->setIcon(GlyphIcon(QStringLiteral("\u2399"), QColor(60, 60, 60)));
+    AddCommand(file, "&Printen...", "Printen1Click", &TMainForm::Printen1Click)->setIcon(PrinterIcon());
     file->addSeparator();
     AddCommand(file, "&Afsluiten", "Sluiten1Click", &TMainForm::Sluiten1Click);
 
@@ -170,7 +206,7 @@ void TMainForm::BuildMenus() {
         ->setEnabled(false);
     calcMenu_->addSeparator();
     AddCommand(calcMenu_, "&Dagklassement...", "Dagklassement1Click", &TMainForm::Dagklassement1Click)
-        ->setIcon(GlyphIcon(QStringLiteral("D"), QColor(160, 96, 0)));
+        ->setIcon(CalendarIcon());
 
     searchMenu_ = menuBar()->addMenu(QStringLiteral("&Zoeken/sorteren"));
     AddCommand(searchMenu_, "&Snelzoeken...", "SnelZoekClick", &TMainForm::SnelZoekClick, Qt::Key_F3);
@@ -254,10 +290,9 @@ void TMainForm::BuildToolbar() {
          &TMainForm::Informatieuitslagen1Click, s->standardIcon(QStyle::SP_MessageBoxInformation)},
         {"SpeedButton10", "Controle uitslagen", "Controleuitslagen1Click",
          &TMainForm::Controleuitslagen1Click, s->standardIcon(QStyle::SP_DialogApplyButton)},
-        {"SpeedButton12", "Printen", "Printen1Click", &TMainForm::Printen1Click,
-         GlyphIcon(QStringLiteral("\u2399"), QColor(60, 60, 60))},
+        {"SpeedButton12", "Printen", "Printen1Click", &TMainForm::Printen1Click, PrinterIcon()},
         {"SpeedButton13", "Dagklassement berekenen", "Dagklassement1Click", &TMainForm::Dagklassement1Click,
-         GlyphIcon(QStringLiteral("D"), QColor(160, 96, 0))},
+         CalendarIcon()},
         {"SpeedButton11", "Help", "HelpButtonClick", &TMainForm::HelpButtonClick,
          s->standardIcon(QStyle::SP_DialogHelpButton)},
     };
