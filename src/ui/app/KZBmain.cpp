@@ -422,10 +422,6 @@ void TMainForm::closeEvent(QCloseEvent *event) {
         event->ignore();
 }
 
-void TMainForm::resizeEvent(QResizeEvent *event) {
-    QMainWindow::resizeEvent(event);
-}
-
 // ---- start-up -----------------------------------------------------------------
 
 void TMainForm::paintEvent(QPaintEvent *event) {
@@ -542,7 +538,7 @@ void TMainForm::PrepareForCommand() {
 
 void TMainForm::MenuOpening() {
     Edit1Exit();
-    SetActionEnabled("Plakkenrijder1Click", comp_.ClassCount() > 0 && ClipboardHoldsRider());
+    SetActionEnabled("Plakkenrijder1Click", ClipboardHoldsRider());
 }
 
 // ---- tabs and the grid -----------------------------------------------------------
