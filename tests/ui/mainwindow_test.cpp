@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollBar>
 #include <QTabBar>
 #include <QtTest>
 
@@ -251,6 +252,29 @@ private slots:
                           QPoint(5, rows->sectionViewportPosition(0) + 3));
         QCOMPARE(QString::fromStdString(Klasse().Grid.RowAt(1).Label), QString("1"));
         QCOMPARE(QString::fromStdString(Klasse().Grid.RowAt(2).Label), QString("2"));
+    }
+
+    void fixedColumnsStayInPlaceAndAreNotEdited() {
+        Klasse().Grid.FixedCols = 3; // as a file opened with "fixed columns" set
+        form_->resize(450, 400);     // narrower than the grid
+        QTest::qWait(20);
+        form_->TabControl1Change();
+        auto *fixed = form_->ActiveGrid()->findChild<QTableView *>("FixedColumns");
+        QVERIFY(fixed && fixed->isVisible());
+        QCOMPARE(fixed->width(), form_->ActiveGrid()->FrozenWidth());
+        const int last = Klasse().Grid.ColCount() - 1;
+        GoTo(1, last);
+        QVERIFY(form_->ActiveGrid()->horizontalScrollBar()->value() > 0);
+        QVERIFY(form_->ActiveGrid()->GridCellRect(1, last).left() >= fixed->width());
+        if (qEnvironmentVariableIsSet("RONDAXA_SHOT"))
+            form_->grab().save("/tmp/fixed.png");
+        Klasse().Grid.CurCol = 1;
+        form_->StartCellEdit(QChar('x'));
+        QVERIFY(!form_->IsEditing());
+        // The current cell never lands in a fixed column.
+        GoTo(2, 3);
+        form_->ActiveGrid()->setCurrentIndex(form_->ActiveGrid()->GridModel().IndexOf(2, 1));
+        QCOMPARE(Klasse().Grid.CurCol, 3);
     }
 
     void notificationNeedsTheFirstPaintKey() {

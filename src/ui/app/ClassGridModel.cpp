@@ -137,9 +137,10 @@ QVariant ClassGridModel::headerData(int section, Qt::Orientation orientation, in
 Qt::ItemFlags ClassGridModel::flags(const QModelIndex &index) const {
     if (!index.isValid() || !klasse_)
         return Qt::NoItemFlags;
-    // Cells of fixed columns cannot be selected, as in the fixed part of a string grid.
+    // Cells of fixed columns cannot be selected or made current, as in the
+    // fixed part of a string grid.
     if (GridCol(index) < klasse_->Grid.FixedCols)
-        return Qt::ItemIsEnabled;
+        return Qt::NoItemFlags;
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
 }
 
