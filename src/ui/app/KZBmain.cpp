@@ -118,7 +118,10 @@ TMainForm::TMainForm(Prompts &prompts, SettingsStore &store, QWidget *parent)
     ApplyPlacement();
 }
 
-TMainForm::~TMainForm() = default;
+TMainForm::~TMainForm() {
+    // The competition goes before the child widgets: the view lets go of it first.
+    grid_->SetClass(&comp_.Club, nullptr);
+}
 
 void TMainForm::SetCommandLine(std::string commandLine, std::vector<std::string> params) {
     commandLine_ = std::move(commandLine);
