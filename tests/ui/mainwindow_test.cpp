@@ -229,6 +229,22 @@ private slots:
         QVERIFY(form_->close());
     }
 
+    void aFailedSaveAtTheClosePromptKeepsTheWindow() {
+        form_->SetModified(ModifiedData);
+        form_->Comp().FileName.clear(); // "Bewaren" asks for a name
+        form_->ChooseSaveFile = [](const QString &) { return QString("/geen/map/club.kzb"); };
+        prompts_.Answers = {Answer::Yes};
+        QVERIFY(!form_->close());
+        QCOMPARE(prompts_.Messages.size(), size_t(1));
+        QCOMPARE(QString::fromStdString(prompts_.Messages[0]), "Bestand niet kunnen bewaren!!!");
+        QVERIFY(form_->Comp().Modified != 0);
+        // A cancelled name dialog keeps it as well.
+        form_->ChooseSaveFile = [](const QString &) { return QString(); };
+        prompts_.Answers = {Answer::Yes};
+        QVERIFY(!form_->close());
+        QCOMPARE(form_->Comp().ClassCount(), 4);
+    }
+
     void calculateMenuHiddenWithoutResultColumns() {
         QMenu *calc = nullptr;
         for (QAction *action : form_->menuBar()->actions())
