@@ -963,7 +963,7 @@ void TMainForm::Help2Click() {
 }
 
 void TMainForm::HelpButtonClick() {
-    ShowHelp(helpContext_);
+    ShowHelp(ActiveClass() ? kHelpCompetition : kHelpNoCompetition);
 }
 
 void TMainForm::Informatie1Click() {
