@@ -1,6 +1,15 @@
 // The main window: menus, toolbar, class tabs with the class grid, the
 // editing field, the status bar and the file commands. It owns the one open
 // competition. Command handlers keep the names of their menu items.
+//
+// A dialog's command is hooked in by giving its handler a body (the handlers
+// of dialogs made elsewhere live in KZBmain_commands.cpp) and taking the
+// handler off the pending list there. A handler typically calls Edit1Exit()
+// (and PrepareForCommand() before structural changes), runs its dialog on
+// Comp() / ActiveClass(), then SetModified(...) and ReloadGrid() when rows or
+// columns changed, RedrawGrid() when only texts or colours did, or
+// ShowCompetition() when the whole competition was replaced. Every handler
+// runs inside RunCommand, so an IoError or SettingsError ends only it.
 #pragma once
 
 #include "app/MainFormHooks.h"
