@@ -293,6 +293,19 @@ private slots:
         QCOMPARE(Klasse().Grid.CurCol, 3);
     }
 
+    void draggingARowLabelMovesTheRider() {
+        const TRijder *first = Klasse().Rider(1);
+        const TRijder *second = Klasse().Rider(2);
+        form_->ActiveGrid()->verticalHeader()->moveSection(0, 2); // as a drag does
+        QCOMPARE(Klasse().Rider(3), first);
+        QCOMPARE(Klasse().Rider(1), second);
+        QCOMPARE(QString::fromStdString(Klasse().Grid.RowAt(3).Label), QString("1")); // the label moves along
+        QCOMPARE(form_->ActiveGrid()->verticalHeader()->visualIndex(0), 0);
+        QCOMPARE(form_->ActiveGrid()->GridModel().CellString(3, 1),
+                 QString::fromStdString(NameDisplay(first->Name.str())));
+        QVERIFY(SaveButtonEnabled());
+    }
+
     void notificationNeedsTheFirstPaintKey() {
         form_->Tabs()->setCurrentIndex(2);
         form_->Comp().Classes[2]->Name = "Anders";

@@ -104,6 +104,9 @@ ClassGridView::ClassGridView(QWidget *parent)
     verticalHeader()->setHighlightSections(false);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setMinimumSectionSize(4);
+    verticalHeader()->setSectionsMovable(true); // rows are moved by dragging their label
+    connect(verticalHeader(), &QHeaderView::sectionMoved, this,
+            [this](int, int from, int to) { MoveDraggedRow(from, to); });
     horizontalHeader()->viewport()->installEventFilter(this);
     verticalHeader()->viewport()->installEventFilter(this);
     connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this](int section, int, int size) {
@@ -116,6 +119,23 @@ ClassGridView::ClassGridView(QWidget *parent)
             Class()->Grid.Col(section + 1).Width = size;
     });
     SetUpFrozenView();
+}
+
+// The row moves in the class itself; the header's own order goes back to
+// straight, as the view shows the class's rows in their order.
+void ClassGridView::MoveDraggedRow(int fromVisual, int toVisual) {
+    rowDragged_ = true;
+    {
+        const QSignalBlocker block(verticalHeader());
+        verticalHeader()->moveSection(toVisual, fromVisual);
+    }
+    TKlasse *klasse = Class();
+    if (!klasse || fromVisual == toVisual)
+        return;
+    klasse->Grid.MoveRow(fromVisual + 1, toVisual + 1);
+    klasse->Grid.CurRow = toVisual + 1;
+    Reload();
+    emit RowMoved(fromVisual + 1, toVisual + 1);
 }
 
 // ---- fixed columns ----------------------------------------------------------------
@@ -324,6 +344,8 @@ void ClassGridView::paintEvent(QPaintEvent *event) {
 bool ClassGridView::eventFilter(QObject *watched, QEvent *event) {
     if (event->type() == QEvent::MouseButtonPress && IsHeadingViewport(watched))
         headerLengthAtPress_ = horizontalHeader()->length();
+    if (event->type() == QEvent::MouseButtonPress && watched == verticalHeader()->viewport())
+        rowDragged_ = false;
     if (event->type() != QEvent::MouseButtonRelease || !Class())
         return QTableView::eventFilter(watched, event);
     const auto *mouse = static_cast<QMouseEvent *>(event);
@@ -346,7 +368,7 @@ bool ClassGridView::eventFilter(QObject *watched, QEvent *event) {
         const int section = frozen_->horizontalHeader()->logicalIndexAt(pos);
         if (section >= 0)
             emit HeadingClicked(section + 1);
-    } else if (watched == verticalHeader()->viewport()) {
+    } else if (watched == verticalHeader()->viewport() && !rowDragged_) {
         const int section = verticalHeader()->logicalIndexAt(pos);
         if (section >= 0)
             emit FixedColumnClicked(section + 1);

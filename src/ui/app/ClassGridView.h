@@ -65,6 +65,7 @@ signals:
     void HeadingClicked(int gridCol);            // left click on a column heading
     void FixedColumnClicked(int gridRow);        // left click on a row label or a fixed cell
     void Painted();                              // after every repaint
+    void RowMoved(int fromRow, int toRow);       // a row was dragged to another place
 
 protected:
     void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
@@ -76,12 +77,14 @@ protected:
 
 private:
     void SetUpFrozenView();
+    void MoveDraggedRow(int fromVisual, int toVisual);
     void LayOutFrozenView();
     bool IsHeadingViewport(QObject *watched) const;
 
     bool syncing_ = false;
     QTableView *frozen_ = nullptr; // the fixed columns after the row labels, laid over the grid
     int headerLengthAtPress_ = -1; // a heading drag that resizes is no click
+    bool rowDragged_ = false;      // a row-label drag that moves a row is no click
     ClassGridModel *model_;
     ClassGridDelegate *delegate_;
 };

@@ -356,6 +356,11 @@ void TMainForm::BuildTabArea() {
     connect(grid_, &ClassGridView::HeadingClicked, this, &TMainForm::ActiveSGHeadingClick);
     connect(grid_, &ClassGridView::FixedColumnClicked, this, &TMainForm::ActiveSGFixedClick);
     connect(grid_, &ClassGridView::Painted, this, &TMainForm::UpdateSaveButton);
+    connect(grid_, &ClassGridView::RowMoved, this, [this](int, int to) {
+        SetModified(ModifiedData); // the order of the riders is stored
+        if (TKlasse *klasse = ActiveClass())
+            ActiveSGSelectCell(klasse->Grid.CurCol, to);
+    });
     connect(grid_, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &pos) { popup_->popup(grid_->viewport()->mapToGlobal(pos)); });
     connect(edit1_, &CellEditor::EnterPressed, this, &TMainForm::Edit1Enter);
