@@ -282,8 +282,6 @@ private slots:
         GoTo(1, last);
         QVERIFY(form_->ActiveGrid()->horizontalScrollBar()->value() > 0);
         QVERIFY(form_->ActiveGrid()->GridCellRect(1, last).left() >= fixed->width());
-        if (qEnvironmentVariableIsSet("RONDAXA_SHOT"))
-            form_->grab().save("/tmp/fixed.png");
         Klasse().Grid.CurCol = 1;
         form_->StartCellEdit(QChar('x'));
         QVERIFY(!form_->IsEditing());

@@ -1,10 +1,12 @@
 #include "app/ClassGridView.h"
 
+#include <QAbstractButton>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QStyleOptionHeader>
 
 namespace rondaxa {
 
@@ -119,6 +121,9 @@ ClassGridView::ClassGridView(QWidget *parent)
             Class()->Grid.Col(section + 1).Width = size;
     });
     SetUpFrozenView();
+    // The corner shows column 0's heading ("PL" while standings are shown).
+    if (auto *corner = findChild<QAbstractButton *>(QString(), Qt::FindDirectChildrenOnly))
+        corner->installEventFilter(this);
 }
 
 // The row moves in the class itself; the header's own order goes back to
@@ -342,6 +347,19 @@ void ClassGridView::paintEvent(QPaintEvent *event) {
 }
 
 bool ClassGridView::eventFilter(QObject *watched, QEvent *event) {
+    if (event->type() == QEvent::Paint && qobject_cast<QAbstractButton *>(watched)) {
+        auto *corner = static_cast<QWidget *>(watched);
+        QStyleOptionHeader option;
+        option.initFrom(this); // enabled like the grid, though the corner takes no clicks
+        option.rect = corner->rect();
+        option.position = QStyleOptionHeader::OnlyOneSection;
+        option.textAlignment = Qt::AlignLeft | Qt::AlignTop;
+        if (Class() && Class()->Grid.ColCount() > 0)
+            option.text = FromModelText(Class()->Grid.Col(0).Heading);
+        QPainter painter(corner);
+        corner->style()->drawControl(QStyle::CE_Header, &option, &painter, corner);
+        return true;
+    }
     if (event->type() == QEvent::MouseButtonPress && IsHeadingViewport(watched))
         headerLengthAtPress_ = horizontalHeader()->length();
     if (event->type() == QEvent::MouseButtonPress && watched == verticalHeader()->viewport())
