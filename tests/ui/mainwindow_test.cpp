@@ -260,6 +260,33 @@ private slots:
         QVERIFY(!calc->menuAction()->isVisible());
     }
 
+    void removingStandingsRestoresTheResults() {
+        // Standings as a calculation leaves them: a computed column, a drop mark, places.
+        TKlasse &klasse = Klasse();
+        const int16_t stored = klasse.Rider(1)->Results[1];
+        klasse.Rider(1)->Results[1] = static_cast<int16_t>(stored + kDropMark);
+        klasse.Grid.SetColCount(klasse.Grid.ColCount() + 1);
+        klasse.Grid.Col(klasse.Grid.ColCount() - 1).Heading = "Netto";
+        klasse.Grid.Col(klasse.Grid.ColCount() - 1).Data = std::make_unique<TColData>();
+        klasse.Grid.ColData(klasse.Grid.ColCount() - 1)->Kind = KindNet;
+        klasse.CalcState = 1;
+        klasse.Grid.Col(0).Heading = "PL";
+        form_->ReloadGrid();
+        const int columns = klasse.Grid.ColCount();
+
+        form_->Action("Verwijderuitslagen1Click")->setEnabled(false);
+        for (QAction *action : form_->menuBar()->actions())
+            if (action->text() == "Bere&kenen")
+                emit action->menu()->aboutToShow();
+        QVERIFY(form_->Action("Verwijderuitslagen1Click")->isEnabled());
+        form_->Action("Verwijderuitslagen1Click")->trigger();
+        QCOMPARE(klasse.Grid.ColCount(), columns - 1);
+        QCOMPARE(klasse.CalcState, uint8_t(0));
+        QCOMPARE(klasse.Rider(1)->Results[1], stored);
+        QCOMPARE(QString::fromStdString(klasse.Grid.Col(0).Heading), QString(" "));
+        QCOMPARE(form_->ActiveGrid()->model()->columnCount(), columns - 2);
+    }
+
     void rowLabelClickRenumbers() {
         Klasse().Grid.RowAt(1).Label = "x";
         Klasse().Grid.RowAt(2).Label = "y";

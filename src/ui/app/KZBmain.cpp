@@ -535,9 +535,7 @@ void TMainForm::SetModified(uint8_t bits) {
 }
 
 void TMainForm::PrepareForCommand() {
-    for (int tab = 0; tab < comp_.ClassCount(); ++tab)
-        RemoveClassStandings(tab);
-    ReloadGrid();
+    Verwijderuitslagen1Click();
     if (riderDetails_ && riderDetails_->IsOpen())
         riderDetails_->CloseWindow();
     if (quickSearch_ && quickSearch_->IsOpen())

@@ -27,7 +27,6 @@ bool TMainForm::IsPendingHandler(const QString &handler) {
         "Informatieuitslagen1Click",
         "Controleuitslagen1Click",
         "BrutoNetto1Click",
-        "Verwijderuitslagen1Click",
         "Dagklassement1Click",
         "SnelZoekClick",
         "UitZoekenClick",
@@ -43,8 +42,13 @@ bool TMainForm::ClipboardHoldsRider() const {
     return false;
 }
 
-// The final-standings command's own preparation when "Bere&kenen" opens.
-void TMainForm::CalculateMenuOpening() {}
+// "Bere&kenen" opening: "&Verwijder eindstanden" only while some class shows standings.
+void TMainForm::CalculateMenuOpening() {
+    bool anyStandings = false;
+    for (const auto &klasse : comp_.Classes)
+        anyStandings = anyStandings || klasse->CalcState > 0;
+    SetActionEnabled("Verwijderuitslagen1Click", anyStandings);
+}
 
 // A heading click re-sorts the class by that column.
 void TMainForm::SortByHeading(int /*col*/) {}
@@ -69,7 +73,12 @@ void TMainForm::Uitslagenverwijderen1Click() {}
 void TMainForm::Informatieuitslagen1Click() {}
 void TMainForm::Controleuitslagen1Click() {}
 void TMainForm::BrutoNetto1Click() {}
-void TMainForm::Verwijderuitslagen1Click() {}
+// "&Verwijder eindstanden": every class back to its results as entered.
+void TMainForm::Verwijderuitslagen1Click() {
+    for (int tab = 0; tab < comp_.ClassCount(); ++tab)
+        RemoveClassStandings(tab);
+    ReloadGrid();
+}
 void TMainForm::Dagklassement1Click() {}
 void TMainForm::SnelZoekClick() {}
 void TMainForm::UitZoekenClick() {}
