@@ -339,11 +339,10 @@ void TMainForm::BuildTabArea() {
     tabs_->setExpanding(false);
     tabs_->setDrawBase(true);
     tabs_->setDocumentMode(true);
-    auto *filler = new QWidget(tabArea_);
-    filler->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    filler->setObjectName("EmptyTabArea");
+    emptyArea_ = new QWidget(tabArea_); // what the tab area shows without a class
+    emptyArea_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     layout->addWidget(grid_, 1);
-    layout->addWidget(filler, 1);
+    layout->addWidget(emptyArea_, 1);
     layout->addWidget(tabs_);
     setCentralWidget(tabArea_);
 
@@ -589,7 +588,7 @@ void TMainForm::TabControl1Change() {
             grid_->TextHeight());
         rondaxa::ColourInfoColumns(*klasse, comp_.Club);
         grid_->ApplyLayout();
-        centralWidget()->findChild<QWidget *>("EmptyTabArea")->hide();
+        emptyArea_->hide();
         grid_->show();
         setWindowTitle(FromModelText(ClassCaption(comp_.Club, *klasse)));
         UpdateResultCommands();
@@ -600,7 +599,7 @@ void TMainForm::TabControl1Change() {
         comp_.ActiveClass = -1;
         grid_->SetClass(&comp_.Club, nullptr);
         grid_->hide();
-        centralWidget()->findChild<QWidget *>("EmptyTabArea")->show();
+        emptyArea_->show();
     }
     ShowResultMode();
 }

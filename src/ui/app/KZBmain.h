@@ -225,6 +225,7 @@ private:
     QMenu *popup_ = nullptr;
     QToolBar *toolbar_ = nullptr;
     QWidget *tabArea_ = nullptr;
+    QWidget *emptyArea_ = nullptr;
     QTabBar *tabs_ = nullptr;
     ClassGridView *grid_ = nullptr;
     CellEditor *edit1_ = nullptr;
