@@ -287,6 +287,25 @@ private slots:
         QCOMPARE(form_->ActiveGrid()->model()->columnCount(), columns - 2);
     }
 
+    void headingClickSortsUpThenDown() {
+        const QHeaderView *headings = form_->ActiveGrid()->horizontalHeader();
+        const QPoint name(headings->sectionViewportPosition(0) + 5, 5);
+        auto names = [&] {
+            QStringList list;
+            for (int r = 1; r < Klasse().Grid.RowCount(); ++r)
+                list << QString::fromStdString(
+                    UpperCase1252(CellText(form_->Comp().Club, *Klasse().Rider(r), KindName, 1)));
+            return list;
+        };
+        QTest::mouseClick(headings->viewport(), Qt::LeftButton, {}, name);
+        QStringList sorted = names();
+        std::sort(sorted.begin(), sorted.end());
+        QCOMPARE(names(), sorted);
+        QTest::mouseClick(headings->viewport(), Qt::LeftButton, {}, name);
+        std::reverse(sorted.begin(), sorted.end());
+        QCOMPARE(names(), sorted);
+    }
+
     void rowLabelClickRenumbers() {
         Klasse().Grid.RowAt(1).Label = "x";
         Klasse().Grid.RowAt(2).Label = "y";

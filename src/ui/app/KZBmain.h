@@ -17,6 +17,7 @@
 #include "model/settings.h"
 #include "platform/Help.h"
 #include "platform/platform.h"
+#include "scoring/final_standings.h"
 
 #include <QMainWindow>
 
@@ -66,6 +67,8 @@ public:
     QMenu *GridPopup() const { return popup_; }
     QLabel *StatusPanel(int i) const { return panels_.at(static_cast<std::size_t>(i)); }
     int HelpContext() const { return helpContext_; }
+    // The choices of the final-standings dialog; they last until the program ends.
+    CalcOptions &FinalStandingsOptions() { return calcOptions_; }
     void SetRiderDetails(RiderDetailsWindow *window) { riderDetails_ = window; }
     void SetQuickSearch(ModelessWindow *window) { quickSearch_ = window; }
 
@@ -207,6 +210,7 @@ private:
     Prompts &prompts_;
     SettingsStore &store_;
     Competition comp_;
+    CalcOptions calcOptions_;
 
     std::string commandLine_;
     std::vector<std::string> params_;

@@ -3,6 +3,8 @@
 // shown but disabled; when its window is added, the handler gets its body
 // here and leaves the list.
 #include "app/KZBmain.h"
+#include "scoring/final_standings.h"
+#include "scoring/sorting.h"
 
 #include <QStringList>
 
@@ -44,14 +46,15 @@ bool TMainForm::ClipboardHoldsRider() const {
 
 // "Bere&kenen" opening: "&Verwijder eindstanden" only while some class shows standings.
 void TMainForm::CalculateMenuOpening() {
-    bool anyStandings = false;
-    for (const auto &klasse : comp_.Classes)
-        anyStandings = anyStandings || klasse->CalcState > 0;
-    SetActionEnabled("Verwijderuitslagen1Click", anyStandings);
+    SetActionEnabled("Verwijderuitslagen1Click", HasAnyStandings(comp_));
 }
 
 // A heading click re-sorts the class by that column.
-void TMainForm::SortByHeading(int /*col*/) {}
+void TMainForm::SortByHeading(int col) {
+    if (TKlasse *klasse = ActiveClass();
+        klasse && rondaxa::SortByHeading(comp_.Club, *klasse, col, calcOptions_.HorsConcours()))
+        ReloadGrid();
+}
 
 // The result-information synchronisation dialog (private notification 2).
 void TMainForm::SynchroniseResultInfo() {}
@@ -75,8 +78,7 @@ void TMainForm::Controleuitslagen1Click() {}
 void TMainForm::BrutoNetto1Click() {}
 // "&Verwijder eindstanden": every class back to its results as entered.
 void TMainForm::Verwijderuitslagen1Click() {
-    for (int tab = 0; tab < comp_.ClassCount(); ++tab)
-        RemoveClassStandings(tab);
+    RemoveAllStandings(comp_);
     ReloadGrid();
 }
 void TMainForm::Dagklassement1Click() {}
