@@ -306,6 +306,26 @@ private slots:
         QCOMPARE(names(), sorted);
     }
 
+    void droppedResultsAreMarked() {
+        const int col = Klasse().ResultColumn(1);
+        Klasse().Rider(2)->Results[1] += kDropMark;
+        GoTo(1, 1);
+        ClubRec &club = form_->Comp().Club;
+        club.ViewFlags = 0;
+        auto background = [&](int row) {
+            form_->RedrawGrid();
+            const QImage image = form_->ActiveGrid()->viewport()->grab().toImage();
+            const QRect cell = form_->ActiveGrid()->GridCellRect(row, col);
+            return QColor(image.pixel(cell.left() + 1, cell.bottom() - 1));
+        };
+        QCOMPARE(background(2), QColor(0x00, 0x80, 0x80)); // MarkColor
+        club.ViewFlags = ViewNoMarkColour;
+        QCOMPARE(background(2), background(3)); // the column's own colour
+        club.ViewFlags = 0;
+        GoTo(2, col); // a selected cell shows no mark
+        QCOMPARE(background(2), form_->ActiveGrid()->palette().color(QPalette::Active, QPalette::Highlight));
+    }
+
     void rowLabelClickRenumbers() {
         Klasse().Grid.RowAt(1).Label = "x";
         Klasse().Grid.RowAt(2).Label = "y";
