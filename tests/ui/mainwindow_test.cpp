@@ -396,6 +396,20 @@ private slots:
         QCOMPARE(form.HelpContext(), TMainForm::kHelpNoCompetition);
     }
 
+    void startUpActionLoadsTheLastFileSilently() {
+        for (const bool present : {true, false}) {
+            test::ScriptedPrompts prompts;
+            MemorySettingsStore store;
+            store.WriteInt(kSettingOptions, StartupLoadLast);
+            store.WriteString(kSettingLastFile, present ? demo_.toStdString() : dir_->Path("weg.kzb"));
+            TMainForm form(prompts, store);
+            form.show();
+            QTRY_VERIFY(form.FirstPaintDone());
+            QCOMPARE(form.Comp().ClassCount(), present ? 4 : 0);
+            QVERIFY(prompts.Messages.empty());
+        }
+    }
+
     void startUpLoadsTheCommandLineFileAndMaximises() {
         test::ScriptedPrompts prompts;
         MemorySettingsStore store;
