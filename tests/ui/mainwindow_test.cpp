@@ -30,6 +30,7 @@ private:
     MemorySettingsStore store_;
     std::unique_ptr<TMainForm> form_;
     QString demo_;
+    std::vector<std::string> disposed_; // backups a save sent away
 
     TKlasse &Klasse() { return *form_->ActiveClass(); }
     // Makes a grid cell current, as a click would.
@@ -61,6 +62,11 @@ private slots:
         demo_ = QString::fromStdString(dir_->Path("demo.kzb"));
         std::filesystem::copy_file(RONDAXA_SOURCE_DIR "/examples/demo.kzb", demo_.toStdString());
         form_ = std::make_unique<TMainForm>(prompts_, store_);
+        form_->DisposeBackup = [this](const std::string &path) {
+            disposed_.push_back(path);
+            return std::filesystem::remove(path);
+        };
+        disposed_.clear();
         form_->show();
         QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
         QTRY_VERIFY(form_->FirstPaintDone());
@@ -209,10 +215,14 @@ private slots:
         form_->SetModified(ModifiedData);
         form_->Action("SpeedButton3")->trigger();
         QVERIFY(QFile::exists(QString::fromStdString(BackupName(demo_.toStdString()))));
+        QVERIFY(disposed_.empty());
         form_->SetModified(ModifiedData);
         form_->Action("Bewaren1Click")->trigger();
         QVERIFY(QFile::exists(demo_));
         QCOMPARE(form_->Comp().Modified, uint8_t(0));
+        // The second save sends the first backup away (to the trash).
+        QCOMPARE(disposed_.size(), size_t(1));
+        QCOMPARE(disposed_[0], BackupName(demo_.toStdString()));
     }
 
     void cancelAtTheClosePromptKeepsTheWindow() {

@@ -103,7 +103,9 @@ QIcon CalendarIcon() {
 // ---- construction -------------------------------------------------------------
 
 TMainForm::TMainForm(Prompts &prompts, SettingsStore &store, QWidget *parent)
-    : QMainWindow(parent), prompts_(prompts), store_(store) {
+    : QMainWindow(parent),
+      DisposeBackup([](const std::string &path) { return QFile::moveToTrash(QString::fromStdString(path)); }),
+      prompts_(prompts), store_(store) {
     setWindowTitle(kCaption);
     SetHelpOwner(this);
     SetDefaults(comp_);
@@ -908,10 +910,7 @@ void TMainForm::Openen1Click() {
 }
 
 bool TMainForm::SaveTo(const std::string &fileName) {
-    const auto toTrash = [](const std::string &path) {
-        return QFile::moveToTrash(QString::fromStdString(path));
-    };
-    const bool saved = SaveCompetition(comp_, fileName, prompts_, &store_, toTrash);
+    const bool saved = SaveCompetition(comp_, fileName, prompts_, &store_, DisposeBackup);
     ReloadGrid();
     return saved;
 }

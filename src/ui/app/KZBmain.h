@@ -75,6 +75,9 @@ public:
     // File choosers (replaceable, for tests): return the chosen file or "".
     std::function<QString(const QString &folder)> ChooseOpenFile;
     std::function<QString(const QString &folder)> ChooseSaveFile;
+    // Disposes of the backup a save replaces: to the desktop's trash
+    // (replaceable, for tests). False when it could not.
+    std::function<bool(const std::string &path)> DisposeBackup;
 
     // ---- the window's operations -----------------------------------------------
     void EnableCompetitionCommands(bool on);
