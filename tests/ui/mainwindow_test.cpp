@@ -137,6 +137,15 @@ private slots:
         QCOMPARE(form_->Edit1()->text(), first);
         QCOMPARE(Cell(2, 2), own);
         QCOMPARE(Klasse().Grid.CurRow, 2);
+        // Clicking another cell tries to store again; refused, the field stays on its cell.
+        const QRect other = form_->ActiveGrid()->GridCellRect(4, 3);
+        QTest::mouseClick(form_->ActiveGrid()->viewport(), Qt::LeftButton, {}, other.center());
+        QTest::qWait(10);
+        QCOMPARE(prompts_.Messages.size(), size_t(2));
+        QVERIFY(form_->IsEditing());
+        QCOMPARE(Klasse().Grid.CurRow, 2);
+        QCOMPARE(Klasse().Grid.CurCol, 2);
+        QCOMPARE(Cell(2, 2), own);
         // A class change drops the refused edit.
         form_->Tabs()->setCurrentIndex(1);
         QVERIFY(!form_->IsEditing());

@@ -777,16 +777,27 @@ void TMainForm::FinishEdit(ExitCause cause) {
         HideEditor(); // the refused edit is dropped with the class change
         return;
     }
-    // Stay on the refused cell.
-    klasse->Grid.CurRow = editRow_;
-    klasse->Grid.CurCol = editCol_;
-    grid_->ShowCurrentCell();
+    // Stay on the refused cell, also when a click on another cell made the
+    // field lose its focus: that click is handled after this, so the cell is
+    // made current again once it has been.
+    KeepEditCellCurrent();
+    QMetaObject::invokeMethod(this, &TMainForm::KeepEditCellCurrent, Qt::QueuedConnection);
     if (outcome == EditOutcome::Refused) {
         edit1_->setFocus();
         return;
     }
     HideEditor();
     StartCellEdit(QChar());
+}
+
+void TMainForm::KeepEditCellCurrent() {
+    TKlasse *klasse = ActiveClass();
+    if (!editing_ || !klasse)
+        return;
+    klasse->Grid.CurRow = editRow_;
+    klasse->Grid.CurCol = editCol_;
+    grid_->ShowCurrentCell();
+    edit1_->setFocus();
 }
 
 void TMainForm::HideEditor() {

@@ -199,6 +199,7 @@ private:
     enum class ExitCause { Leave, ClassChange };
     void FinishEdit(ExitCause cause);
     void HideEditor();
+    void KeepEditCellCurrent();
     void Edit1Enter();
     void Edit1Escape();
     void Edit1Up();
