@@ -1,9 +1,6 @@
 #include "scoring/class_settings.h"
 
-#include "model/text.h"
-
 #include <algorithm>
-#include <optional>
 
 namespace rondaxa {
 
@@ -103,87 +100,52 @@ bool ApplyClassList(Competition &comp, const ClassListEdit &edit) {
     return true;
 }
 
-// ---- the points table ---------------------------------------------------------
+// ---- the whole dialog ---------------------------------------------------------
 
-PointsCells PointsCellsFor(const ClubRec &club) {
-    PointsCells cells;
-    for (int i = 1; i <= kPointsTableSize; ++i) {
-        const int points = club.Points[static_cast<std::size_t>(i)];
-        if (points != 0)
-            cells[static_cast<std::size_t>(i)] = IntText(points);
-    }
-    return cells;
+ClubSettingsForm ClubSettingsFormFor(const ClubRec &club) {
+    ClubSettingsForm form;
+    form.ClubName = club.ClubName.str();
+    form.Points = PointsRowOf(club);
+    form.Deduction = club.Deduction;
+    form.TieMethod = club.TieMethod <= 3 ? club.TieMethod : 0;
+    form.DropCount = club.DropCount;
+    form.CountPercent = club.CountPercent;
+    form.CountPlus = club.CountPlus;
+    form.DropMode = (club.CalcFlags & CalcDropMode) != 0;
+    form.Rounding = club.CalcFlags & 0x0F;
+    form.Storage = StorageOf(club);
+    form.MinOnePoint = form.Storage == StorageMethod::Positions && (club.CalcFlags & CalcMinOnePoint);
+    form.AverageMethod = club.AverageMethod;
+    form.ExtraLabels = {club.ExtraLabel1.str(), club.ExtraLabel2.str(), club.ExtraLabel3.str()};
+    form.StatusField = club.Options & OptStatusFieldMask;
+    return form;
 }
 
-namespace {
-
-// The value of a cell's text: empty is 0; anything but digits is no number.
-std::optional<int> CellValue(std::string_view text) {
-    if (text.size() > 9)
-        return std::nullopt;
-    int value = 0;
-    for (char ch : text) {
-        if (ch < '0' || ch > '9')
-            return std::nullopt;
-        value = value * 10 + (ch - '0');
-    }
-    return value;
-}
-
-int FilledValue(const PointsCells &cells, int col) {
-    return CellValue(cells[static_cast<std::size_t>(col)]).value_or(0);
-}
-
-bool Filled(const PointsCells &cells, int col) {
-    return col >= 1 && col <= kPointsTableSize && !cells[static_cast<std::size_t>(col)].empty();
-}
-
-// Lowering the first place by d lowers the places after it by d as well, as
-// far as they still stand above their predecessor and stay above 0.
-void ShiftDown(PointsCells &cells, int first, int d) {
-    int before = first;
-    for (int col = 2; col <= kPointsTableSize; ++col) {
-        if (!Filled(cells, col))
-            continue;
-        const int value = FilledValue(cells, col);
-        if (value > before && value - d > 0)
-            cells[static_cast<std::size_t>(col)] = IntText(value - d);
-        before = FilledValue(cells, col);
-    }
-}
-
-} // namespace
-
-PointsCellCheck EditPointsCell(PointsCells &cells, int col, std::string_view text) {
-    if (col < 1 || col > kPointsTableSize)
-        return {};
-    const std::optional<int> parsed = CellValue(text);
-    if (!parsed)
-        return {51, true};
-    const int value = *parsed;
-    if (value < 0 || value > kMaxResultValue)
-        return {50, true};
-    PointsCellCheck check;
-    const int old = FilledValue(cells, col);
-    if (Filled(cells, col - 1) && value > FilledValue(cells, col - 1)) {
-        check.Message = 52;
-    } else if (Filled(cells, col + 1) && value < FilledValue(cells, col + 1)) {
-        const int d = old - value;
-        if (col == 1 && d >= 10 && d % 10 == 0)
-            ShiftDown(cells, value, d);
-        else
-            check.Message = 53;
-    }
-    cells[static_cast<std::size_t>(col)] = std::string(text);
-    return check;
-}
-
-std::string DeductionCaption(const PointsCells &cells) {
-    int filled = 0;
-    for (int col = 1; col <= kPointsTableSize; ++col)
-        if (Filled(cells, col))
-            ++filled;
-    return "Aftrek punten na plaats " + IntText(filled == 0 ? 1 : filled);
+bool ApplyClubSettings(Competition &comp, const ClassListEdit &classes, const ClubSettingsForm &form,
+                       Prompts &prompts) {
+    if (classes.Count() == 0)
+        return false;
+    ClubRec &club = comp.Club;
+    club.ClubName = form.ClubName;
+    ApplyClassList(comp, classes);
+    ApplyPointsTable(club, form.Points);
+    club.Deduction = DeductionInRange(form.Deduction);
+    club.TieMethod = static_cast<uint8_t>(std::clamp(form.TieMethod, 0, 3));
+    club.DropCount = CountInRange(form.DropCount, kMaxDropCount);
+    club.CountPercent = CountInRange(form.CountPercent, kMaxCountPercent);
+    club.CountPlus = CountInRange(form.CountPlus, kMaxCountPlus);
+    club.AverageMethod = std::clamp(form.AverageMethod, 0, 3);
+    club.CalcFlags = (form.Rounding == 1 ? CalcRoundDown : 0) | (form.DropMode ? CalcDropMode : 0) |
+                     (form.MinOnePoint ? CalcMinOnePoint : 0);
+    club.ExtraLabel1 = form.ExtraLabels[0];
+    club.ExtraLabel2 = form.ExtraLabels[1];
+    club.ExtraLabel3 = form.ExtraLabels[2];
+    if (form.Storage != StorageOf(club))
+        ConvertStorage(comp, form.Storage, prompts);
+    club.Options =
+        (club.Options & ~OptStatusFieldMask) | (std::clamp(form.StatusField, 0, 5) & OptStatusFieldMask);
+    comp.Modified |= ModifiedClasses;
+    return true;
 }
 
 } // namespace rondaxa

@@ -1,8 +1,10 @@
-// The class list and points table as the club settings dialog edits them,
-// and how the edited class list is applied to the competition.
+// The club settings as the club settings dialog edits them (the class list
+// and the scoring fields), and how they are applied to the competition.
 #pragma once
 
 #include "model/model.h"
+#include "platform/platform.h"
+#include "scoring/club_rules.h"
 
 #include <array>
 #include <string>
@@ -55,25 +57,35 @@ private:
 // active one. Nothing is applied to an empty list; returns whether applied.
 bool ApplyClassList(Competition &comp, const ClassListEdit &edit);
 
-// ---- points table editing -------------------------------------------------
-
-// The points row of the dialog: texts of positions 1..10 (index 0 unused).
-using PointsCells = std::array<std::string, kPointsTableSize + 1>;
-
-PointsCells PointsCellsFor(const ClubRec &club);
-
-struct PointsCellCheck {
-    int Message = 0;     // 0, or the message to show (50..53)
-    bool Reopen = false; // the value is refused; the editor reopens on the cell
+// The other fields of the club settings dialog, as typed.
+struct ClubSettingsForm {
+    std::string ClubName;
+    PointsRow Points;
+    int Deduction = 1;
+    int TieMethod = 0; // 0 best results, 1 remaining results, 2 places, 3 advanced
+    int DropCount = 2;
+    int CountPercent = 50;
+    int CountPlus = 1;
+    bool DropMode = false; // "&Schrapresultaten :" instead of counting results
+    int Rounding = 0;      // 0 up, 1 down
+    bool MinOnePoint = false;
+    int AverageMethod = 1;
+    std::array<std::string, 3> ExtraLabels;
+    StorageMethod Storage = StorageMethod::Positions;
+    int StatusField = 1;
 };
 
-// Checks and stores the text typed for position `col` (1..10). A value out
-// of range or no number is refused (messages 50, 51); a value that breaks the
-// descending order is stored with a warning (52, 53), except that lowering
-// position 1 by a multiple of 10 shifts the later positions down with it.
-PointsCellCheck EditPointsCell(PointsCells &cells, int col, std::string_view text);
+// The form filled from the settings. "Gefinisht = &minimaal 1 punt" is only
+// ticked with finish positions stored.
+ClubSettingsForm ClubSettingsFormFor(const ClubRec &club);
 
-// "Aftrek punten na plaats " and the number of filled positions (at least 1).
-std::string DeductionCaption(const PointsCells &cells);
+// OK of the club settings dialog: nothing at all is applied when the class
+// list is empty. Otherwise the club name, the class list, the points table,
+// deduction, tie method, counting rule, average method, rounding and flags
+// and extra-field names are stored in that order; then the storage method
+// is converted when it changed (after asking) and the status-line field
+// stored. Marks the class settings as modified. Returns whether applied.
+bool ApplyClubSettings(Competition &comp, const ClassListEdit &classes, const ClubSettingsForm &form,
+                       Prompts &prompts);
 
 } // namespace rondaxa

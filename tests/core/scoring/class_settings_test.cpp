@@ -90,51 +90,98 @@ TEST(ClassList, NewClassesOfAnEmptyCompetition) {
     EXPECT_EQ(comp.Club.ClassCount, 1);
 }
 
-TEST(PointsTable, EditingChecksOrderAndRange) {
-    ClubRec club;
-    PointsCells cells = PointsCellsFor(club);
-    EXPECT_EQ(cells[5], "41");
-    EXPECT_EQ(cells[6], "");
-    EXPECT_EQ(DeductionCaption(cells), "Aftrek punten na plaats 5");
+TEST(ClubSettings, StorageConversionBothWaysUsesTheNewSettings) {
+    for (bool minOnePoint : {false, true}) {
+        Competition comp = MakeCompetition({"A"});
+        TKlasse &k = *comp.Classes[0];
+        AddRider(comp, k, "R", "1", {1, 6, 46, 0, -1, 200});
+        test::ScriptedPrompts prompts;
 
-    // Lowering the first place by 10 takes the others down with it.
-    PointsCells shifted = cells;
-    EXPECT_EQ(EditPointsCell(shifted, 1, "40").Message, 0);
-    EXPECT_EQ(shifted[1], "40");
-    EXPECT_EQ(shifted[2], "37");
-    EXPECT_EQ(shifted[3], "35");
-    EXPECT_EQ(shifted[4], "33");
-    EXPECT_EQ(shifted[5], "31");
+        // Positions -> points, "Gefinisht = minimaal 1 punt" as ticked.
+        ClubSettingsForm form = ClubSettingsFormFor(comp.Club);
+        EXPECT_EQ(form.Storage, StorageMethod::Positions);
+        form.Storage = StorageMethod::Points;
+        form.MinOnePoint = minOnePoint;
+        ClassListEdit classes(comp);
+        ASSERT_TRUE(ApplyClubSettings(comp, classes, form, prompts));
+        ASSERT_EQ(prompts.Questions.size(), 1u);
+        EXPECT_EQ(comp.Club.Options & (OptStoreFinishOrder | OptPositionsAsPoints), 0);
+        TRijder &rider = *comp.Classes[0]->Rider(1);
+        const int last = minOnePoint ? 1 : 0;
+        EXPECT_EQ(std::vector<int>(rider.Results.begin() + 1, rider.Results.begin() + 7),
+                  (std::vector<int>{50, 40, last, 0, -1, last}));
 
-    PointsCells warned = cells;
-    EXPECT_EQ(EditPointsCell(warned, 1, "45").Message, 53);
-    EXPECT_EQ(warned[1], "45"); // stored all the same
-    EXPECT_EQ(warned[2], "47");
-    EXPECT_EQ(EditPointsCell(warned, 3, "48").Message, 52);
-    EXPECT_EQ(warned[3], "48");
-
-    PointsCells refused = cells;
-    const PointsCellCheck tooHigh = EditPointsCell(refused, 6, "251");
-    EXPECT_EQ(tooHigh.Message, 50);
-    EXPECT_TRUE(tooHigh.Reopen);
-    EXPECT_EQ(EditPointsCell(refused, 6, "4x").Message, 51);
-    EXPECT_EQ(refused, cells);
-
-    EXPECT_EQ(EditPointsCell(refused, 6, "30").Message, 0);
-    EXPECT_EQ(DeductionCaption(refused), "Aftrek punten na plaats 6");
-    EXPECT_EQ(DeductionCaption(PointsCells{}), "Aftrek punten na plaats 1");
+        // ... and back: points that were raised to 1 come back as place 45;
+        // 0 points is no place and stays 0.
+        form = ClubSettingsFormFor(comp.Club);
+        EXPECT_FALSE(form.MinOnePoint); // only offered while positions are stored
+        form.Storage = StorageMethod::Positions;
+        ClassListEdit again(comp);
+        ASSERT_TRUE(ApplyClubSettings(comp, again, form, prompts));
+        EXPECT_EQ(comp.Club.Options & (OptStoreFinishOrder | OptPositionsAsPoints),
+                  OptStoreFinishOrder | OptPositionsAsPoints);
+        const int back = minOnePoint ? 45 : 0;
+        EXPECT_EQ(std::vector<int>(rider.Results.begin() + 1, rider.Results.begin() + 7),
+                  (std::vector<int>{1, 6, back, 0, -1, back}));
+    }
 }
 
-TEST(PointsTable, ShiftingKeepsPlacesAboveZeroAndOrdered) {
-    PointsCells cells{};
-    cells[1] = "30";
-    cells[2] = "25";
-    cells[3] = "5";
-    cells[4] = "4";
-    EXPECT_EQ(EditPointsCell(cells, 1, "10").Message, 0);
-    EXPECT_EQ(cells[2], "5");
-    EXPECT_EQ(cells[3], "5"); // 5 is not above 5 now standing before it
-    EXPECT_EQ(cells[4], "4");
+TEST(ClubSettings, ConversionRefusedKeepsTheStoredMethod) {
+    Competition comp = MakeCompetition({"A"});
+    AddRider(comp, *comp.Classes[0], "R", "1", {2});
+    test::ScriptedPrompts prompts;
+    prompts.Answers = {Answer::No};
+    ClubSettingsForm form = ClubSettingsFormFor(comp.Club);
+    form.Storage = StorageMethod::Points;
+    ClassListEdit classes(comp);
+    ASSERT_TRUE(ApplyClubSettings(comp, classes, form, prompts));
+    EXPECT_EQ(StorageOf(comp.Club), StorageMethod::Positions);
+    EXPECT_EQ(GetResult(*comp.Classes[0]->Rider(1), 1), 2);
+}
+
+TEST(ClubSettings, StoresTheFieldsAndNothingForAnEmptyList) {
+    Competition comp = MakeCompetition({"A"});
+    test::ScriptedPrompts prompts;
+    ClubSettingsForm form = ClubSettingsFormFor(comp.Club);
+    form.ClubName = "MC De Kuil";
+    form.Points = PointsRow{"50", "", "30", "0"};
+    form.Deduction = 0;
+    form.TieMethod = 2;
+    form.DropCount = 21;
+    form.CountPlus = 20;
+    form.CountPercent = 101;
+    form.DropMode = true;
+    form.Rounding = 1;
+    form.AverageMethod = 3;
+    form.ExtraLabels = {"Plaats :", "Merk :", "Klasse sinds :"};
+    form.StatusField = 2;
+
+    ClassListEdit none(comp);
+    none.Remove(0);
+    EXPECT_FALSE(ApplyClubSettings(comp, none, form, prompts));
+    EXPECT_TRUE(comp.Club.ClubName.empty());
+    EXPECT_EQ(comp.ClassCount(), 1);
+
+    ClassListEdit classes(comp);
+    comp.Modified = 0;
+    ASSERT_TRUE(ApplyClubSettings(comp, classes, form, prompts));
+    const ClubRec &club = comp.Club;
+    EXPECT_EQ(club.ClubName, "MC De Kuil");
+    EXPECT_EQ(club.PointsCount, 2);
+    EXPECT_EQ(club.Points[1], 50);
+    EXPECT_EQ(club.Points[2], 30);
+    EXPECT_EQ(club.Points[3], 0);
+    EXPECT_EQ(club.Deduction, 1);
+    EXPECT_EQ(club.TieMethod, 2);
+    EXPECT_EQ(club.DropCount, 0);
+    EXPECT_EQ(club.CountPlus, 20);
+    EXPECT_EQ(club.CountPercent, 0);
+    EXPECT_EQ(club.CalcFlags, CalcRoundDown | CalcDropMode);
+    EXPECT_EQ(club.AverageMethod, 3);
+    EXPECT_EQ(club.ExtraLabel3, "Klasse sinds :");
+    EXPECT_EQ(club.Options & OptStatusFieldMask, 2);
+    EXPECT_EQ(comp.Modified, ModifiedClasses);
+    EXPECT_TRUE(prompts.Questions.empty());
 }
 
 } // namespace
