@@ -1,0 +1,98 @@
+// The main window's commands whose windows come from other parts of the
+// program. A handler listed in PendingHandlers has its menu item and button
+// shown but disabled; when its window is added, the handler gets its body
+// here and leaves the list.
+#include "app/KZBmain.h"
+
+#include <QStringList>
+
+namespace rondaxa {
+
+bool TMainForm::IsPendingHandler(const QString &handler) {
+    static const QStringList pending = {
+        "Nieuw1Click",
+        "Laadversie11Click",
+        "GegevensToevoegen1Click",
+        "Uitvoertekstbestand1Click",
+        "Printen1Click",
+        "Rijder1Click",
+        "Rijdertoevogen1Click",
+        "RijderVerwijderen1Click",
+        "Verwijderrijdersbuitenmededing1Click",
+        "Kopieerrijder1Click",
+        "Plakkenrijder1Click",
+        "Uitslagentoevoegen1Click",
+        "Uitslagkolommentoevoegen1Click",
+        "Uitslagenverwijderen1Click",
+        "Informatieuitslagen1Click",
+        "Controleuitslagen1Click",
+        "BrutoNetto1Click",
+        "Verwijderuitslagen1Click",
+        "Dagklassement1Click",
+        "SnelZoekClick",
+        "UitZoekenClick",
+        "Sorteren1Click",
+        "Clubgegevens1Click",
+        "Weergave1Click",
+        "Algemeen1Click",
+        "Help2Click",
+        "Informatie1Click",
+        "HelpButtonClick",
+    };
+    return pending.contains(handler);
+}
+
+// Whether the clipboard holds a rider record ("Plakken rijdergegevens").
+bool TMainForm::ClipboardHoldsRider() const {
+    return false;
+}
+
+// The final-standings command's own preparation when "Bere&kenen" opens.
+void TMainForm::CalculateMenuOpening() {}
+
+// A heading click re-sorts the class by that column.
+void TMainForm::SortByHeading(int /*col*/) {}
+
+// The result-information synchronisation dialog (private notification 2).
+void TMainForm::SynchroniseResultInfo() {}
+
+// Opens the help window at a context number.
+void TMainForm::ShowHelpContext(int /*context*/) {}
+
+void TMainForm::Nieuw1Click() {}
+void TMainForm::Laadversie11Click() {}
+void TMainForm::GegevensToevoegen1Click() {}
+void TMainForm::Uitvoertekstbestand1Click() {}
+void TMainForm::Printen1Click() {}
+void TMainForm::Rijder1Click() {}
+void TMainForm::Rijdertoevogen1Click() {}
+void TMainForm::RijderVerwijderen1Click() {}
+void TMainForm::Verwijderrijdersbuitenmededing1Click() {}
+void TMainForm::Kopieerrijder1Click() {}
+void TMainForm::Plakkenrijder1Click() {}
+void TMainForm::Uitslagentoevoegen1Click() {}
+void TMainForm::Uitslagkolommentoevoegen1Click() {}
+void TMainForm::Uitslagenverwijderen1Click() {}
+void TMainForm::Informatieuitslagen1Click() {}
+void TMainForm::Controleuitslagen1Click() {}
+void TMainForm::BrutoNetto1Click() {}
+void TMainForm::Verwijderuitslagen1Click() {}
+void TMainForm::Dagklassement1Click() {}
+void TMainForm::SnelZoekClick() {}
+void TMainForm::UitZoekenClick() {}
+void TMainForm::Sorteren1Click() {}
+
+void TMainForm::Clubgegevens1Click() {
+    PrepareForCommand();
+    SelectTab(0);
+    Edit1Exit();
+    // The club settings dialog runs here, on the tab area.
+    SelectTab(0);
+}
+
+void TMainForm::Weergave1Click() {}
+void TMainForm::Algemeen1Click() {}
+void TMainForm::Help2Click() {}
+void TMainForm::Informatie1Click() {}
+
+} // namespace rondaxa
