@@ -69,7 +69,7 @@ void ClassGridDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opt
     painter->setFont(font);
     painter->setPen(foreground);
     const QRect rect = option.rect;
-    const int textWidth = QFontMetrics(font).horizontalAdvance(text);
+    const int textWidth = option.fontMetrics.horizontalAdvance(text); // strike-out keeps the metrics
     int x = rect.left() + 2;
     if (kind == KindStartNo || kind == KindResult) {
         x = rect.left() + (rect.width() - textWidth) / 2;

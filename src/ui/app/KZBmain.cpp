@@ -836,17 +836,23 @@ bool TMainForm::LoadFile(const QString &fileName, Prompts &prompts) {
         TabControl1Change();
         return false;
     }
+    ShowCompetition();
+    return true;
+}
+
+void TMainForm::ShowCompetition() {
+    HideEditor();
     if (riderDetails_ && riderDetails_->IsOpen())
         riderDetails_->CloseWindow();
     if (quickSearch_ && quickSearch_->IsOpen())
         quickSearch_->CloseWindow();
+    comp_.ActiveClass = comp_.ClassCount() > 0 ? 0 : -1;
     RebuildTabs();
     EnableCompetitionCommands(true);
     if (comp_.ClassCount() == 0)
         setWindowTitle(kCaption);
     SelectTab(0);
     UpdateSaveButton();
-    return true;
 }
 
 QString TMainForm::FolderOf(const QString &fileName) const {

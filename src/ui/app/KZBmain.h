@@ -96,6 +96,9 @@ public:
     void CloseCompetition();
     // Loads a file and shows its first class; false when nothing was loaded.
     bool LoadFile(const QString &fileName, Prompts &prompts);
+    // Shows a competition that replaced the open one (loaded, imported or
+    // made new): its tabs, the first class, the competition commands.
+    void ShowCompetition();
 
     // Start-up steps of the first paint (run once).
     void FirstPaint();

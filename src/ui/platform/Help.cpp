@@ -69,7 +69,10 @@ protected:
         if (event->type() != QEvent::KeyPress || static_cast<QKeyEvent *>(event)->key() != Qt::Key_F1 ||
             static_cast<QKeyEvent *>(event)->modifiers() != Qt::NoModifier)
             return QObject::eventFilter(watched, event);
-        QWidget *focus = QApplication::focusWidget();
+        // The key goes to the widget with the keyboard focus.
+        QWidget *focus = qobject_cast<QWidget *>(watched);
+        if (!focus)
+            focus = QApplication::focusWidget();
         if (!focus)
             focus = QApplication::activeWindow();
         const int context = HelpContextOf(focus);
@@ -143,7 +146,8 @@ QUrl HelpPageUrl(int context) {
 
 QString HelpContentsHtml() {
     QString html =
-        QStringLiteral("<html><head><title>Inhoud</title></head><body>"
+        QStringLiteral("<html><head><title>Inhoud</title><link rel=\"stylesheet\" type=\"text/css\" "
+                       "href=\"style.css\"></head><body>"
                        "<h1>Rondaxa - Inhoud</h1>"
                        "<p>Rondaxa houdt het kampioenschap van een motorcrossclub bij: klassen met "
                        "rijders, de uitslagen van elke wedstrijd en de eindstanden. Kies hieronder "

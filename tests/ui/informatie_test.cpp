@@ -1,0 +1,71 @@
+// The information dialog's figures: file name, the two stamps in the day-month-
+// year form with the time, the number of classes and of rider rows, where the
+// row waiting for a new rider does not count.
+#include "app/Informatie.h"
+#include "model/dates.h"
+
+#include <QLabel>
+#include <QtTest>
+
+using namespace rondaxa;
+
+namespace {
+
+void AddRider(TKlasse &klasse, ClubRec &club, const char *name) {
+    const int row = NewRiderRow(klasse, club);
+    QVERIFY(row > 0);
+    klasse.Rider(row)->Name = name;
+}
+
+} // namespace
+
+class InformatieTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void riderRows() {
+        ClubRec club;
+        auto empty = CreateClass(club, "Leeg"); // the riderless row of a new grid
+        QCOMPARE(RiderRowCount(*empty), 0);
+
+        auto two = CreateClass(club, "Twee");
+        AddRider(*two, club, "Jansen");
+        AddRider(*two, club, "Pietersen");
+        QCOMPARE(RiderRowCount(*two), 2);
+
+        NewRiderRow(*two, club); // an empty rider at the end: the row being typed
+        QCOMPARE(RiderRowCount(*two), 2);
+    }
+
+    void factsOfACompetition() {
+        Competition competition;
+        competition.FileName = "/clubs/MX 2026.KZB";
+        competition.Club.DateCreated = EncodeDosStamp(DateTime{2001, 3, 5, 14, 7, 0});
+        competition.Club.DateSaved = 0;
+        competition.Classes.push_back(CreateClass(competition.Club, "A"));
+        competition.Classes.push_back(CreateClass(competition.Club, "B"));
+        AddRider(*competition.Classes[0], competition.Club, "Jansen");
+        AddRider(*competition.Classes[1], competition.Club, "de Vries");
+        AddRider(*competition.Classes[1], competition.Club, "Bakker");
+
+        const CompetitionFacts facts = FactsOf(competition);
+        QCOMPARE(facts.FileName, QString("/clubs/MX 2026.KZB"));
+        QCOMPARE(facts.Created, QString("05-03-2001  14:07"));
+        QCOMPARE(facts.Saved, QString());
+        QCOMPARE(facts.Classes, 2);
+        QCOMPARE(facts.Riders, 3);
+
+        TInformatie dialog(facts);
+        QCOMPARE(dialog.windowTitle(), QString("Informatie"));
+        QStringList texts;
+        for (QLabel *label : dialog.findChildren<QLabel *>())
+            texts << label->text();
+        QVERIFY(texts.contains("Rondaxa voor Windows"));
+        QVERIFY(texts.contains("05-03-2001  14:07"));
+        QVERIFY(texts.contains("3"));
+        QVERIFY(texts.join('\n').contains("mailto:"));
+    }
+};
+
+QTEST_MAIN(InformatieTest)
+#include "informatie_test.moc"
