@@ -1,55 +1,42 @@
 // The desktop program: the main window over the one open competition.
 #include "app/KZBmain.h"
-#include "model/settings.h"
+#include "platform/Platform.h"
 
 #include <QApplication>
-#include <QMessageBox>
 
 #include <string>
 #include <vector>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace {
 
-// Message boxes titled "Rondaxa".
-class BoxPrompts : public rondaxa::Prompts {
-public:
-    void Message(std::string_view text, rondaxa::MessageIcon icon) override {
-        QMessageBox box(icon == rondaxa::MessageIcon::Information ? QMessageBox::Information
-                                                                  : QMessageBox::Warning,
-                        QStringLiteral("Rondaxa"), QString::fromStdString(std::string(text)), QMessageBox::Ok,
-                        QApplication::activeWindow());
-        box.exec();
-    }
-    rondaxa::Answer Ask(std::string_view text, rondaxa::Buttons buttons) override {
-        const auto standard = buttons == rondaxa::Buttons::YesNoCancel
-                                  ? QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel
-                                  : QMessageBox::Yes | QMessageBox::No;
-        QMessageBox box(QMessageBox::Question, QStringLiteral("Rondaxa"),
-                        QString::fromStdString(std::string(text)), standard, QApplication::activeWindow());
-        switch (box.exec()) {
-        case QMessageBox::Yes:
-            return rondaxa::Answer::Yes;
-        case QMessageBox::No:
-            return rondaxa::Answer::No;
-        default:
-            return rondaxa::Answer::Cancel;
-        }
-    }
-    void Beep() override { QApplication::beep(); }
-};
+// The whole command line where the system keeps one (a quoted program path
+// is recognised there); elsewhere the arguments come already split.
+std::string WholeCommandLine() {
+#ifdef _WIN32
+    return QString::fromWCharArray(GetCommandLineW()).toStdString();
+#else
+    return {};
+#endif
+}
 
 } // namespace
 
 int main(int argc, char **argv) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Rondaxa"));
-    BoxPrompts prompts;
-    rondaxa::MemorySettingsStore store;
+    rondaxa::InitialisePlatform(app);
+    rondaxa::QtPrompts prompts;
+    rondaxa::QtSettingsStore store;
     rondaxa::TMainForm window(prompts, store);
+    prompts.SetParent(&window);
     std::vector<std::string> params;
-    for (int i = 1; i < argc; ++i)
-        params.emplace_back(QString::fromLocal8Bit(argv[i]).toStdString());
-    window.SetCommandLine({}, params);
+    const QStringList arguments = QApplication::arguments();
+    for (qsizetype i = 1; i < arguments.size(); ++i)
+        params.push_back(arguments[i].toStdString());
+    window.SetCommandLine(WholeCommandLine(), params);
     window.show();
     return app.exec();
 }

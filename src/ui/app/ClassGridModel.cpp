@@ -1,16 +1,6 @@
 #include "app/ClassGridModel.h"
 
-#include "model/text.h"
-
 namespace rondaxa {
-
-QString FromModelText(std::string_view text) {
-    return QString::fromStdString(Cp1252ToUtf8(text));
-}
-
-std::string ToModelText(const QString &text) {
-    return Utf8ToCp1252(text.toStdString());
-}
 
 QColor PlatformColour(uint32_t value, const QPalette &palette) {
     if (value == 0)

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "model/model.h"
+#include "platform/ModelText.h"
 
 #include <QAbstractTableModel>
 #include <QColor>
@@ -13,10 +14,6 @@
 #include <QString>
 
 namespace rondaxa {
-
-// Model text (cp1252 bytes) <-> QString.
-QString FromModelText(std::string_view text);
-std::string ToModelText(const QString &text);
 
 // A platform colour value (0x00BBGGRR or 0x800000nn for a system colour) as
 // a QColor; an invalid QColor for 0 (no colour).

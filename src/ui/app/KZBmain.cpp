@@ -2,11 +2,14 @@
 
 #include "app/CellEditor.h"
 #include "app/ClassGridView.h"
+#include "app/Informatie.h"
+#include "app/SetExtra.h"
 #include "model/class_grid.h"
 #include "model/editing.h"
 #include "model/kzb_file.h"
 #include "model/messages.h"
 #include "model/startup.h"
+#include "platform/Help.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -65,6 +68,7 @@ QIcon GlyphIcon(const QString &glyph, const QColor &colour) {
 TMainForm::TMainForm(Prompts &prompts, SettingsStore &store, QWidget *parent)
     : QMainWindow(parent), prompts_(prompts), store_(store) {
     setWindowTitle(kCaption);
+    SetHelpOwner(this);
     SetDefaults(comp_);
     BuildMenus();
     BuildToolbar();
@@ -188,12 +192,6 @@ void TMainForm::BuildMenus() {
     for (QMenu *menu : menuBar()->findChildren<QMenu *>(Qt::FindDirectChildrenOnly))
         connect(menu, &QMenu::aboutToShow, this, &TMainForm::MenuOpening);
     connect(calcMenu_, &QMenu::aboutToShow, this, &TMainForm::CalculateMenuOpening);
-
-    // F1: the help context of the main window.
-    auto *f1 = new QAction(this);
-    f1->setShortcut(Qt::Key_F1);
-    connect(f1, &QAction::triggered, this, &TMainForm::HelpButtonClick);
-    addAction(f1);
 
     // The grid's pop-up menu.
     popup_ = new QMenu(this);
@@ -472,6 +470,7 @@ void TMainForm::EnableCompetitionCommands(bool on) {
                              "SpeedButton6", "SpeedButton8", "SpeedButton12"})
         SetActionEnabled(name, on);
     helpContext_ = on ? kHelpCompetition : kHelpNoCompetition;
+    SetHelpContext(this, helpContext_);
     UpdateResultCommands();
 }
 
@@ -919,8 +918,22 @@ void TMainForm::Sluiten1Click() {
     close();
 }
 
+void TMainForm::Algemeen1Click() {
+    if (RunGeneralSettings(store_, prompts_, this))
+        dialogFolder_ = QString::fromStdString(ReadSettingString(store_, kSettingWorkFolder));
+    toolbar_->setVisible(ToolbarVisible(store_));
+}
+
+void TMainForm::Help2Click() {
+    ShowHelpContents();
+}
+
 void TMainForm::HelpButtonClick() {
-    ShowHelpContext(helpContext_);
+    ShowHelp(helpContext_);
+}
+
+void TMainForm::Informatie1Click() {
+    ShowInformation(comp_, this);
 }
 
 } // namespace rondaxa

@@ -6,6 +6,7 @@
 #include "app/MainFormHooks.h"
 #include "model/model.h"
 #include "model/settings.h"
+#include "platform/Help.h"
 #include "platform/platform.h"
 
 #include <QMainWindow>
@@ -31,8 +32,8 @@ class TMainForm : public QMainWindow {
     Q_OBJECT
 public:
     // Help contexts of the main window.
-    static constexpr int kHelpNoCompetition = 1;
-    static constexpr int kHelpCompetition = 10;
+    static constexpr int kHelpNoCompetition = rondaxa::kHelpNoCompetition;
+    static constexpr int kHelpCompetition = kHelpClassShown;
     // Codes of the private notification.
     static constexpr int kNotifyShowClass = 1;
     static constexpr int kNotifySynchronise = 2;
@@ -179,7 +180,6 @@ private:
     void CalculateMenuOpening();
     void SortByHeading(int col);
     void SynchroniseResultInfo();
-    void ShowHelpContext(int context);
 
     // Editing.
     enum class ExitCause { Leave, ClassChange };

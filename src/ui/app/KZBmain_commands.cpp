@@ -34,10 +34,6 @@ bool TMainForm::IsPendingHandler(const QString &handler) {
         "Sorteren1Click",
         "Clubgegevens1Click",
         "Weergave1Click",
-        "Algemeen1Click",
-        "Help2Click",
-        "Informatie1Click",
-        "HelpButtonClick",
     };
     return pending.contains(handler);
 }
@@ -55,9 +51,6 @@ void TMainForm::SortByHeading(int /*col*/) {}
 
 // The result-information synchronisation dialog (private notification 2).
 void TMainForm::SynchroniseResultInfo() {}
-
-// Opens the help window at a context number.
-void TMainForm::ShowHelpContext(int /*context*/) {}
 
 void TMainForm::Nieuw1Click() {}
 void TMainForm::Laadversie11Click() {}
@@ -91,8 +84,5 @@ void TMainForm::Clubgegevens1Click() {
 }
 
 void TMainForm::Weergave1Click() {}
-void TMainForm::Algemeen1Click() {}
-void TMainForm::Help2Click() {}
-void TMainForm::Informatie1Click() {}
 
 } // namespace rondaxa
