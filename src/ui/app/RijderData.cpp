@@ -83,6 +83,16 @@ TRijderData::TRijderData(RiderDetailsHost &host, QWidget *parent)
     resize(420, sizeHint().height());
 }
 
+TRijderData::TRijderData(std::unique_ptr<RiderDetailsHost> host, QWidget *parent)
+    : TRijderData(*host, parent) {
+    ownedHost_ = std::move(host);
+}
+
+void TRijderData::TakeFocus() {
+    activateWindow();
+    edits_[0]->setFocus();
+}
+
 QToolButton *TRijderData::AddButton(const char *name, const QString &hint, QStyle::StandardPixmap icon) {
     auto *button = new QToolButton(this);
     button->setObjectName(QLatin1String(name));

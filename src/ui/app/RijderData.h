@@ -2,12 +2,14 @@
 // grid's current rider and stores edits back into it.
 #pragma once
 
+#include "app/MainFormHooks.h"
 #include "model/model.h"
 #include "platform/platform.h"
 
 #include <QStyle>
 #include <QWidget>
 
+#include <memory>
 #include <string_view>
 
 class QCheckBox;
@@ -37,12 +39,21 @@ public:
     virtual void FocusGrid() = 0;
 };
 
-class TRijderData : public QWidget {
+class TRijderData : public QWidget, public RiderDetailsWindow {
     Q_OBJECT
 public:
     static constexpr int kHelpContext = 210;
 
     explicit TRijderData(RiderDetailsHost &host, QWidget *parent = nullptr);
+    // The window keeps the host it is given.
+    TRijderData(std::unique_ptr<RiderDetailsHost> host, QWidget *parent);
+
+    // What the main window asks of it.
+    bool IsOpen() const override { return isVisible(); }
+    void CloseWindow() override { close(); }
+    void ShowRow(int row) override { ShowRider(row); }
+    void StorePending() override { StoreRiderEdits(); }
+    void TakeFocus() override;
 
     // Shows the current row with the extra-field captions of the club.
     void OpenRiderDetails();
@@ -79,6 +90,7 @@ private:
     int LastRow() const;
     TKlasse *Klasse() const;
 
+    std::unique_ptr<RiderDetailsHost> ownedHost_;
     RiderDetailsHost &host_;
     QLineEdit *edits_[5] = {};
     QLabel *extraCaptions_[3] = {};
