@@ -1,5 +1,6 @@
 #include "app/Weergave.h"
 
+#include "app/ClassGridModel.h"
 #include "platform/Help.h"
 #include "platform/ModelText.h"
 
@@ -21,20 +22,10 @@ namespace rondaxa {
 
 namespace {
 
-// A stored colour (0x00BBGGRR, or 0x800000nn for a system colour) as shown.
+// A stored colour as shown on a panel; "no colour" shows the window colour.
 QColor ShownColour(uint32_t value, const QPalette &palette) {
-    if ((value & 0xFF000000u) == 0x80000000u) {
-        switch (value & 0xFFu) {
-        case 0x16:
-            return palette.color(QPalette::Midlight);
-        case 0x18:
-            return palette.color(QPalette::ToolTipBase);
-        default:
-            return palette.color(QPalette::Base);
-        }
-    }
-    return QColor(static_cast<int>(value & 0xFF), static_cast<int>((value >> 8) & 0xFF),
-                  static_cast<int>((value >> 16) & 0xFF));
+    const QColor colour = PlatformColour(value, palette);
+    return colour.isValid() ? colour : palette.color(QPalette::Base);
 }
 
 uint32_t StoredColour(const QColor &colour) {
