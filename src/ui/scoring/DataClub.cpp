@@ -188,6 +188,7 @@ QWidget *TClubData::BuildScoringPage() {
     grid_->setSelectionMode(QAbstractItemView::SingleSelection);
     grid_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     grid_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    grid_->setTabKeyNavigation(false);
     grid_->installEventFilter(this);
     const QFontMetrics metrics(grid_->font());
     const QString headings[2] = {QStringLiteral("Uitslag volgorde :"), QStringLiteral("Punten :")};
@@ -504,10 +505,10 @@ void TClubData::EditSGExit() {
         FillPointsGrid();
         storageGroup_->setEnabled(false);
     }
+    grid_->setFocus();
     editSG_->hide();
     editSG_->setModified(false);
     SetCurrentPointsColumn(pointsCol_ == kPointsTableSize ? 1 : pointsCol_ + 1);
-    grid_->setFocus();
     RenewDeductionCaption();
     closingEditor_ = false;
 }
