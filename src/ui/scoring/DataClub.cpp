@@ -277,9 +277,12 @@ QWidget *TClubData::BuildScoringPage() {
     countingLayout->addWidget(radioButton3_, 0, 0, 1, 5);
     countingLayout->addWidget(seProc_, 1, 1);
     countingLayout->addWidget(countingCaptions_[0], 1, 2);
-    countingLayout->addWidget(countingCaptions_[1], 2, 1, Qt::AlignRight);
-    countingLayout->addWidget(sePlm_, 2, 2, Qt::AlignLeft);
-    countingLayout->addWidget(countingCaptions_[2], 2, 3);
+    auto *plusRow = new QHBoxLayout;
+    plusRow->addWidget(countingCaptions_[1]);
+    plusRow->addWidget(sePlm_);
+    plusRow->addWidget(countingCaptions_[2]);
+    plusRow->addStretch();
+    countingLayout->addLayout(plusRow, 2, 1, 1, 3);
     countingLayout->addWidget(roundingBox_, 0, 5, 3, 1);
     countingLayout->addWidget(radioButton4_, 3, 0, 1, 5);
     countingLayout->addWidget(seSchrap_, 4, 1);
@@ -292,6 +295,7 @@ QWidget *TClubData::BuildScoringPage() {
     // Tie method.
     auto *ties = new QGroupBox(QStringLiteral("Bij gelijk aantal punten"), page);
     auto *tieLayout = new QGridLayout(ties);
+    tieLayout->setVerticalSpacing(0);
     const QString first[4] = {QStringLiteral("De meeste &Beste uitslagen"),
                               QStringLiteral("Ongebruikte &uitslagen erbij"),
                               QStringLiteral("Aantal 1e, 2e en 3e plaatsen"), QString()};
@@ -309,10 +313,12 @@ QWidget *TClubData::BuildScoringPage() {
             auto *line = new SecondLine(second[tag], button, ties);
             line->setContentsMargins(20, 0, 0, 0);
             tieLayout->addWidget(line, 2 * tag + 1, 0);
+            tieLayout->setRowMinimumHeight(2 * tag + 1, line->sizeHint().height() + 8);
         }
     }
     button6_ = new QPushButton(QStringLiteral("Geavanceerd..."), ties);
     tieLayout->addWidget(button6_, 6, 0, Qt::AlignRight);
+    tieLayout->setRowStretch(7, 1);
     connect(tieGroup, &QButtonGroup::idClicked, this, &TClubData::RadioButton6Click);
     connect(button6_, &QPushButton::clicked, this, [this] { RunAdvanced(comp_.Club); });
 
