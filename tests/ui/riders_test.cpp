@@ -16,6 +16,9 @@
 #include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
@@ -66,6 +69,14 @@ private:
         form_->ActiveSGSelectCell(Klasse().Grid.CurCol, row);
     }
     TRijderData *Details() { return form_->findChild<TRijderData *>(); }
+    // Opens the top-level menus as the user does; returns whether "Plakken
+    // rijdergegevens" is enabled then.
+    bool PasteEnabled() {
+        for (QAction *menu : form_->menuBar()->actions())
+            if (menu->menu())
+                emit menu->menu()->aboutToShow();
+        return form_->Action("Plakkenrijder1Click")->isEnabled();
+    }
 
 private slots:
     void init() {
@@ -190,6 +201,7 @@ private slots:
     void copyAndPasteARiderBetweenClasses() {
         QApplication::clipboard()->setText("iets anders");
         QVERIFY(!ClipboardHasRider());
+        QVERIFY(!PasteEnabled());
         GoTo(2);
         const TRijder source = *Klasse().Rider(2);
         OnNextDialog([](QDialog &dialog) {
@@ -202,6 +214,7 @@ private slots:
         });
         form_->Kopieerrijder1Click();
         QVERIFY(ClipboardHasRider());
+        QVERIFY(PasteEnabled());
         QCOMPARE(ClipboardRiderRecord().size(), std::size_t(272));
 
         form_->SelectTab(1);
@@ -238,6 +251,7 @@ private slots:
         });
         form_->Kopieerrijder1Click();
         QVERIFY(!ClipboardHasRider());
+        QVERIFY(!PasteEnabled());
         const QStringList lines = QApplication::clipboard()->text().split("\r\n", Qt::SkipEmptyParts);
         QCOMPARE(lines.size(), Klasse().Grid.RowCount()); // heading + one line per rider
         QVERIFY(lines[0].startsWith(" \tNaam\tStartnr"));
@@ -256,6 +270,45 @@ private slots:
         // last row is reused.
         form_->Rijdertoevogen1Click();
         QCOMPARE(Klasse().Grid.RowCount(), rows + 1);
+    }
+
+    void newCompetitionKeepingTheClassesWithoutRiders() {
+        const int classes = form_->Comp().ClassCount();
+        form_->Comp().Modified = 0;
+        OnNextDialog([](QDialog &dialog) {
+            QCOMPARE(dialog.windowTitle(), QString("Nieuw"));
+            dialog.findChild<QRadioButton *>("Choice1")->setChecked(true);
+            OnNextDialog([](QDialog &club) {
+                QCOMPARE(club.windowTitle(), QString("Club gegevens"));
+                QCOMPARE(club.findChild<QListWidget *>("ListBox1")->count(), 4);
+                ClickButton(club, "&Ok");
+            });
+            ClickButton(dialog, "&Nieuw");
+        });
+        form_->Nieuw1Click();
+        Competition &comp = form_->Comp();
+        QCOMPARE(comp.ClassCount(), classes);
+        QCOMPARE(form_->Tabs()->count(), classes);
+        for (const auto &klasse : comp.Classes) {
+            QCOMPARE(klasse->Grid.RowCount(), 2);
+            QVERIFY(IsEmptyRider(*klasse->Rider(1)));
+            QCOMPARE(klasse->Grid.ColCount(), klasse->FirstResultCol);
+        }
+        QVERIFY(comp.FileName.empty());
+        QVERIFY(comp.Modified != 0);
+        QVERIFY(form_->Action("Rijder1Click")->isEnabled());
+    }
+
+    void displaySettingsShowInTheGridAtOnce() {
+        OnNextDialog([](QDialog &dialog) {
+            dialog.findChild<QCheckBox *>("FixedColumns")->setChecked(true);
+            dialog.findChild<QCheckBox *>("Extra2")->setChecked(true);
+            ClickButton(dialog, "&Ok");
+        });
+        form_->Weergave1Click();
+        QCOMPARE(Klasse().Grid.FixedCols, 3);
+        QVERIFY(form_->Comp().Club.Options & OptFixedColumns);
+        QCOMPARE(form_->ActiveGrid()->model()->headerData(3, Qt::Horizontal).toString(), QString("Merk/sponsor :"));
     }
 };
 
