@@ -68,7 +68,12 @@ private:
         form_->ActiveGrid()->ShowCurrentCell();
         form_->ActiveSGSelectCell(Klasse().Grid.CurCol, row);
     }
-    TRijderData *Details() { return form_->findChild<TRijderData *>(); }
+    TRijderData *Details() {
+        for (QWidget *widget : QApplication::topLevelWidgets())
+            if (auto *window = qobject_cast<TRijderData *>(widget))
+                return window;
+        return nullptr;
+    }
     // Opens the top-level menus as the user does; returns whether "Plakken
     // rijdergegevens" is enabled then.
     bool PasteEnabled() {
@@ -131,8 +136,22 @@ private slots:
         QTest::keyClick(details->Edit(1), Qt::Key_PageDown, Qt::ControlModifier);
         QCOMPARE(Klasse().Grid.CurRow, Klasse().Grid.RowCount() - 1);
 
-        details->SBzichtbaarClick(false);
+        // Not kept on top: a window of its own that the main window can cover;
+        // it still follows the grid and goes with the main window.
+        details->Button("SBzichtbaar")->click();
         QVERIFY(!details->AlwaysOnTop());
+        QVERIFY(!details->parent());
+        QVERIFY(details->isVisible());
+        GoTo(2);
+        QCOMPARE(details->ShownRow(), 2);
+        QPointer<TRijderData> alive(details);
+        details->Button("SBzichtbaar")->click();
+        QVERIFY(details->AlwaysOnTop());
+        QCOMPARE(details->parent(), form_.get());
+        details->Button("SBzichtbaar")->click();
+        form_.reset();
+        QVERIFY(alive.isNull());
+        form_ = std::make_unique<TMainForm>(prompts_, store_);
     }
 
     void duplicateStartNumberIsRefusedWithTheFieldsAfterIt() {
@@ -308,7 +327,8 @@ private slots:
         form_->Weergave1Click();
         QCOMPARE(Klasse().Grid.FixedCols, 3);
         QVERIFY(form_->Comp().Club.Options & OptFixedColumns);
-        QCOMPARE(form_->ActiveGrid()->model()->headerData(3, Qt::Horizontal).toString(), QString("Merk/sponsor :"));
+        QCOMPARE(form_->ActiveGrid()->model()->headerData(3, Qt::Horizontal).toString(),
+                 QString("Merk/sponsor :"));
     }
 };
 

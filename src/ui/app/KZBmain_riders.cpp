@@ -15,6 +15,8 @@
 #include "model/riders.h"
 #include "scoring/DataClub.h"
 
+#include <QApplication>
+
 namespace rondaxa {
 
 namespace {
@@ -65,10 +67,21 @@ private:
 
 } // namespace
 
+// The rider details window of the main window: its child while kept on top,
+// a window of its own otherwise.
+static TRijderData *FindRiderDetails(TMainForm &form) {
+    if (auto *window = form.findChild<TRijderData *>())
+        return window;
+    for (QWidget *widget : QApplication::topLevelWidgets())
+        if (auto *window = qobject_cast<TRijderData *>(widget); window && window->Owner() == &form)
+            return window;
+    return nullptr;
+}
+
 // The rider details window lives as long as the main window; it is made
 // the first time it is needed.
 static TRijderData *RiderDetailsOf(TMainForm &form) {
-    auto *window = form.findChild<TRijderData *>();
+    auto *window = FindRiderDetails(form);
     if (!window) {
         window = new TRijderData(std::make_unique<MainFormRiderHost>(form), &form);
         form.SetRiderDetails(window);
@@ -77,7 +90,7 @@ static TRijderData *RiderDetailsOf(TMainForm &form) {
 }
 
 static TRijderData *OpenRiderDetailsOf(TMainForm &form) {
-    auto *window = form.findChild<TRijderData *>();
+    auto *window = FindRiderDetails(form);
     return window && window->IsOpen() ? window : nullptr;
 }
 

@@ -23,7 +23,14 @@ constexpr int kEditLengths[5] = {30, 5, 40, 40, 40};
 } // namespace
 
 TRijderData::TRijderData(RiderDetailsHost &host, QWidget *parent)
-    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint), host_(host) {
+    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint), host_(host), owner_(parent) {
+    // While not kept on top the window has no parent (so that the main
+    // window can cover it); it then goes together with its main window.
+    if (owner_)
+        connect(owner_, &QObject::destroyed, this, [this] {
+            if (!QObject::parent())
+                delete this;
+        });
     setObjectName(QStringLiteral("TRijderData"));
     setWindowTitle(QStringLiteral("Rijdergegevens"));
     SetHelpContext(this, kHelpContext);
@@ -250,15 +257,19 @@ void TRijderData::SBzichtbaarClick(bool on) {
         return;
     const QRect placement = geometry();
     const bool shown = isVisible();
-    setWindowFlag(Qt::WindowStaysOnTopHint, on);
-    if (shown) {
-        setGeometry(placement);
+    if (on)
+        setParent(owner_, Qt::Tool | Qt::WindowStaysOnTopHint);
+    else
+        setParent(nullptr, Qt::Window);
+    setGeometry(placement);
+    if (shown)
         show();
-    }
+    if (QToolButton *button = Button("SBzichtbaar"); button && button->isChecked() != on)
+        button->setChecked(on);
 }
 
 bool TRijderData::eventFilter(QObject *watched, QEvent *event) {
-    if (event->type() == QEvent::FocusOut && watched != checkBox1_) {
+    if (event->type() == QEvent::FocusOut && watched != checkBox1_ && isVisible()) {
         StoreRiderEdits();
     } else if (event->type() == QEvent::KeyPress) {
         auto *key = static_cast<QKeyEvent *>(event);

@@ -72,6 +72,9 @@ public:
     void SBdeleteClick();
     void SBzichtbaarClick(bool on);
     bool AlwaysOnTop() const;
+    // The main window the window belongs to, also while it is not kept on
+    // top of it.
+    QWidget *Owner() const { return owner_; }
 
     QLineEdit *Edit(int i) const; // 1 name, 2 start number, 3..5 extra fields
     QLabel *ExtraCaption(int i) const;
@@ -92,6 +95,7 @@ private:
 
     std::unique_ptr<RiderDetailsHost> ownedHost_;
     RiderDetailsHost &host_;
+    QWidget *owner_;
     QLineEdit *edits_[5] = {};
     QLabel *extraCaptions_[3] = {};
     QCheckBox *checkBox1_;
