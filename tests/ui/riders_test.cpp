@@ -99,6 +99,7 @@ private slots:
 
     void cleanup() {
         form_->Comp().Modified = 0;
+        form_->hide(); // while the competition still exists
         form_.reset();
         dir_.reset();
     }
@@ -149,6 +150,7 @@ private slots:
         QVERIFY(details->AlwaysOnTop());
         QCOMPARE(details->parent(), form_.get());
         details->Button("SBzichtbaar")->click();
+        form_->hide();
         form_.reset();
         QVERIFY(alive.isNull());
         form_ = std::make_unique<TMainForm>(prompts_, store_);
