@@ -293,6 +293,43 @@ private slots:
         QCOMPARE(Klasse().Grid.RowCount(), rows + 1);
     }
 
+    void addingARiderEditsItsNameInTheGrid() {
+        QCOMPARE(Klasse().Grid.FixedCols, 1);
+        const int rows = Klasse().Grid.RowCount();
+        form_->Rijdertoevogen1Click();
+        QCOMPARE(Klasse().Grid.RowCount(), rows + 1);
+        QCOMPARE(Klasse().Grid.CurRow, rows);
+        QVERIFY(form_->IsEditing());
+        QCOMPARE(form_->EditingKind(), int(KindName));
+        QVERIFY(!Details() || !Details()->isVisible());
+    }
+
+    void entirelyNewCompetition() {
+        OnNextDialog([](QDialog &dialog) {
+            OnNextDialog([](QDialog &club) {
+                auto *name = club.findChild<QLineEdit *>("EditKL");
+                auto *list = club.findChild<QListWidget *>("ListBox1");
+                QCOMPARE(list->count(), 0);
+                for (const char *klasse : {"Quad", "Zijspan"}) {
+                    name->setText(klasse);
+                    ClickButton(club, "&Toevoegen");
+                }
+                ClickButton(club, "&Ok");
+            });
+            ClickButton(dialog, "&Nieuw");
+        });
+        form_->Nieuw1Click();
+        Competition &comp = form_->Comp();
+        QCOMPARE(comp.ClassCount(), 2);
+        QCOMPARE(form_->Tabs()->tabText(1), QString("Zijspan"));
+        QVERIFY(comp.Club.ClubName.empty());
+        QCOMPARE(comp.Classes[0]->Grid.RowCount(), 2);
+        QCOMPARE(comp.Classes[0]->Rider(1)->Id, 0);
+        QCOMPARE(comp.Classes[1]->Rider(1)->Id, 1);
+        QVERIFY(comp.Modified != 0);
+        QVERIFY(form_->Action("Rijder1Click")->isEnabled());
+    }
+
     void newCompetitionKeepingTheClassesWithoutRiders() {
         const int classes = form_->Comp().ClassCount();
         form_->Comp().Modified = 0;
