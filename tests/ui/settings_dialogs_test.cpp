@@ -56,6 +56,9 @@ private slots:
         dialog.ListBox1Click(1); // MX2
         QVERIFY(dialog.DeleteButton()->isEnabled());
         QCOMPARE(dialog.ClassNameEdit()->text(), QString("MX2"));
+        list->setCurrentRow(2); // the keyboard chooses a line as well
+        QCOMPARE(dialog.ClassNameEdit()->text(), QString("Jeugd"));
+        dialog.ListBox1Click(1);
         dialog.Button5Click(); // delete MX2: Jeugd is edited next
         QCOMPARE(list->count(), 2);
         QCOMPARE(dialog.ClassNameEdit()->text(), QString("Jeugd"));

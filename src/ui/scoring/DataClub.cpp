@@ -18,6 +18,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -150,6 +151,9 @@ QWidget *TClubData::BuildClassPage() {
     connect(button5_, &QPushButton::clicked, this, &TClubData::Button5Click);
     connect(speedButton1_, &QToolButton::clicked, this, &TClubData::SpeedButton1Click);
     connect(speedButton2_, &QToolButton::clicked, this, &TClubData::SpeedButton2Click);
+    // A line chosen by mouse or keyboard; the program's own changes of the
+    // list block these signals.
+    connect(listBox1_, &QListWidget::currentRowChanged, this, &TClubData::ListBox1Click);
     connect(listBox1_, &QListWidget::itemClicked, this,
             [this](QListWidgetItem *item) { ListBox1Click(listBox1_->row(item)); });
     connect(editKL_, &QLineEdit::textEdited, this, [this] { nameChanged_ = true; });
@@ -386,6 +390,7 @@ void TClubData::ShowEditedLine(int line) {
 }
 
 void TClubData::Button4Click() {
+    const QSignalBlocker sync(listBox1_);
     const QString name = editKL_->text();
     if (!classes_->Add(ToModelText(name)))
         return;
@@ -397,6 +402,7 @@ void TClubData::Button4Click() {
 }
 
 void TClubData::ListBox1Click(int line) {
+    const QSignalBlocker sync(listBox1_);
     if (nameChanged_) {
         if (editLine_ >= 0) {
             classes_->Rename(editLine_, ToModelText(editKL_->text()));
@@ -418,6 +424,7 @@ void TClubData::EditKLEnter() {
 }
 
 void TClubData::Button5Click() {
+    const QSignalBlocker sync(listBox1_);
     if (editLine_ < 0 || editLine_ >= listBox1_->count())
         return;
     const int next = classes_->Remove(editLine_);
@@ -428,6 +435,7 @@ void TClubData::Button5Click() {
 }
 
 void TClubData::SpeedButton1Click() {
+    const QSignalBlocker sync(listBox1_);
     const int line = listBox1_->currentRow();
     if (line < 0 || !listBox1_->item(line)->isSelected())
         return;
@@ -440,6 +448,7 @@ void TClubData::SpeedButton1Click() {
 }
 
 void TClubData::SpeedButton2Click() {
+    const QSignalBlocker sync(listBox1_);
     const int line = listBox1_->currentRow();
     if (line < 0 || !listBox1_->item(line)->isSelected())
         return;
