@@ -29,10 +29,16 @@ std::string HeadingText(const TKlasse &klasse, bool withResults) {
 
 Bytes MakeRiderRecord(const TRijder &rider, bool withResults) {
     TRijder copy = rider;
-    if (withResults)
+    if (withResults) {
         copy.Flags |= RecordHasResults;
-    else
+        // The rider's own results, not what a calculation shows of them.
+        if (rider.CalcMarks & MarkSavedResults)
+            copy.Results = rider.SavedResults;
+        for (int n = 1; n <= kMaxResults; ++n)
+            copy.Results[static_cast<std::size_t>(n)] = static_cast<int16_t>(GetResult(copy, n));
+    } else {
         copy.Results.fill(kNoResult);
+    }
     return EncodeRider(copy);
 }
 

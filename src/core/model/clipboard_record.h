@@ -16,8 +16,8 @@ inline constexpr std::size_t kRiderRecordSize = kRiderSize;
 // In a clipboard record, Flags value 2 says that the results are included.
 inline constexpr int32_t RecordHasResults = 2;
 
-// The clipboard record of a rider. Without results the record carries no
-// result at all (every slot -1).
+// The clipboard record of a rider: its stored results (without the marks
+// of a calculation), or no result at all (every slot -1).
 Bytes MakeRiderRecord(const TRijder &rider, bool withResults);
 
 struct PastedRider {

@@ -182,12 +182,12 @@ void TMainForm::Plakkenrijder1Click() {
     if (!klasse)
         return;
     const int row = klasse->Grid.CurRow;
-    const Bytes record = ClipboardRiderRecord();
-    if (!PasteRider(comp_, *klasse, row, record, prompts_))
-        return;
     RemoveClassStandings(comp_.ActiveClass);
-    UpdateSaveButton();
     ReloadGrid();
+    if (!PasteRider(comp_, *klasse, row, ClipboardRiderRecord(), prompts_))
+        return;
+    UpdateSaveButton();
+    RedrawGrid();
     if (TRijderData *details = OpenRiderDetailsOf(*this))
         details->ShowRider(row);
     if (!CheckDuplicate(comp_.Club, *klasse, klasse->Rider(row)->Name.str(), KindName, row, prompts_))

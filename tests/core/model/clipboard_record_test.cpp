@@ -44,6 +44,21 @@ TEST(RiderRecord, RoundTripBetweenTwoClasses) {
     EXPECT_EQ(GetResult(other, 5), 5);
 }
 
+TEST(RiderRecord, CarriesTheStoredResultsNotTheCalculatedOnes) {
+    TRijder rider;
+    rider.Results[1] = 1003; // marked as dropped
+    rider.Results[2] = 7;    // changed by a calculation ...
+    rider.SavedResults = rider.Results;
+    rider.SavedResults[2] = 2; // ... which kept the real result
+    rider.CalcMarks = MarkSavedResults;
+    const auto pasted = ReadRiderRecord(MakeRiderRecord(rider, true));
+    ASSERT_TRUE(pasted);
+    EXPECT_TRUE(pasted->WithResults);
+    EXPECT_EQ(pasted->Rider.Results[1], 3);
+    EXPECT_EQ(pasted->Rider.Results[2], 2);
+    EXPECT_EQ(pasted->Rider.Results[3], -1);
+}
+
 TEST(RiderRecord, RefusedQuestionOrForeignBlockChangesNothing) {
     Competition comp = MakeCompetition({"A"});
     TKlasse &k = *comp.Classes[0];
