@@ -1,6 +1,7 @@
 #include "model/riders.h"
 
 #include "model/display_settings.h"
+#include "model/text.h"
 #include "platform/platform.h"
 
 #include <algorithm>
@@ -101,6 +102,22 @@ int DeleteHorsConcoursRiders(TKlasse &klasse, const ClubRec &club, bool adjustRe
         } else {
             ++row;
         }
+    }
+    return count;
+}
+
+int DeleteHorsConcours(Competition &comp, bool allClasses, bool adjustResults, Prompts &prompts) {
+    int count = 0;
+    for (int i = 0; i < comp.ClassCount(); ++i) {
+        TKlasse &klasse = *comp.Classes[static_cast<std::size_t>(i)];
+        if (allClasses || i == comp.ActiveClass)
+            count += DeleteHorsConcoursRiders(klasse, comp.Club, adjustResults);
+    }
+    if (count >= 1) {
+        comp.Modified |= ModifiedData;
+        prompts.Message(IntText(count) + " rijders verwijderd!", MessageIcon::Information);
+    } else {
+        prompts.Message("Geen rijders verwijderd.", MessageIcon::Information);
     }
     return count;
 }

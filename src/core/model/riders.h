@@ -5,6 +5,7 @@
 #pragma once
 
 #include "model/model.h"
+#include "platform/platform.h"
 
 #include <vector>
 
@@ -24,6 +25,11 @@ void DeleteRiderRow(TKlasse &klasse, const ClubRec &club, int row, bool adjustRe
 
 // Deletes every hors-concours rider of the class; returns how many.
 int DeleteHorsConcoursRiders(TKlasse &klasse, const ClubRec &club, bool adjustResults);
+
+// Deletes the hors-concours riders of the active class, or of every class,
+// marks the data as modified when any went and reports the number
+// (" rijders verwijderd!") or "Geen rijders verwijderd.". Returns the number.
+int DeleteHorsConcours(Competition &comp, bool allClasses, bool adjustResults, Prompts &prompts);
 
 // Copies a pasted rider record into the rider of `row`: name, start number,
 // extra fields and hors-concours mark, the results only when the record

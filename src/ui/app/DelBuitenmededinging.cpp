@@ -1,7 +1,6 @@
 #include "app/DelBuitenmededinging.h"
 
 #include "model/riders.h"
-#include "model/text.h"
 #include "platform/Help.h"
 
 #include <QCheckBox>
@@ -49,22 +48,6 @@ bool TDelBuitenmededinging::AllClasses() const {
 }
 bool TDelBuitenmededinging::AdjustResults() const {
     return adjust_->isChecked();
-}
-
-int DeleteHorsConcours(Competition &comp, bool allClasses, bool adjustResults, Prompts &prompts) {
-    int count = 0;
-    for (int i = 0; i < comp.ClassCount(); ++i) {
-        TKlasse &klasse = *comp.Classes[static_cast<std::size_t>(i)];
-        if (allClasses || i == comp.ActiveClass)
-            count += DeleteHorsConcoursRiders(klasse, comp.Club, adjustResults);
-    }
-    if (count >= 1) {
-        comp.Modified |= ModifiedData;
-        prompts.Message(IntText(count) + " rijders verwijderd!", MessageIcon::Information);
-    } else {
-        prompts.Message("Geen rijders verwijderd.", MessageIcon::Information);
-    }
-    return count;
 }
 
 int DeleteHorsConcoursCommand(Competition &comp, Prompts &prompts, QWidget *parent) {

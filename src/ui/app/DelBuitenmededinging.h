@@ -35,7 +35,4 @@ private:
 // deleted, or -1 when the dialog was cancelled.
 int DeleteHorsConcoursCommand(Competition &comp, Prompts &prompts, QWidget *parent);
 
-// Deletes them and shows the count message; returns the number deleted.
-int DeleteHorsConcours(Competition &comp, bool allClasses, bool adjustResults, Prompts &prompts);
-
 } // namespace rondaxa

@@ -107,7 +107,7 @@ TEST(DeleteRiderRow, TheOnlyRiderIsEmptiedAndTheResultColumnsGo) {
     EXPECT_EQ(CountColumns(k), 0);
 }
 
-TEST(DeleteHorsConcoursRiders, CountsOverAllClassesAndEnds) {
+TEST(DeleteHorsConcours, CurrentClassOrAllClassesAndItEnds) {
     Competition comp = MakeCompetition({"A", "B"});
     TKlasse &a = *comp.Classes[0];
     TKlasse &b = *comp.Classes[1];
@@ -117,16 +117,23 @@ TEST(DeleteHorsConcoursRiders, CountsOverAllClassesAndEnds) {
     AddRider(comp, a, "Hc3", "4", {4}).Flags = RiderHorsConcours;
     AddRider(comp, b, "Enige", "7", {1}).Flags = RiderHorsConcours;
 
-    int count = 0;
-    for (auto &klasse : comp.Classes)
-        count += DeleteHorsConcoursRiders(*klasse, comp.Club, true);
-    EXPECT_EQ(count, 4);
+    comp.ActiveClass = 1;
+    test::ScriptedPrompts prompts;
+    EXPECT_EQ(DeleteHorsConcours(comp, false, true, prompts), 1); // the current class only
+    EXPECT_EQ(prompts.Messages.back(), "1 rijders verwijderd!");
+    comp.Modified = 0;
+    EXPECT_EQ(DeleteHorsConcours(comp, true, true, prompts), 3);
+    EXPECT_EQ(prompts.Messages.back(), "3 rijders verwijderd!");
+    EXPECT_EQ(comp.Modified, ModifiedData);
     ASSERT_EQ(a.Grid.RowCount(), 2);
     EXPECT_EQ(a.Rider(1)->Name, "Gewoon");
     EXPECT_EQ(GetResult(*a.Rider(1), 1), 1); // moved up past both riders ahead
     ASSERT_EQ(b.Grid.RowCount(), 2);
     EXPECT_TRUE(IsEmptyRider(*b.Rider(1)));
-    EXPECT_EQ(DeleteHorsConcoursRiders(b, comp.Club, true), 0);
+    comp.Modified = 0;
+    EXPECT_EQ(DeleteHorsConcours(comp, true, true, prompts), 0);
+    EXPECT_EQ(prompts.Messages.back(), "Geen rijders verwijderd.");
+    EXPECT_EQ(comp.Modified, 0);
 }
 
 TEST(PasteRiderRecord, CopiesFieldsAndResultsOnlyWhenCarried) {
