@@ -171,12 +171,16 @@ void TMainForm::Verwijderrijdersbuitenmededing1Click() {
 }
 
 void TMainForm::Kopieerrijder1Click() {
+    if (TRijderData *details = OpenRiderDetailsOf(*this))
+        details->StoreRiderEdits();
     Edit1Exit();
     if (const TKlasse *klasse = ActiveClass())
         CopyRiderCommand(*klasse, comp_.Club, klasse->Grid.CurRow, this);
 }
 
 void TMainForm::Plakkenrijder1Click() {
+    if (TRijderData *details = OpenRiderDetailsOf(*this))
+        details->StoreRiderEdits();
     Edit1Exit();
     TKlasse *klasse = ActiveClass();
     if (!klasse)
