@@ -13,6 +13,7 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollBar>
 #include <QTabBar>
 #include <QtTest>
 
@@ -228,6 +229,22 @@ private slots:
         QVERIFY(form_->close());
     }
 
+    void aFailedSaveAtTheClosePromptKeepsTheWindow() {
+        form_->SetModified(ModifiedData);
+        form_->Comp().FileName.clear(); // "Bewaren" asks for a name
+        form_->ChooseSaveFile = [](const QString &) { return QString("/geen/map/club.kzb"); };
+        prompts_.Answers = {Answer::Yes};
+        QVERIFY(!form_->close());
+        QCOMPARE(prompts_.Messages.size(), size_t(1));
+        QCOMPARE(QString::fromStdString(prompts_.Messages[0]), "Bestand niet kunnen bewaren!!!");
+        QVERIFY(form_->Comp().Modified != 0);
+        // A cancelled name dialog keeps it as well.
+        form_->ChooseSaveFile = [](const QString &) { return QString(); };
+        prompts_.Answers = {Answer::Yes};
+        QVERIFY(!form_->close());
+        QCOMPARE(form_->Comp().ClassCount(), 4);
+    }
+
     void calculateMenuHiddenWithoutResultColumns() {
         QMenu *calc = nullptr;
         for (QAction *action : form_->menuBar()->actions())
@@ -243,6 +260,72 @@ private slots:
         QVERIFY(!calc->menuAction()->isVisible());
     }
 
+    void removingStandingsRestoresTheResults() {
+        // Standings as a calculation leaves them: a computed column, a drop mark, places.
+        TKlasse &klasse = Klasse();
+        const int16_t stored = klasse.Rider(1)->Results[1];
+        klasse.Rider(1)->Results[1] = static_cast<int16_t>(stored + kDropMark);
+        klasse.Grid.SetColCount(klasse.Grid.ColCount() + 1);
+        klasse.Grid.Col(klasse.Grid.ColCount() - 1).Heading = "Netto";
+        klasse.Grid.Col(klasse.Grid.ColCount() - 1).Data = std::make_unique<TColData>();
+        klasse.Grid.ColData(klasse.Grid.ColCount() - 1)->Kind = KindNet;
+        klasse.CalcState = 1;
+        klasse.Grid.Col(0).Heading = "PL";
+        form_->ReloadGrid();
+        const int columns = klasse.Grid.ColCount();
+
+        form_->Action("Verwijderuitslagen1Click")->setEnabled(false);
+        for (QAction *action : form_->menuBar()->actions())
+            if (action->text() == "Bere&kenen")
+                emit action->menu()->aboutToShow();
+        QVERIFY(form_->Action("Verwijderuitslagen1Click")->isEnabled());
+        form_->Action("Verwijderuitslagen1Click")->trigger();
+        QCOMPARE(klasse.Grid.ColCount(), columns - 1);
+        QCOMPARE(klasse.CalcState, uint8_t(0));
+        QCOMPARE(klasse.Rider(1)->Results[1], stored);
+        QCOMPARE(QString::fromStdString(klasse.Grid.Col(0).Heading), QString(" "));
+        QCOMPARE(form_->ActiveGrid()->model()->columnCount(), columns - 2);
+    }
+
+    void headingClickSortsUpThenDown() {
+        const QHeaderView *headings = form_->ActiveGrid()->horizontalHeader();
+        const QPoint name(headings->sectionViewportPosition(0) + 5, 5);
+        auto names = [&] {
+            QStringList list;
+            for (int r = 1; r < Klasse().Grid.RowCount(); ++r)
+                list << QString::fromStdString(
+                    UpperCase1252(CellText(form_->Comp().Club, *Klasse().Rider(r), KindName, 1)));
+            return list;
+        };
+        QTest::mouseClick(headings->viewport(), Qt::LeftButton, {}, name);
+        QStringList sorted = names();
+        std::sort(sorted.begin(), sorted.end());
+        QCOMPARE(names(), sorted);
+        QTest::mouseClick(headings->viewport(), Qt::LeftButton, {}, name);
+        std::reverse(sorted.begin(), sorted.end());
+        QCOMPARE(names(), sorted);
+    }
+
+    void droppedResultsAreMarked() {
+        const int col = Klasse().ResultColumn(1);
+        Klasse().Rider(2)->Results[1] += kDropMark;
+        GoTo(1, 1);
+        ClubRec &club = form_->Comp().Club;
+        club.ViewFlags = 0;
+        auto background = [&](int row) {
+            form_->RedrawGrid();
+            const QImage image = form_->ActiveGrid()->viewport()->grab().toImage();
+            const QRect cell = form_->ActiveGrid()->GridCellRect(row, col);
+            return QColor(image.pixel(cell.left() + 1, cell.bottom() - 1));
+        };
+        QCOMPARE(background(2), QColor(0x00, 0x80, 0x80)); // MarkColor
+        club.ViewFlags = ViewNoMarkColour;
+        QCOMPARE(background(2), background(3)); // the column's own colour
+        club.ViewFlags = 0;
+        GoTo(2, col); // a selected cell shows no mark
+        QCOMPARE(background(2), form_->ActiveGrid()->palette().color(QPalette::Active, QPalette::Highlight));
+    }
+
     void rowLabelClickRenumbers() {
         Klasse().Grid.RowAt(1).Label = "x";
         Klasse().Grid.RowAt(2).Label = "y";
@@ -251,6 +334,40 @@ private slots:
                           QPoint(5, rows->sectionViewportPosition(0) + 3));
         QCOMPARE(QString::fromStdString(Klasse().Grid.RowAt(1).Label), QString("1"));
         QCOMPARE(QString::fromStdString(Klasse().Grid.RowAt(2).Label), QString("2"));
+    }
+
+    void fixedColumnsStayInPlaceAndAreNotEdited() {
+        Klasse().Grid.FixedCols = 3; // as a file opened with "fixed columns" set
+        form_->resize(450, 400);     // narrower than the grid
+        QTest::qWait(20);
+        form_->TabControl1Change();
+        auto *fixed = form_->ActiveGrid()->findChild<QTableView *>("FixedColumns");
+        QVERIFY(fixed && fixed->isVisible());
+        QCOMPARE(fixed->width(), form_->ActiveGrid()->FrozenWidth());
+        const int last = Klasse().Grid.ColCount() - 1;
+        GoTo(1, last);
+        QVERIFY(form_->ActiveGrid()->horizontalScrollBar()->value() > 0);
+        QVERIFY(form_->ActiveGrid()->GridCellRect(1, last).left() >= fixed->width());
+        Klasse().Grid.CurCol = 1;
+        form_->StartCellEdit(QChar('x'));
+        QVERIFY(!form_->IsEditing());
+        // The current cell never lands in a fixed column.
+        GoTo(2, 3);
+        form_->ActiveGrid()->setCurrentIndex(form_->ActiveGrid()->GridModel().IndexOf(2, 1));
+        QCOMPARE(Klasse().Grid.CurCol, 3);
+    }
+
+    void draggingARowLabelMovesTheRider() {
+        const TRijder *first = Klasse().Rider(1);
+        const TRijder *second = Klasse().Rider(2);
+        form_->ActiveGrid()->verticalHeader()->moveSection(0, 2); // as a drag does
+        QCOMPARE(Klasse().Rider(3), first);
+        QCOMPARE(Klasse().Rider(1), second);
+        QCOMPARE(QString::fromStdString(Klasse().Grid.RowAt(3).Label), QString("1")); // the label moves along
+        QCOMPARE(form_->ActiveGrid()->verticalHeader()->visualIndex(0), 0);
+        QCOMPARE(form_->ActiveGrid()->GridModel().CellString(3, 1),
+                 QString::fromStdString(NameDisplay(first->Name.str())));
+        QVERIFY(SaveButtonEnabled());
     }
 
     void notificationNeedsTheFirstPaintKey() {
@@ -277,6 +394,20 @@ private slots:
         QCOMPARE(form.Tabs()->tabText(0), QString("?"));
         QCOMPARE(form.windowTitle(), QString("Rondaxa"));
         QCOMPARE(form.HelpContext(), TMainForm::kHelpNoCompetition);
+    }
+
+    void startUpActionLoadsTheLastFileSilently() {
+        for (const bool present : {true, false}) {
+            test::ScriptedPrompts prompts;
+            MemorySettingsStore store;
+            store.WriteInt(kSettingOptions, StartupLoadLast);
+            store.WriteString(kSettingLastFile, present ? demo_.toStdString() : dir_->Path("weg.kzb"));
+            TMainForm form(prompts, store);
+            form.show();
+            QTRY_VERIFY(form.FirstPaintDone());
+            QCOMPARE(form.Comp().ClassCount(), present ? 4 : 0);
+            QVERIFY(prompts.Messages.empty());
+        }
     }
 
     void startUpLoadsTheCommandLineFileAndMaximises() {

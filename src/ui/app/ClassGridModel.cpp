@@ -86,27 +86,9 @@ QString ClassGridModel::CellString(int gridRow, int gridCol) const {
 }
 
 QVariant ClassGridModel::data(const QModelIndex &index, int role) const {
-    if (!index.isValid() || !klasse_)
+    if (!index.isValid() || role != Qt::DisplayRole)
         return {};
-    const int row = GridRow(index);
-    const int col = GridCol(index);
-    switch (role) {
-    case Qt::DisplayRole:
-        return CellString(row, col);
-    case KindRole:
-        return ColumnKind(col);
-    case DroppedRole: {
-        const TColData *data = klasse_->ColData(col);
-        const TRijder *rider = klasse_->Rider(row);
-        return data && rider && data->Kind == KindResult && IsDropped(*rider, data->Number);
-    }
-    case ColumnColourRole: {
-        const TColData *data = klasse_->ColData(col);
-        return static_cast<uint>(data ? data->Color : kClWindow);
-    }
-    default:
-        return {};
-    }
+    return CellString(GridRow(index), GridCol(index));
 }
 
 QVariant ClassGridModel::headerData(int section, Qt::Orientation orientation, int role) const {
@@ -137,9 +119,10 @@ QVariant ClassGridModel::headerData(int section, Qt::Orientation orientation, in
 Qt::ItemFlags ClassGridModel::flags(const QModelIndex &index) const {
     if (!index.isValid() || !klasse_)
         return Qt::NoItemFlags;
-    // Cells of fixed columns cannot be selected, as in the fixed part of a string grid.
+    // Cells of fixed columns cannot be selected or made current, as in the
+    // fixed part of a string grid.
     if (GridCol(index) < klasse_->Grid.FixedCols)
-        return Qt::ItemIsEnabled;
+        return Qt::NoItemFlags;
     return Qt::ItemIsEnabled | Qt::ItemIsSelectable;
 }
 

@@ -22,12 +22,6 @@ QColor PlatformColour(uint32_t value, const QPalette &palette);
 class ClassGridModel : public QAbstractTableModel {
     Q_OBJECT
 public:
-    enum Role {
-        KindRole = Qt::UserRole + 1, // column kind (1 when the column has no object)
-        DroppedRole,                 // the cell's result is marked dropped
-        ColumnColourRole,            // TColData.Color of the column
-    };
-
     explicit ClassGridModel(QObject *parent = nullptr) : QAbstractTableModel(parent) {}
 
     // Shows another class (or none). Resets the view.

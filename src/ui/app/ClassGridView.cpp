@@ -1,10 +1,12 @@
 #include "app/ClassGridView.h"
 
+#include <QAbstractButton>
 #include <QFontMetrics>
 #include <QHeaderView>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QStyleOptionHeader>
 
 namespace rondaxa {
 
@@ -37,8 +39,9 @@ void ClassGridDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opt
         background = palette.color(QPalette::Highlight);
         foreground = palette.color(QPalette::HighlightedText);
     } else if (col < klasse->Grid.FixedCols) {
-        background = palette.color(QPalette::Button);
-        foreground = palette.color(QPalette::ButtonText);
+        // Fixed cells are not selectable, which is no reason to look disabled.
+        background = palette.color(QPalette::Active, QPalette::Button);
+        foreground = palette.color(QPalette::Active, QPalette::ButtonText);
     } else {
         const TColData *data = klasse->ColData(col);
         background = PlatformColour(data ? data->Color : kClWindow, palette);
@@ -103,14 +106,132 @@ ClassGridView::ClassGridView(QWidget *parent)
     verticalHeader()->setHighlightSections(false);
     verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     verticalHeader()->setMinimumSectionSize(4);
+    verticalHeader()->setSectionsMovable(true); // rows are moved by dragging their label
+    connect(verticalHeader(), &QHeaderView::sectionMoved, this,
+            [this](int, int from, int to) { MoveDraggedRow(from, to); });
     horizontalHeader()->viewport()->installEventFilter(this);
     verticalHeader()->viewport()->installEventFilter(this);
     connect(horizontalHeader(), &QHeaderView::sectionResized, this, [this](int section, int, int size) {
+        if (frozen_)
+            frozen_->setColumnWidth(section, size);
+        LayOutFrozenView();
         if (syncing_ || !Class())
             return;
         if (section + 1 < Class()->Grid.ColCount())
             Class()->Grid.Col(section + 1).Width = size;
     });
+    SetUpFrozenView();
+    // The corner shows column 0's heading ("PL" while standings are shown).
+    if (auto *corner = findChild<QAbstractButton *>(QString(), Qt::FindDirectChildrenOnly))
+        corner->installEventFilter(this);
+}
+
+// The row moves in the class itself; the header's own order goes back to
+// straight, as the view shows the class's rows in their order.
+void ClassGridView::MoveDraggedRow(int fromVisual, int toVisual) {
+    rowDragged_ = true;
+    {
+        const QSignalBlocker block(verticalHeader());
+        verticalHeader()->moveSection(toVisual, fromVisual);
+    }
+    TKlasse *klasse = Class();
+    if (!klasse || fromVisual == toVisual)
+        return;
+    klasse->Grid.MoveRow(fromVisual + 1, toVisual + 1);
+    klasse->Grid.CurRow = toVisual + 1;
+    Reload();
+    emit RowMoved(fromVisual + 1, toVisual + 1);
+}
+
+// ---- fixed columns ----------------------------------------------------------------
+// Fixed columns after the row labels are shown by a second view over the same
+// model, laid over the left edge of the grid; the grid scrolls beneath it.
+
+void ClassGridView::SetUpFrozenView() {
+    frozen_ = new QTableView(this);
+    frozen_->setObjectName("FixedColumns");
+    frozen_->setModel(model_);
+    frozen_->setSelectionModel(selectionModel());
+    frozen_->setItemDelegate(delegate_);
+    frozen_->setFocusPolicy(Qt::NoFocus);
+    frozen_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    frozen_->setSelectionMode(QAbstractItemView::NoSelection);
+    frozen_->verticalHeader()->hide();
+    frozen_->horizontalHeader()->setSectionsClickable(false);
+    frozen_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    frozen_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    frozen_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    frozen_->setFrameShape(QFrame::NoFrame);
+    frozen_->setWordWrap(false);
+    frozen_->viewport()->installEventFilter(this);
+    frozen_->horizontalHeader()->viewport()->installEventFilter(this);
+    connect(frozen_->verticalScrollBar(), &QAbstractSlider::valueChanged, verticalScrollBar(),
+            &QAbstractSlider::setValue);
+    connect(verticalScrollBar(), &QAbstractSlider::valueChanged, frozen_->verticalScrollBar(),
+            &QAbstractSlider::setValue);
+    frozen_->hide();
+}
+
+int ClassGridView::FrozenWidth() const {
+    const TKlasse *klasse = Class();
+    if (!klasse)
+        return 0;
+    int width = 0;
+    for (int c = 0; c + 1 < klasse->Grid.FixedCols && c < model_->columnCount(); ++c)
+        width += columnWidth(c);
+    return width;
+}
+
+void ClassGridView::LayOutFrozenView() {
+    if (!frozen_)
+        return;
+    const TKlasse *klasse = Class();
+    const int fixed = klasse ? std::min(klasse->Grid.FixedCols - 1, model_->columnCount()) : 0;
+    if (fixed <= 0) {
+        frozen_->hide();
+        setHorizontalScrollMode(QAbstractItemView::ScrollPerItem);
+        return;
+    }
+    setHorizontalScrollMode(QAbstractItemView::ScrollPerPixel);
+    for (int c = 0; c < model_->columnCount(); ++c) {
+        frozen_->setColumnHidden(c, c >= fixed);
+        if (c < fixed)
+            frozen_->setColumnWidth(c, columnWidth(c));
+    }
+    frozen_->verticalHeader()->setDefaultSectionSize(verticalHeader()->defaultSectionSize());
+    frozen_->horizontalHeader()->setFixedHeight(horizontalHeader()->height());
+    frozen_->setFont(font());
+    frozen_->setGeometry(verticalHeader()->width() + frameWidth(), frameWidth(), FrozenWidth(),
+                         viewport()->height() + horizontalHeader()->height());
+    frozen_->verticalScrollBar()->setValue(verticalScrollBar()->value());
+    frozen_->show();
+    frozen_->raise();
+}
+
+void ClassGridView::resizeEvent(QResizeEvent *event) {
+    QTableView::resizeEvent(event);
+    LayOutFrozenView();
+}
+
+void ClassGridView::updateGeometries() {
+    QTableView::updateGeometries();
+    LayOutFrozenView();
+}
+
+void ClassGridView::scrollTo(const QModelIndex &index, ScrollHint hint) {
+    QTableView::scrollTo(index, hint);
+    // A cell must not end up beneath the fixed columns.
+    const int frozen = FrozenWidth();
+    if (frozen > 0 && index.isValid()) {
+        const int left = visualRect(index).left();
+        if (left < frozen)
+            horizontalScrollBar()->setValue(horizontalScrollBar()->value() + left - frozen);
+    }
+}
+
+bool ClassGridView::IsHeadingViewport(QObject *watched) const {
+    return watched == horizontalHeader()->viewport() ||
+           (frozen_ && watched == frozen_->horizontalHeader()->viewport());
 }
 
 void ClassGridView::SetClass(const ClubRec *club, TKlasse *klasse) {
@@ -170,6 +291,7 @@ void ClassGridView::ApplyLayout() {
         verticalHeader()->setFixedWidth(grid.Col(0).Width);
     verticalHeader()->setDefaultSectionSize(grid.DefaultRowHeight);
     syncing_ = false;
+    LayOutFrozenView();
 }
 
 void ClassGridView::ShowCurrentCell() {
@@ -191,7 +313,7 @@ void ClassGridView::StoreScrollPosition() {
     if (!klasse)
         return;
     klasse->Grid.TopRow = std::max(rowAt(0), 0) + 1;
-    klasse->Grid.LeftCol = std::max(columnAt(0), 0) + 1;
+    klasse->Grid.LeftCol = std::max(std::max(columnAt(FrozenWidth()), 0) + 1, klasse->Grid.FixedCols);
 }
 
 QRect ClassGridView::GridCellRect(int gridRow, int gridCol) const {
@@ -201,7 +323,8 @@ QRect ClassGridView::GridCellRect(int gridRow, int gridCol) const {
 void ClassGridView::currentChanged(const QModelIndex &current, const QModelIndex &previous) {
     QTableView::currentChanged(current, previous);
     TKlasse *klasse = Class();
-    if (syncing_ || !klasse || !current.isValid())
+    if (syncing_ || !klasse || !current.isValid() ||
+        ClassGridModel::GridCol(current) < klasse->Grid.FixedCols)
         return;
     klasse->Grid.CurRow = ClassGridModel::GridRow(current);
     klasse->Grid.CurCol = ClassGridModel::GridCol(current);
@@ -224,29 +347,53 @@ void ClassGridView::paintEvent(QPaintEvent *event) {
 }
 
 bool ClassGridView::eventFilter(QObject *watched, QEvent *event) {
-    if (event->type() == QEvent::MouseButtonPress && watched == horizontalHeader()->viewport())
+    if (event->type() == QEvent::Paint && qobject_cast<QAbstractButton *>(watched)) {
+        auto *corner = static_cast<QWidget *>(watched);
+        QStyleOptionHeader option;
+        option.initFrom(this); // enabled like the grid, though the corner takes no clicks
+        option.rect = corner->rect();
+        option.position = QStyleOptionHeader::OnlyOneSection;
+        option.textAlignment = Qt::AlignLeft | Qt::AlignTop;
+        if (Class() && Class()->Grid.ColCount() > 0)
+            option.text = FromModelText(Class()->Grid.Col(0).Heading);
+        QPainter painter(corner);
+        corner->style()->drawControl(QStyle::CE_Header, &option, &painter, corner);
+        return true;
+    }
+    if (event->type() == QEvent::MouseButtonPress && IsHeadingViewport(watched))
         headerLengthAtPress_ = horizontalHeader()->length();
-    if (event->type() == QEvent::MouseButtonRelease && Class()) {
-        const auto *mouse = static_cast<QMouseEvent *>(event);
-        const QPoint pos = mouse->position().toPoint();
-        if (watched == horizontalHeader()->viewport() && IsPlainLeftRelease(mouse) &&
-            horizontalHeader()->length() == headerLengthAtPress_) {
-            int section = horizontalHeader()->logicalIndexAt(pos);
-            const int last = model_->columnCount() - 1;
-            // Just right of the last heading still counts as that heading.
-            if (section < 0 && last >= 0) {
-                const int right =
-                    horizontalHeader()->sectionViewportPosition(last) + horizontalHeader()->sectionSize(last);
-                if (pos.x() >= right && pos.x() <= right + 4)
-                    section = last;
-            }
-            if (section >= 0)
-                emit HeadingClicked(section + 1);
-        } else if (watched == verticalHeader()->viewport() && IsPlainLeftRelease(mouse)) {
-            const int section = verticalHeader()->logicalIndexAt(pos);
-            if (section >= 0)
-                emit FixedColumnClicked(section + 1);
+    if (event->type() == QEvent::MouseButtonPress && watched == verticalHeader()->viewport())
+        rowDragged_ = false;
+    if (event->type() != QEvent::MouseButtonRelease || !Class())
+        return QTableView::eventFilter(watched, event);
+    const auto *mouse = static_cast<QMouseEvent *>(event);
+    if (!IsPlainLeftRelease(mouse))
+        return QTableView::eventFilter(watched, event);
+    const QPoint pos = mouse->position().toPoint();
+    if (watched == horizontalHeader()->viewport() && horizontalHeader()->length() == headerLengthAtPress_) {
+        int section = horizontalHeader()->logicalIndexAt(pos);
+        const int last = model_->columnCount() - 1;
+        // Just right of the last heading still counts as that heading.
+        if (section < 0 && last >= 0) {
+            const int right =
+                horizontalHeader()->sectionViewportPosition(last) + horizontalHeader()->sectionSize(last);
+            if (pos.x() >= right && pos.x() <= right + 4)
+                section = last;
         }
+        if (section >= 0)
+            emit HeadingClicked(section + 1);
+    } else if (frozen_ && watched == frozen_->horizontalHeader()->viewport()) {
+        const int section = frozen_->horizontalHeader()->logicalIndexAt(pos);
+        if (section >= 0)
+            emit HeadingClicked(section + 1);
+    } else if (watched == verticalHeader()->viewport() && !rowDragged_) {
+        const int section = verticalHeader()->logicalIndexAt(pos);
+        if (section >= 0)
+            emit FixedColumnClicked(section + 1);
+    } else if (frozen_ && watched == frozen_->viewport()) {
+        const QModelIndex index = frozen_->indexAt(pos);
+        if (index.isValid())
+            emit FixedColumnClicked(ClassGridModel::GridRow(index));
     }
     return QTableView::eventFilter(watched, event);
 }

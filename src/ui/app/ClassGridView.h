@@ -55,21 +55,36 @@ public:
     int TextWidth(std::string_view text) const;
     int TextHeight() const;
 
+    // Width of the fixed columns after the row labels (they do not scroll).
+    int FrozenWidth() const;
+    // Scrolls a cell into view, clear of the fixed columns.
+    void scrollTo(const QModelIndex &index, ScrollHint hint = EnsureVisible) override;
+
 signals:
     void CellSelected(int gridCol, int gridRow); // the current cell changed
     void HeadingClicked(int gridCol);            // left click on a column heading
     void FixedColumnClicked(int gridRow);        // left click on a row label or a fixed cell
     void Painted();                              // after every repaint
+    void RowMoved(int fromRow, int toRow);       // a row was dragged to another place
 
 protected:
     void currentChanged(const QModelIndex &current, const QModelIndex &previous) override;
+    void resizeEvent(QResizeEvent *event) override;
+    void updateGeometries() override;
     void mouseReleaseEvent(QMouseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void SetUpFrozenView();
+    void MoveDraggedRow(int fromVisual, int toVisual);
+    void LayOutFrozenView();
+    bool IsHeadingViewport(QObject *watched) const;
+
     bool syncing_ = false;
+    QTableView *frozen_ = nullptr; // the fixed columns after the row labels, laid over the grid
     int headerLengthAtPress_ = -1; // a heading drag that resizes is no click
+    bool rowDragged_ = false;      // a row-label drag that moves a row is no click
     ClassGridModel *model_;
     ClassGridDelegate *delegate_;
 };

@@ -61,6 +61,43 @@ QIcon GlyphIcon(const QString &glyph, const QColor &colour) {
     return QIcon(pixmap);
 }
 
+// A printer: paper coming out of a grey body.
+QIcon PrinterIcon() {
+    QPixmap pixmap(32, 32);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(70, 70, 70), 1.5));
+    painter.setBrush(Qt::white);
+    painter.drawRect(QRectF(9, 3, 14, 10));
+    painter.setBrush(QColor(150, 150, 150));
+    painter.drawRoundedRect(QRectF(3, 12, 26, 11), 2, 2);
+    painter.setBrush(Qt::white);
+    painter.drawRect(QRectF(9, 19, 14, 10));
+    painter.drawLine(QPointF(12, 23), QPointF(20, 23));
+    painter.drawLine(QPointF(12, 26), QPointF(20, 26));
+    return QIcon(pixmap);
+}
+
+// A calendar sheet: the daily classification.
+QIcon CalendarIcon() {
+    QPixmap pixmap(32, 32);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(70, 70, 70), 1.5));
+    painter.setBrush(Qt::white);
+    painter.drawRect(QRectF(4, 5, 24, 23));
+    painter.setBrush(QColor(200, 60, 40));
+    painter.drawRect(QRectF(4, 5, 24, 6));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(70, 70, 70));
+    for (int row = 0; row < 3; ++row)
+        for (int col = 0; col < 4; ++col)
+            painter.drawRect(QRectF(7 + col * 5.5, 14 + row * 4.5, 3, 3));
+    return QIcon(pixmap);
+}
+
 } // namespace
 
 // ---- construction -------------------------------------------------------------
@@ -81,7 +118,10 @@ TMainForm::TMainForm(Prompts &prompts, SettingsStore &store, QWidget *parent)
     ApplyPlacement();
 }
 
-TMainForm::~TMainForm() = default;
+TMainForm::~TMainForm() {
+    // The competition goes before the child widgets: the view lets go of it first.
+    grid_->SetClass(&comp_.Club, nullptr);
+}
 
 void TMainForm::SetCommandLine(std::string commandLine, std::vector<std::string> params) {
     commandLine_ = std::move(commandLine);
@@ -126,8 +166,7 @@ void TMainForm::BuildMenus() {
     AddCommand(file, "&Uitvoer tekst/html bestand...", "Uitvoertekstbestand1Click",
                &TMainForm::Uitvoertekstbestand1Click);
     file->addSeparator();
-    AddCommand(file, "&Printen...", "Printen1Click", &TMainForm::Printen1Click)
-        ->setIcon(GlyphIcon(QStringLiteral("\u2399"), QColor(60, 60, 60)));
+    AddCommand(file, "&Printen...", "Printen1Click", &TMainForm::Printen1Click)->setIcon(PrinterIcon());
     file->addSeparator();
     AddCommand(file, "&Afsluiten", "Sluiten1Click", &TMainForm::Sluiten1Click);
 
@@ -170,7 +209,7 @@ void TMainForm::BuildMenus() {
         ->setEnabled(false);
     calcMenu_->addSeparator();
     AddCommand(calcMenu_, "&Dagklassement...", "Dagklassement1Click", &TMainForm::Dagklassement1Click)
-        ->setIcon(GlyphIcon(QStringLiteral("D"), QColor(160, 96, 0)));
+        ->setIcon(CalendarIcon());
 
     searchMenu_ = menuBar()->addMenu(QStringLiteral("&Zoeken/sorteren"));
     AddCommand(searchMenu_, "&Snelzoeken...", "SnelZoekClick", &TMainForm::SnelZoekClick, Qt::Key_F3);
@@ -254,10 +293,9 @@ void TMainForm::BuildToolbar() {
          &TMainForm::Informatieuitslagen1Click, s->standardIcon(QStyle::SP_MessageBoxInformation)},
         {"SpeedButton10", "Controle uitslagen", "Controleuitslagen1Click",
          &TMainForm::Controleuitslagen1Click, s->standardIcon(QStyle::SP_DialogApplyButton)},
-        {"SpeedButton12", "Printen", "Printen1Click", &TMainForm::Printen1Click,
-         GlyphIcon(QStringLiteral("\u2399"), QColor(60, 60, 60))},
+        {"SpeedButton12", "Printen", "Printen1Click", &TMainForm::Printen1Click, PrinterIcon()},
         {"SpeedButton13", "Dagklassement berekenen", "Dagklassement1Click", &TMainForm::Dagklassement1Click,
-         GlyphIcon(QStringLiteral("D"), QColor(160, 96, 0))},
+         CalendarIcon()},
         {"SpeedButton11", "Help", "HelpButtonClick", &TMainForm::HelpButtonClick,
          s->standardIcon(QStyle::SP_DialogHelpButton)},
     };
@@ -301,11 +339,10 @@ void TMainForm::BuildTabArea() {
     tabs_->setExpanding(false);
     tabs_->setDrawBase(true);
     tabs_->setDocumentMode(true);
-    auto *filler = new QWidget(tabArea_);
-    filler->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
-    filler->setObjectName("EmptyTabArea");
+    emptyArea_ = new QWidget(tabArea_); // what the tab area shows without a class
+    emptyArea_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
     layout->addWidget(grid_, 1);
-    layout->addWidget(filler, 1);
+    layout->addWidget(emptyArea_, 1);
     layout->addWidget(tabs_);
     setCentralWidget(tabArea_);
 
@@ -318,6 +355,11 @@ void TMainForm::BuildTabArea() {
     connect(grid_, &ClassGridView::HeadingClicked, this, &TMainForm::ActiveSGHeadingClick);
     connect(grid_, &ClassGridView::FixedColumnClicked, this, &TMainForm::ActiveSGFixedClick);
     connect(grid_, &ClassGridView::Painted, this, &TMainForm::UpdateSaveButton);
+    connect(grid_, &ClassGridView::RowMoved, this, [this](int, int to) {
+        SetModified(ModifiedData); // the order of the riders is stored
+        if (TKlasse *klasse = ActiveClass())
+            ActiveSGSelectCell(klasse->Grid.CurCol, to);
+    });
     connect(grid_, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &pos) { popup_->popup(grid_->viewport()->mapToGlobal(pos)); });
     connect(edit1_, &CellEditor::EnterPressed, this, &TMainForm::Edit1Enter);
@@ -385,10 +427,6 @@ void TMainForm::closeEvent(QCloseEvent *event) {
         event->accept();
     else
         event->ignore();
-}
-
-void TMainForm::resizeEvent(QResizeEvent *event) {
-    QMainWindow::resizeEvent(event);
 }
 
 // ---- start-up -----------------------------------------------------------------
@@ -496,9 +534,7 @@ void TMainForm::SetModified(uint8_t bits) {
 }
 
 void TMainForm::PrepareForCommand() {
-    for (int tab = 0; tab < comp_.ClassCount(); ++tab)
-        RemoveClassStandings(tab);
-    ReloadGrid();
+    Verwijderuitslagen1Click();
     if (riderDetails_ && riderDetails_->IsOpen())
         riderDetails_->CloseWindow();
     if (quickSearch_ && quickSearch_->IsOpen())
@@ -507,7 +543,7 @@ void TMainForm::PrepareForCommand() {
 
 void TMainForm::MenuOpening() {
     Edit1Exit();
-    SetActionEnabled("Plakkenrijder1Click", comp_.ClassCount() > 0 && ClipboardHoldsRider());
+    SetActionEnabled("Plakkenrijder1Click", ClipboardHoldsRider());
 }
 
 // ---- tabs and the grid -----------------------------------------------------------
@@ -552,7 +588,7 @@ void TMainForm::TabControl1Change() {
             grid_->TextHeight());
         rondaxa::ColourInfoColumns(*klasse, comp_.Club);
         grid_->ApplyLayout();
-        centralWidget()->findChild<QWidget *>("EmptyTabArea")->hide();
+        emptyArea_->hide();
         grid_->show();
         setWindowTitle(FromModelText(ClassCaption(comp_.Club, *klasse)));
         UpdateResultCommands();
@@ -563,7 +599,7 @@ void TMainForm::TabControl1Change() {
         comp_.ActiveClass = -1;
         grid_->SetClass(&comp_.Club, nullptr);
         grid_->hide();
-        centralWidget()->findChild<QWidget *>("EmptyTabArea")->show();
+        emptyArea_->show();
     }
     ShowResultMode();
 }
@@ -929,7 +965,7 @@ void TMainForm::Help2Click() {
 }
 
 void TMainForm::HelpButtonClick() {
-    ShowHelp(helpContext_);
+    ShowHelp(ActiveClass() ? kHelpCompetition : kHelpNoCompetition);
 }
 
 void TMainForm::Informatie1Click() {

@@ -1,6 +1,15 @@
 // The main window: menus, toolbar, class tabs with the class grid, the
 // editing field, the status bar and the file commands. It owns the one open
 // competition. Command handlers keep the names of their menu items.
+//
+// A dialog's command is hooked in by giving its handler a body (the handlers
+// of dialogs made elsewhere live in KZBmain_commands.cpp) and taking the
+// handler off the pending list there. A handler typically calls Edit1Exit()
+// (and PrepareForCommand() before structural changes), runs its dialog on
+// Comp() / ActiveClass(), then SetModified(...) and ReloadGrid() when rows or
+// columns changed, RedrawGrid() when only texts or colours did, or
+// ShowCompetition() when the whole competition was replaced. Every handler
+// runs inside RunCommand, so an IoError or SettingsError ends only it.
 #pragma once
 
 #include "app/MainFormHooks.h"
@@ -8,6 +17,7 @@
 #include "model/settings.h"
 #include "platform/Help.h"
 #include "platform/platform.h"
+#include "scoring/final_standings.h"
 
 #include <QMainWindow>
 
@@ -57,6 +67,8 @@ public:
     QMenu *GridPopup() const { return popup_; }
     QLabel *StatusPanel(int i) const { return panels_.at(static_cast<std::size_t>(i)); }
     int HelpContext() const { return helpContext_; }
+    // The choices of the final-standings dialog; they last until the program ends.
+    CalcOptions &FinalStandingsOptions() { return calcOptions_; }
     void SetRiderDetails(RiderDetailsWindow *window) { riderDetails_ = window; }
     void SetQuickSearch(ModelessWindow *window) { quickSearch_ = window; }
 
@@ -158,7 +170,6 @@ public slots:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
-    void resizeEvent(QResizeEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
@@ -199,6 +210,7 @@ private:
     Prompts &prompts_;
     SettingsStore &store_;
     Competition comp_;
+    CalcOptions calcOptions_;
 
     std::string commandLine_;
     std::vector<std::string> params_;
@@ -217,6 +229,7 @@ private:
     QMenu *popup_ = nullptr;
     QToolBar *toolbar_ = nullptr;
     QWidget *tabArea_ = nullptr;
+    QWidget *emptyArea_ = nullptr;
     QTabBar *tabs_ = nullptr;
     ClassGridView *grid_ = nullptr;
     CellEditor *edit1_ = nullptr;

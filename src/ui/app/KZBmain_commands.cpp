@@ -3,6 +3,8 @@
 // shown but disabled; when its window is added, the handler gets its body
 // here and leaves the list.
 #include "app/KZBmain.h"
+#include "scoring/final_standings.h"
+#include "scoring/sorting.h"
 
 #include <QStringList>
 
@@ -20,7 +22,6 @@ bool TMainForm::IsPendingHandler(const QString &handler) {
         "Informatieuitslagen1Click",
         "Controleuitslagen1Click",
         "BrutoNetto1Click",
-        "Verwijderuitslagen1Click",
         "Dagklassement1Click",
         "SnelZoekClick",
         "UitZoekenClick",
@@ -29,11 +30,17 @@ bool TMainForm::IsPendingHandler(const QString &handler) {
     return pending.contains(handler);
 }
 
-// The final-standings command's own preparation when "Bere&kenen" opens.
-void TMainForm::CalculateMenuOpening() {}
+// "Bere&kenen" opening: "&Verwijder eindstanden" only while some class shows standings.
+void TMainForm::CalculateMenuOpening() {
+    SetActionEnabled("Verwijderuitslagen1Click", HasAnyStandings(comp_));
+}
 
 // A heading click re-sorts the class by that column.
-void TMainForm::SortByHeading(int /*col*/) {}
+void TMainForm::SortByHeading(int col) {
+    if (TKlasse *klasse = ActiveClass();
+        klasse && rondaxa::SortByHeading(comp_.Club, *klasse, col, calcOptions_.HorsConcours()))
+        ReloadGrid();
+}
 
 // The result-information synchronisation dialog (private notification 2).
 void TMainForm::SynchroniseResultInfo() {}
@@ -48,7 +55,11 @@ void TMainForm::Uitslagenverwijderen1Click() {}
 void TMainForm::Informatieuitslagen1Click() {}
 void TMainForm::Controleuitslagen1Click() {}
 void TMainForm::BrutoNetto1Click() {}
-void TMainForm::Verwijderuitslagen1Click() {}
+// "&Verwijder eindstanden": every class back to its results as entered.
+void TMainForm::Verwijderuitslagen1Click() {
+    RemoveAllStandings(comp_);
+    ReloadGrid();
+}
 void TMainForm::Dagklassement1Click() {}
 void TMainForm::SnelZoekClick() {}
 void TMainForm::UitZoekenClick() {}
