@@ -40,6 +40,21 @@ bool Args::WantsHelp() const {
     return !args_.empty() && (args_[0] == "--help" || args_[0] == "-h");
 }
 
+std::string Args::OnlyFile(const std::string &command, const std::string &what) {
+    std::string file;
+    while (!Done()) {
+        const std::string &arg = Next();
+        if (!arg.empty() && arg[0] == '-')
+            throw UsageError("unknown option " + arg);
+        if (!file.empty())
+            throw UsageError(command + " takes one " + what);
+        file = arg;
+    }
+    if (file.empty())
+        throw UsageError(command + " needs " + what);
+    return file;
+}
+
 void StderrPrompts::Message(std::string_view text, MessageIcon) {
     last_ = std::string(text);
     std::cerr << ForTerminal(last_) << '\n';

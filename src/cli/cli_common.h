@@ -39,6 +39,8 @@ public:
     std::string Value(const std::string &option); // the value after option, or a usage error
     int IntValue(const std::string &option, int min, int max);
     bool WantsHelp() const;
+    // The one file argument of a command that takes no options.
+    std::string OnlyFile(const std::string &command, const std::string &what);
 
 private:
     std::vector<std::string> args_;

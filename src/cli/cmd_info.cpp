@@ -21,17 +21,7 @@ int RiderRows(const TKlasse &klasse) {
 
 int RunInfo(const CommandArgs &arguments) {
     Args args(arguments);
-    std::string file;
-    while (!args.Done()) {
-        const std::string &arg = args.Next();
-        if (!arg.empty() && arg[0] == '-')
-            throw UsageError("unknown option " + arg);
-        if (!file.empty())
-            throw UsageError("info takes one file");
-        file = arg;
-    }
-    if (file.empty())
-        throw UsageError("info needs a file");
+    const std::string file = args.OnlyFile("info", "a file");
 
     auto comp = LoadForCli(file);
     const ClubRec &club = comp->Club;

@@ -1,8 +1,10 @@
 #include "support/test_files.h"
 
+#include <cstdlib>
 #include <fstream>
 #include <random>
 #include <sstream>
+#include <sys/wait.h>
 
 namespace rondaxa::test {
 
@@ -61,6 +63,43 @@ Competition MakeCompetition(const std::vector<std::string> &classNames) {
         comp.Classes.push_back(CreateClass(comp.Club, name));
     comp.ActiveClass = comp.Classes.empty() ? -1 : 0;
     return comp;
+}
+
+namespace {
+
+std::string ShellQuoted(const std::string &arg) {
+    std::string quoted = "'";
+    for (char c : arg) {
+        if (c == '\'')
+            quoted += "'\\''";
+        else
+            quoted += c;
+    }
+    return quoted + "'";
+}
+
+} // namespace
+
+CliRun RunCli(const std::vector<std::string> &args, const std::string &input) {
+#ifdef RONDAXA_CLI_PATH
+    TempDir dir;
+    WriteAll(dir.Path("in"), input);
+    std::string command = ShellQuoted(RONDAXA_CLI_PATH);
+    for (const auto &arg : args)
+        command += " " + ShellQuoted(arg);
+    command += " <" + ShellQuoted(dir.Path("in")) + " >" + ShellQuoted(dir.Path("out")) + " 2>" +
+               ShellQuoted(dir.Path("err"));
+    const int status = std::system(command.c_str());
+    CliRun run;
+    run.ExitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    run.Out = ReadAll(dir.Path("out"));
+    run.Err = ReadAll(dir.Path("err"));
+    return run;
+#else
+    (void)args;
+    (void)input;
+    return {};
+#endif
 }
 
 std::string ReadAll(const std::string &path) {

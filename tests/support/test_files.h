@@ -61,6 +61,15 @@ TRijder &AddRider(Competition &comp, TKlasse &klasse, const std::string &name, c
 // A competition with one class per name, defaults otherwise.
 Competition MakeCompetition(const std::vector<std::string> &classNames);
 
+struct CliRun {
+    int ExitCode = -1;
+    std::string Out; // standard output
+    std::string Err; // standard error
+};
+
+// Runs the real rondaxa-cli with the arguments (and text on standard input).
+CliRun RunCli(const std::vector<std::string> &args, const std::string &input = "");
+
 std::string ReadAll(const std::string &path);
 void WriteAll(const std::string &path, const std::string &bytes);
 

@@ -70,6 +70,8 @@ StoredDateParts SplitStoredDate(std::string_view date) {
 }
 
 std::string FormatStoredDate(std::string_view date, int style, bool showYear) {
+    if (date.empty())
+        return {}; // no date
     const bool longForm = style >= 8;
     const int order = longForm ? style - 8 : style;
     const StoredDateParts parts = SplitStoredDate(date);

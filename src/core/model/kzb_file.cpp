@@ -85,6 +85,183 @@ template <std::size_t N> void GetStr(const uint8_t *at, FixedString<N> &s) {
     s.assign(std::string_view(reinterpret_cast<const char *>(at + 1), length));
 }
 
+// ---- files ------------------------------------------------------------------------
+
+bool WriteFileDurably(const std::string &path, const Bytes &bytes) {
+    std::FILE *file = std::fopen(path.c_str(), "wb");
+    if (!file)
+        return false;
+    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
+    ok = std::fflush(file) == 0 && ok;
+#ifdef _WIN32
+    ok = _commit(_fileno(file)) == 0 && ok;
+#else
+    ok = fsync(fileno(file)) == 0 && ok;
+#endif
+    ok = std::fclose(file) == 0 && ok;
+    return ok;
+}
+
+std::string TemporaryNameFor(const std::string &fileName) {
+    for (int i = 0;; ++i) {
+        std::string candidate = fileName + ".~tmp" + (i ? IntText(i) : std::string());
+        std::error_code ec;
+        if (!fs::exists(candidate, ec) || i > 1000)
+            return candidate;
+    }
+}
+
+bool RemoveBackup(const std::string &path) {
+    std::error_code ec;
+    fs::remove(path, ec);
+    return !ec;
+}
+
+} // namespace
+
+// ---- records ----------------------------------------------------------------------
+
+namespace {
+
+// Each record's stored layout is written down once, as its fields at their
+// offsets; the same description serves writing (FieldWriter, over a const
+// record) and reading (FieldReader).
+class FieldWriter {
+public:
+    explicit FieldWriter(uint8_t *p) : p_(p) {}
+    void U8(std::size_t at, uint8_t v) { PutU8(p_ + at, v); }
+    void U16(std::size_t at, uint16_t v) { PutU16(p_ + at, v); }
+    void I16(std::size_t at, int16_t v) { PutI16(p_ + at, v); }
+    void I32(std::size_t at, int32_t v) { PutI32(p_ + at, v); }
+    void U32(std::size_t at, uint32_t v) { PutU32(p_ + at, v); }
+    template <std::size_t N> void Str(std::size_t at, const FixedString<N> &s) { PutStr(p_ + at, s); }
+
+private:
+    uint8_t *p_;
+};
+
+class FieldReader {
+public:
+    explicit FieldReader(const uint8_t *p) : p_(p) {}
+    void U8(std::size_t at, uint8_t &v) { v = GetU8(p_ + at); }
+    void U16(std::size_t at, uint16_t &v) { v = GetU16(p_ + at); }
+    void I16(std::size_t at, int16_t &v) { v = GetI16(p_ + at); }
+    void I32(std::size_t at, int32_t &v) { v = GetI32(p_ + at); }
+    void U32(std::size_t at, uint32_t &v) { v = GetU32(p_ + at); }
+    template <std::size_t N> void Str(std::size_t at, FixedString<N> &s) { GetStr(p_ + at, s); }
+
+private:
+    const uint8_t *p_;
+};
+
+template <class Io, class Club> void ClubRecFields(Io &io, Club &c) {
+    io.I32(0, c.DateCreated);
+    io.I32(4, c.Version);
+    io.I32(8, c.NextRiderId);
+    io.I32(12, c.DateStarted);
+    io.I32(16, c.DateSaved);
+    io.Str(20, c.ClubName);
+    io.I32(52, c.ClassCount);
+    io.U8(56, c.PointsCount);
+    for (std::size_t i = 1; i <= kPointsTableSize; ++i)
+        io.U8(56 + i, c.Points[i]);
+    io.U8(67, c.TieMethod);
+    io.I32(68, c.CountPercent);
+    io.I32(72, c.CountPlus);
+    io.I32(76, c.DropCount);
+    io.I32(80, c.CalcFlags);
+    io.I32(84, c.AverageMethod);
+    io.I32(88, c.Options);
+    io.Str(92, c.FontName);
+    io.I32(124, c.FontSize);
+    io.I32(128, c.FontColor);
+    io.U8(132, c.FontStyle);
+    io.Str(136, c.ExtraLabel1);
+    io.Str(152, c.ExtraLabel2);
+    io.Str(168, c.ExtraLabel3);
+    io.U32(184, c.InfoColor1);
+    io.U32(188, c.InfoColor2);
+    io.I32(192, c.ViewFlags);
+    io.U32(196, c.MarkColor);
+    io.U16(200, c.Deduction);
+    for (std::size_t i = 1; i <= kTieStepCount; ++i) {
+        io.U8(200 + 2 * i, c.TieSteps[i].Method);
+        io.U8(201 + 2 * i, c.TieSteps[i].Param);
+    }
+    io.U8(212, c.TieNotify);
+}
+
+template <class Io, class Print> void PrintSettingsFields(Io &io, Print &s) {
+    io.U16(0, s.PrintFlags);
+    io.U16(2, s.PrintFlags2);
+    io.Str(6, s.EmptyResultText);
+    io.Str(11, s.ResultSeparator);
+    io.Str(16, s.OwnHeaderText);
+    io.U16(68, s.MarginTop);
+    io.U16(70, s.MarginBottom);
+    io.U16(72, s.MarginLeft);
+    io.U16(74, s.MarginRight);
+    io.U16(76, s.LineSpacing);
+    io.U16(78, s.FieldSpacing);
+    io.Str(80, s.FontName);
+    io.I32(112, s.FontSize);
+    io.I32(116, s.FontColor);
+    io.U8(120, s.FontStyle);
+    io.Str(124, s.HeadPlace);
+    io.Str(145, s.HeadName);
+    io.Str(166, s.HeadStartNo);
+    io.Str(187, s.HeadNet);
+    io.Str(208, s.HeadGross);
+    io.Str(229, s.HeadCount);
+    io.Str(250, s.HeadTotal);
+    io.Str(271, s.HeadAverage);
+    io.U16(292, s.ShadePercent);
+    io.Str(294, s.HeaderText);
+    io.Str(545, s.EndText);
+}
+
+template <class Io, class Rider> void RiderFields(Io &io, Rider &r) {
+    io.Str(0, r.Name);
+    io.Str(31, r.StartNo);
+    for (std::size_t n = 1; n <= kMaxResults; ++n)
+        io.I16(38 + 2 * (n - 1), r.Results[n]);
+    io.Str(138, r.Extra1);
+    io.Str(179, r.Extra2);
+    io.Str(220, r.Extra3);
+    io.I32(264, r.Id);
+    io.I32(268, r.Flags);
+}
+
+template <class Io, class Info> void ResultInfoFields(Io &io, Info &info) {
+    io.Str(0, info.Date);
+    io.Str(10, info.Remark);
+    io.I32(72, info.FromCol);
+    io.I32(76, info.ToCol);
+    io.U8(80, info.InfoFlags);
+}
+
+template <class Io, class Header> void ClassHeaderFields(Io &io, Header &h) {
+    io.Str(0, h.Name);
+    io.I32(32, h.RiderCount);
+    io.I32(36, h.InfoCount);
+    io.I32(40, h.ResultCount);
+}
+
+// Grows out by count zero bytes and returns where they start.
+uint8_t *Append(Bytes &out, std::size_t count) {
+    const std::size_t at = out.size();
+    out.resize(at + count, 0);
+    return out.data() + at;
+}
+
+template <class Record, void (*Fields)(FieldWriter &, const Record &)>
+Bytes Encode(const Record &record, std::size_t size) {
+    Bytes b(size, 0);
+    FieldWriter io(b.data());
+    Fields(io, record);
+    return b;
+}
+
 // ---- the class block header ---------------------------------------------------
 
 struct ClassHeader {
@@ -93,22 +270,6 @@ struct ClassHeader {
     int32_t InfoCount = 0;
     int32_t ResultCount = 0;
 };
-
-void PutClassHeader(uint8_t *at, const TKlasse &klasse) {
-    PutStr(at, klasse.Name);
-    PutI32(at + 32, klasse.RiderCount);
-    PutI32(at + 36, klasse.InfoCount);
-    PutI32(at + 40, klasse.ResultCount);
-}
-
-ClassHeader GetClassHeader(const uint8_t *at) {
-    ClassHeader header;
-    GetStr(at, header.Name);
-    header.RiderCount = GetI32(at + 32);
-    header.InfoCount = GetI32(at + 36);
-    header.ResultCount = GetI32(at + 40);
-    return header;
-}
 
 // A cursor over the file's bytes that refuses to read past the end.
 class ByteReader {
@@ -132,7 +293,9 @@ bool ParseClassBlock(ByteReader &reader, const ClubRec &club, std::unique_ptr<TK
     const uint8_t *headerBytes = reader.Take(kClassHeaderSize);
     if (!headerBytes)
         return false;
-    const ClassHeader header = GetClassHeader(headerBytes);
+    ClassHeader header;
+    FieldReader headerIo(headerBytes);
+    ClassHeaderFields(headerIo, header);
     if (header.RiderCount < 0 || header.RiderCount > kMaxRiders || header.ResultCount < 0 ||
         header.ResultCount > kMaxResults || header.InfoCount < 0 || header.InfoCount > kMaxResults)
         return false;
@@ -170,229 +333,48 @@ bool ParseClassBlock(ByteReader &reader, const ClubRec &club, std::unique_ptr<TK
     return true;
 }
 
-// ---- files ------------------------------------------------------------------------
-
-bool WriteFileDurably(const std::string &path, const Bytes &bytes) {
-    std::FILE *file = std::fopen(path.c_str(), "wb");
-    if (!file)
-        return false;
-    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    ok = std::fflush(file) == 0 && ok;
-#ifdef _WIN32
-    ok = _commit(_fileno(file)) == 0 && ok;
-#else
-    ok = fsync(fileno(file)) == 0 && ok;
-#endif
-    ok = std::fclose(file) == 0 && ok;
-    return ok;
-}
-
-std::string TemporaryNameFor(const std::string &fileName) {
-    for (int i = 0;; ++i) {
-        std::string candidate = fileName + ".~tmp" + (i ? IntText(i) : std::string());
-        std::error_code ec;
-        if (!fs::exists(candidate, ec) || i > 1000)
-            return candidate;
-    }
-}
-
-bool RemoveBackup(const std::string &path) {
-    std::error_code ec;
-    fs::remove(path, ec);
-    return !ec;
-}
-
 } // namespace
 
-// ---- records ----------------------------------------------------------------------
-
 Bytes EncodeClubRec(const ClubRec &c) {
-    Bytes b(kClubRecSize, 0);
-    uint8_t *p = b.data();
-    PutI32(p + 0, c.DateCreated);
-    PutI32(p + 4, c.Version);
-    PutI32(p + 8, c.NextRiderId);
-    PutI32(p + 12, c.DateStarted);
-    PutI32(p + 16, c.DateSaved);
-    PutStr(p + 20, c.ClubName);
-    PutI32(p + 52, c.ClassCount);
-    PutU8(p + 56, c.PointsCount);
-    for (int i = 1; i <= kPointsTableSize; ++i)
-        PutU8(p + 56 + i, c.Points[static_cast<std::size_t>(i)]);
-    PutU8(p + 67, c.TieMethod);
-    PutI32(p + 68, c.CountPercent);
-    PutI32(p + 72, c.CountPlus);
-    PutI32(p + 76, c.DropCount);
-    PutI32(p + 80, c.CalcFlags);
-    PutI32(p + 84, c.AverageMethod);
-    PutI32(p + 88, c.Options);
-    PutStr(p + 92, c.FontName);
-    PutI32(p + 124, c.FontSize);
-    PutI32(p + 128, c.FontColor);
-    PutU8(p + 132, c.FontStyle);
-    PutStr(p + 136, c.ExtraLabel1);
-    PutStr(p + 152, c.ExtraLabel2);
-    PutStr(p + 168, c.ExtraLabel3);
-    PutU32(p + 184, c.InfoColor1);
-    PutU32(p + 188, c.InfoColor2);
-    PutI32(p + 192, c.ViewFlags);
-    PutU32(p + 196, c.MarkColor);
-    PutU16(p + 200, c.Deduction);
-    for (int i = 1; i <= kTieStepCount; ++i) {
-        PutU8(p + 200 + 2 * i, c.TieSteps[static_cast<std::size_t>(i)].Method);
-        PutU8(p + 201 + 2 * i, c.TieSteps[static_cast<std::size_t>(i)].Param);
-    }
-    PutU8(p + 212, c.TieNotify);
-    return b;
+    return Encode<ClubRec, ClubRecFields<FieldWriter, const ClubRec>>(c, kClubRecSize);
 }
 
 ClubRec DecodeClubRec(const uint8_t *p) {
     ClubRec c;
-    c.DateCreated = GetI32(p + 0);
-    c.Version = GetI32(p + 4);
-    c.NextRiderId = GetI32(p + 8);
-    c.DateStarted = GetI32(p + 12);
-    c.DateSaved = GetI32(p + 16);
-    GetStr(p + 20, c.ClubName);
-    c.ClassCount = GetI32(p + 52);
-    c.PointsCount = GetU8(p + 56);
-    for (int i = 1; i <= kPointsTableSize; ++i)
-        c.Points[static_cast<std::size_t>(i)] = GetU8(p + 56 + i);
-    c.TieMethod = GetU8(p + 67);
-    c.CountPercent = GetI32(p + 68);
-    c.CountPlus = GetI32(p + 72);
-    c.DropCount = GetI32(p + 76);
-    c.CalcFlags = GetI32(p + 80);
-    c.AverageMethod = GetI32(p + 84);
-    c.Options = GetI32(p + 88);
-    GetStr(p + 92, c.FontName);
-    c.FontSize = GetI32(p + 124);
-    c.FontColor = GetI32(p + 128);
-    c.FontStyle = GetU8(p + 132);
-    GetStr(p + 136, c.ExtraLabel1);
-    GetStr(p + 152, c.ExtraLabel2);
-    GetStr(p + 168, c.ExtraLabel3);
-    c.InfoColor1 = GetU32(p + 184);
-    c.InfoColor2 = GetU32(p + 188);
-    c.ViewFlags = GetI32(p + 192);
-    c.MarkColor = GetU32(p + 196);
-    c.Deduction = GetU16(p + 200);
-    for (int i = 1; i <= kTieStepCount; ++i) {
-        c.TieSteps[static_cast<std::size_t>(i)].Method = GetU8(p + 200 + 2 * i);
-        c.TieSteps[static_cast<std::size_t>(i)].Param = GetU8(p + 201 + 2 * i);
-    }
-    c.TieNotify = GetU8(p + 212);
+    FieldReader io(p);
+    ClubRecFields(io, c);
     return c;
 }
 
 Bytes EncodePrintSettings(const PrintSettings &s) {
-    Bytes b(kPrintSettingsSize, 0);
-    uint8_t *p = b.data();
-    PutU16(p + 0, s.PrintFlags);
-    PutU16(p + 2, s.PrintFlags2);
-    PutStr(p + 6, s.EmptyResultText);
-    PutStr(p + 11, s.ResultSeparator);
-    PutStr(p + 16, s.OwnHeaderText);
-    PutU16(p + 68, s.MarginTop);
-    PutU16(p + 70, s.MarginBottom);
-    PutU16(p + 72, s.MarginLeft);
-    PutU16(p + 74, s.MarginRight);
-    PutU16(p + 76, s.LineSpacing);
-    PutU16(p + 78, s.FieldSpacing);
-    PutStr(p + 80, s.FontName);
-    PutI32(p + 112, s.FontSize);
-    PutI32(p + 116, s.FontColor);
-    PutU8(p + 120, s.FontStyle);
-    PutStr(p + 124, s.HeadPlace);
-    PutStr(p + 145, s.HeadName);
-    PutStr(p + 166, s.HeadStartNo);
-    PutStr(p + 187, s.HeadNet);
-    PutStr(p + 208, s.HeadGross);
-    PutStr(p + 229, s.HeadCount);
-    PutStr(p + 250, s.HeadTotal);
-    PutStr(p + 271, s.HeadAverage);
-    PutU16(p + 292, s.ShadePercent);
-    PutStr(p + 294, s.HeaderText);
-    PutStr(p + 545, s.EndText);
-    return b;
+    return Encode<PrintSettings, PrintSettingsFields<FieldWriter, const PrintSettings>>(s,
+                                                                                        kPrintSettingsSize);
 }
 
 PrintSettings DecodePrintSettings(const uint8_t *p) {
     PrintSettings s;
-    s.PrintFlags = GetU16(p + 0);
-    s.PrintFlags2 = GetU16(p + 2);
-    GetStr(p + 6, s.EmptyResultText);
-    GetStr(p + 11, s.ResultSeparator);
-    GetStr(p + 16, s.OwnHeaderText);
-    s.MarginTop = GetU16(p + 68);
-    s.MarginBottom = GetU16(p + 70);
-    s.MarginLeft = GetU16(p + 72);
-    s.MarginRight = GetU16(p + 74);
-    s.LineSpacing = GetU16(p + 76);
-    s.FieldSpacing = GetU16(p + 78);
-    GetStr(p + 80, s.FontName);
-    s.FontSize = GetI32(p + 112);
-    s.FontColor = GetI32(p + 116);
-    s.FontStyle = GetU8(p + 120);
-    GetStr(p + 124, s.HeadPlace);
-    GetStr(p + 145, s.HeadName);
-    GetStr(p + 166, s.HeadStartNo);
-    GetStr(p + 187, s.HeadNet);
-    GetStr(p + 208, s.HeadGross);
-    GetStr(p + 229, s.HeadCount);
-    GetStr(p + 250, s.HeadTotal);
-    GetStr(p + 271, s.HeadAverage);
-    s.ShadePercent = GetU16(p + 292);
-    GetStr(p + 294, s.HeaderText);
-    GetStr(p + 545, s.EndText);
+    FieldReader io(p);
+    PrintSettingsFields(io, s);
     return s;
 }
 
 Bytes EncodeRider(const TRijder &r) {
-    Bytes b(kRiderSize, 0);
-    uint8_t *p = b.data();
-    PutStr(p + 0, r.Name);
-    PutStr(p + 31, r.StartNo);
-    for (int n = 1; n <= kMaxResults; ++n)
-        PutI16(p + 38 + 2 * (n - 1), r.Results[static_cast<std::size_t>(n)]);
-    PutStr(p + 138, r.Extra1);
-    PutStr(p + 179, r.Extra2);
-    PutStr(p + 220, r.Extra3);
-    PutI32(p + 264, r.Id);
-    PutI32(p + 268, r.Flags);
-    return b;
+    return Encode<TRijder, RiderFields<FieldWriter, const TRijder>>(r, kRiderSize);
 }
 
 void DecodeRider(const uint8_t *p, TRijder &r) {
-    GetStr(p + 0, r.Name);
-    GetStr(p + 31, r.StartNo);
-    for (int n = 1; n <= kMaxResults; ++n)
-        r.Results[static_cast<std::size_t>(n)] = GetI16(p + 38 + 2 * (n - 1));
-    GetStr(p + 138, r.Extra1);
-    GetStr(p + 179, r.Extra2);
-    GetStr(p + 220, r.Extra3);
-    r.Id = GetI32(p + 264);
-    r.Flags = GetI32(p + 268);
+    FieldReader io(p);
+    RiderFields(io, r);
 }
 
 Bytes EncodeResultInfo(const ResultInfo &info) {
-    Bytes b(kResultInfoSize, 0);
-    uint8_t *p = b.data();
-    PutStr(p + 0, info.Date);
-    PutStr(p + 10, info.Remark);
-    PutI32(p + 72, info.FromCol);
-    PutI32(p + 76, info.ToCol);
-    PutU8(p + 80, info.InfoFlags);
-    return b;
+    return Encode<ResultInfo, ResultInfoFields<FieldWriter, const ResultInfo>>(info, kResultInfoSize);
 }
 
 ResultInfo DecodeResultInfo(const uint8_t *p) {
     ResultInfo info;
-    GetStr(p + 0, info.Date);
-    GetStr(p + 10, info.Remark);
-    info.FromCol = GetI32(p + 72);
-    info.ToCol = GetI32(p + 76);
-    info.InfoFlags = GetU8(p + 80);
+    FieldReader io(p);
+    ResultInfoFields(io, info);
     return info;
 }
 
@@ -409,25 +391,28 @@ int32_t FileVersionFor(const ClubRec &club) {
 void SaveClassBlock(TKlasse &klasse, Bytes &out) {
     CountColumns(klasse);
     const std::size_t headerAt = out.size();
-    out.resize(out.size() + kClassHeaderSize, 0);
+    Append(out, kClassHeaderSize);
     int written = 0;
     const ClassGrid &grid = klasse.Grid;
+    out.reserve(out.size() + static_cast<std::size_t>(klasse.RiderCount) * kRiderSize +
+                static_cast<std::size_t>(klasse.InfoCount) * kResultInfoSize);
     for (int r = 1; r <= klasse.RiderCount && r < grid.RowCount(); ++r) {
         if (const TRijder *rider = grid.Rider(r)) {
-            const Bytes bytes = EncodeRider(*rider);
-            out.insert(out.end(), bytes.begin(), bytes.end());
+            FieldWriter io(Append(out, kRiderSize));
+            RiderFields(io, *rider);
             ++written;
         }
     }
     for (int c = 2; c < grid.ColCount(); ++c) {
         const TColData *data = grid.ColData(c);
         if (data && data->Kind == KindResult && data->Info) {
-            const Bytes bytes = EncodeResultInfo(*data->Info);
-            out.insert(out.end(), bytes.begin(), bytes.end());
+            FieldWriter io(Append(out, kResultInfoSize));
+            ResultInfoFields(io, *data->Info);
         }
     }
     klasse.RiderCount = written;
-    PutClassHeader(out.data() + headerAt, klasse);
+    FieldWriter headerIo(out.data() + headerAt);
+    ClassHeaderFields(headerIo, klasse);
 }
 
 Bytes SerializeCompetition(Competition &comp) {
@@ -442,7 +427,12 @@ Bytes SerializeCompetition(Competition &comp) {
         club.FontStyle = font.Style;
     }
     Bytes out = EncodeClubRec(club);
-    out.resize(out.size() + kReservedSize, 0);
+    std::size_t size = kClassBlocksOffset;
+    for (const auto &klasse : comp.Classes)
+        size += kClassHeaderSize + static_cast<std::size_t>(klasse->Grid.RowCount()) * kRiderSize +
+                static_cast<std::size_t>(kMaxResults) * kResultInfoSize;
+    out.reserve(size);
+    Append(out, kReservedSize);
     const Bytes print = EncodePrintSettings(comp.Print);
     out.insert(out.end(), print.begin(), print.end());
     for (auto &klasse : comp.Classes)

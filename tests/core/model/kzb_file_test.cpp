@@ -1,0 +1,452 @@
+#include "model/dates.h"
+#include "model/demo.h"
+#include "model/kzb_file.h"
+#include "model/settings.h"
+#include "support/test_files.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <random>
+
+namespace rondaxa {
+namespace {
+
+namespace fs = std::filesystem;
+
+void PutU16(Bytes &b, std::size_t at, uint16_t v) {
+    b[at] = static_cast<uint8_t>(v);
+    b[at + 1] = static_cast<uint8_t>(v >> 8);
+}
+
+void PutI32(Bytes &b, std::size_t at, int32_t v) {
+    for (int i = 0; i < 4; ++i)
+        b[at + static_cast<std::size_t>(i)] = static_cast<uint8_t>(static_cast<uint32_t>(v) >> (8 * i));
+}
+
+void PutStr(Bytes &b, std::size_t at, const std::string &s) {
+    b[at] = static_cast<uint8_t>(s.size());
+    std::copy(s.begin(), s.end(), b.begin() + static_cast<std::ptrdiff_t>(at + 1));
+}
+
+// A file written byte by byte: one class "MX2" with one rider and one
+// block of result information.
+Bytes HandBuiltFile() {
+    Bytes b(kClassBlocksOffset + kClassHeaderSize + kRiderSize + kResultInfoSize, 0);
+    PutI32(b, 0, 0x11223344);
+    PutI32(b, 4, 4); // version
+    PutI32(b, 8, 77);
+    PutStr(b, 20, "MC Test");
+    PutI32(b, 52, 1); // one class
+    b[56] = 3;
+    b[57] = 25;
+    b[58] = 20;
+    b[59] = 16;
+    b[67] = 3; // advanced tie-break
+    PutI32(b, 68, 60);
+    PutI32(b, 72, 2);
+    PutI32(b, 76, 1);
+    PutI32(b, 80, 16);
+    PutI32(b, 84, 2);
+    PutI32(b, 88, 97);
+    PutI32(b, 124, 10); // font size of a grid with the default font
+    PutStr(b, 136, "Plaats :");
+    PutI32(b, 192, 1); // extra field 1 shown
+    PutI32(b, 196, 0x000000FF);
+    PutU16(b, 200, 2);
+    b[202] = 6;
+    b[203] = 4;
+    b[212] = 1;
+    const std::size_t print = kClubRecSize + kReservedSize;
+    PutU16(b, print + 0, 0x1234);
+    PutStr(b, print + 6, "**");
+    PutU16(b, print + 68, 20);
+    PutStr(b, print + 80, "Courier");
+    PutStr(b, print + 124, "Pos");
+    PutStr(b, print + 545, "Einde");
+    const std::size_t block = kClassBlocksOffset;
+    PutStr(b, block, "MX2");
+    PutI32(b, block + 32, 1);
+    PutI32(b, block + 36, 1);
+    PutI32(b, block + 40, 3);
+    const std::size_t rider = block + kClassHeaderSize;
+    PutStr(b, rider, "Jansen, Piet");
+    PutStr(b, rider + 31, "12");
+    PutU16(b, rider + 38, 1);
+    PutU16(b, rider + 40, 0xFFFF);
+    PutU16(b, rider + 42, 0);
+    PutStr(b, rider + 138, "Oss");
+    PutI32(b, rider + 264, 5);
+    PutI32(b, rider + 268, 1);
+    const std::size_t info = rider + kRiderSize;
+    PutStr(b, info, "20260412");
+    PutStr(b, info + 10, "Oss");
+    PutI32(b, info + 72, 2);
+    PutI32(b, info + 76, 3);
+    b[info + 80] = 1;
+    return b;
+}
+
+TEST(KzbFile, HandBuiltBytesReadIntoTheRightFieldsAndBack) {
+    const Bytes bytes = HandBuiltFile();
+    auto comp = ParseCompetition(bytes);
+    ASSERT_NE(comp, nullptr);
+    const ClubRec &club = comp->Club;
+    EXPECT_EQ(club.DateCreated, 0x11223344);
+    EXPECT_EQ(club.NextRiderId, 77);
+    EXPECT_EQ(club.ClubName.str(), "MC Test");
+    EXPECT_EQ(club.PointsCount, 3);
+    EXPECT_EQ(club.Points[2], 20);
+    EXPECT_EQ(club.TieMethod, 3);
+    EXPECT_EQ(club.CountPercent, 60);
+    EXPECT_EQ(club.CalcFlags, 16);
+    EXPECT_EQ(club.AverageMethod, 2);
+    EXPECT_EQ(club.ExtraLabel1.str(), "Plaats :");
+    EXPECT_EQ(club.MarkColor, 0xFFu);
+    EXPECT_EQ(club.Deduction, 2);
+    EXPECT_EQ(club.TieSteps[1].Method, 6);
+    EXPECT_EQ(club.TieSteps[1].Param, 4);
+    EXPECT_EQ(club.TieNotify, 1);
+    EXPECT_EQ(comp->Print.PrintFlags, 0x1234);
+    EXPECT_EQ(comp->Print.EmptyResultText.str(), "**");
+    EXPECT_EQ(comp->Print.MarginTop, 20);
+    EXPECT_EQ(comp->Print.FontName.str(), "Courier");
+    EXPECT_EQ(comp->Print.HeadPlace.str(), "Pos");
+    EXPECT_EQ(comp->Print.EndText.str(), "Einde");
+
+    ASSERT_EQ(comp->ClassCount(), 1);
+    const TKlasse &klasse = *comp->Classes[0];
+    EXPECT_EQ(klasse.Name.str(), "MX2");
+    EXPECT_EQ(klasse.FirstResultCol, 4); // extra field 1 is a column
+    EXPECT_EQ(klasse.Grid.ColCount(), 7);
+    const TRijder &rider = *klasse.Rider(1);
+    EXPECT_EQ(rider.Name.str(), "Jansen, Piet");
+    EXPECT_EQ(rider.StartNo.str(), "12");
+    EXPECT_EQ(rider.Results[1], 1);
+    EXPECT_EQ(rider.Results[2], -1);
+    EXPECT_EQ(rider.Results[3], 0);
+    EXPECT_EQ(rider.Results[4], 0); // stored bytes, not a new rider's -1
+    EXPECT_EQ(rider.Extra1.str(), "Oss");
+    EXPECT_EQ(rider.Id, 5);
+    EXPECT_TRUE(rider.HorsConcours());
+    const ResultInfo *info = klasse.ColData(klasse.ResultColumn(2))->Info.get();
+    ASSERT_NE(info, nullptr);
+    EXPECT_EQ(info->Date.str(), "20260412");
+    EXPECT_EQ(info->ToCol, 3);
+    EXPECT_TRUE(info->NotCounting());
+
+    Bytes again = SerializeCompetition(*comp);
+    EXPECT_EQ(again, bytes);
+}
+
+TEST(KzbFile, WriteReadWriteGivesTheSameBytes) {
+    auto demo = MakeDemoCompetition();
+    const Bytes first = SerializeCompetition(*demo);
+    auto loaded = ParseCompetition(first);
+    ASSERT_NE(loaded, nullptr);
+    EXPECT_EQ(SerializeCompetition(*loaded), first);
+}
+
+TEST(KzbFile, DemoFileInTheRepositoryIsTheGeneratedOne) {
+    auto demo = MakeDemoCompetition();
+    const Bytes bytes = SerializeCompetition(*demo);
+    EXPECT_EQ(test::ReadAll(RONDAXA_SOURCE_DIR "/examples/demo.kzb"),
+              std::string(bytes.begin(), bytes.end()));
+}
+
+TEST(KzbFile, VersionIsTheLowestThatHoldsTheSettings) {
+    ClubRec club;
+    EXPECT_EQ(FileVersionFor(club), 2);
+    club.TieMethod = 1;
+    EXPECT_EQ(FileVersionFor(club), 2);
+    club.Deduction = 2;
+    EXPECT_EQ(FileVersionFor(club), 3);
+    club.Deduction = 1;
+    club.TieMethod = 2;
+    EXPECT_EQ(FileVersionFor(club), 3);
+    club.TieMethod = 3;
+    EXPECT_EQ(FileVersionFor(club), 4);
+}
+
+TEST(KzbFile, OlderVersionsResetDeductionAndTieSteps) {
+    Bytes bytes = HandBuiltFile();
+    PutI32(bytes, 4, 2);
+    bytes[67] = 1; // tie method 1
+    auto v2 = ParseCompetition(bytes);
+    ASSERT_NE(v2, nullptr);
+    EXPECT_EQ(v2->Club.Deduction, 1);
+    EXPECT_EQ(v2->Club.TieSteps[1].Method, 3); // preset of method 1 replaces the stored steps
+    EXPECT_EQ(v2->Club.TieNotify, 3);
+
+    PutI32(bytes, 4, 3);
+    auto v3 = ParseCompetition(bytes);
+    ASSERT_NE(v3, nullptr);
+    EXPECT_EQ(v3->Club.Deduction, 2);
+    EXPECT_EQ(v3->Club.TieSteps[1].Method, 3);
+}
+
+TEST(KzbFile, DamagedHeadersAreRejected) {
+    auto rejected = [](auto change) {
+        Bytes bytes = HandBuiltFile();
+        change(bytes);
+        return ParseCompetition(bytes) == nullptr;
+    };
+    EXPECT_TRUE(rejected([](Bytes &b) { PutI32(b, 4, 1); }));
+    EXPECT_TRUE(rejected([](Bytes &b) { PutI32(b, 4, 5); }));
+    EXPECT_TRUE(rejected([](Bytes &b) { PutI32(b, 52, 21); }));
+    EXPECT_TRUE(rejected([](Bytes &b) { PutI32(b, 52, -1); }));
+    EXPECT_TRUE(rejected([](Bytes &b) { PutI32(b, 52, 2); })); // a second class is missing
+    EXPECT_TRUE(rejected([](Bytes &b) { PutI32(b, kClassBlocksOffset + 32, 501); }));
+    EXPECT_TRUE(rejected([](Bytes &b) { PutI32(b, kClassBlocksOffset + 32, -1); }));
+    EXPECT_TRUE(rejected([](Bytes &b) { PutI32(b, kClassBlocksOffset + 36, 51); }));
+    EXPECT_TRUE(rejected([](Bytes &b) { PutI32(b, kClassBlocksOffset + 40, 51); }));
+    EXPECT_TRUE(rejected([](Bytes &b) { PutI32(b, kClassBlocksOffset + 36, 2); })); // ends inside a block
+    EXPECT_FALSE(rejected([](Bytes &b) { b.push_back(7); })); // trailing bytes are ignored
+}
+
+// Two classes with riders and result information: every kind of block.
+Competition SmallCompetition() {
+    Competition comp = test::MakeCompetition({"MX1", "MX2"});
+    for (auto &klasse : comp.Classes) {
+        test::AddRider(comp, *klasse, "A", "1", {1, 2, -1});
+        test::AddRider(comp, *klasse, "B", "2", {2, 1, 0});
+        auto info = std::make_unique<ResultInfo>();
+        info->FromCol = 2;
+        info->ToCol = 3;
+        info->Date = "20260412";
+        klasse->ColData(klasse->ResultColumn(2))->Info = std::move(info);
+    }
+    return comp;
+}
+
+TEST(KzbFile, EveryTruncationIsRejected) {
+    Competition comp = SmallCompetition();
+    const Bytes full = SerializeCompetition(comp);
+    ASSERT_NE(ParseCompetition(full), nullptr);
+    for (std::size_t length = 0; length < full.size(); ++length) {
+        const Bytes cut(full.begin(), full.begin() + static_cast<std::ptrdiff_t>(length));
+        ASSERT_EQ(ParseCompetition(cut), nullptr) << "length " << length;
+    }
+}
+
+TEST(KzbFile, RandomDamageNeverCrashes) {
+    Competition small = SmallCompetition();
+    const Bytes original = SerializeCompetition(small);
+    std::mt19937 random(20261206);
+    int accepted = 0;
+    for (int round = 0; round < 2000; ++round) {
+        Bytes bytes = original;
+        const int changes = 1 + static_cast<int>(random() % 8);
+        for (int i = 0; i < changes; ++i)
+            bytes[random() % bytes.size()] = static_cast<uint8_t>(random());
+        auto comp = ParseCompetition(bytes);
+        if (!comp)
+            continue;
+        ++accepted;
+        // Whatever was accepted can be shown and written again.
+        for (auto &klasse : comp->Classes)
+            for (int r = 1; r < klasse->Grid.RowCount(); ++r)
+                if (const TRijder *rider = klasse->Rider(r))
+                    for (int c = 0; c < klasse->Grid.ColCount(); ++c)
+                        (void)CellText(comp->Club, *rider, klasse->ColData(c)->Kind,
+                                       klasse->ColData(c)->Number);
+        EXPECT_NE(ParseCompetition(SerializeCompetition(*comp)), nullptr);
+    }
+    EXPECT_GT(accepted, 100);
+}
+
+TEST(KzbFile, LengthBytesAreClampedToTheirRoom) {
+    Bytes bytes = HandBuiltFile();
+    bytes[20] = 200;                                         // club name: room 30
+    bytes[kClassBlocksOffset + kClassHeaderSize + 31] = 255; // start number: room 5
+    auto comp = ParseCompetition(bytes);
+    ASSERT_NE(comp, nullptr);
+    EXPECT_EQ(comp->Club.ClubName.size(), 30u);
+    EXPECT_EQ(comp->Classes[0]->Rider(1)->StartNo.size(), 5u);
+}
+
+TEST(KzbFile, InformationOutsideTheResultColumnsIsSkipped) {
+    Bytes bytes = HandBuiltFile();
+    PutI32(bytes, bytes.size() - kResultInfoSize + 72, 4); // FromCol 4 of 3 result columns
+    auto comp = ParseCompetition(bytes);
+    ASSERT_NE(comp, nullptr);
+    TKlasse &klasse = *comp->Classes[0];
+    for (int c = 0; c < klasse.Grid.ColCount(); ++c)
+        EXPECT_EQ(klasse.ColData(c)->Info, nullptr);
+    EXPECT_EQ(CountColumns(klasse), 3);
+    Bytes again = SerializeCompetition(*comp);
+    EXPECT_EQ(again.size(), bytes.size() - kResultInfoSize);
+}
+
+TEST(KzbFile, RowsWithoutRidersAndClassesWithoutRiders) {
+    Competition comp = test::MakeCompetition({"Leeg", "MX1"});
+    // "Leeg": no riders, but result information on its single column.
+    TKlasse &empty = *comp.Classes[0];
+    empty.ResultCount = 1;
+    RebuildFixedColumns(empty, comp.Club);
+    auto info = std::make_unique<ResultInfo>();
+    info->FromCol = 1;
+    info->ToCol = 1;
+    info->Remark = "Afgelast";
+    empty.ColData(empty.ResultColumn(1))->Info = std::move(info);
+    // "MX1": two riders and an extra row without a rider at the end.
+    TKlasse &mx1 = *comp.Classes[1];
+    test::AddRider(comp, mx1, "A", "1", {1});
+    test::AddRider(comp, mx1, "B", "2", {2});
+    mx1.Grid.SetRowCount(mx1.Grid.RowCount() + 1);
+
+    const Bytes bytes = SerializeCompetition(comp);
+    EXPECT_EQ(mx1.RiderCount, 2);
+    auto loaded = ParseCompetition(bytes);
+    ASSERT_NE(loaded, nullptr);
+    const TKlasse &leeg = *loaded->Classes[0];
+    EXPECT_EQ(leeg.Grid.RowCount(), 2); // the riderless row of a new grid
+    EXPECT_EQ(leeg.Rider(1), nullptr);
+    EXPECT_EQ(leeg.Grid.RowAt(1).Label, "");
+    ASSERT_NE(leeg.ColData(leeg.ResultColumn(1))->Info, nullptr);
+    EXPECT_EQ(leeg.ColData(leeg.ResultColumn(1))->Info->Remark.str(), "Afgelast");
+    const TKlasse &back = *loaded->Classes[1];
+    EXPECT_EQ(back.Grid.RowCount(), 3);
+    EXPECT_EQ(back.Rider(2)->Name.str(), "B");
+    EXPECT_EQ(back.Grid.RowAt(2).Label, "2");
+}
+
+TEST(KzbFile, FixedColumnsOptionFixesWideGrids) {
+    auto demo = MakeDemoCompetition();
+    demo->Club.Options |= OptFixedColumns;
+    auto loaded = ParseCompetition(SerializeCompetition(*demo));
+    ASSERT_NE(loaded, nullptr);
+    EXPECT_EQ(loaded->Classes[0]->Grid.FixedCols, 3);
+}
+
+TEST(KzbFile, NamesOfFilesAndBackups) {
+    EXPECT_TRUE(HasKzbExtension("/data/club.kzb"));
+    EXPECT_TRUE(HasKzbExtension("club.kzb.old"));
+    EXPECT_TRUE(HasKzbExtension("C:\\KZB\\CLUB.KZB"));
+    EXPECT_FALSE(HasKzbExtension("clubkzb"));
+    EXPECT_FALSE(HasKzbExtension(".kzb"));
+    EXPECT_EQ(BackupName("/data/club.kzb"), "/data/club.BAK");
+    EXPECT_EQ(BackupName("/da.ta/club"), "/da.ta/club.BAK");
+    EXPECT_EQ(BackupName("club.kzb.old"), "club.kzb.BAK");
+}
+
+class KzbFileOnDisk : public ::testing::Test {
+protected:
+    test::TempDir dir;
+    test::ScriptedPrompts prompts;
+    MemorySettingsStore store;
+    test::FixedClock clock{EncodeDosStamp({2026, 12, 6, 20, 30, 0})};
+};
+
+TEST_F(KzbFileOnDisk, SaveAndLoad) {
+    auto demo = MakeDemoCompetition();
+    demo->Modified = ModifiedData;
+    const std::string file = dir.Path("seizoen.kzb");
+    ASSERT_TRUE(SaveCompetition(*demo, file, prompts, &store));
+    EXPECT_EQ(demo->Modified, 0);
+    EXPECT_EQ(demo->FileName, file);
+    EXPECT_EQ(demo->Club.DateSaved, clock.NowStamp());
+    EXPECT_EQ(ReadSettingString(store, kSettingLastFile), file);
+    EXPECT_FALSE(fs::exists(dir.Path("seizoen.BAK")));
+
+    Competition loaded;
+    SetDefaults(loaded);
+    loaded.Modified = ModifiedData;
+    store.WriteString(kSettingLastFile, "");
+    ASSERT_EQ(LoadCompetition(loaded, file, prompts, &store), LoadResult::Loaded);
+    EXPECT_EQ(loaded.Modified, 0);
+    EXPECT_EQ(loaded.ActiveClass, 0);
+    EXPECT_EQ(loaded.ClassCount(), 4);
+    EXPECT_EQ(loaded.FileName, file);
+    EXPECT_EQ(ReadSettingString(store, kSettingLastFile), file);
+    EXPECT_EQ(SerializeCompetition(loaded), SerializeCompetition(*demo));
+    EXPECT_TRUE(prompts.Messages.empty());
+}
+
+TEST_F(KzbFileOnDisk, SavingTwiceKeepsExactlyOneBackup) {
+    auto demo = MakeDemoCompetition();
+    const std::string file = dir.Path("club.kzb");
+    const std::string backup = dir.Path("club.BAK");
+    ASSERT_TRUE(SaveCompetition(*demo, file, prompts));
+    const std::string first = test::ReadAll(file);
+    demo->Club.ClubName = "Tweede";
+    std::vector<std::string> disposed;
+    auto toTrash = [&](const std::string &path) {
+        disposed.push_back(path);
+        fs::rename(path, dir.Path("prullenbak"));
+        return true;
+    };
+    ASSERT_TRUE(SaveCompetition(*demo, file, prompts, nullptr, toTrash));
+    EXPECT_TRUE(disposed.empty()); // no backup existed yet
+    EXPECT_EQ(test::ReadAll(backup), first);
+    const std::string second = test::ReadAll(file);
+    ASSERT_TRUE(SaveCompetition(*demo, file, prompts, nullptr, toTrash));
+    ASSERT_EQ(disposed.size(), 1u);
+    EXPECT_EQ(disposed[0], backup);
+    EXPECT_EQ(test::ReadAll(dir.Path("prullenbak")), first);
+    EXPECT_EQ(test::ReadAll(backup), second);
+    int files = 0;
+    for ([[maybe_unused]] const auto &entry : fs::directory_iterator(dir.Root()))
+        ++files;
+    EXPECT_EQ(files, 3); // the file, its backup and the trash; no temporary left
+}
+
+TEST_F(KzbFileOnDisk, AFailedSaveLeavesTheFileUntouched) {
+    auto demo = MakeDemoCompetition();
+    demo->Modified = ModifiedData;
+    const std::string missingFolder = dir.Path("bestaat-niet/club.kzb");
+    EXPECT_FALSE(SaveCompetition(*demo, missingFolder, prompts, &store));
+    ASSERT_EQ(prompts.Messages.size(), 1u);
+    EXPECT_EQ(prompts.Messages[0], "Bestand niet kunnen bewaren!!!");
+    EXPECT_EQ(demo->Modified, ModifiedData);
+    EXPECT_TRUE(demo->FileName.empty());
+    EXPECT_EQ(ReadSettingString(store, kSettingLastFile), "");
+}
+
+TEST_F(KzbFileOnDisk, SavingRemovesStandingsFirst) {
+    Competition comp = test::MakeCompetition({"MX1"});
+    TKlasse &klasse = *comp.Classes[0];
+    TRijder &rider = test::AddRider(comp, klasse, "A", "1", {1, 2});
+    rider.Results[2] = 1002;
+    klasse.Grid.SetColCount(klasse.Grid.ColCount() + 1);
+    AddColumnObjects(klasse, 5, 5, 0, KindGross);
+    klasse.CalcState = 1;
+    ASSERT_TRUE(SaveCompetition(comp, dir.Path("a.kzb"), prompts));
+    EXPECT_EQ(klasse.CalcState, 0);
+    auto loaded = ParseCompetition(ReadFileBytes(dir.Path("a.kzb")));
+    ASSERT_NE(loaded, nullptr);
+    EXPECT_EQ(loaded->Classes[0]->Rider(1)->Results[2], 2);
+    EXPECT_EQ(loaded->Classes[0]->ResultCount, 2);
+}
+
+TEST_F(KzbFileOnDisk, RejectedFilesLeaveTheOpenCompetition) {
+    auto demo = MakeDemoCompetition();
+    const Bytes before = SerializeCompetition(*demo);
+    demo->FileName = "open.kzb";
+
+    test::WriteAll(dir.Path("kapot.kzb"), "not a competition");
+    EXPECT_EQ(LoadCompetition(*demo, dir.Path("kapot.kzb"), prompts), LoadResult::Rejected);
+    ASSERT_EQ(prompts.Messages.size(), 1u);
+    EXPECT_EQ(prompts.Messages[0], "Versie incorrect of bestand is beschadigd!");
+
+    test::WriteAll(dir.Path("ander.txt"), std::string(before.begin(), before.end()));
+    EXPECT_EQ(LoadCompetition(*demo, dir.Path("ander.txt"), prompts), LoadResult::NotAttempted);
+    EXPECT_EQ(LoadCompetition(*demo, dir.Path("weg.kzb"), prompts), LoadResult::NotAttempted);
+    EXPECT_EQ(prompts.Messages.size(), 1u);
+    EXPECT_EQ(demo->FileName, "open.kzb");
+    EXPECT_EQ(SerializeCompetition(*demo), before);
+}
+
+TEST_F(KzbFileOnDisk, CloseKeepsTheModifiedFlag) {
+    auto demo = MakeDemoCompetition();
+    demo->Modified = ModifiedClasses;
+    demo->FileName = "x.kzb";
+    CloseCompetition(*demo);
+    EXPECT_EQ(demo->ClassCount(), 0);
+    EXPECT_EQ(demo->ActiveClass, -1);
+    EXPECT_TRUE(demo->FileName.empty());
+    EXPECT_EQ(demo->Modified, ModifiedClasses);
+}
+
+} // namespace
+} // namespace rondaxa
