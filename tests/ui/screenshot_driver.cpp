@@ -1,6 +1,6 @@
 // Manual driver for looking at the dialogs on a real screen (not a test; not
 // built by CMake). Build against the ui library and run under Xvfb:
-//   screenshot_driver settings|help N|contents|info|folder OUT.png
+//   screenshot_driver settings|help N|contents|info|folder|ask OUT.png
 // It shows the window, takes a picture of the whole screen with ImageMagick's
 // "import" and quits.
 #include "app/ChangeLoc.h"
@@ -43,6 +43,14 @@ int main(int argc, char **argv) {
         ShowHelp(args.at(2).toInt());
     } else if (what == "contents") {
         ShowHelpContents();
+    }
+    if (what == "ask") {
+        QTimer::singleShot(1500, [&] {
+            QProcess::execute("import", {"-window", "root", out});
+            app.quit();
+        });
+        prompts.Ask("Gegevens zijn nog niet bewaard, Bewaren ?", Buttons::YesNoCancel);
+        return 0;
     }
     if (window) {
         window->move(40, 40);
