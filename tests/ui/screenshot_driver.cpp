@@ -1,7 +1,7 @@
 // Manual driver for looking at the dialogs on a real screen (not a test; not
 // built by CMake). After building rondaxa_ui:
-//   g++ -std=c++20 -fPIC -I src/ui -I src/core $(pkg-config --cflags Qt6Widgets) \
-//       tests/ui/screenshot_driver.cpp build/src/ui/librondaxa_ui.a build/src/core/librondaxa_core.a \
+//   g++ -std=c++20 -fPIC -I src/ui -I src/core $(pkg-config --cflags Qt6Widgets)
+//       tests/ui/screenshot_driver.cpp build/src/ui/librondaxa_ui.a build/src/core/librondaxa_core.a
 //       $(pkg-config --libs Qt6Widgets Qt6PrintSupport) -o /tmp/driver
 //   xvfb-run -a -s '-screen 0 1280x800x24' /tmp/driver settings|help N|contents|info|folder|ask OUT.png
 // It shows the window, takes a picture of the whole screen with ImageMagick's
