@@ -1,0 +1,552 @@
+#include "scoring/standings.h"
+
+#include "scoring/sorting.h"
+#include "scoring/tie_break.h"
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+namespace rondaxa {
+
+namespace {
+
+constexpr int kTotalWidth = 5;
+constexpr int kValueWidth = 3;
+constexpr int kAverageWidth = 6;
+
+// The key of a rider that has none: three characters that sort after every
+// other key in the direction of the sort.
+std::string EmptyKeyReplacement(int direction) {
+    return std::string(3, direction == kAscending ? '\xFF' : '\x01');
+}
+
+// MarkDropped for a run of values: a value marked before is searched again
+// only after the slot it was found in, since no earlier slot still holds it.
+class DropMarker {
+public:
+    DropMarker(const CountingFlags &counting, TRijder &rider) : counting_(counting), rider_(rider) {
+        next_.fill(1);
+    }
+    void Mark(int value) {
+        const bool remembered = value >= 0 && value < static_cast<int>(next_.size());
+        for (int slot = remembered ? next_[static_cast<std::size_t>(value)] : 1; slot <= kMaxResults;
+             ++slot) {
+            int16_t &stored = rider_.Results[static_cast<std::size_t>(slot)];
+            if (counting_[static_cast<std::size_t>(slot)] && stored == value) {
+                stored = static_cast<int16_t>(stored + kDropMark);
+                if (remembered)
+                    next_[static_cast<std::size_t>(value)] = static_cast<uint8_t>(slot + 1);
+                return;
+            }
+        }
+        if (remembered)
+            next_[static_cast<std::size_t>(value)] = kMaxResults + 1;
+    }
+
+private:
+    const CountingFlags &counting_;
+    TRijder &rider_;
+    std::array<uint8_t, kMaxResultValue + 1> next_;
+};
+
+void RemoveDropMarks(TRijder &rider) {
+    for (int n = 1; n <= kMaxResults; ++n) {
+        int16_t &value = rider.Results[static_cast<std::size_t>(n)];
+        if (value > kDropMarkThreshold)
+            value = static_cast<int16_t>(value - kDropMark);
+    }
+}
+
+// Keeps the stored results in SavedResults (once) and applies the
+// hors-concours option 48 in row order.
+void ApplyHorsConcoursOption(const ClubRec &club, TKlasse &klasse) {
+    ClassGrid &grid = klasse.Grid;
+    for (int r = 1; r < grid.RowCount(); ++r) {
+        TRijder *rider = grid.Rider(r);
+        if (rider && !(rider->CalcMarks & MarkSavedResults)) {
+            rider->SavedResults = rider->Results;
+            rider->CalcMarks |= MarkSavedResults;
+        }
+    }
+    for (int r = 1; r < grid.RowCount(); ++r)
+        if (const TRijder *rider = grid.Rider(r); rider && rider->HorsConcours())
+            ApplyHorsConcours(club, klasse, r);
+}
+
+// The Shell sort of the rows: only the rows move, and equal keys end where
+// this procedure leaves them (it is not stable). order[0..R-1] holds row
+// indices; keys is indexed by row.
+void ShellSortRows(std::vector<int> &order, const std::vector<std::string_view> &keys, int direction) {
+    const int count = static_cast<int>(order.size());
+    auto key = [&](int i) { return keys[static_cast<std::size_t>(order[i])]; };
+    for (int gap = count / 2; gap > 0; gap /= 2) {
+        for (int i = gap; i < count; ++i) {
+            for (int j = i - gap; j >= 0; j -= gap) {
+                const int cmp = key(j).compare(key(j + gap));
+                const bool exchange = direction == kAscending ? cmp > 0 : cmp < 0;
+                if (!exchange)
+                    break;
+                std::swap(order[static_cast<std::size_t>(j)], order[static_cast<std::size_t>(j + gap)]);
+            }
+        }
+    }
+}
+
+void ReorderRows(ClassGrid &grid, const std::vector<int> &order) {
+    std::vector<ClassGrid::Row> rows;
+    rows.reserve(order.size());
+    for (int r : order)
+        rows.push_back(std::move(grid.RowAt(r)));
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        grid.RowAt(static_cast<int>(i) + 1) = std::move(rows[i]);
+}
+
+// Place numbers in row order; hors-concours riders get "BM" under every
+// option but 0 and use no number.
+void NumberPlaces(ClassGrid &grid, int horsConcours) {
+    int place = 0;
+    for (int r = 1; r < grid.RowCount(); ++r) {
+        const TRijder *rider = grid.Rider(r);
+        std::string &label = grid.RowAt(r).Label;
+        if (!rider)
+            label.clear();
+        else if (rider->HorsConcours() && horsConcours != HcNormal)
+            label = "BM";
+        else
+            label = IntText(++place);
+    }
+}
+
+} // namespace
+
+CountingFlags CountingFlagsOf(const TKlasse &klasse) {
+    CountingFlags counting;
+    counting.fill(true);
+    counting[0] = false;
+    const ClassGrid &grid = klasse.Grid;
+    for (int c = 0; c < grid.ColCount(); ++c) {
+        const TColData *data = grid.ColData(c);
+        if (!data || data->Kind != KindResult || !data->Info || !data->Info->NotCounting())
+            continue;
+        const int from = std::max(data->Info->FromCol, 1);
+        const int to = std::min(data->Info->ToCol, kMaxResults);
+        for (int n = from; n <= to; ++n)
+            counting[static_cast<std::size_t>(n)] = false;
+    }
+    return counting;
+}
+
+int ResultPoints(const ClubRec &club, int stored) {
+    if ((club.Options & OptStoreFinishOrder) && stored >= 1)
+        return PointsForPosition(club, stored);
+    return stored;
+}
+
+int CountingResultNumber(const ClubRec &club, TKlasse *klasse) {
+    if (!klasse)
+        return 0;
+    const int c = CountColumns(*klasse);
+    if (c == 0)
+        return 0;
+    int n = 0;
+    if (club.CalcFlags & CalcDropMode) {
+        n = c - club.DropCount;
+    } else {
+        const double x = static_cast<double>(c) / 100.0 * club.CountPercent;
+        int t = static_cast<int>(x);
+        if (!(club.CalcFlags & CalcRoundDown) && x - t > 0.01)
+            ++t;
+        n = t + club.CountPlus;
+    }
+    return n < 1 ? c : n;
+}
+
+std::size_t BuildStandingKey(const ClubRec &club, const CountingFlags &counting, TRijder &rider, int n, int c,
+                             KeyVariant variant, int horsConcours) {
+    CountedResults counted = CollectCountingResults(club, counting, rider, c);
+    if (variant != KeyVariant::Daily)
+        SortBestFirst(counted);
+
+    int total = -1;
+    int net = -1;
+    for (int i = 0; i < counted.Taken; ++i) {
+        const int value = counted.Values[static_cast<std::size_t>(i)];
+        if (value < 0)
+            continue;
+        total = std::max(total, 0) + value;
+        if (i < n)
+            net = std::max(net, 0) + value;
+    }
+    if (horsConcours == HcNoPoints && rider.HorsConcours())
+        total = net = -1;
+    rider.CalcTotal = total;
+    rider.CalcNet = net;
+
+    std::string &key = rider.SortKey;
+    key.clear();
+    key.reserve(static_cast<std::size_t>(16 + kTieStepCount * 3 * counted.Taken));
+    key += (rider.CalcMarks & MarkNotClassified) ? '0' : '1';
+    AppendPadded(key, variant == KeyVariant::Net ? net : total, kTotalWidth);
+    std::size_t head = key.size();
+    if (variant == KeyVariant::Daily) {
+        if (counted.LastColumnValue < 0)
+            key += "//";
+        else
+            AppendPadded(key, counted.LastColumnValue, kValueWidth);
+    } else {
+        head = AppendTieBreak(key, club, counted, rider, n, variant == KeyVariant::Net);
+    }
+
+    if (variant == KeyVariant::Net && (club.ViewFlags & ViewMarkDropped)) {
+        const bool storedAsPositions = (club.Options & OptStoreFinishOrder) != 0;
+        DropMarker marker(counting, rider);
+        for (int i = std::max(n, 0); i < counted.Taken; ++i) {
+            const int value = counted.Values[static_cast<std::size_t>(i)];
+            if (value < 0 || (value == 0 && (club.Options & OptZeroAsEmpty)))
+                continue;
+            marker.Mark(storedAsPositions && value >= 1 ? PositionForPoints(club, value) : value);
+        }
+    }
+    return head;
+}
+
+void AverageKey(const ClubRec &club, const CountingFlags &counting, TRijder &rider, int n, int c,
+                int horsConcours) {
+    if (club.AverageMethod == 2) {
+        BuildStandingKey(club, counting, rider, n, c, KeyVariant::Net, horsConcours);
+        const bool noPoints = horsConcours == HcNoPoints && rider.HorsConcours();
+        rider.CalcTotal = rider.CalcNet;
+        rider.CalcNet = noPoints ? -1 : n;
+    } else {
+        const CountedResults counted = CollectCountingResults(club, counting, rider, c);
+        const bool withZero = club.AverageMethod == 1;
+        int total = -1;
+        for (int i = 0; i < counted.Taken; ++i) {
+            const int value = counted.Values[static_cast<std::size_t>(i)];
+            if (value > 0 || (withZero && value == 0))
+                total = std::max(total, 0) + value;
+        }
+        rider.CalcTotal = total;
+        rider.CalcNet = club.AverageMethod == 0   ? counted.AboveZero
+                        : club.AverageMethod == 1 ? counted.Results
+                                                  : counted.Taken;
+    }
+    rider.SortKey = FormatAverage(rider.CalcTotal, rider.CalcNet);
+    AppendPadded(rider.SortKey, rider.CalcNet, kValueWidth);
+}
+
+std::string FormatAverage(int sum, int count) {
+    std::string text = AverageText(std::max(sum, 0), count);
+    if (text.size() < kAverageWidth)
+        text.insert(0, kAverageWidth - text.size(), '0');
+    return text;
+}
+
+std::string PadNumber(std::string_view input, int width) {
+    std::string text;
+    text.reserve(input.size());
+    for (char ch : input)
+        if (ch != ' ')
+            text += ch;
+    auto isDigit = [](char ch) { return ch >= '0' && ch <= '9'; };
+    const bool negative = !text.empty() && text[0] == '-';
+    const std::size_t digitsFrom = negative ? 1 : 0;
+    if (text.size() <= digitsFrom || !isDigit(text[digitsFrom]))
+        return text;
+    std::size_t numberLength = digitsFrom;
+    while (numberLength < text.size() && isDigit(text[numberLength]))
+        ++numberLength;
+    const auto w = static_cast<std::size_t>(std::max(width, 0));
+    if (w <= text.size())
+        return text;
+    if (negative)
+        return "-" + std::string(w - numberLength + 1, '0') + text.substr(1);
+    return std::string(w - numberLength, '0') + text;
+}
+
+namespace {
+
+// "000" .. "999", for the values that make up most of every key.
+constexpr std::array<char, 3000> kThreeDigits = [] {
+    std::array<char, 3000> digits{};
+    for (int v = 0; v < 1000; ++v) {
+        digits[static_cast<std::size_t>(3 * v)] = static_cast<char>('0' + v / 100);
+        digits[static_cast<std::size_t>(3 * v + 1)] = static_cast<char>('0' + v / 10 % 10);
+        digits[static_cast<std::size_t>(3 * v + 2)] = static_cast<char>('0' + v % 10);
+    }
+    return digits;
+}();
+
+} // namespace
+
+void AppendPadded(std::string &key, int value, int width) {
+    if (value >= 0 && value < 1000 && width >= 3) {
+        if (width > 3)
+            key.append(static_cast<std::size_t>(width - 3), '0');
+        key.append(&kThreeDigits[static_cast<std::size_t>(3 * value)], 3);
+        return;
+    }
+    char digits[16];
+    int length = 0;
+    unsigned magnitude = value < 0 ? 0u - static_cast<unsigned>(value) : static_cast<unsigned>(value);
+    do {
+        digits[length++] = static_cast<char>('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude != 0);
+    const int textLength = length + (value < 0 ? 1 : 0);
+    if (value < 0) {
+        key += '-';
+        if (width > textLength)
+            key.append(static_cast<std::size_t>(width - textLength + 1), '0');
+    } else if (width > textLength) {
+        key.append(static_cast<std::size_t>(width - textLength), '0');
+    }
+    while (length > 0)
+        key += digits[--length];
+}
+
+void RangeTotal(const ClubRec &club, TRijder &rider, int from, int to) {
+    int total = -1;
+    for (int slot = std::max(from, 1); slot <= std::min(to, kMaxResults); ++slot) {
+        const int value = ResultPoints(club, GetResult(rider, slot));
+        if (value >= 0)
+            total = std::max(total, 0) + value;
+    }
+    const int last = (from <= to) ? ResultPoints(club, GetResult(rider, to)) : -1;
+    rider.CalcNet = total;
+    rider.CalcTotal = -1;
+    rider.SortKey.clear();
+    AppendPadded(rider.SortKey, total, kTotalWidth);
+    AppendPadded(rider.SortKey, last, kValueWidth);
+}
+
+void ApplyHorsConcours(const ClubRec &club, TKlasse &klasse, int row) {
+    ClassGrid &grid = klasse.Grid;
+    TRijder *hc = grid.Rider(row);
+    if (!hc)
+        return;
+    const bool positions = (club.Options & OptStoreFinishOrder) != 0;
+    const int columns = std::clamp(klasse.ResultCount, 0, kMaxResults);
+    for (int r = 1; r < grid.RowCount(); ++r) {
+        TRijder *other = grid.Rider(r);
+        if (r == row || !other || (other->CalcMarks & MarkNotClassified))
+            continue;
+        for (int k = 1; k <= columns; ++k) {
+            const int mine = hc->Results[static_cast<std::size_t>(k)];
+            int16_t &theirs = other->Results[static_cast<std::size_t>(k)];
+            if (mine <= 0 || theirs <= 0)
+                continue;
+            if (positions && theirs > mine)
+                theirs = static_cast<int16_t>(theirs - 1);
+            else if (!positions && theirs < mine)
+                theirs = static_cast<int16_t>(PointsForPosition(club, PositionForPoints(club, theirs) - 1));
+        }
+    }
+    // Marked as not classified while keeping the copy, so that removing the
+    // standings gives him his own results back.
+    hc->CalcMarks |= MarkNotClassified;
+    for (int k = 1; k <= kMaxResults; ++k)
+        hc->Results[static_cast<std::size_t>(k)] = kNoResult;
+}
+
+void MarkDropped(const CountingFlags &counting, TRijder &rider, int value) {
+    for (int slot = 1; slot <= kMaxResults; ++slot) {
+        int16_t &stored = rider.Results[static_cast<std::size_t>(slot)];
+        if (counting[static_cast<std::size_t>(slot)] && stored == value) {
+            stored = static_cast<int16_t>(stored + kDropMark);
+            return;
+        }
+    }
+}
+
+std::string CalcInfoText(const ClubRec &club, int mode, int n, int c) {
+    if (mode == ModeDaily)
+        return "Berekend als dagklassement.";
+    if (mode != ModeNet && !(mode == ModeAverage && club.AverageMethod == 2))
+        return {};
+    if (club.CalcFlags & CalcDropMode) {
+        std::string text = "Netto totaal berekend ";
+        if (n < c)
+            return text + " met " + IntText(c - n) + " schrapresultaten.";
+        return text + "zonder uitslagen te schrappen.";
+    }
+    std::string text = "Netto totaal berekend over ";
+    if (n < c)
+        return text + "de " + IntText(n) + " beste uitslagen.";
+    return text + "alle uitslagen.";
+}
+
+void CalculateStandings(const ClubRec &club, TKlasse &klasse, int mode, int n, int direction, int c,
+                        const StandingsRun &run) {
+    ClassGrid &grid = klasse.Grid;
+    const bool standings = mode > ModeExtra3;
+    CountingFlags counting;
+    counting.fill(true);
+    if (standings) {
+        n = std::min(n, c);
+        if (run.HorsConcours == HcNoResults)
+            ApplyHorsConcoursOption(club, klasse);
+        counting = CountingFlagsOf(klasse);
+    }
+    klasse.CalcInfo = CalcInfoText(club, mode, n, c);
+
+    const int rowCount = grid.RowCount() - 1;
+    // Keys stay in the riders' SortKey (which keeps its room from one
+    // calculation to the next); the sort looks at them through views.
+    const std::string replacement = EmptyKeyReplacement(direction);
+    std::vector<std::string_view> keys(static_cast<std::size_t>(std::max(grid.RowCount(), 1)), replacement);
+    std::vector<std::size_t> heads(keys.size(), replacement.size());
+    for (int r = 1; r <= rowCount; ++r) {
+        TRijder *rider = grid.Rider(r);
+        if (!rider)
+            continue;
+        std::size_t head = 0;
+        if (standings)
+            RemoveDropMarks(*rider);
+        switch (mode) {
+        case ModeNet:
+        case ModeGross:
+        case ModeDaily: {
+            const KeyVariant variant = mode == ModeNet     ? KeyVariant::Net
+                                       : mode == ModeGross ? KeyVariant::Gross
+                                                           : KeyVariant::Daily;
+            head = BuildStandingKey(club, counting, *rider, n, c, variant, run.HorsConcours);
+            break;
+        }
+        case ModeAverage:
+            AverageKey(club, counting, *rider, n, c, run.HorsConcours);
+            break;
+        default:
+            rider->SortKey = SortKeyFor(club, *rider, mode, n);
+            break;
+        }
+        if (rider->SortKey.empty())
+            rider->SortKey = replacement;
+        keys[static_cast<std::size_t>(r)] = rider->SortKey;
+        heads[static_cast<std::size_t>(r)] = head;
+    }
+
+    std::vector<int> order(static_cast<std::size_t>(std::max(rowCount, 0)));
+    for (int r = 1; r <= rowCount; ++r)
+        order[static_cast<std::size_t>(r - 1)] = r;
+    ShellSortRows(order, keys, direction);
+    ReorderRows(grid, order);
+    if (klasse.CalcState == 0)
+        return;
+
+    NumberPlaces(grid, run.HorsConcours);
+    const bool reportTies = run.Problems && (mode == ModeNet || mode == ModeGross || mode == ModeDaily);
+    if (reportTies) {
+        std::vector<TieRow> rows;
+        rows.reserve(order.size());
+        for (int r = 1; r <= rowCount; ++r) {
+            const auto from = static_cast<std::size_t>(order[static_cast<std::size_t>(r - 1)]);
+            const TRijder *rider = grid.Rider(r);
+            rows.push_back(TieRow{keys[from], heads[from], rider ? rider->CalcNet : -1});
+        }
+        ReportTies(rows, mode == ModeDaily, klasse, *run.Problems);
+    }
+    for (int r = 1; r <= rowCount; ++r)
+        if (TRijder *rider = grid.Rider(r))
+            rider->SortKey.clear();
+}
+
+std::string StandingsDescription(const ClubRec &club, const TKlasse &klasse) {
+    int sentence = 0;
+    switch (klasse.CalcState) {
+    case 1: {
+        const TColData *last = klasse.ColData(klasse.Grid.ColCount() - 1);
+        sentence = (last && last->Kind == KindNet) ? 1 : 2;
+        break;
+    }
+    case 2:
+        sentence = 1;
+        break;
+    case 3:
+        if (club.AverageMethod >= 0 && club.AverageMethod <= 3)
+            sentence = 5 + club.AverageMethod;
+        break;
+    default:
+        break;
+    }
+    if (club.CalcFlags & CalcDropMode) {
+        if (sentence == 1)
+            sentence = 3;
+        else if (sentence == 7)
+            sentence = 9;
+    }
+    switch (sentence) {
+    case 1:
+        return "Er zijn #T uitslagen. Hiervan zijn de #N beste uitslagen tellend voor de eindstand";
+    case 2:
+        return "Er zijn #T uitslagen. Er zijn geen uitslagen geschrapt.";
+    case 3:
+        return "Er zijn #T uitslagen. De eindstand is berekend met #G schrapresultaten.";
+    case 5:
+        return "Gemiddelde berekend van uitslagen met meer dan nul punten.";
+    case 6:
+        return "Gemiddelde berekend van uitslagen met nul of meer punten.";
+    case 7:
+        return "Gemiddelde berekend van de #N beste uitslagen.";
+    case 8:
+        return "Gemiddelde berekend van #T uitslagen (incl. nul en geen punten).";
+    case 9:
+        return "Gemiddelde berekend waarbij #G uitslagen zijn geschrapt.";
+    default:
+        return {};
+    }
+}
+
+std::string ExpandPlaceholders(std::string_view text, const ClubRec &club, TKlasse &klasse) {
+    const int counting = CountColumns(klasse);
+    const TColData *net = nullptr;
+    for (int c = klasse.Grid.ColCount() - 1; c >= 0 && !net; --c)
+        if (const TColData *data = klasse.ColData(c); data && data->Kind == KindNet)
+            net = data;
+
+    struct Placeholder {
+        const char *Name;
+        std::string Value;
+    };
+    const Placeholder placeholders[] = {
+        {"#K", klasse.Name.str()},
+        {"#C", club.ClubName.str()},
+        {"#A", IntText(klasse.ResultCount)},
+        {"#T", IntText(counting)},
+        {"#N", net ? IntText(net->Number) : std::string()},
+        {"#G", net ? IntText(counting - net->Number) : std::string()},
+    };
+
+    // The text as pieces: template pieces may still hold placeholders,
+    // inserted values never do.
+    struct Piece {
+        std::string Text;
+        bool Template;
+    };
+    std::vector<Piece> pieces{{std::string(text), true}};
+    for (const Placeholder &placeholder : placeholders) {
+        for (std::size_t i = 0; i < pieces.size(); ++i) {
+            if (!pieces[i].Template)
+                continue;
+            const std::size_t at = pieces[i].Text.find(placeholder.Name);
+            if (at == std::string::npos)
+                continue;
+            Piece after{pieces[i].Text.substr(at + 2), true};
+            pieces[i].Text.resize(at);
+            pieces.insert(pieces.begin() + static_cast<std::ptrdiff_t>(i) + 1,
+                          {Piece{placeholder.Value, false}, std::move(after)});
+            break;
+        }
+    }
+    std::string result;
+    for (const Piece &piece : pieces)
+        result += piece.Text;
+    return result;
+}
+
+std::string AverageLabel(const ClubRec &club) {
+    return AverageMethodLabel(club);
+}
+
+} // namespace rondaxa

@@ -1,0 +1,140 @@
+// The standings calculation of one class: which result columns count, how
+// many results make the net total, the totals or averages per rider, the
+// ordering keys, the place numbers, hors-concours riders and dropped
+// results. Plain sorting (sorting.h) runs through the same CalculateStandings.
+//
+// Keys are texts of zero-padded numbers compared byte by byte; a missing
+// result is written "//", which sorts below every digit. All functions work
+// on the class in memory and are undone by RemoveStandings (model.h).
+#pragma once
+
+#include "model/model.h"
+#include "scoring/problem_list.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+
+namespace rondaxa {
+
+// The mode argument of CalculateStandings.
+enum StandingsMode : int {
+    ModeInputOrder = 0,
+    ModeName = 1,
+    ModeStartNo = 2,
+    ModeResult = 3, // N is the result number
+    ModeExtra1 = 4,
+    ModeExtra2 = 5,
+    ModeExtra3 = 6,
+    ModeNet = 7,
+    ModeGross = 8,
+    ModeAverage = 9,
+    ModeDaily = 10, // gross total as a daily classification
+    ModeAverageCount = 17,
+    ModeAverageTotal = 18,
+    ModeAverageValue = 19,
+};
+
+inline constexpr int kAscending = 0;
+inline constexpr int kDescending = 1;
+
+// Hors-concours options (the value bits 16 and 32 of CalcOptions).
+inline constexpr int HcNormal = 0;     // "Normaal klasseren"
+inline constexpr int HcNoPlace = 16;   // "Geen eindklassing"
+inline constexpr int HcNoPoints = 32;  // "Geen bruto / netto punten"
+inline constexpr int HcNoResults = 48; // "Geen uitslagen + rest uitslagen aanpassen"
+
+// Which result slots (1..50) count in the running calculation: all of them,
+// except the slots of result-information blocks marked non-counting.
+using CountingFlags = std::array<bool, kMaxResults + 1>;
+CountingFlags CountingFlagsOf(const TKlasse &klasse);
+
+// What one calculation needs besides the class: the hors-concours option in
+// force and the problem list that the tie report fills (none: no report).
+struct StandingsRun {
+    int HorsConcours = HcNoPlace;
+    ProblemList *Problems = nullptr;
+};
+
+// The points a stored result is worth: with finish positions stored, a value
+// of 1 or more is PointsForPosition(value); otherwise the value itself.
+int ResultPoints(const ClubRec &club, int stored);
+
+// N, the number of results that make the net total, by the club's rule
+// (drop mode, or a percentage of C plus a number, rounded up or down); C
+// when that gives less than 1, and 0 for a class without counting columns
+// or no class. Not lowered to C here.
+int CountingResultNumber(const ClubRec &club, TKlasse *klasse);
+
+// Orders the riders of a class by the key of mode (direction kAscending or
+// kDescending), with N the net count (the result number for ModeResult) and
+// C the number of counting result columns (0 for the plain sorts). Modes 7
+// and up first lower N to C, apply the hors-concours option 48 and remove
+// old drop marks. Sets CalcInfo. When the class shows calculated columns
+// (CalcState > 0) the row labels become place numbers ("BM" for
+// hors-concours riders under an option other than 0), and in modes 7, 8 and
+// 10 ties are reported into run.Problems.
+void CalculateStandings(const ClubRec &club, TKlasse &klasse, int mode, int n, int direction, int c,
+                        const StandingsRun &run = {});
+
+enum class KeyVariant { Net, Gross, Daily };
+
+// Fills CalcTotal, CalcNet and SortKey of a rider for the net, gross or
+// daily standings, and marks dropped results (net, ViewFlags 16). Returns
+// the length of the key's head: the key without the tie-break contributions
+// of steps TieNotify..5 (daily: without the last-column result), which the
+// tie report compares.
+std::size_t BuildStandingKey(const ClubRec &club, const CountingFlags &counting, TRijder &rider, int n, int c,
+                             KeyVariant variant, int horsConcours);
+
+// Fills CalcTotal, CalcNet and SortKey of a rider for the average standings
+// by the club's AverageMethod.
+void AverageKey(const ClubRec &club, const CountingFlags &counting, TRijder &rider, int n, int c,
+                int horsConcours);
+
+// sum / count rounded to one decimal (halves to even), with the locale's
+// decimal separator and zeros in front up to 6 characters: 0007,5. A count
+// below 1 or a negative sum gives 0.
+std::string FormatAverage(int sum, int count);
+
+// A number text padded with zeros to width: 7 -> 00007, -1 (width 3) -> -001,
+// 12A (width 5) -> 00012A. Spaces are removed first; a text that does not
+// start with a digit or "-" and a digit, or that is not shorter than width,
+// comes back as it is.
+std::string PadNumber(std::string_view text, int width);
+
+// Appends PadNumber of value's decimal text to key, without the detour
+// through a text.
+void AppendPadded(std::string &key, int value, int width);
+
+// The range total of the daily classification: CalcNet = the points of the
+// results in slots from..to (-1 without any), CalcTotal = -1, SortKey = the
+// total (width 5) followed by the value in slot to (width 3, -001 for none).
+void RangeTotal(const ClubRec &club, TRijder &rider, int from, int to);
+
+// Hors-concours option 48 for the rider of row: every other classified
+// rider beaten by him in a result column moves one place up; then his
+// results are cleared and he is marked not classified. Needs the copy in
+// SavedResults that CalculateStandings takes first.
+void ApplyHorsConcours(const ClubRec &club, TKlasse &klasse, int row);
+
+// Marks the first counting slot holding exactly value as dropped (+1000).
+void MarkDropped(const CountingFlags &counting, TRijder &rider, int value);
+
+// The sentence describing the net calculation (CalcInfo) for mode, N and C.
+std::string CalcInfoText(const ClubRec &club, int mode, int n, int c);
+
+// The report sentence for the calculated columns of a class ("Er zijn #T
+// uitslagen. ..."), with its placeholders still in; empty without columns.
+std::string StandingsDescription(const ClubRec &club, const TKlasse &klasse);
+
+// Fills in the first "#K" (class name), "#C" (club name), "#A" (result
+// columns), "#T" (counting columns), "#N" (Number of the rightmost net
+// column) and "#G" (counting columns minus that Number); a placeholder
+// without a value is removed. Inserted values are never read as placeholders.
+std::string ExpandPlaceholders(std::string_view text, const ClubRec &club, TKlasse &klasse);
+
+// The name of the club's average method for the final standings dialog.
+std::string AverageLabel(const ClubRec &club);
+
+} // namespace rondaxa

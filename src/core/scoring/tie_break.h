@@ -1,0 +1,80 @@
+// Tie-break steps: how each of the nine methods extends a rider's standing
+// key, and the report of riders whose order only a late step, or no step,
+// could decide.
+#pragma once
+
+#include "model/model.h"
+#include "scoring/problem_list.h"
+#include "scoring/standings.h"
+
+#include <array>
+#include <string>
+#include <vector>
+
+namespace rondaxa {
+
+enum TieMethodNumber : int {
+    TieNothing = 0,      // "<niets>": ends the step list
+    TieBestResults = 1,  // every counting value, best first
+    TiePlaceCounts = 2,  // values better than the points of place parameter + 1
+    TieDropped = 3,      // the dropped values (net standings only)
+    TieLastResult = 4,   // the value in the last counting column
+    TieLastObtained = 5, // the last result obtained
+    TieGrossPoints = 6,  // the gross total (net standings only)
+    TieAverage = 7,      // the average by AverageMethod
+    TieMostResults = 8,  // more results win
+    TieFewestResults = 9 // fewer results win
+};
+
+// The item texts of the step lists, by method number.
+inline constexpr std::array<const char *, 10> kTieMethodNames = {"<niets>",
+                                                                 "Beste uitslagen",
+                                                                 "Aantal 1e, 2e, ... plaatsen",
+                                                                 "Geschrapte uitslagen",
+                                                                 "Laatste uitslag",
+                                                                 "Laatst behaalde uitslag",
+                                                                 "Bruto punten",
+                                                                 "Gemiddelde",
+                                                                 "Meeste uitslagen",
+                                                                 "Minste uitslagen"};
+
+// A rider's values in the counting columns, in column order (or sorted
+// best first), with what the keys need besides.
+struct CountedResults {
+    std::array<int, kMaxResults> Values{}; // points; -1 for no result
+    int Taken = 0;                         // number of counting columns walked (C)
+    int Results = 0;                       // values of 0 or more
+    int AboveZero = 0;                     // values above 0
+    int LastObtained = -1;                 // the last value of 0 or more in column order
+    int LastColumnValue = -1;              // the value in the last counting column
+};
+
+// Walks the counting slots 1..50 until c values are taken.
+CountedResults CollectCountingResults(const ClubRec &club, const CountingFlags &counting,
+                                      const TRijder &rider, int c);
+
+// Sorts the values best first (the same Shell sort as the rows).
+void SortBestFirst(CountedResults &counted);
+
+// Appends the contributions of the club's steps (from step 1 up to the first
+// "<niets>") to key; sorted holds the values best first, the rider his
+// totals already. Returns the length of the key before the contribution of
+// step TieNotify (the whole key when TieNotify is 0 or beyond the steps).
+std::size_t AppendTieBreak(std::string &key, const ClubRec &club, const CountedResults &sorted,
+                           const TRijder &rider, int n, bool net);
+
+// One sorted row as the tie report sees it.
+struct TieRow {
+    std::string_view Key;
+    std::size_t HeadLength = 0;
+    int CalcNet = -1;
+};
+
+// The tie report of a sorted class (rows[0] is grid row 1): each group of
+// two or more consecutive rows with equal heads, opened by a rider with net
+// points above 0, becomes one entry "<class>\tPlaats g t/m l", with " <!>"
+// when a row's whole key equals the group's first key. In daily mode only
+// such fully equal groups are reported.
+void ReportTies(const std::vector<TieRow> &rows, bool daily, const TKlasse &klasse, ProblemList &problems);
+
+} // namespace rondaxa

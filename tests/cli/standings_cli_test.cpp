@@ -1,0 +1,133 @@
+// rondaxa-cli standings on generated competitions: whole outputs compared.
+#include "model/kzb_file.h"
+#include "support/test_files.h"
+
+#include <gtest/gtest.h>
+
+namespace rondaxa {
+namespace {
+
+using test::AddRider;
+using test::MakeCompetition;
+using test::ReadAll;
+using test::TempDir;
+
+class StandingsCliTest : public ::testing::Test {
+protected:
+    StandingsCliTest() {
+        Competition comp = MakeCompetition({"MX1", "Cl\xE9"});
+        comp.Club.ClubName = "MC Zand";
+        TKlasse &mx1 = *comp.Classes[0];
+        AddRider(comp, mx1, "Jansen, Piet", "7", {1, 2, -1});
+        AddRider(comp, mx1, "Bakker, Kees", "12", {2, 1, -1});
+        AddRider(comp, mx1, "Vos, Tim", "3", {3, 3, 1});
+        AddRider(comp, *comp.Classes[1], "\xC9\xE9n, Anna", "5");
+        const Bytes bytes = SerializeCompetition(comp);
+        test::WriteAll(file_, std::string(bytes.begin(), bytes.end()));
+    }
+
+    test::CliRun Run(const std::vector<std::string> &args) {
+        std::vector<std::string> all{"standings", file_};
+        all.insert(all.end(), args.begin(), args.end());
+        return test::RunCli(all);
+    }
+
+    TempDir dir_;
+    std::string file_ = dir_.Path("season.kzb");
+};
+
+TEST_F(StandingsCliTest, AllClassesAsTextWithTheTieReport) {
+    const std::string out = dir_.Path("stand.txt");
+    const test::CliRun run = Run({"--out", out});
+    EXPECT_EQ(run.ExitCode, 0);
+    EXPECT_EQ(run.Out, "");
+    EXPECT_EQ(run.Err, "Stand niet kunnen bepalen van:\nMX1\tPlaats 2 t/m 3\n");
+    EXPECT_EQ(ReadAll(out),
+              "MC Zand - MX1\r\n"
+              "Er zijn 3 uitslagen. Hiervan zijn de 3 beste uitslagen tellend voor de eindstand\r\n"
+              "PL\tNaam\tStartnr\t1\t2\t3\tBruto\tNetto\r\n"
+              "1\tTim Vos\t3\t45\t45\t50\t140\t140\r\n"
+              "2\tKees Bakker\t12\t47\t50\t\t97\t97\r\n"
+              "3\tPiet Jansen\t7\t50\t47\t\t97\t97\r\n"
+              "\r\n"
+              "MC Zand - Cl\xE9\r\n"
+              "Er zijn 0 uitslagen. Hiervan zijn de 0 beste uitslagen tellend voor de eindstand\r\n"
+              "PL\tNaam\tStartnr\tBruto\tNetto\r\n"
+              "1\tAnna \xC9\xE9n\t5\t\t\r\n"
+              "\r\n");
+}
+
+TEST_F(StandingsCliTest, AveragesOfOneClassAsHtmlOnStandardOutput) {
+    const test::CliRun run =
+        Run({"--class", "#1", "--average", "--html", "--no-club", "--decimal", ",", "--hc", "0"});
+    EXPECT_EQ(run.ExitCode, 0);
+    EXPECT_EQ(run.Err, "");
+    auto row = [](const char *place, const char *name, const char *startNo, const char *r1, const char *r2,
+                  const char *r3, const char *total, const char *count, const char *average) {
+        auto result = [](const char *text) {
+            return std::string(*text ? std::string("<td align=center>") + text + "</td>" : "<td>&nbsp</td>") +
+                   "\n";
+        };
+        return std::string("<tr>\n<td>") + place + "</td>\n<td>" + name + "</td>\n<td align=center>" +
+               startNo + "</td>\n" + result(r1) + result(r2) + result(r3) + "<td align=right>" + total +
+               "</td>\n<td align=right>" + count + "</td>\n<td align=right>" + average + "</td>\n</tr>\n";
+    };
+    EXPECT_EQ(run.Out, "<html>\n<head>\n<title>MC Zand wedstrijduitslagen</title>\n"
+                       "<META name=\"generator\" content=\"Rondaxa voor Windows\">\n</head>\n\n<body>\n"
+                       "<p>MX1<br>\n"
+                       "Gemiddelde berekend van uitslagen met nul of meer punten.<br>\n"
+                       "<table border=1 cellspacing=0 cellpadding=2>\n<tr bgcolor=\"silver\">\n"
+                       "<td align=center>PL</td>\n<td align=center>Naam</td>\n<td align=center>Startnr</td>\n"
+                       "<td align=center>1</td>\n<td align=center>2</td>\n<td align=center>3</td>\n"
+                       "<td align=center>Totaal</td>\n<td align=center>Uitslagen</td>\n"
+                       "<td align=center>Gemiddeld</td>\n</tr>\n" +
+                           row("1", "Piet Jansen", "7", "50", "47", "", "97", "2", "48,5") +
+                           row("2", "Kees Bakker", "12", "47", "50", "", "97", "2", "48,5") +
+                           row("3", "Tim Vos", "3", "45", "45", "50", "140", "3", "46,7") +
+                           "</table>\n<p>&nbsp;</p>\n</body>\n</html>\n");
+}
+
+TEST_F(StandingsCliTest, GridAsItIsWithJoinedResults) {
+    const test::CliRun run = Run({"--no-calc", "--class", "Cl\xC3\xA9", "--join-results", "-", "--empty-text",
+                                  "--", "--separator", "char:;;", "--no-swap-names", "--no-class-name"});
+    EXPECT_EQ(run.ExitCode, 0);
+    EXPECT_EQ(run.Out, "MC Zand\n ;;Naam;;Startnr\n1;;\xC3\x89\xC3\xA9n, Anna;;5\n\n");
+}
+
+TEST_F(StandingsCliTest, RefusalsAndUsageErrors) {
+    const test::CliRun refused = Run({"--class", "#2"});
+    EXPECT_EQ(refused.ExitCode, 4);
+    EXPECT_EQ(refused.Err, "Er zijn geen tellende uitslagen voor berekeningen.\n");
+    EXPECT_EQ(refused.Out, "");
+
+    for (const std::vector<std::string> &args : {std::vector<std::string>{"--daily"},
+                                                 {"--hc", "4"},
+                                                 {"--count", "2"},
+                                                 {"--bogus"},
+                                                 {"--separator", "comma"},
+                                                 {"--class", "#1", "--count", "4"},
+                                                 {"--decimal"}}) {
+        const test::CliRun run = Run(args);
+        EXPECT_EQ(run.ExitCode, 2) << args[0];
+        EXPECT_NE(run.Err.find("rondaxa-cli standings: "), std::string::npos) << args[0];
+    }
+
+    test::WriteAll(file_, "not a competition");
+    EXPECT_EQ(Run({}).ExitCode, 3);
+}
+
+TEST_F(StandingsCliTest, CountOverrulesTheClubRuleForOneClass) {
+    const std::string out = dir_.Path("stand.txt");
+    ASSERT_EQ(Run({"--class", "MX1", "--count", "1", "--no-gross", "--out", out}).ExitCode, 0);
+    EXPECT_EQ(ReadAll(out),
+              "MC Zand - MX1\r\n"
+              "Er zijn 3 uitslagen. Hiervan zijn de 1 beste uitslagen tellend voor de eindstand\r\n"
+              "PL\tNaam\tStartnr\t1\t2\t3\tNetto\r\n"
+              "1\tKees Bakker\t12\t47\t50\t\t50\r\n"
+              "2\tPiet Jansen\t7\t50\t47\t\t50\r\n"
+              "3\tTim Vos\t3\t45\t45\t50\t50\r\n"
+              "\r\n");
+}
+
+} // namespace
+} // namespace rondaxa

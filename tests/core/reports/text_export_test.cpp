@@ -1,0 +1,234 @@
+#include "reports/text_export.h"
+#include "scoring/final_standings.h"
+#include "support/test_files.h"
+
+#include <gtest/gtest.h>
+
+namespace rondaxa {
+namespace {
+
+using test::AddRider;
+using test::MakeCompetition;
+
+// "MC Test", class "MX1" with two riders and three results (positions stored,
+// shown as points).
+class ExportTest : public ::testing::Test {
+protected:
+    ExportTest() : comp(MakeCompetition({"MX1", "MX2"})), klasse(*comp.Classes[0]) {
+        comp.Club.ClubName = "MC Test";
+        AddRider(comp, klasse, "Jansen, Piet", "7", {1, -1, 2});
+        AddRider(comp, klasse, "Bakker & Zn <x>", "12", {2, 1, 0});
+        AddRider(comp, *comp.Classes[1], "Other", "3", {1});
+    }
+
+    ExportChoices Choices() { return OpenExportChoices(comp, ExportMemory{}); }
+
+    void Calculate() {
+        comp.Club.CountPlus = 0; // N = 2 of 3
+        CalculateFinalStandings(comp, CalcOptions{}, 0, 0, nullptr);
+    }
+
+    void AddInfo(int from, int to, const char *date, const char *remark) {
+        auto info = std::make_unique<ResultInfo>();
+        info->FromCol = from;
+        info->ToCol = to;
+        info->Date = date;
+        info->Remark = remark;
+        klasse.ColData(klasse.ResultColumn(from))->Info = std::move(info);
+    }
+
+    Competition comp;
+    TKlasse &klasse;
+};
+
+TEST_F(ExportTest, TextWithTabsIsTheGridAsShown) {
+    EXPECT_EQ(ExportStandings(comp, Choices()), "MC Test - MX1\r\n"
+                                                " \tNaam\tStartnr\t1\t2\t3\r\n"
+                                                "1\tPiet Jansen\t7\t50\t\t47\r\n"
+                                                "2\tBakker & Zn <x>\t12\t47\t50\t0\r\n"
+                                                "\r\n");
+}
+
+TEST_F(ExportTest, TextOptionsShapeTheFields) {
+    ExportChoices choices = Choices();
+    choices.Separator = ExportSeparator::Character;
+    choices.SeparatorText = " | ";
+    choices.StartNo = false;
+    choices.SwapNames = false;
+    choices.ZeroEmpty = true; // only for the export
+    choices.ClubName = false;
+    choices.Classes = ExportClassChoice::All;
+    klasse.Grid.RowAt(1).Label.clear(); // the name becomes the first field
+    EXPECT_EQ(ExportStandings(comp, choices), "MX1\r\n"
+                                              "  | Naam | 1 | 2 | 3\r\n"
+                                              "Jansen, Piet | 50 |  | 47\r\n"
+                                              "2 | Bakker & Zn <x> | 47 | 50 | \r\n"
+                                              "\r\n"
+                                              "MX2\r\n"
+                                              "  | Naam | 1\r\n"
+                                              "1 | Other | 50\r\n"
+                                              "\r\n");
+    EXPECT_EQ(comp.Club.Options, 97);
+    EXPECT_EQ(CellText(comp.Club, *klasse.Rider(2), KindResult, 3), "0");
+}
+
+TEST_F(ExportTest, EachFieldOnItsOwnLine) {
+    ExportChoices choices = Choices();
+    choices.Separator = ExportSeparator::NewLine;
+    choices.StartNo = false;
+    choices.ClubName = choices.ClassName = false;
+    const std::string plain = ExportStandings(comp, choices);
+    EXPECT_EQ(plain.substr(0, plain.find("1\r\nPiet")), " \r\nNaam\r\n\r\n1\r\n2\r\n3\r\n");
+
+    choices.JoinResults = true;
+    EXPECT_EQ(ExportStandings(comp, choices), " \r\nNaam\r\n\r\n 1- 2- 3\r\n"
+                                              "1\r\nPiet Jansen\r\n\r\n50-  -47\r\n"
+                                              "2\r\nBakker & Zn <x>\r\n\r\n47-50- 0\r\n"
+                                              "\r\n");
+}
+
+TEST_F(ExportTest, JoinedResults) {
+    comp.Club.Options &= ~(OptStoreFinishOrder | OptPositionsAsPoints);
+    klasse.Rider(1)->Results[1] = 50;
+    klasse.Rider(1)->Results[3] = 7;
+    ExportChoices choices = Choices();
+    EXPECT_EQ(JoinResults(comp.Club, klasse, choices, 0), " 1- 2- 3");
+    EXPECT_EQ(JoinResults(comp.Club, klasse, choices, 1), "50-  - 7");
+    choices.EmptyResult = true;
+    EXPECT_EQ(JoinResults(comp.Club, klasse, choices, 1), "50---- 7");
+    EXPECT_EQ(PadLeft("100", 2), "100");
+    EXPECT_EQ(PadLeft("", 2), "  ");
+}
+
+TEST_F(ExportTest, HtmlOfStandingsWithDroppedResultAndEscapedNames) {
+    comp.Club.ViewFlags = ViewMarkDropped | ViewStrikeDropped;
+    Calculate();
+    ExportChoices choices = Choices();
+    choices.FileType = ExportFileType::Html;
+    EXPECT_TRUE(choices.Net && choices.Gross && !choices.Average);
+    EXPECT_EQ(ExportStandings(comp, choices),
+              "<html>\r\n<head>\r\n<title>MC Test wedstrijduitslagen</title>\r\n"
+              "<META name=\"generator\" content=\"Rondaxa voor Windows\">\r\n</head>\r\n\r\n<body>\r\n"
+              "<p>MC Test - MX1<br>\r\n"
+              "Er zijn 3 uitslagen. Hiervan zijn de 2 beste uitslagen tellend voor de eindstand<br>\r\n"
+              "<table border=1 cellspacing=0 cellpadding=2>\r\n<tr bgcolor=\"silver\">\r\n"
+              "<td align=center>PL</td>\r\n<td align=center>Naam</td>\r\n<td align=center>Startnr</td>\r\n"
+              "<td align=center>1</td>\r\n<td align=center>2</td>\r\n<td align=center>3</td>\r\n"
+              "<td align=center>Bruto</td>\r\n<td align=center>Netto</td>\r\n</tr>\r\n"
+              "<tr>\r\n<td>1</td>\r\n<td>Bakker &amp; Zn &lt;x&gt;</td>\r\n<td align=center>12</td>\r\n"
+              "<td align=center>47</td>\r\n<td align=center>50</td>\r\n"
+              "<td bgcolor=\"#008080\"; align=center><s>0</s></td>\r\n"
+              "<td align=right>97</td>\r\n<td align=right>97</td>\r\n</tr>\r\n"
+              "<tr>\r\n<td>2</td>\r\n<td>Piet Jansen</td>\r\n<td align=center>7</td>\r\n"
+              "<td align=center>50</td>\r\n<td>&nbsp</td>\r\n<td align=center>47</td>\r\n"
+              "<td align=right>97</td>\r\n<td align=right>97</td>\r\n</tr>\r\n"
+              "</table>\r\n<p>&nbsp;</p>\r\n</body>\r\n</html>\r\n");
+
+    choices.Gross = false;
+    choices.ClassName = choices.ClubName = false;
+    const std::string html = ExportStandings(comp, choices);
+    EXPECT_EQ(html.find("Bruto"), std::string::npos);
+    EXPECT_NE(
+        html.find("<p>Er zijn 3 uitslagen. Hiervan zijn de 2 beste uitslagen tellend voor de eindstand</p>"),
+        std::string::npos);
+}
+
+TEST_F(ExportTest, ResultInformationLinesAndColours) {
+    AddInfo(1, 2, "20260412", "Oss & co");
+    AddInfo(3, 3, "", "");
+    EXPECT_EQ(ResultInfoLines(comp.Club, klasse), (std::vector<std::string>{"1-2 = 12-04 Oss & co", "3 = "}));
+    comp.Club.ViewFlags = ViewShowYear;
+    EXPECT_EQ(ResultInfoLines(comp.Club, klasse)[0], "1-2 = 12-04-2026 Oss & co");
+
+    ExportChoices choices = Choices();
+    choices.Info = true;
+    choices.ClubName = choices.ClassName = false;
+    const std::string text = ExportStandings(comp, choices);
+    EXPECT_NE(text.find("\r\nInformatie uitslagen:\r\n1-2 = 12-04-2026 Oss & co\r\n3 = \r\n\r\n"),
+              std::string::npos);
+
+    choices.FileType = ExportFileType::Html;
+    const std::string html = ExportStandings(comp, choices);
+    EXPECT_NE(html.find("<td bgcolor=\"#FFFFE1\"; align=center>50</td>"), std::string::npos);
+    EXPECT_NE(html.find("<td bgcolor=\"#E3E3E3\"; align=center>47</td>"), std::string::npos); // second colour
+    EXPECT_NE(html.find("<td bgcolor=\"#FFFFE1\";>&nbsp</td>"), std::string::npos);
+    EXPECT_NE(
+        html.find(
+            "<p>Informatie uitslagen:<br>\r\n1-2 = 12-04-2026 Oss &amp; co<br>\r\n3 = <br>\r\n<p>&nbsp;"),
+        std::string::npos);
+    choices.Info = false; // the colours come only with the information
+    EXPECT_EQ(ExportStandings(comp, choices).find("bgcolor=\"#FFFFE1\""), std::string::npos);
+}
+
+TEST_F(ExportTest, NoClassSelected) {
+    ExportChoices choices = Choices();
+    choices.Classes = ExportClassChoice::Selection;
+    EXPECT_EQ(ExportStandings(comp, choices), "");
+    choices.FileType = ExportFileType::Html;
+    const std::string frame = ExportStandings(comp, choices);
+    EXPECT_EQ(frame.substr(frame.find("<body>")), "<body>\r\n</body>\r\n</html>\r\n");
+    choices.Selected[1] = true;
+    EXPECT_NE(ExportStandings(comp, choices).find("Other"), std::string::npos);
+}
+
+TEST_F(ExportTest, MemoryKeepsChoicesAndCutsTexts) {
+    ExportMemory memory;
+    ExportChoices choices = Choices();
+    EXPECT_FALSE(choices.Net || choices.Gross || choices.Total || choices.Count || choices.Average);
+    EXPECT_TRUE(choices.SwapNames);
+    choices.SeparatorText = std::string(20, ';');
+    choices.Info = true;
+    choices.Net = true; // not available: not kept as ticked
+    StoreExportChoices(choices, memory);
+    EXPECT_EQ(memory.Choices.SeparatorText.size(), kExportTextMemory);
+
+    Calculate();
+    const ExportChoices reopened = OpenExportChoices(comp, memory);
+    EXPECT_TRUE(reopened.Info);
+    EXPECT_TRUE(reopened.Net);
+    EXPECT_FALSE(reopened.Gross); // remembered clear
+    EXPECT_FALSE(reopened.Enabled.Average);
+    EXPECT_EQ(reopened.Selected, std::vector<bool>(2, false));
+}
+
+TEST(ExportFiles, NamesAndColours) {
+    EXPECT_EQ(ExportFileName("c:\\uit\\stand.htm", ExportFileType::Html), "c:\\uit\\stand.html");
+    EXPECT_EQ(ExportFileName("stand", ExportFileType::Text), "stand.txt");
+    EXPECT_EQ(ExportFileName("map.d/stand", ExportFileType::Text), "map.d/stand.txt");
+
+    EXPECT_EQ(ColorToHtml(kClTeal), "008080");
+    EXPECT_EQ(ColorToHtml(0x000000FF), "FF0000");
+    EXPECT_EQ(ColorToHtml(kClWindow), "FFFFFF");
+    EXPECT_EQ(ColorToHtml(0x01000000), "FFFFFF");
+    EXPECT_EQ(WriteHtmlCell(kCellRight, kClTeal, ""), "<td bgcolor=\"#008080\";>&nbsp</td>");
+    EXPECT_EQ(WriteHtmlCell(kCellCentre | kCellStrike, 0, " "), "<td>&nbsp</td>");
+    EXPECT_EQ(WriteHtmlCell(kCellRight, 0, "7,5"), "<td align=right>7,5</td>");
+    EXPECT_EQ(HtmlEscape("a&b<c>\"d\""), "a&amp;b&lt;c&gt;&quot;d&quot;");
+
+    test::TempDir dir;
+    Competition comp = MakeCompetition({"A"});
+    EXPECT_FALSE(WriteExportFile(comp, ExportChoices{}, dir.Path("missing/x.txt")));
+    ASSERT_TRUE(WriteExportFile(comp, ExportChoices{}, dir.Path("x.txt")));
+    EXPECT_EQ(test::ReadAll(dir.Path("x.txt")),
+              "A\r\n \tNaam\tStartnr\r\n\r\n\r\n"); // the riderless row: empty cells
+
+    // A riderless row before a rider without a result: only the rider's cell
+    // gets the empty-result text.
+    TKlasse &klasse = *comp.Classes[0];
+    klasse.ResultCount = 1;
+    RebuildFixedColumns(klasse, comp.Club);
+    klasse.Grid.SetRowCount(3);
+    klasse.Grid.RowAt(2).Rider = std::make_unique<TRijder>();
+    ExportChoices choices;
+    choices.FileType = ExportFileType::Html;
+    choices.EmptyResult = true;
+    choices.EmptyText = "<>";
+    const std::string html = ExportStandings(comp, choices);
+    EXPECT_NE(
+        html.find("<tr>\r\n<td>&nbsp</td>\r\n<td>&nbsp</td>\r\n<td>&nbsp</td>\r\n<td>&nbsp</td>\r\n</tr>"),
+        std::string::npos);
+    EXPECT_NE(html.find("<td align=center>&lt;&gt;</td>"), std::string::npos);
+}
+
+} // namespace
+} // namespace rondaxa

@@ -1,0 +1,95 @@
+#include "scoring/club_rules.h"
+#include "support/test_files.h"
+
+#include <gtest/gtest.h>
+
+namespace rondaxa {
+namespace {
+
+using test::AddRider;
+using test::MakeCompetition;
+using test::ScriptedPrompts;
+
+TEST(ConvertStorage, PositionsToPointsAndBackLosesPlacesRaisedToOnePoint) {
+    Competition comp = MakeCompetition({"MX1"});
+    comp.Club.CalcFlags |= CalcMinOnePoint;
+    TRijder &rider = AddRider(comp, *comp.Classes[0], "A", "1", {1, 6, 0, -1, 46, 200});
+    ScriptedPrompts prompts;
+
+    ASSERT_TRUE(ConvertStorage(comp, StorageMethod::Points, prompts));
+    EXPECT_EQ(prompts.Questions, std::vector<std::string>{"Opslag methode van de uitslagen wijzigen ?"});
+    EXPECT_EQ(comp.Club.Options & (OptStoreFinishOrder | OptPositionsAsPoints), 0);
+    EXPECT_EQ(std::vector<int>(rider.Results.begin() + 1, rider.Results.begin() + 7),
+              (std::vector<int>{50, 40, 0, -1, 1, 1}));
+
+    ASSERT_TRUE(ConvertStorage(comp, StorageMethod::Positions, prompts));
+    EXPECT_EQ(comp.Club.Options & (OptStoreFinishOrder | OptPositionsAsPoints),
+              OptStoreFinishOrder | OptPositionsAsPoints);
+    // Every position worth the guaranteed single point comes back as the first such place.
+    EXPECT_EQ(std::vector<int>(rider.Results.begin() + 1, rider.Results.begin() + 7),
+              (std::vector<int>{1, 6, 0, -1, 45, 45}));
+}
+
+TEST(ConvertStorage, AnswerNoChangesNothing) {
+    Competition comp = MakeCompetition({"MX1"});
+    TRijder &rider = AddRider(comp, *comp.Classes[0], "A", "1", {3});
+    ScriptedPrompts prompts;
+    prompts.Answers.push_back(Answer::No);
+    EXPECT_FALSE(ConvertStorage(comp, StorageMethod::Points, prompts));
+    EXPECT_EQ(rider.Results[1], 3);
+    EXPECT_EQ(comp.Club.Options, 97);
+}
+
+TEST(EditPointsCell, FirstPlaceLoweredByTensShiftsTheOthersSilently) {
+    ClubRec club;
+    PointsRow row = PointsRowOf(club);
+    ScriptedPrompts prompts;
+    EXPECT_EQ(EditPointsCell(row, 0, "40", prompts), PointsCellOutcome::Stored);
+    EXPECT_TRUE(prompts.Messages.empty());
+    EXPECT_EQ(row, (PointsRow{"40", "37", "35", "33", "31", "", "", "", "", ""}));
+}
+
+TEST(EditPointsCell, WarningsStoreAndRefusalsReopen) {
+    ClubRec club;
+    ScriptedPrompts prompts;
+    PointsRow row = PointsRowOf(club);
+    EXPECT_EQ(EditPointsCell(row, 0, "45", prompts), PointsCellOutcome::Stored);
+    EXPECT_EQ(row[0], "45");
+    EXPECT_EQ(row[1], "47");
+    ASSERT_EQ(prompts.Messages.size(), 1u);
+    EXPECT_EQ(prompts.Messages[0], "Een hogere uitslag moet meer punten\nkrijgen als een lagere uitslag!");
+
+    EXPECT_EQ(EditPointsCell(row, 2, "48", prompts), PointsCellOutcome::Stored); // more than its left
+    EXPECT_EQ(prompts.Messages.back(),
+              "Een lagere uitslag moet minder punten\nkrijgen als een hogere uitslag!");
+
+    EXPECT_EQ(EditPointsCell(row, 3, "251", prompts), PointsCellOutcome::Reopen);
+    EXPECT_EQ(prompts.Messages.back(), "De waarde van een uitslag moet tussen de 0 en 250 liggen!");
+    EXPECT_EQ(EditPointsCell(row, 3, "4x", prompts), PointsCellOutcome::Reopen);
+    EXPECT_EQ(prompts.Messages.back(), "Geen geldige uitslag waarde!");
+    EXPECT_EQ(row[3], "43");
+}
+
+TEST(ApplyPointsTable, GapsCloseAndZerosDrop) {
+    ClubRec club;
+    ApplyPointsTable(club, PointsRow{"50", "", "30", "0", "x", "", "", "", "", "300"});
+    EXPECT_EQ(club.PointsCount, 2);
+    EXPECT_EQ(club.Points[1], 50);
+    EXPECT_EQ(club.Points[2], 30);
+    EXPECT_EQ(club.Points[3], 0);
+    EXPECT_EQ(DeductionStartPlace(PointsRow{}), 1);
+    EXPECT_EQ(DeductionStartPlace(PointsRowOf(club)), 2);
+}
+
+TEST(ClubRanges, OutOfRangeValues) {
+    EXPECT_EQ(DeductionInRange(0), 1);
+    EXPECT_EQ(DeductionInRange(11), 1);
+    EXPECT_EQ(DeductionInRange(10), 10);
+    EXPECT_EQ(CountInRange(21, kMaxDropCount), 0);
+    EXPECT_EQ(CountInRange(20, kMaxCountPlus), 20);
+    EXPECT_EQ(CountInRange(100, kMaxCountPercent), 100);
+    EXPECT_EQ(CountInRange(-1, kMaxCountPercent), 0);
+}
+
+} // namespace
+} // namespace rondaxa
