@@ -1,6 +1,7 @@
 // "Algemene instellingen": filled from the preferences, "&Ok" writes exactly
 // "KzbOptie", "KzbWork" and "KzbMap", "&Annuleren" writes nothing, and a
 // store that cannot be written shows the registry message.
+#include "app/ChangeLoc.h"
 #include "app/SetExtra.h"
 #include "model/settings.h"
 
@@ -8,6 +9,8 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 #include <string>
@@ -153,6 +156,43 @@ private slots:
         QCOMPARE(prompts.Messages,
                  (std::vector<std::string>{"Kan de instellingen niet bewaren in registry"}));
         QCOMPARE(dialog.result(), int(QDialog::Rejected));
+    }
+
+    // "Wij&zigen..." opens the folder chooser on the edit's folder; "&Ok" puts
+    // the chosen folder into the edit, "&Annuleren" leaves the edit alone.
+    void folderChooserFillsTheEdit() {
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        QVERIFY(QDir(dir.path()).mkdir("Wedstrijden"));
+        const QString start = QDir(dir.path()).filePath("Wedstrijden");
+        CountingStore store;
+        store.WriteString(kSettingWorkFolder, start.toStdString());
+        store.Written.clear();
+        RecordingPrompts prompts;
+        TSetExtra dialog(store, prompts);
+        auto *edit = Child<QLineEdit>(dialog, "WorkFolder");
+
+        QString shown;
+        QTimer::singleShot(0, [&] {
+            auto *chooser = qobject_cast<TChangeLoc *>(QApplication::activeModalWidget());
+            QVERIFY(chooser);
+            shown = chooser->SelectedFolder();
+            chooser->reject();
+        });
+        Child<QPushButton>(dialog, "ChooseWorkFolder")->click();
+        QCOMPARE(shown, start);
+        QCOMPARE(edit->text(), start);
+
+        QTimer::singleShot(0, [&] {
+            auto *chooser = qobject_cast<TChangeLoc *>(QApplication::activeModalWidget());
+            QVERIFY(chooser);
+            chooser->accept();
+        });
+        edit->setText(QDir(dir.path()).filePath("bestaat-niet"));
+        Child<QPushButton>(dialog, "ChooseWorkFolder")->click();
+        // A folder that does not exist starts the chooser at the current folder.
+        QCOMPARE(edit->text(), QDir::toNativeSeparators(QDir::currentPath()));
+        QVERIFY(store.Written.empty()); // choosing writes nothing by itself
     }
 };
 

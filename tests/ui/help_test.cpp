@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QDialog>
+#include <QDirIterator>
 #include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
@@ -143,6 +144,38 @@ private slots:
         dialog.exec();
         QCOMPARE(shown, QUrl("qrc:/help/530.html"));
         QVERIFY(ownedByDialog);
+    }
+
+    // Every help context the program's sources name - as a number in a help
+    // call or as a help constant (kHelp... = 570, kPageHelp[] = {520, ...}) -
+    // must have a page.
+    void contextsUsedInTheSourcesHavePages() {
+        const QRegularExpression inCall(
+            "(?:ShowHelp|ConnectHelpButton|SetHelpContext)\\([^;()]*?\\b([0-9]+)\\s*\\)");
+        const QRegularExpression constant(
+            "\\bk\\w*Help\\w*(?:\\[[^\\]]*\\])?\\s*=\\s*\\{?([0-9][0-9, ]*)\\}?");
+        QDirIterator files(QString(RONDAXA_SOURCE_DIR) + "/src/ui", {"*.cpp", "*.h"}, QDir::Files,
+                           QDirIterator::Subdirectories);
+        int uses = 0;
+        while (files.hasNext()) {
+            QFile file(files.next());
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            const QString source = QString::fromUtf8(file.readAll());
+            for (const QRegularExpression &pattern : {inCall, constant}) {
+                auto matches = pattern.globalMatch(source);
+                while (matches.hasNext()) {
+                    const QStringList numbers = matches.next().captured(1).split(',', Qt::SkipEmptyParts);
+                    for (const QString &number : numbers) {
+                        const int context = number.trimmed().toInt();
+                        ++uses;
+                        QVERIFY2(
+                            HasHelpPage(context),
+                            qPrintable(QString("%1 uses help context %2").arg(file.fileName()).arg(context)));
+                    }
+                }
+            }
+        }
+        QVERIFY(uses >= 3); // at least the platform's own constants
     }
 };
 

@@ -3,8 +3,12 @@
 // row waiting for a new rider does not count.
 #include "app/Informatie.h"
 #include "model/dates.h"
+#include "platform/HelpWindow.h"
 
+#include <QApplication>
+#include <QDesktopServices>
 #include <QLabel>
+#include <QUrl>
 #include <QtTest>
 
 using namespace rondaxa;
@@ -16,6 +20,15 @@ void AddRider(TKlasse &klasse, ClubRec &club, const char *name) {
     QVERIFY(row > 0);
     klasse.Rider(row)->Name = name;
 }
+
+// Receives the addresses the dialog asks the desktop to open.
+class UrlCatcher : public QObject {
+    Q_OBJECT
+public:
+    QList<QUrl> Opened;
+public slots:
+    void Open(const QUrl &url) { Opened << url; }
+};
 
 } // namespace
 
@@ -64,6 +77,44 @@ private slots:
         QVERIFY(texts.contains("05-03-2001  14:07"));
         QVERIFY(texts.contains("3"));
         QVERIFY(texts.join('\n').contains("mailto:"));
+    }
+
+    void linksOpenMailWithSubjectAndTheWebPage() {
+        UrlCatcher catcher;
+        QDesktopServices::setUrlHandler("mailto", &catcher, "Open");
+        QDesktopServices::setUrlHandler("https", &catcher, "Open");
+        TInformatie dialog(CompetitionFacts{});
+        for (QLabel *label : dialog.findChildren<QLabel *>()) {
+            const QString text = label->text();
+            const int start = text.indexOf("href=\"");
+            if (start >= 0)
+                emit label->linkActivated(text.mid(start + 6, text.indexOf('"', start + 6) - start - 6));
+        }
+        QDesktopServices::unsetUrlHandler("mailto");
+        QDesktopServices::unsetUrlHandler("https");
+        QCOMPARE(catcher.Opened.size(), 2);
+        QCOMPARE(catcher.Opened[0].scheme(), QString("mailto"));
+        QCOMPARE(catcher.Opened[0].path(), QString(kMakerMail));
+        QCOMPARE(catcher.Opened[0].query(QUrl::FullyDecoded), QString("subject=KZB programma"));
+        QCOMPARE(catcher.Opened[1], QUrl(kMakerWeb));
+    }
+
+    void logoOpensTheHelp() {
+        TInformatie dialog(CompetitionFacts{});
+        dialog.show();
+        QWidget *logo = nullptr;
+        for (QWidget *child : dialog.findChildren<QWidget *>())
+            if (child->toolTip() == "Help")
+                logo = child;
+        QVERIFY(logo);
+        QTest::mouseClick(logo, Qt::LeftButton);
+        HelpWindow *help = nullptr;
+        for (QWidget *window : QApplication::topLevelWidgets())
+            if (auto *candidate = qobject_cast<HelpWindow *>(window); candidate && candidate->isVisible())
+                help = candidate;
+        QVERIFY(help);
+        QCOMPARE(help->CurrentPage(), QUrl("qrc:/help/1.html"));
+        help->close();
     }
 };
 

@@ -56,6 +56,15 @@ TChangeLoc::TChangeLoc(const QString &path, QWidget *parent) : QDialog(parent) {
     layout->addLayout(buttons);
     resize(380, 420);
 
+    // The model reads and sorts folders in the background: keep the starting
+    // folder in view until the user takes over.
+    const auto keepStartInView = [this] {
+        if (followStart_)
+            tree_->scrollTo(tree_->currentIndex(), QAbstractItemView::PositionAtCenter);
+    };
+    connect(model_, &QFileSystemModel::directoryLoaded, this, keepStartInView);
+    connect(model_, &QAbstractItemModel::layoutChanged, this, keepStartInView);
+    connect(tree_, &QTreeView::pressed, this, [this] { followStart_ = false; });
     connect(drives_, &QComboBox::activated, this, &TChangeLoc::ShowDrive);
     connect(tree_->selectionModel(), &QItemSelectionModel::currentChanged, this, &TChangeLoc::FolderChanged);
     connect(ok, &QPushButton::clicked, this, &QDialog::accept);
@@ -67,6 +76,8 @@ TChangeLoc::TChangeLoc(const QString &path, QWidget *parent) : QDialog(parent) {
 
 void TChangeLoc::SelectFolder(const QString &folder) {
     const QModelIndex index = model_->index(folder);
+    for (QModelIndex parent = index.parent(); parent.isValid(); parent = parent.parent())
+        tree_->expand(parent);
     tree_->setCurrentIndex(index);
     tree_->expand(index);
     tree_->scrollTo(index, QAbstractItemView::PositionAtCenter);

@@ -28,6 +28,7 @@ private:
     QTreeView *tree_;
     QFileSystemModel *model_;
     QLabel *current_;
+    bool followStart_ = true;
 };
 
 // The folder chooser: the chosen folder on "&Ok", path unchanged on

@@ -12,17 +12,10 @@ namespace rondaxa {
 
 bool TMainForm::IsPendingHandler(const QString &handler) {
     static const QStringList pending = {
-        "Nieuw1Click",
         "Laadversie11Click",
         "GegevensToevoegen1Click",
         "Uitvoertekstbestand1Click",
         "Printen1Click",
-        "Rijder1Click",
-        "Rijdertoevogen1Click",
-        "RijderVerwijderen1Click",
-        "Verwijderrijdersbuitenmededing1Click",
-        "Kopieerrijder1Click",
-        "Plakkenrijder1Click",
         "Uitslagentoevoegen1Click",
         "Uitslagkolommentoevoegen1Click",
         "Uitslagenverwijderen1Click",
@@ -33,15 +26,8 @@ bool TMainForm::IsPendingHandler(const QString &handler) {
         "SnelZoekClick",
         "UitZoekenClick",
         "Sorteren1Click",
-        "Clubgegevens1Click",
-        "Weergave1Click",
     };
     return pending.contains(handler);
-}
-
-// Whether the clipboard holds a rider record ("Plakken rijdergegevens").
-bool TMainForm::ClipboardHoldsRider() const {
-    return false;
 }
 
 // "Bere&kenen" opening: "&Verwijder eindstanden" only while some class shows standings.
@@ -59,17 +45,10 @@ void TMainForm::SortByHeading(int col) {
 // The result-information synchronisation dialog (private notification 2).
 void TMainForm::SynchroniseResultInfo() {}
 
-void TMainForm::Nieuw1Click() {}
 void TMainForm::Laadversie11Click() {}
 void TMainForm::GegevensToevoegen1Click() {}
 void TMainForm::Uitvoertekstbestand1Click() {}
 void TMainForm::Printen1Click() {}
-void TMainForm::Rijder1Click() {}
-void TMainForm::Rijdertoevogen1Click() {}
-void TMainForm::RijderVerwijderen1Click() {}
-void TMainForm::Verwijderrijdersbuitenmededing1Click() {}
-void TMainForm::Kopieerrijder1Click() {}
-void TMainForm::Plakkenrijder1Click() {}
 void TMainForm::Uitslagentoevoegen1Click() {}
 void TMainForm::Uitslagkolommentoevoegen1Click() {}
 void TMainForm::Uitslagenverwijderen1Click() {}
@@ -85,15 +64,5 @@ void TMainForm::Dagklassement1Click() {}
 void TMainForm::SnelZoekClick() {}
 void TMainForm::UitZoekenClick() {}
 void TMainForm::Sorteren1Click() {}
-
-void TMainForm::Clubgegevens1Click() {
-    PrepareForCommand();
-    SelectTab(0);
-    Edit1Exit();
-    // The club settings dialog runs here, on the tab area.
-    SelectTab(0);
-}
-
-void TMainForm::Weergave1Click() {}
 
 } // namespace rondaxa

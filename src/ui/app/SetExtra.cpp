@@ -92,6 +92,13 @@ TSetExtra::TSetExtra(SettingsStore &store, Prompts &prompts, QWidget *parent)
     layout->addSpacing(8);
     layout->addLayout(buttons);
 
+    // Keyboard order: each folder edit followed by its own button.
+    setTabOrder(keepPlacement_, workFolder_);
+    setTabOrder(workFolder_, chooseWork);
+    setTabOrder(chooseWork, programFolder_);
+    setTabOrder(programFolder_, chooseProgram);
+    setTabOrder(chooseProgram, ok);
+
     connect(chooseWork, &QPushButton::clicked, this, [this] { ChooseInto(workFolder_); });
     connect(chooseProgram, &QPushButton::clicked, this, [this] { ChooseInto(programFolder_); });
     connect(ok, &QPushButton::clicked, this, &TSetExtra::Button1Click);

@@ -6,7 +6,12 @@ class QApplication;
 
 namespace rondaxa {
 
-inline constexpr const char *kProgramVersion = "1.0";
+// The build may pass the project's version as RONDAXA_VERSION.
+#ifdef RONDAXA_VERSION
+inline constexpr const char *kProgramVersion = RONDAXA_VERSION;
+#else
+inline constexpr const char *kProgramVersion = "0.1.0";
+#endif
 
 // Loads Qt's own Dutch translations (qtbase_nl), so that standard buttons and
 // dialogs read Ja/Nee/Annuleren/OK. Looks in Qt's translations folder, then

@@ -4,7 +4,6 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QFile>
 #include <QKeyEvent>
 #include <QPointer>
 
@@ -40,8 +39,7 @@ HelpWindow &HelpWindowForNow() {
     if (!window) {
         window = new HelpWindow(parent);
         window->setAttribute(Qt::WA_DeleteOnClose);
-        if (!parent)
-            QObject::connect(qApp, &QCoreApplication::aboutToQuit, window, &QObject::deleteLater);
+        QObject::connect(qApp, &QCoreApplication::aboutToQuit, window, &QObject::deleteLater);
     } else if (window->parentWidget() != parent) {
         const QRect place = window->geometry();
         window->setParent(parent, Qt::Window);

@@ -13,6 +13,7 @@ namespace rondaxa {
 
 HelpBrowser::HelpBrowser(QWidget *parent) : QTextBrowser(parent) {
     setOpenLinks(false); // links are followed by the window (external ones by the desktop)
+    document()->setDocumentMargin(10);
 }
 
 QVariant HelpBrowser::loadResource(int type, const QUrl &name) {
