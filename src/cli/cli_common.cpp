@@ -100,9 +100,9 @@ void SaveForCli(Competition &comp) {
         throw CliExit(kExitFile, prompts.Last.empty() ? ErrorMessageFor(kSaveFailedCode).Text : prompts.Last);
 }
 
-int FindClassIndex(const Competition &comp, const std::string &spec) {
-    if (!spec.empty() && spec[0] == '#') {
-        const std::string digits = spec.substr(1);
+int FindClassIndex(const Competition &comp, const std::string &which) {
+    if (!which.empty() && which[0] == '#') {
+        const std::string digits = which.substr(1);
         int n = 0;
         try {
             std::size_t used = 0;
@@ -113,15 +113,15 @@ int FindClassIndex(const Competition &comp, const std::string &spec) {
             n = 0;
         }
         if (n < 1 || n > comp.ClassCount())
-            throw UsageError("no class " + spec + " (the file has " + IntText(comp.ClassCount()) +
+            throw UsageError("no class " + which + " (the file has " + IntText(comp.ClassCount()) +
                              " classes)");
         return n - 1;
     }
-    const std::string name = Utf8ToCp1252(spec);
+    const std::string name = Utf8ToCp1252(which);
     for (int i = 0; i < comp.ClassCount(); ++i)
         if (comp.Classes[static_cast<std::size_t>(i)]->Name == name)
             return i;
-    throw UsageError("no class named '" + spec + "'");
+    throw UsageError("no class named '" + which + "'");
 }
 
 void UseDecimalSeparator(const std::string &value) {

@@ -66,7 +66,7 @@ std::unique_ptr<Competition> LoadForCli(const std::string &path);
 // Saves as the desktop's save does, or ends with exit code 3.
 void SaveForCli(Competition &comp);
 // "--class NAME" (exact name) or "--class #N" (1-based tab position); index.
-int FindClassIndex(const Competition &comp, const std::string &spec);
+int FindClassIndex(const Competition &comp, const std::string &which);
 // "--decimal C": installs a locale with that separator (the locale stays
 // installed until the program ends).
 void UseDecimalSeparator(const std::string &value);

@@ -80,31 +80,31 @@ std::string RiderName(DemoRandom &random, int index) {
     return first + " " + surname;
 }
 
-void AddRiders(Competition &comp, TKlasse &klasse, const DemoClass &spec, DemoRandom &random) {
-    for (int i = 0; i < spec.Riders; ++i) {
+void AddRiders(Competition &comp, TKlasse &klasse, const DemoClass &plan, DemoRandom &random) {
+    for (int i = 0; i < plan.Riders; ++i) {
         const int row = NewRiderRow(klasse, comp.Club);
         TRijder &rider = *klasse.Rider(row);
         rider.Name = RiderName(random, i);
-        rider.StartNo = IntText(spec.FirstStartNo + i * 3 + random.Below(3));
+        rider.StartNo = IntText(plan.FirstStartNo + i * 3 + random.Below(3));
         rider.Extra1 = kTowns[static_cast<std::size_t>(random.Below(kTowns.size()))];
         rider.Extra2 = kMakes[static_cast<std::size_t>(random.Below(kMakes.size()))];
         if (random.Below(6) == 0)
             rider.Extra3 = "Nieuw dit seizoen";
     }
     // The last two riders of the largest classes ride hors concours.
-    if (spec.Riders >= 25) {
-        klasse.Rider(spec.Riders)->Flags |= RiderHorsConcours;
-        klasse.Rider(spec.Riders)->Extra3 = "Gastrijder";
+    if (plan.Riders >= 25) {
+        klasse.Rider(plan.Riders)->Flags |= RiderHorsConcours;
+        klasse.Rider(plan.Riders)->Extra3 = "Gastrijder";
     }
 }
 
-void AddResults(TKlasse &klasse, const DemoClass &spec, DemoRandom &random) {
-    klasse.ResultCount = spec.Results;
-    for (int n = 1; n <= spec.Results; ++n) {
+void AddResults(TKlasse &klasse, const DemoClass &plan, DemoRandom &random) {
+    klasse.ResultCount = plan.Results;
+    for (int n = 1; n <= plan.Results; ++n) {
         // A rough strength order with some luck in every heat.
         std::vector<std::pair<int, int>> scored; // score, row
-        for (int row = 1; row <= spec.Riders; ++row)
-            scored.emplace_back(row * 4 + random.Below(spec.Riders * 2), row);
+        for (int row = 1; row <= plan.Riders; ++row)
+            scored.emplace_back(row * 4 + random.Below(plan.Riders * 2), row);
         std::sort(scored.begin(), scored.end());
         std::vector<int> order;
         for (const auto &entry : scored)
@@ -123,16 +123,16 @@ void AddResults(TKlasse &klasse, const DemoClass &spec, DemoRandom &random) {
     }
 }
 
-void AddRaceDays(TKlasse &klasse, const DemoClass &spec) {
+void AddRaceDays(TKlasse &klasse, const DemoClass &plan) {
     for (std::size_t day = 0; day < kRaceDays.size(); ++day) {
         const int from = static_cast<int>(day) * 2 + 1;
-        if (from > spec.Results)
+        if (from > plan.Results)
             break;
         auto info = std::make_unique<ResultInfo>();
         info->Date = kRaceDays[day].Date;
         info->Remark = kRaceDays[day].Remark;
         info->FromCol = from;
-        info->ToCol = std::min(from + 1, spec.Results);
+        info->ToCol = std::min(from + 1, plan.Results);
         info->InfoFlags = kRaceDays[day].Counts ? 0 : InfoNotCounting;
         klasse.ColData(klasse.ResultColumn(from))->Info = std::move(info);
     }
@@ -156,13 +156,13 @@ std::unique_ptr<Competition> MakeDemoCompetition() {
         {"Veteranen", 18, 10, 401, 37},
         {"Jeugd 85cc", 12, 10, 801, 41},
     }};
-    for (const DemoClass &spec : classes) {
-        DemoRandom random(spec.Seed);
-        auto klasse = CreateClass(club, spec.Name);
-        AddRiders(*comp, *klasse, spec, random);
-        AddResults(*klasse, spec, random);
+    for (const DemoClass &plan : classes) {
+        DemoRandom random(plan.Seed);
+        auto klasse = CreateClass(club, plan.Name);
+        AddRiders(*comp, *klasse, plan, random);
+        AddResults(*klasse, plan, random);
         RebuildFixedColumns(*klasse, club);
-        AddRaceDays(*klasse, spec);
+        AddRaceDays(*klasse, plan);
         CountColumns(*klasse);
         comp->Classes.push_back(std::move(klasse));
     }

@@ -1,0 +1,73 @@
+// Repainting the class grid and switching classes on the largest
+// competition (500 riders x 50 results per class), offscreen.
+#include "app/ClassGridView.h"
+#include "app/KZBmain.h"
+#include "large_competition.h"
+#include "model/settings.h"
+
+#include <QApplication>
+#include <QPixmap>
+#include <QTabBar>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+using namespace rondaxa;
+
+class QuietPrompts : public Prompts {
+public:
+    void Message(std::string_view, MessageIcon) override {}
+    Answer Ask(std::string_view, Buttons) override { return Answer::No; }
+};
+
+struct Window {
+    QuietPrompts prompts;
+    MemorySettingsStore store;
+    TMainForm form{prompts, store};
+
+    Window() {
+        form.resize(1280, 800);
+        form.show();
+        form.FirstPaint();
+        form.Comp() = std::move(*bench::MakeLargeCompetition());
+        form.ShowCompetition();
+        QApplication::processEvents();
+    }
+};
+
+// One full repaint of the visible grid, every cell text from the data.
+void BM_RepaintGrid(benchmark::State &state) {
+    Window window;
+    QWidget *viewport = window.form.ActiveGrid()->viewport();
+    for (auto _ : state) {
+        QPixmap pixmap = viewport->grab();
+        benchmark::DoNotOptimize(pixmap);
+    }
+}
+BENCHMARK(BM_RepaintGrid)->Unit(benchmark::kMillisecond);
+
+// Selecting another class tab and painting its grid.
+void BM_SwitchTab(benchmark::State &state) {
+    Window window;
+    QWidget *viewport = window.form.ActiveGrid()->viewport();
+    int tab = 0;
+    for (auto _ : state) {
+        tab = 1 - tab;
+        window.form.SelectTab(tab);
+        QPixmap pixmap = viewport->grab();
+        benchmark::DoNotOptimize(pixmap);
+    }
+}
+BENCHMARK(BM_SwitchTab)->Unit(benchmark::kMillisecond);
+
+} // namespace
+
+int main(int argc, char **argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

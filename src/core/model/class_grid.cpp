@@ -1,0 +1,145 @@
+#include "model/class_grid.h"
+
+#include "model/dates.h"
+
+#include <algorithm>
+
+namespace rondaxa {
+
+void AutoSizeColumns(TKlasse &klasse, const ClubRec &club, const TextWidthFn &width, int textHeight) {
+    ClassGrid &grid = klasse.Grid;
+    grid.DefaultRowHeight = textHeight + 2;
+    const int resultWidth = width(club.Points[1] >= 100 ? "1888" : "188");
+    for (int c = 0; c < grid.ColCount(); ++c) {
+        const TColData *data = grid.ColData(c);
+        const int kind = data ? data->Kind : KindName;
+        int w = 0;
+        if (c == 0) {
+            w = width("Pos") + 4;
+        } else if (kind == KindResult) {
+            w = resultWidth;
+        } else {
+            w = width(grid.Col(c).Heading) + 4;
+            for (int r = 1; r < grid.RowCount(); ++r)
+                if (const TRijder *rider = grid.Rider(r))
+                    w = std::max(w, width(CellText(club, *rider, kind, 1)) + 4);
+        }
+        grid.Col(c).Width = w;
+    }
+}
+
+void ColourInfoColumns(TKlasse &klasse, const ClubRec &club) {
+    ClassGrid &grid = klasse.Grid;
+    const bool useColours = (club.ViewFlags & ViewNoInfoColours) == 0;
+    uint32_t colour = club.InfoColor1;
+    int c = std::max(klasse.FirstResultCol - 1, 0);
+    while (c < grid.ColCount()) {
+        TColData *data = grid.ColData(c);
+        if (data)
+            data->Color = kClWindow;
+        if (!useColours || !data || data->Kind != KindResult || !data->Info) {
+            ++c;
+            continue;
+        }
+        const ResultInfo &info = *data->Info;
+        for (int n = info.FromCol; n <= info.ToCol; ++n) {
+            const int rc = klasse.ResultColumn(n);
+            if (rc < 0 || rc >= grid.ColCount())
+                break;
+            if (TColData *covered = grid.ColData(rc))
+                covered->Color = colour;
+        }
+        c = std::max(c + 1, klasse.ResultColumn(info.ToCol) + 1);
+        colour = colour == club.InfoColor1 ? club.InfoColor2 : club.InfoColor1;
+    }
+}
+
+void NumberRowsByPlace(TKlasse &klasse) {
+    if (klasse.CalcState == 0) {
+        RenumberRows(klasse);
+        return;
+    }
+    ClassGrid &grid = klasse.Grid;
+    int place = 0;
+    for (int r = 1; r < grid.RowCount(); ++r) {
+        const TRijder *rider = grid.Rider(r);
+        if (rider && rider->HorsConcours())
+            grid.RowAt(r).Label = "BM";
+        else
+            grid.RowAt(r).Label = IntText(++place);
+    }
+}
+
+std::string ClassCaption(const ClubRec &club, const TKlasse &klasse) {
+    std::string caption = (club.ClubName.str() + " - ").substr(0, 33);
+    caption += klasse.Name.str();
+    return caption.substr(0, 63);
+}
+
+std::string ResultModeText(const ClubRec &club) {
+    if (club.Options & OptPositionsAsPoints)
+        return "Punten";
+    if (club.Options & OptStoreFinishOrder)
+        return "Finish volgorde";
+    return "Punten";
+}
+
+bool HasRiderPanel(const ClubRec &club) {
+    const int v = club.Options & OptStatusFieldMask;
+    return v >= 1 && v <= 5;
+}
+
+std::string RiderPanelText(const ClubRec &club, const TRijder &rider) {
+    const int v = club.Options & OptStatusFieldMask;
+    if (v < 1 || v > 5)
+        return {};
+    const int kind = v <= 2 ? v : v + 1;
+    std::string text = CellText(club, rider, kind, 0);
+    if (rider.HorsConcours())
+        text += " (Buitenmededinging)";
+    return text;
+}
+
+const ResultInfo *InfoCovering(const TKlasse &klasse, int n) {
+    const ClassGrid &grid = klasse.Grid;
+    for (int c = 0; c < grid.ColCount(); ++c) {
+        const TColData *data = grid.ColData(c);
+        if (data && data->Kind == KindResult && data->Info && data->Info->FromCol <= n &&
+            n <= data->Info->ToCol)
+            return data->Info.get();
+    }
+    return nullptr;
+}
+
+std::string ColumnPanelText(const ClubRec &club, const TKlasse &klasse, int col, int row) {
+    const TColData *data = klasse.ColData(col);
+    if (!data)
+        return {};
+    switch (data->Kind) {
+    case KindResult: {
+        const TRijder *rider = klasse.Rider(row);
+        if (klasse.CalcState != 0 && rider && IsDropped(*rider, data->Number))
+            return "Geschrapte uitslag";
+        const ResultInfo *info = InfoCovering(klasse, data->Number);
+        if (!info)
+            return {};
+        std::string text = FormatStoredDate(info->Date, kLongDateStyle, (club.ViewFlags & ViewShowYear) != 0);
+        text += " ";
+        text += info->Remark.str();
+        if (info->NotCounting())
+            text += " (niet tellend)";
+        return text;
+    }
+    case KindNet:
+        return klasse.CalcState != 3 ? klasse.CalcInfo : std::string();
+    case KindGross:
+    case KindTotal:
+        return klasse.CalcState == 1 ? klasse.CalcInfo : std::string();
+    case KindAverage:
+        return AverageMethodLabel(club);
+    default:
+        return {};
+    }
+}
+
+} // namespace rondaxa

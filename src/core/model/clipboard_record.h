@@ -1,0 +1,45 @@
+// A rider on the clipboard: the private record "KZB_Record" (the rider as
+// the file stores it) and the plain-text form of a row or a whole class.
+#pragma once
+
+#include "model/kzb_file.h"
+#include "model/model.h"
+#include "platform/platform.h"
+
+#include <optional>
+#include <string>
+
+namespace rondaxa {
+
+inline constexpr const char *kRiderRecordFormat = "KZB_Record";
+inline constexpr std::size_t kRiderRecordSize = kRiderSize;
+// In a clipboard record, Flags value 2 says that the results are included.
+inline constexpr int32_t RecordHasResults = 2;
+
+// The clipboard record of a rider: its stored results (without the marks
+// of a calculation), or no result at all (every slot -1).
+Bytes MakeRiderRecord(const TRijder &rider, bool withResults);
+
+struct PastedRider {
+    TRijder Rider;
+    bool WithResults = false;
+};
+
+// Reads a clipboard record. A block of another size is no rider record;
+// names longer than their room are cut.
+std::optional<PastedRider> ReadRiderRecord(const Bytes &bytes);
+
+// Asks "Rijdergegevens van klembord in huidig record plakken ?" and pastes
+// the record over the rider of `row`. Returns whether it pasted.
+bool PasteRider(Competition &comp, TKlasse &klasse, int row, const Bytes &record, Prompts &prompts);
+
+// One tab-separated line of display texts for the row: the row label, then
+// every column's text; result columns only when withResults.
+std::string RowText(const TKlasse &klasse, const ClubRec &club, int row, bool withResults);
+
+// The text copy of a row, or of the whole class with a heading line: lines
+// ending in CR LF.
+std::string RiderCopyText(const TKlasse &klasse, const ClubRec &club, int row, bool withResults,
+                          bool wholeClass);
+
+} // namespace rondaxa

@@ -1,0 +1,985 @@
+#include "app/KZBmain.h"
+
+#include "app/CellEditor.h"
+#include "app/ClassGridView.h"
+#include "app/Informatie.h"
+#include "app/SetExtra.h"
+#include "model/class_grid.h"
+#include "model/editing.h"
+#include "model/kzb_file.h"
+#include "model/messages.h"
+#include "model/startup.h"
+#include "platform/Help.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QStatusBar>
+#include <QStyle>
+#include <QTabBar>
+#include <QToolBar>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+namespace rondaxa {
+
+namespace {
+
+constexpr const char *kCaption = "Rondaxa";
+constexpr const char *kUnsavedQuestion = "Gegevens zijn nog niet bewaard, Bewaren ?";
+constexpr const char *kFileFilter = "Rondaxa 2 (*.kzb)";
+constexpr int kMissingCommandLineFile = 4;
+
+// Prompts that say nothing: for loading the last file at start-up, which is
+// skipped silently when it cannot be read.
+class SilentPrompts : public Prompts {
+public:
+    void Message(std::string_view, MessageIcon) override {}
+    Answer Ask(std::string_view, Buttons) override { return Answer::Cancel; }
+};
+
+// A small glyph for toolbar buttons and menu items that have no standard icon.
+QIcon GlyphIcon(const QString &glyph, const QColor &colour) {
+    QPixmap pixmap(32, 32);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QFont font = painter.font();
+    font.setPixelSize(24);
+    font.setBold(true);
+    painter.setFont(font);
+    painter.setPen(colour);
+    painter.drawText(pixmap.rect(), Qt::AlignCenter, glyph);
+    return QIcon(pixmap);
+}
+
+// A printer: paper coming out of a grey body.
+QIcon PrinterIcon() {
+    QPixmap pixmap(32, 32);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(70, 70, 70), 1.5));
+    painter.setBrush(Qt::white);
+    painter.drawRect(QRectF(9, 3, 14, 10));
+    painter.setBrush(QColor(150, 150, 150));
+    painter.drawRoundedRect(QRectF(3, 12, 26, 11), 2, 2);
+    painter.setBrush(Qt::white);
+    painter.drawRect(QRectF(9, 19, 14, 10));
+    painter.drawLine(QPointF(12, 23), QPointF(20, 23));
+    painter.drawLine(QPointF(12, 26), QPointF(20, 26));
+    return QIcon(pixmap);
+}
+
+// A calendar sheet: the daily classification.
+QIcon CalendarIcon() {
+    QPixmap pixmap(32, 32);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(QColor(70, 70, 70), 1.5));
+    painter.setBrush(Qt::white);
+    painter.drawRect(QRectF(4, 5, 24, 23));
+    painter.setBrush(QColor(200, 60, 40));
+    painter.drawRect(QRectF(4, 5, 24, 6));
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(70, 70, 70));
+    for (int row = 0; row < 3; ++row)
+        for (int col = 0; col < 4; ++col)
+            painter.drawRect(QRectF(7 + col * 5.5, 14 + row * 4.5, 3, 3));
+    return QIcon(pixmap);
+}
+
+} // namespace
+
+// ---- construction -------------------------------------------------------------
+
+TMainForm::TMainForm(Prompts &prompts, SettingsStore &store, QWidget *parent)
+    : QMainWindow(parent),
+      DisposeBackup([](const std::string &path) { return QFile::moveToTrash(QString::fromStdString(path)); }),
+      prompts_(prompts), store_(store) {
+    setWindowTitle(kCaption);
+    SetHelpOwner(this);
+    SetDefaults(comp_);
+    BuildMenus();
+    BuildToolbar();
+    BuildTabArea();
+    BuildStatusBar();
+    RebuildTabs();
+    EnableCompetitionCommands(false);
+    ShowResultMode();
+    resize(900, 600);
+    ApplyPlacement();
+}
+
+TMainForm::~TMainForm() {
+    // The competition goes before the child widgets: the view lets go of it first.
+    grid_->SetClass(&comp_.Club, nullptr);
+}
+
+void TMainForm::SetCommandLine(std::string commandLine, std::vector<std::string> params) {
+    commandLine_ = std::move(commandLine);
+    params_ = std::move(params);
+}
+
+QAction *TMainForm::AddCommand(QMenu *menu, const QString &caption, const QString &handler,
+                               void (TMainForm::*slot)(), const QKeySequence &key) {
+    auto *action = new QAction(caption, this);
+    action->setObjectName(handler);
+    action->setProperty("handler", handler);
+    if (!key.isEmpty())
+        action->setShortcut(key);
+    connect(action, &QAction::triggered, this,
+            [this, slot] { RunCommand([this, slot] { (this->*slot)(); }); });
+    menu->addAction(action);
+    if (!actions_.contains(handler))
+        actions_[handler] = action;
+    action->setEnabled(!IsPendingHandler(handler));
+    return action;
+}
+
+QAction *TMainForm::Action(const QString &name) const {
+    const auto it = actions_.find(name);
+    return it == actions_.end() ? nullptr : it->second;
+}
+
+void TMainForm::BuildMenus() {
+    QStyle *s = style();
+    QMenu *file = menuBar()->addMenu(QStringLiteral("&Bestand"));
+    AddCommand(file, "&Nieuw...", "Nieuw1Click", &TMainForm::Nieuw1Click)
+        ->setIcon(s->standardIcon(QStyle::SP_FileIcon));
+    AddCommand(file, "&Openen...", "Openen1Click", &TMainForm::Openen1Click)
+        ->setIcon(s->standardIcon(QStyle::SP_DialogOpenButton));
+    AddCommand(file, "Open &DOS versie...", "Laadversie11Click", &TMainForm::Laadversie11Click);
+    AddCommand(file, "&Klasse uit bestand toevoegen ...", "GegevensToevoegen1Click",
+               &TMainForm::GegevensToevoegen1Click);
+    file->addSeparator();
+    AddCommand(file, "B&ewaar", "Bewaren1Click", &TMainForm::Bewaren1Click)
+        ->setIcon(s->standardIcon(QStyle::SP_DialogSaveButton));
+    AddCommand(file, "Bewaar &als...", "Bewaarals1Click", &TMainForm::Bewaarals1Click);
+    AddCommand(file, "&Uitvoer tekst/html bestand...", "Uitvoertekstbestand1Click",
+               &TMainForm::Uitvoertekstbestand1Click);
+    file->addSeparator();
+    AddCommand(file, "&Printen...", "Printen1Click", &TMainForm::Printen1Click)->setIcon(PrinterIcon());
+    file->addSeparator();
+    AddCommand(file, "&Afsluiten", "Sluiten1Click", &TMainForm::Sluiten1Click);
+
+    editMenu_ = menuBar()->addMenu(QStringLiteral("Be&werken"));
+    AddCommand(editMenu_, "&Gegevens rijder...", "Rijder1Click", &TMainForm::Rijder1Click, Qt::Key_F5)
+        ->setIcon(s->standardIcon(QStyle::SP_FileDialogDetailedView));
+    AddCommand(editMenu_, "&Rijder toevoegen...", "Rijdertoevogen1Click", &TMainForm::Rijdertoevogen1Click,
+               Qt::Key_F2)
+        ->setIcon(GlyphIcon(QStringLiteral("+"), QColor(0, 128, 0)));
+    AddCommand(editMenu_, "Rijder &Verwijderen...", "RijderVerwijderen1Click",
+               &TMainForm::RijderVerwijderen1Click)
+        ->setIcon(GlyphIcon(QStringLiteral("\u2212"), QColor(176, 0, 0)));
+    AddCommand(editMenu_, "Verwijder rijders buitenmededinging...", "Verwijderrijdersbuitenmededing1Click",
+               &TMainForm::Verwijderrijdersbuitenmededing1Click);
+    editMenu_->addSeparator();
+    AddCommand(editMenu_, "K&opieer rijdergegevens / Klasse ...", "Kopieerrijder1Click",
+               &TMainForm::Kopieerrijder1Click);
+    AddCommand(editMenu_, "&Plakken rijdergegevens", "Plakkenrijder1Click", &TMainForm::Plakkenrijder1Click)
+        ->setEnabled(false);
+    editMenu_->addSeparator();
+    AddCommand(editMenu_, "&Snel uitslagen toevoegen...", "Uitslagentoevoegen1Click",
+               &TMainForm::Uitslagentoevoegen1Click)
+        ->setIcon(GlyphIcon(QStringLiteral("#"), QColor(0, 80, 160)));
+    AddCommand(editMenu_, "&Uitslag kolommen toevoegen...", "Uitslagkolommentoevoegen1Click",
+               &TMainForm::Uitslagkolommentoevoegen1Click);
+    AddCommand(editMenu_, "Uitslagen &wissen / verwijderen...", "Uitslagenverwijderen1Click",
+               &TMainForm::Uitslagenverwijderen1Click);
+    AddCommand(editMenu_, "&Informatie uitslagen...", "Informatieuitslagen1Click",
+               &TMainForm::Informatieuitslagen1Click)
+        ->setIcon(s->standardIcon(QStyle::SP_MessageBoxInformation));
+    AddCommand(editMenu_, "&Controle uitslagen...", "Controleuitslagen1Click",
+               &TMainForm::Controleuitslagen1Click)
+        ->setIcon(s->standardIcon(QStyle::SP_DialogApplyButton));
+
+    calcMenu_ = menuBar()->addMenu(QStringLiteral("Bere&kenen"));
+    AddCommand(calcMenu_, "&Eindstanden...", "BrutoNetto1Click", &TMainForm::BrutoNetto1Click)
+        ->setIcon(GlyphIcon(QStringLiteral("\u03A3"), QColor(128, 0, 128)));
+    AddCommand(calcMenu_, "&Verwijder eindstanden", "Verwijderuitslagen1Click",
+               &TMainForm::Verwijderuitslagen1Click)
+        ->setEnabled(false);
+    calcMenu_->addSeparator();
+    AddCommand(calcMenu_, "&Dagklassement...", "Dagklassement1Click", &TMainForm::Dagklassement1Click)
+        ->setIcon(CalendarIcon());
+
+    searchMenu_ = menuBar()->addMenu(QStringLiteral("&Zoeken/sorteren"));
+    AddCommand(searchMenu_, "&Snelzoeken...", "SnelZoekClick", &TMainForm::SnelZoekClick, Qt::Key_F3);
+    AddCommand(searchMenu_, "&Uitgebreid zoeken...", "UitZoekenClick", &TMainForm::UitZoekenClick);
+    searchMenu_->addSeparator();
+    AddCommand(searchMenu_, "&Sorteren...", "Sorteren1Click", &TMainForm::Sorteren1Click);
+
+    QMenu *settings = menuBar()->addMenu(QStringLiteral("&Instellingen"));
+    AddCommand(settings, "&Club gegevens...", "Clubgegevens1Click", &TMainForm::Clubgegevens1Click);
+    AddCommand(settings, "&Weergave...", "Weergave1Click", &TMainForm::Weergave1Click);
+    settings->addSeparator();
+    AddCommand(settings, "&Algemeen", "Algemeen1Click", &TMainForm::Algemeen1Click);
+
+    QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
+    AddCommand(help, "&Help...", "Help2Click", &TMainForm::Help2Click)
+        ->setIcon(s->standardIcon(QStyle::SP_DialogHelpButton));
+    AddCommand(help, "&Informatie...", "Informatie1Click", &TMainForm::Informatie1Click);
+
+    for (QMenu *menu : menuBar()->findChildren<QMenu *>(Qt::FindDirectChildrenOnly))
+        connect(menu, &QMenu::aboutToShow, this, &TMainForm::MenuOpening);
+    connect(calcMenu_, &QMenu::aboutToShow, this, &TMainForm::CalculateMenuOpening);
+
+    // The grid's pop-up menu.
+    popup_ = new QMenu(this);
+    auto popupItem = [this](const QString &caption, const QString &handler, void (TMainForm::*slot)()) {
+        QAction *action = AddCommand(popup_, caption, "Popup" + handler, slot);
+        action->setProperty("handler", handler);
+        action->setEnabled(!IsPendingHandler(handler));
+        if (QAction *menuItem = Action(handler))
+            action->setIcon(menuItem->icon());
+    };
+    popupItem("Rijder&gegevens...", "Rijder1Click", &TMainForm::Rijder1Click);
+    popupItem("&Rijder toevoegen..", "Rijdertoevogen1Click", &TMainForm::Rijdertoevogen1Click);
+    popupItem("Rijder &verwijderen...", "RijderVerwijderen1Click", &TMainForm::RijderVerwijderen1Click);
+    popup_->addSeparator();
+    popupItem("&Snel uitslagen toevoegen...", "Uitslagentoevoegen1Click",
+              &TMainForm::Uitslagentoevoegen1Click);
+    popupItem("&Informatie uitslagen...", "Informatieuitslagen1Click", &TMainForm::Informatieuitslagen1Click);
+    popupItem("&Controle uitslagen...", "Controleuitslagen1Click", &TMainForm::Controleuitslagen1Click);
+    popup_->addSeparator();
+    popupItem("&Eindstanden berekenen...", "BrutoNetto1Click", &TMainForm::BrutoNetto1Click);
+    popupItem("&Dagklassement...", "Dagklassement1Click", &TMainForm::Dagklassement1Click);
+    popup_->addSeparator();
+    popupItem("&Weergave instellen...", "Weergave1Click", &TMainForm::Weergave1Click);
+    connect(popup_, &QMenu::aboutToShow, this, [this] { Edit1Exit(); });
+}
+
+void TMainForm::BuildToolbar() {
+    QStyle *s = style();
+    toolbar_ = addToolBar(QStringLiteral("Knoppen"));
+    toolbar_->setObjectName("Panel1");
+    toolbar_->setMovable(false);
+    toolbar_->setFloatable(false);
+    toolbar_->toggleViewAction()->setEnabled(false);
+    setContextMenuPolicy(Qt::NoContextMenu);
+    struct Button {
+        const char *name;
+        const char *hint;
+        QString handler;
+        void (TMainForm::*slot)();
+        QIcon icon;
+    };
+    const std::vector<Button> buttons = {
+        {"SpeedButton1", "Nieuwe club", "Nieuw1Click", &TMainForm::Nieuw1Click,
+         s->standardIcon(QStyle::SP_FileIcon)},
+        {"SpeedButton2", "Open een bestand", "Openen1Click", &TMainForm::Openen1Click,
+         s->standardIcon(QStyle::SP_DialogOpenButton)},
+        {"SpeedButton3", "Bewaar bestand", "Bewaren1Click", &TMainForm::Bewaren1Click,
+         s->standardIcon(QStyle::SP_DialogSaveButton)},
+        {"SpeedButton4", "Bewerk gegevens rijder", "Rijder1Click", &TMainForm::Rijder1Click,
+         s->standardIcon(QStyle::SP_FileDialogDetailedView)},
+        {"SpeedButton5", "Rijder toevoegen", "Rijdertoevogen1Click", &TMainForm::Rijdertoevogen1Click,
+         GlyphIcon(QStringLiteral("+"), QColor(0, 128, 0))},
+        {"SpeedButton6", "Rijder verwijderen", "RijderVerwijderen1Click", &TMainForm::RijderVerwijderen1Click,
+         GlyphIcon(QStringLiteral("\u2212"), QColor(176, 0, 0))},
+        {"SpeedButton7", "Eindstanden berekenen", "BrutoNetto1Click", &TMainForm::BrutoNetto1Click,
+         GlyphIcon(QStringLiteral("\u03A3"), QColor(128, 0, 128))},
+        {"SpeedButton8", "Uitslagen toevoegen", "Uitslagentoevoegen1Click",
+         &TMainForm::Uitslagentoevoegen1Click, GlyphIcon(QStringLiteral("#"), QColor(0, 80, 160))},
+        {"SpeedButton9", "Informatie uitslagen", "Informatieuitslagen1Click",
+         &TMainForm::Informatieuitslagen1Click, s->standardIcon(QStyle::SP_MessageBoxInformation)},
+        {"SpeedButton10", "Controle uitslagen", "Controleuitslagen1Click",
+         &TMainForm::Controleuitslagen1Click, s->standardIcon(QStyle::SP_DialogApplyButton)},
+        {"SpeedButton12", "Printen", "Printen1Click", &TMainForm::Printen1Click, PrinterIcon()},
+        {"SpeedButton13", "Dagklassement berekenen", "Dagklassement1Click", &TMainForm::Dagklassement1Click,
+         CalendarIcon()},
+        {"SpeedButton11", "Help", "HelpButtonClick", &TMainForm::HelpButtonClick,
+         s->standardIcon(QStyle::SP_DialogHelpButton)},
+    };
+    for (const Button &button : buttons) {
+        if (QString(button.name) == "SpeedButton11") {
+            // The help button keeps to the right end of the bar.
+            auto *spacer = new QWidget(toolbar_);
+            spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
+            toolbar_->addWidget(spacer);
+        }
+        auto *action = new QAction(button.icon, QString(), this);
+        action->setObjectName(button.name);
+        action->setToolTip(button.hint);
+        action->setProperty("handler", button.handler);
+        const auto slot = button.slot;
+        connect(action, &QAction::triggered, this,
+                [this, slot] { RunCommand([this, slot] { (this->*slot)(); }); });
+        toolbar_->addAction(action);
+        actions_[button.name] = action;
+        action->setEnabled(!IsPendingHandler(button.handler));
+    }
+    auto *margin = new QWidget(toolbar_);
+    margin->setFixedWidth(6);
+    toolbar_->addWidget(margin);
+    actions_["SpeedButton3"]->setEnabled(false);
+}
+
+void TMainForm::BuildTabArea() {
+    tabArea_ = new QWidget(this);
+    tabArea_->setObjectName("TabControl1");
+    auto *layout = new QVBoxLayout(tabArea_);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    grid_ = new ClassGridView(tabArea_);
+    grid_->setObjectName("ActiveSG");
+    grid_->hide();
+    grid_->setContextMenuPolicy(Qt::CustomContextMenu);
+    grid_->installEventFilter(this);
+    tabs_ = new QTabBar(tabArea_);
+    tabs_->setShape(QTabBar::RoundedSouth);
+    tabs_->setExpanding(false);
+    tabs_->setDrawBase(true);
+    tabs_->setDocumentMode(true);
+    emptyArea_ = new QWidget(tabArea_); // what the tab area shows without a class
+    emptyArea_->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    layout->addWidget(grid_, 1);
+    layout->addWidget(emptyArea_, 1);
+    layout->addWidget(tabs_);
+    setCentralWidget(tabArea_);
+
+    edit1_ = new CellEditor(grid_->viewport());
+    edit1_->setObjectName("Edit1");
+
+    connect(tabs_, &QTabBar::currentChanged, this,
+            [this](int) { RunCommand([this] { TabControl1Change(); }); });
+    connect(grid_, &ClassGridView::CellSelected, this, &TMainForm::ActiveSGSelectCell);
+    connect(grid_, &ClassGridView::HeadingClicked, this, &TMainForm::ActiveSGHeadingClick);
+    connect(grid_, &ClassGridView::FixedColumnClicked, this, &TMainForm::ActiveSGFixedClick);
+    connect(grid_, &ClassGridView::Painted, this, &TMainForm::UpdateSaveButton);
+    connect(grid_, &ClassGridView::RowMoved, this, [this](int, int to) {
+        SetModified(ModifiedData); // the order of the riders is stored
+        if (TKlasse *klasse = ActiveClass())
+            ActiveSGSelectCell(klasse->Grid.CurCol, to);
+    });
+    connect(grid_, &QWidget::customContextMenuRequested, this,
+            [this](const QPoint &pos) { popup_->popup(grid_->viewport()->mapToGlobal(pos)); });
+    connect(edit1_, &CellEditor::EnterPressed, this, &TMainForm::Edit1Enter);
+    connect(edit1_, &CellEditor::EscapePressed, this, &TMainForm::Edit1Escape);
+    connect(edit1_, &CellEditor::UpPressed, this, &TMainForm::Edit1Up);
+    connect(edit1_, &CellEditor::DownPressed, this, &TMainForm::Edit1Down);
+    connect(edit1_, &CellEditor::FocusLeft, this, [this](Qt::FocusReason) { Edit1Exit(); });
+}
+
+void TMainForm::BuildStatusBar() {
+    const int widths[3] = {90, 200, 200};
+    for (int width : widths) {
+        auto *panel = new QLabel(this);
+        panel->setFixedWidth(width);
+        panel->setAlignment(Qt::AlignCenter);
+        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        statusBar()->addWidget(panel);
+        panels_.push_back(panel);
+    }
+    statusBar()->setSizeGripEnabled(true);
+}
+
+// ---- placement ----------------------------------------------------------------
+
+void TMainForm::ApplyPlacement() {
+    if (!RestorePlacement(store_))
+        return;
+    const std::optional<FormSet> placement = ReadFormSet(store_);
+    if (!placement)
+        return;
+    switch (PlacementActionFor(*placement)) {
+    case PlacementAction::Maximise:
+        setWindowState(windowState() | Qt::WindowMaximized);
+        break;
+    case PlacementAction::Apply:
+        move(placement->Left, placement->Top);
+        resize(placement->Width, placement->Height);
+        break;
+    case PlacementAction::None:
+        break;
+    }
+}
+
+void TMainForm::WritePlacement() {
+    if (isMinimized())
+        return;
+    const QRect bounds = isMaximized() ? normalGeometry() : QRect(pos(), size());
+    FormSet placement;
+    placement.Top = bounds.top();
+    placement.Left = bounds.left();
+    placement.Height = bounds.height();
+    placement.Width = bounds.width();
+    placement.WindowState = isMaximized() ? 2 : 0;
+    WriteFormSet(store_, placement);
+}
+
+void TMainForm::closeEvent(QCloseEvent *event) {
+    bool allow = false;
+    RunCommand([&] {
+        Edit1Exit();
+        allow = ConfirmDiscard();
+    });
+    RunCommand([this] { WritePlacement(); });
+    if (allow)
+        event->accept();
+    else
+        event->ignore();
+}
+
+// ---- start-up -----------------------------------------------------------------
+
+void TMainForm::paintEvent(QPaintEvent *event) {
+    QMainWindow::paintEvent(event);
+    if (!firstPaintStamp_ && !firstPaintQueued_) {
+        // The start-up steps may open dialogs: run them right after this paint.
+        firstPaintQueued_ = true;
+        QMetaObject::invokeMethod(this, &TMainForm::FirstPaint, Qt::QueuedConnection);
+    }
+}
+
+void TMainForm::FirstPaint() {
+    if (firstPaintStamp_)
+        return;
+    toolbar_->setVisible(ToolbarVisible(store_));
+    firstPaintStamp_ = CurrentClock().NowStamp();
+    dialogFolder_ = QString::fromStdString(ReadSettingString(store_, kSettingWorkFolder));
+
+    RunCommand([this] {
+        const std::string name = CommandLineFileName(commandLine_, params_);
+        if (!name.empty()) {
+            const QString fileName = QString::fromStdString(name);
+            if (QFileInfo::exists(fileName)) {
+                LoadFile(fileName, prompts_);
+                return;
+            }
+            ShowError(prompts_, kMissingCommandLineFile);
+        }
+        switch (StartupAction(store_)) {
+        case StartupOpenDialog:
+            Openen1Click();
+            break;
+        case StartupLoadLast: {
+            SilentPrompts silent;
+            const std::string last = LastFileForStartup(store_);
+            if (!last.empty())
+                LoadFile(QString::fromStdString(last), silent);
+            break;
+        }
+        default:
+            break;
+        }
+    });
+}
+
+void TMainForm::Notify(int code, int32_t key) {
+    if (!firstPaintStamp_ || key != *firstPaintStamp_)
+        return;
+    if (code == kNotifyShowClass)
+        TabControl1Change();
+    else if (code == kNotifySynchronise)
+        SynchroniseResultInfo();
+}
+
+void TMainForm::RunCommand(const std::function<void()> &command) {
+    try {
+        command();
+    } catch (const std::exception &error) {
+        prompts_.Message(error.what(), MessageIcon::Error);
+    }
+}
+
+// ---- enabling -------------------------------------------------------------------
+
+void TMainForm::SetActionEnabled(const QString &name, bool on) {
+    QAction *action = Action(name);
+    if (!action)
+        return;
+    action->setEnabled(on && !IsPendingHandler(action->property("handler").toString()));
+}
+
+void TMainForm::EnableCompetitionCommands(bool on) {
+    editMenu_->menuAction()->setVisible(on);
+    searchMenu_->menuAction()->setVisible(on);
+    for (const char *name : {"Clubgegevens1Click", "Weergave1Click", "Bewaren1Click", "Bewaarals1Click",
+                             "Printen1Click", "GegevensToevoegen1Click", "SpeedButton4", "SpeedButton5",
+                             "SpeedButton6", "SpeedButton8", "SpeedButton12"})
+        SetActionEnabled(name, on);
+    helpContext_ = on ? kHelpCompetition : kHelpNoCompetition;
+    SetHelpContext(this, helpContext_);
+    UpdateResultCommands();
+}
+
+void TMainForm::UpdateResultCommands() {
+    TKlasse *klasse = ActiveClass();
+    const bool on = klasse && CountColumns(*klasse) > 0;
+    for (const char *name :
+         {"SpeedButton7", "SpeedButton9", "SpeedButton10", "SpeedButton13", "Uitslagenverwijderen1Click",
+          "Informatieuitslagen1Click", "PopupInformatieuitslagen1Click", "Controleuitslagen1Click",
+          "PopupControleuitslagen1Click", "Uitvoertekstbestand1Click", "PopupBrutoNetto1Click",
+          "PopupDagklassement1Click"})
+        SetActionEnabled(name, on);
+    calcMenu_->menuAction()->setVisible(on);
+}
+
+void TMainForm::UpdateSaveButton() {
+    SetActionEnabled("SpeedButton3", comp_.Modified != 0);
+}
+
+void TMainForm::SetModified(uint8_t bits) {
+    comp_.Modified |= bits;
+    UpdateSaveButton();
+}
+
+void TMainForm::PrepareForCommand() {
+    Verwijderuitslagen1Click();
+    if (riderDetails_ && riderDetails_->IsOpen())
+        riderDetails_->CloseWindow();
+    if (quickSearch_ && quickSearch_->IsOpen())
+        quickSearch_->CloseWindow();
+}
+
+void TMainForm::MenuOpening() {
+    Edit1Exit();
+    SetActionEnabled("Plakkenrijder1Click", ClipboardHoldsRider());
+}
+
+// ---- tabs and the grid -----------------------------------------------------------
+
+void TMainForm::RebuildTabs() {
+    const QSignalBlocker block(tabs_);
+    while (tabs_->count() > 0)
+        tabs_->removeTab(0);
+    if (comp_.Classes.empty()) {
+        tabs_->addTab(QStringLiteral("?"));
+        return;
+    }
+    for (const auto &klasse : comp_.Classes)
+        tabs_->addTab(FromModelText(klasse->Name.str()));
+    tabs_->setCurrentIndex(std::clamp(comp_.ActiveClass, 0, tabs_->count() - 1));
+}
+
+void TMainForm::SelectTab(int index) {
+    if (index < 0 || index >= tabs_->count())
+        return;
+    if (tabs_->currentIndex() == index) {
+        TabControl1Change();
+        return;
+    }
+    tabs_->setCurrentIndex(index); // runs TabControl1Change
+}
+
+void TMainForm::TabControl1Change() {
+    const int tab = tabs_->currentIndex();
+    TKlasse *klasse =
+        tab >= 0 && tab < comp_.ClassCount() ? comp_.Classes[static_cast<std::size_t>(tab)].get() : nullptr;
+    if (klasse) {
+        if (riderDetails_ && riderDetails_->IsOpen())
+            riderDetails_->StorePending();
+        if (editing_)
+            FinishEdit(ExitCause::ClassChange);
+        grid_->StoreScrollPosition();
+        comp_.ActiveClass = tab;
+        grid_->SetClass(&comp_.Club, klasse);
+        AutoSizeColumns(
+            *klasse, comp_.Club, [this](std::string_view text) { return TextWidth(text); },
+            grid_->TextHeight());
+        rondaxa::ColourInfoColumns(*klasse, comp_.Club);
+        grid_->ApplyLayout();
+        emptyArea_->hide();
+        grid_->show();
+        setWindowTitle(FromModelText(ClassCaption(comp_.Club, *klasse)));
+        UpdateResultCommands();
+        grid_->setFocus();
+        grid_->ShowCurrentCell();
+        ActiveSGSelectCell(klasse->Grid.CurCol, klasse->Grid.CurRow);
+    } else if (comp_.ClassCount() == 0) {
+        comp_.ActiveClass = -1;
+        grid_->SetClass(&comp_.Club, nullptr);
+        grid_->hide();
+        emptyArea_->show();
+    }
+    ShowResultMode();
+}
+
+void TMainForm::ShowResultMode() {
+    panels_[0]->setText(FromModelText(ResultModeText(comp_.Club)));
+}
+
+void TMainForm::ColourInfoColumns() {
+    if (TKlasse *klasse = ActiveClass()) {
+        rondaxa::ColourInfoColumns(*klasse, comp_.Club);
+        RedrawGrid();
+    }
+}
+
+void TMainForm::RemoveClassStandings(int tab) {
+    if (tab >= 0 && tab < comp_.ClassCount())
+        rondaxa::RemoveClassStandings(*comp_.Classes[static_cast<std::size_t>(tab)]);
+}
+
+void TMainForm::RedrawGrid() {
+    grid_->Redraw();
+    UpdateSaveButton();
+}
+
+void TMainForm::ReloadGrid() {
+    if (grid_->Class())
+        grid_->Reload();
+    UpdateSaveButton();
+}
+
+int TMainForm::TextWidth(std::string_view text) const {
+    return grid_->TextWidth(text);
+}
+
+void TMainForm::ActiveSGSelectCell(int col, int row) {
+    TKlasse *klasse = ActiveClass();
+    if (!klasse)
+        return;
+    if (riderDetails_ && riderDetails_->IsOpen())
+        riderDetails_->ShowRow(row);
+    const TRijder *rider = klasse->Rider(row);
+    if (HasRiderPanel(comp_.Club) && rider)
+        panels_[1]->setText(FromModelText(RiderPanelText(comp_.Club, *rider)));
+    panels_[2]->setText(FromModelText(ColumnPanelText(comp_.Club, *klasse, col, row)));
+}
+
+void TMainForm::ActiveSGHeadingClick(int col) {
+    TKlasse *klasse = ActiveClass();
+    if (!klasse || klasse->Grid.RowCount() - 1 < 2)
+        return;
+    RunCommand([&] { SortByHeading(col); });
+    RedrawGrid();
+    ActiveSGSelectCell(klasse->Grid.CurCol, klasse->Grid.CurRow);
+}
+
+void TMainForm::ActiveSGFixedClick(int row) {
+    TKlasse *klasse = ActiveClass();
+    if (!klasse || row < 1)
+        return;
+    NumberRowsByPlace(*klasse);
+    RedrawGrid();
+}
+
+// ---- in-grid editing ---------------------------------------------------------------
+
+bool TMainForm::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == grid_ && event->type() == QEvent::KeyPress && KeyPreview(static_cast<QKeyEvent *>(event)))
+        return true;
+    return QMainWindow::eventFilter(watched, event);
+}
+
+bool TMainForm::KeyPreview(QKeyEvent *event) {
+    TKlasse *klasse = ActiveClass();
+    if (!klasse || editing_ || !grid_->isVisible())
+        return false;
+    const ClassGrid &grid = klasse->Grid;
+    if (grid.CurCol < 1 || grid.CurRow < 1)
+        return false;
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        const TColData *data = klasse->ColData(grid.CurCol);
+        const bool riderColumn = data && (data->Kind == KindName || data->Kind == KindStartNo);
+        if (riderColumn && riderDetails_ && riderDetails_->IsOpen())
+            riderDetails_->TakeFocus();
+        else
+            StartCellEdit(QChar());
+        return true;
+    }
+    const QString text = event->text();
+    if (text.size() == 1 && text[0].isPrint() &&
+        (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) == 0) {
+        StartCellEdit(text[0]);
+        return true;
+    }
+    return false;
+}
+
+void TMainForm::StartCellEdit(QChar key) {
+    TKlasse *klasse = ActiveClass();
+    if (!klasse)
+        return;
+    ClassGrid &grid = klasse->Grid;
+    const int column = grid.CurCol;
+    const bool hadStandings = klasse->CalcState != 0;
+    rondaxa::RemoveClassStandings(*klasse);
+    if (column < grid.ColCount())
+        grid.CurCol = column;
+    if (hadStandings)
+        ReloadGrid();
+    else
+        RedrawGrid();
+
+    const int row = grid.CurRow;
+    const int col = grid.CurCol;
+    const TRijder *rider = klasse->Rider(row);
+    const TColData *data = klasse->ColData(col);
+    if (!rider || !data || !IsEditableKind(data->Kind) || col < grid.FixedCols)
+        return;
+    editKind_ = data->Kind;
+    editRow_ = row;
+    editCol_ = col;
+
+    grid_->scrollTo(grid_->GridModel().IndexOf(row, col));
+    edit1_->setFont(grid_->font());
+    edit1_->setGeometry(grid_->GridCellRect(row, col));
+    edit1_->SetDigitsOnly(editKind_ == KindResult);
+    edit1_->setMaxLength(MaxEditLength(editKind_));
+    edit1_->setText(FromModelText(EditText(comp_.Club, *rider, editKind_, data->Number)));
+    edit1_->selectAll();
+    if ((editKind_ == KindResult || edit1_->text().isEmpty()) && key.unicode() > 31 && edit1_->Accepts(key)) {
+        edit1_->setText(QString(key));
+        edit1_->deselect();
+        edit1_->setCursorPosition(1);
+        edit1_->setModified(true);
+    }
+    editing_ = true;
+    edit1_->show();
+    edit1_->setFocus();
+}
+
+void TMainForm::Edit1Exit() {
+    FinishEdit(ExitCause::Leave);
+}
+
+void TMainForm::FinishEdit(ExitCause cause) {
+    if (!editing_ || exiting_)
+        return;
+    TKlasse *klasse = ActiveClass();
+    if (!klasse || !edit1_->isModified()) {
+        HideEditor();
+        return;
+    }
+    exiting_ = true;
+    const std::string text = ToModelText(edit1_->text());
+    EditOutcome outcome = EditOutcome::Refused;
+    RunCommand([&] {
+        outcome = StoreCellEdit(comp_, *klasse, editRow_, editCol_, text, prompts_,
+                                [this](std::string_view t) { return TextWidth(t); });
+    });
+    exiting_ = false;
+    UpdateSaveButton();
+
+    if (outcome == EditOutcome::Stored) {
+        editKind_ = 0;
+        if (editCol_ < klasse->FirstResultCol && riderDetails_ && riderDetails_->IsOpen())
+            riderDetails_->ShowRow(editRow_);
+        HideEditor();
+        grid_->ApplyLayout();
+        RedrawGrid();
+        return;
+    }
+    if (cause == ExitCause::ClassChange) {
+        HideEditor(); // the refused edit is dropped with the class change
+        return;
+    }
+    // Stay on the refused cell, also when a click on another cell made the
+    // field lose its focus: that click is handled after this, so the cell is
+    // made current again once it has been.
+    KeepEditCellCurrent();
+    QMetaObject::invokeMethod(this, &TMainForm::KeepEditCellCurrent, Qt::QueuedConnection);
+    if (outcome == EditOutcome::Refused) {
+        edit1_->setFocus();
+        return;
+    }
+    HideEditor();
+    StartCellEdit(QChar());
+}
+
+void TMainForm::KeepEditCellCurrent() {
+    TKlasse *klasse = ActiveClass();
+    if (!editing_ || !klasse)
+        return;
+    klasse->Grid.CurRow = editRow_;
+    klasse->Grid.CurCol = editCol_;
+    grid_->ShowCurrentCell();
+    edit1_->setFocus();
+}
+
+void TMainForm::HideEditor() {
+    editing_ = false;
+    edit1_->hide();
+    if (grid_->isVisible())
+        grid_->setFocus();
+}
+
+void TMainForm::MoveCursor(void (*move)(ClassGrid &)) {
+    TKlasse *klasse = ActiveClass();
+    if (!klasse || editKind_ != 0)
+        return;
+    grid_->StoreScrollPosition();
+    move(klasse->Grid);
+    grid_->ShowCurrentCell();
+    ActiveSGSelectCell(klasse->Grid.CurCol, klasse->Grid.CurRow);
+}
+
+void TMainForm::Edit1Enter() {
+    Edit1Exit();
+    MoveCursor(&MoveAfterEnter);
+}
+
+void TMainForm::Edit1Escape() {
+    edit1_->setModified(false);
+    Edit1Exit();
+}
+
+void TMainForm::Edit1Up() {
+    Edit1Exit();
+    MoveCursor(&MoveUp);
+}
+
+void TMainForm::Edit1Down() {
+    Edit1Exit();
+    MoveCursor(&MoveDown);
+}
+
+// ---- the competition file -------------------------------------------------------------
+
+bool TMainForm::ConfirmDiscard() {
+    if (comp_.Modified == 0)
+        return true;
+    switch (prompts_.Ask(kUnsavedQuestion, Buttons::YesNoCancel)) {
+    case Answer::Yes:
+        Bewaren1Click();
+        // Go on only when the changes are safe: a failed or cancelled save
+        // must not let the caller discard them.
+        return comp_.Modified == 0;
+    case Answer::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void TMainForm::CloseCompetition() {
+    if (riderDetails_ && riderDetails_->IsOpen())
+        riderDetails_->CloseWindow();
+    if (quickSearch_ && quickSearch_->IsOpen())
+        quickSearch_->CloseWindow();
+    HideEditor();
+    grid_->SetClass(&comp_.Club, nullptr); // the classes go: the view lets go of them first
+    rondaxa::CloseCompetition(comp_);
+    RebuildTabs();
+    TabControl1Change();
+    setWindowTitle(kCaption);
+    EnableCompetitionCommands(false);
+}
+
+bool TMainForm::LoadFile(const QString &fileName, Prompts &prompts) {
+    SelectTab(0);
+    HideEditor();
+    grid_->SetClass(&comp_.Club, nullptr); // a load replaces the classes: let go of them first
+    LoadResult result = LoadResult::NotAttempted;
+    try {
+        result = LoadCompetition(comp_, fileName.toStdString(), prompts, &store_);
+    } catch (...) {
+        TabControl1Change();
+        throw;
+    }
+    if (result != LoadResult::Loaded) {
+        TabControl1Change();
+        return false;
+    }
+    ShowCompetition();
+    return true;
+}
+
+void TMainForm::ShowCompetition() {
+    HideEditor();
+    if (riderDetails_ && riderDetails_->IsOpen())
+        riderDetails_->CloseWindow();
+    if (quickSearch_ && quickSearch_->IsOpen())
+        quickSearch_->CloseWindow();
+    comp_.ActiveClass = comp_.ClassCount() > 0 ? 0 : -1;
+    RebuildTabs();
+    EnableCompetitionCommands(true);
+    if (comp_.ClassCount() == 0)
+        setWindowTitle(kCaption);
+    SelectTab(0);
+    UpdateSaveButton();
+}
+
+QString TMainForm::FolderOf(const QString &fileName) const {
+    return QFileInfo(fileName).absolutePath();
+}
+
+void TMainForm::Openen1Click() {
+    Edit1Exit();
+    const QString fileName = ChooseOpenFile ? ChooseOpenFile(dialogFolder_)
+                                            : QFileDialog::getOpenFileName(this, QStringLiteral("Openen"),
+                                                                           dialogFolder_, kFileFilter);
+    if (fileName.isEmpty())
+        return;
+    dialogFolder_ = FolderOf(fileName);
+    if (!ConfirmDiscard())
+        return;
+    LoadFile(fileName, prompts_);
+}
+
+bool TMainForm::SaveTo(const std::string &fileName) {
+    const bool saved = SaveCompetition(comp_, fileName, prompts_, &store_, DisposeBackup);
+    ReloadGrid();
+    return saved;
+}
+
+void TMainForm::Bewaren1Click() {
+    Edit1Exit();
+    for (int tab = 0; tab < comp_.ClassCount(); ++tab)
+        RemoveClassStandings(tab);
+    ReloadGrid();
+    if (!comp_.FileName.empty())
+        SaveTo(comp_.FileName);
+    else
+        Bewaarals1Click();
+}
+
+void TMainForm::Bewaarals1Click() {
+    Edit1Exit();
+    QString fileName;
+    if (ChooseSaveFile) {
+        fileName = ChooseSaveFile(dialogFolder_);
+    } else {
+        QFileDialog dialog(this, QStringLiteral("Bewaar als"), dialogFolder_, kFileFilter);
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setDefaultSuffix(QStringLiteral("kzb"));
+        if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
+            fileName = dialog.selectedFiles().constFirst();
+    }
+    if (fileName.isEmpty())
+        return;
+    dialogFolder_ = FolderOf(fileName);
+    const std::optional<std::string> target = SaveAsFileName(fileName.toStdString());
+    if (!target)
+        return; // another extension: nothing is saved
+    for (int tab = 0; tab < comp_.ClassCount(); ++tab)
+        RemoveClassStandings(tab);
+    SaveTo(*target);
+}
+
+void TMainForm::Sluiten1Click() {
+    close();
+}
+
+void TMainForm::Algemeen1Click() {
+    if (RunGeneralSettings(store_, prompts_, this))
+        dialogFolder_ = QString::fromStdString(ReadSettingString(store_, kSettingWorkFolder));
+    toolbar_->setVisible(ToolbarVisible(store_));
+}
+
+void TMainForm::Help2Click() {
+    ShowHelpContents();
+}
+
+void TMainForm::HelpButtonClick() {
+    ShowHelp(ActiveClass() ? kHelpCompetition : kHelpNoCompetition);
+}
+
+void TMainForm::Informatie1Click() {
+    ShowInformation(comp_, this);
+}
+
+} // namespace rondaxa

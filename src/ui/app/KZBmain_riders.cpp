@@ -1,0 +1,254 @@
+// The main window's rider, new-competition and settings commands: the rider
+// details window, adding, deleting, copying and pasting riders, the display
+// settings, the club settings and a new competition.
+#include "app/ClassGridView.h"
+#include "app/DelBuitenmededinging.h"
+#include "app/DelRijder.h"
+#include "app/KZBmain.h"
+#include "app/Kopie.h"
+#include "app/NewFile.h"
+#include "app/RijderData.h"
+#include "app/Weergave.h"
+#include "model/clipboard_record.h"
+#include "model/editing.h"
+#include "model/messages.h"
+#include "model/riders.h"
+#include "scoring/DataClub.h"
+
+#include <QApplication>
+
+namespace rondaxa {
+
+namespace {
+
+// The rider details window's view of the main window.
+class MainFormRiderHost : public RiderDetailsHost {
+public:
+    explicit MainFormRiderHost(TMainForm &form) : form_(form) {}
+
+    Competition &Comp() override { return form_.Comp(); }
+    Prompts &GetPrompts() override { return form_.GetPrompts(); }
+    int CurrentRow() const override {
+        const TKlasse *klasse = form_.ActiveClass();
+        return klasse ? klasse->Grid.CurRow : 0;
+    }
+    void GoToRow(int row) override {
+        TKlasse *klasse = form_.ActiveClass();
+        if (!klasse || row < 1 || row >= klasse->Grid.RowCount())
+            return;
+        klasse->Grid.CurRow = row;
+        form_.ActiveGrid()->ShowCurrentCell();
+        form_.ActiveSGSelectCell(klasse->Grid.CurCol, row);
+    }
+    void RedrawGrid() override { form_.RedrawGrid(); }
+    void ReloadGrid() override { form_.ReloadGrid(); }
+    void WidenColumnFor(int kind, int row) override {
+        TKlasse *klasse = form_.ActiveClass();
+        if (!klasse)
+            return;
+        ClassGridView *grid = form_.ActiveGrid();
+        rondaxa::WidenColumnFor(*klasse, form_.Comp().Club, kind, row,
+                                [grid](std::string_view text) { return grid->TextWidth(text); });
+        grid->ApplyLayout();
+    }
+    bool CheckDuplicate(std::string_view text, int kind, int exceptRow) override {
+        const TKlasse *klasse = form_.ActiveClass();
+        return !klasse ||
+               rondaxa::CheckDuplicate(form_.Comp().Club, *klasse, text, kind, exceptRow, GetPrompts());
+    }
+    void FocusGrid() override {
+        form_.activateWindow();
+        form_.ActiveGrid()->setFocus();
+    }
+
+private:
+    TMainForm &form_;
+};
+
+} // namespace
+
+// The rider details window of the main window: its child while kept on top,
+// a window of its own otherwise.
+static TRijderData *FindRiderDetails(TMainForm &form) {
+    if (auto *window = form.findChild<TRijderData *>())
+        return window;
+    for (QWidget *widget : QApplication::topLevelWidgets())
+        if (auto *window = qobject_cast<TRijderData *>(widget); window && window->Owner() == &form)
+            return window;
+    return nullptr;
+}
+
+// The rider details window lives as long as the main window; it is made
+// the first time it is needed.
+static TRijderData *RiderDetailsOf(TMainForm &form) {
+    auto *window = FindRiderDetails(form);
+    if (!window) {
+        window = new TRijderData(std::make_unique<MainFormRiderHost>(form), &form);
+        form.SetRiderDetails(window);
+    }
+    return window;
+}
+
+static TRijderData *OpenRiderDetailsOf(TMainForm &form) {
+    auto *window = FindRiderDetails(form);
+    return window && window->IsOpen() ? window : nullptr;
+}
+
+bool TMainForm::ClipboardHoldsRider() const {
+    return ClipboardHasRider();
+}
+
+void TMainForm::Rijder1Click() {
+    Edit1Exit();
+    if (ActiveClass())
+        RiderDetailsOf(*this)->OpenRiderDetails();
+}
+
+void TMainForm::Rijdertoevogen1Click() {
+    Edit1Exit();
+    TKlasse *klasse = ActiveClass();
+    if (!klasse)
+        return;
+    if (TRijderData *details = OpenRiderDetailsOf(*this)) {
+        details->SBnewClick();
+        details->TakeFocus();
+        return;
+    }
+    RemoveClassStandings(comp_.ActiveClass);
+    const int row = NewRiderRow(*klasse, comp_.Club);
+    ReloadGrid();
+    if (row < 1)
+        return;
+    ClassGrid &grid = klasse->Grid;
+    grid.CurRow = row;
+    if (grid.FixedCols < 2) {
+        grid.CurCol = 1;
+        grid_->ShowCurrentCell();
+        ActiveSGSelectCell(grid.CurCol, row);
+        StartCellEdit(QChar());
+    } else {
+        grid_->ShowCurrentCell();
+        ActiveSGSelectCell(grid.CurCol, row);
+        RiderDetailsOf(*this)->OpenRiderDetails();
+    }
+}
+
+void TMainForm::RijderVerwijderen1Click() {
+    TRijderData *details = OpenRiderDetailsOf(*this);
+    if (details)
+        details->StoreRiderEdits();
+    Edit1Exit();
+    TKlasse *klasse = ActiveClass();
+    if (!klasse)
+        return;
+    RemoveClassStandings(comp_.ActiveClass);
+    ReloadGrid();
+    if (ConfirmDeleteRider(comp_, *klasse, klasse->Grid.CurRow, prompts_, this)) {
+        UpdateSaveButton();
+        ReloadGrid();
+        grid_->ShowCurrentCell();
+    }
+    if (details)
+        details->ShowRider(klasse->Grid.CurRow);
+}
+
+void TMainForm::Verwijderrijdersbuitenmededing1Click() {
+    TRijderData *details = OpenRiderDetailsOf(*this);
+    if (details)
+        details->StoreRiderEdits();
+    Edit1Exit();
+    if (!ActiveClass())
+        return;
+    for (int tab = 0; tab < comp_.ClassCount(); ++tab)
+        RemoveClassStandings(tab);
+    ReloadGrid();
+    if (DeleteHorsConcoursCommand(comp_, prompts_, this) >= 1) {
+        UpdateSaveButton();
+        ReloadGrid();
+    }
+    if (details && ActiveClass())
+        details->ShowRider(ActiveClass()->Grid.CurRow);
+}
+
+void TMainForm::Kopieerrijder1Click() {
+    if (TRijderData *details = OpenRiderDetailsOf(*this))
+        details->StoreRiderEdits();
+    Edit1Exit();
+    if (const TKlasse *klasse = ActiveClass())
+        CopyRiderCommand(*klasse, comp_.Club, klasse->Grid.CurRow, this);
+}
+
+void TMainForm::Plakkenrijder1Click() {
+    if (TRijderData *details = OpenRiderDetailsOf(*this))
+        details->StoreRiderEdits();
+    Edit1Exit();
+    TKlasse *klasse = ActiveClass();
+    if (!klasse)
+        return;
+    const int row = klasse->Grid.CurRow;
+    RemoveClassStandings(comp_.ActiveClass);
+    ReloadGrid();
+    if (!PasteRider(comp_, *klasse, row, ClipboardRiderRecord(), prompts_))
+        return;
+    UpdateSaveButton();
+    RedrawGrid();
+    if (TRijderData *details = OpenRiderDetailsOf(*this))
+        details->ShowRider(row);
+    if (!CheckDuplicate(comp_.Club, *klasse, klasse->Rider(row)->Name.str(), KindName, row, prompts_))
+        ShowError(prompts_, 10);
+}
+
+void TMainForm::Weergave1Click() {
+    PrepareForCommand();
+    const TKlasse *klasse = ActiveClass();
+    const QFont font = klasse ? grid_->GridFontOf(klasse->Grid.Font) : grid_->font();
+    Tweergave dialog(comp_, font, this);
+    dialog.exec();
+    if (dialog.Changed())
+        TabControl1Change();
+    else
+        RedrawGrid();
+    UpdateSaveButton();
+    grid_->setFocus();
+    ShowResultMode();
+}
+
+void TMainForm::Clubgegevens1Click() {
+    PrepareForCommand();
+    SelectTab(0);
+    Edit1Exit();
+    if (RunClubSettings(comp_, prompts_, this))
+        RebuildTabs();
+    UpdateSaveButton();
+    SelectTab(0);
+}
+
+void TMainForm::Nieuw1Click() {
+    Edit1Exit();
+    if (!ConfirmDiscard())
+        return;
+    PrepareForCommand();
+    const int kind = ChooseNewKind(comp_, this);
+    switch (kind) {
+    case NewEntirely:
+        CloseCompetition();
+        SetDefaults(comp_);
+        RebuildTabs();
+        break;
+    case NewKeepSettings:
+        ResetCompetition(comp_, true);
+        comp_.Club.NextRiderId = 0;
+        break;
+    case NewKeepSettingsRiders:
+        ResetCompetition(comp_, false);
+        break;
+    default:
+        return;
+    }
+    ReloadGrid();
+    Clubgegevens1Click();
+    if (comp_.ClassCount() >= 1)
+        EnableCompetitionCommands(true);
+}
+
+} // namespace rondaxa

@@ -1,0 +1,25 @@
+// Start-up of the desktop program's platform side: names, Dutch standard
+// texts, clock, locale and the F1 key.
+#pragma once
+
+class QApplication;
+
+namespace rondaxa {
+
+// The build may pass the project's version as RONDAXA_VERSION.
+#ifdef RONDAXA_VERSION
+inline constexpr const char *kProgramVersion = RONDAXA_VERSION;
+#else
+inline constexpr const char *kProgramVersion = "0.1.0";
+#endif
+
+// Loads Qt's own Dutch translations (qtbase_nl), so that standard buttons and
+// dialogs read Ja/Nee/Annuleren/OK. Looks in Qt's translations folder, then
+// in "translations" beside the program. Returns whether they were found.
+bool InstallDutchTranslations(QApplication &app);
+
+// Everything above plus the application's names, the clock and locale of the
+// core and F1 for help. Call once, right after creating the QApplication.
+void InitialisePlatform(QApplication &app);
+
+} // namespace rondaxa

@@ -1,0 +1,15 @@
+#include "platform/ModelText.h"
+
+#include "model/text.h"
+
+namespace rondaxa {
+
+QString FromModelText(std::string_view cp1252) {
+    return QString::fromStdString(Cp1252ToUtf8(cp1252));
+}
+
+std::string ToModelText(const QString &text) {
+    return Utf8ToCp1252(text.toStdString());
+}
+
+} // namespace rondaxa

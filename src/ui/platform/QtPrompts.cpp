@@ -1,0 +1,96 @@
+#include "platform/QtPrompts.h"
+
+#include "platform/ModelText.h"
+
+#include <QApplication>
+#include <QMessageBox>
+
+namespace rondaxa {
+namespace {
+
+QMessageBox::Icon BoxIcon(MessageIcon icon) {
+    switch (icon) {
+    case MessageIcon::Exclamation:
+        return QMessageBox::Warning;
+    case MessageIcon::Information:
+        return QMessageBox::Information;
+    case MessageIcon::Question:
+        return QMessageBox::Question;
+    case MessageIcon::Error:
+        return QMessageBox::Critical;
+    }
+    return QMessageBox::NoIcon;
+}
+
+QMessageBox::StandardButtons BoxButtons(Buttons buttons) {
+    switch (buttons) {
+    case Buttons::Ok:
+        return QMessageBox::Ok;
+    case Buttons::YesNo:
+        return QMessageBox::Yes | QMessageBox::No;
+    case Buttons::YesNoCancel:
+        return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    }
+    return QMessageBox::Ok;
+}
+
+Answer AnswerFor(int button) {
+    switch (button) {
+    case QMessageBox::Yes:
+        return Answer::Yes;
+    case QMessageBox::No:
+        return Answer::No;
+    case QMessageBox::Ok:
+        return Answer::Ok;
+    default:
+        return Answer::Cancel; // Cancel, Escape or closing the box
+    }
+}
+
+// Message texts are model text (cp1252); a text that is valid UTF-8 with
+// characters beyond ASCII is taken as UTF-8, so that a literal written in the
+// source shows right as well. (cp1252 text is practically never valid UTF-8.)
+QString PromptText(std::string_view text) {
+    const QByteArray bytes(text.data(), static_cast<qsizetype>(text.size()));
+    const QString asUtf8 = QString::fromUtf8(bytes);
+    if (!asUtf8.contains(QChar::ReplacementCharacter) && asUtf8.toUtf8() == bytes)
+        return asUtf8;
+    return FromModelText(text);
+}
+
+} // namespace
+
+QtPrompts::QtPrompts(QWidget *parent) : parent_(parent) {}
+
+void QtPrompts::SetParent(QWidget *parent) {
+    parent_ = parent;
+}
+
+QWidget *QtPrompts::Owner() const {
+    if (QWidget *modal = QApplication::activeModalWidget())
+        return modal;
+    if (parent_)
+        return parent_;
+    return QApplication::activeWindow();
+}
+
+void QtPrompts::Message(std::string_view text, MessageIcon icon) {
+    QMessageBox box(BoxIcon(icon), kProgramTitle, PromptText(text), QMessageBox::Ok, Owner());
+    box.exec();
+}
+
+Answer QtPrompts::Ask(std::string_view text, Buttons buttons) {
+    QMessageBox box(QMessageBox::Question, kProgramTitle, PromptText(text), BoxButtons(buttons), Owner());
+    // Like the classic boxes: the first button (Yes) is the default; Escape
+    // means Cancel when there is one and No otherwise.
+    box.setDefaultButton(buttons == Buttons::Ok ? QMessageBox::Ok : QMessageBox::Yes);
+    if (buttons == Buttons::YesNo)
+        box.setEscapeButton(QMessageBox::No);
+    return AnswerFor(box.exec());
+}
+
+void QtPrompts::Beep() {
+    QApplication::beep();
+}
+
+} // namespace rondaxa

@@ -1,0 +1,133 @@
+#include "model/class_grid.h"
+#include "model/startup.h"
+#include "support/test_files.h"
+
+#include <gtest/gtest.h>
+
+namespace rondaxa {
+namespace {
+
+using test::AddRider;
+using test::MakeCompetition;
+
+void AddInfo(TKlasse &klasse, int from, int to, const std::string &date, uint8_t flags = 0) {
+    auto info = std::make_unique<ResultInfo>();
+    info->FromCol = from;
+    info->ToCol = to;
+    info->Date = date;
+    info->Remark = "Oss";
+    info->InfoFlags = flags;
+    klasse.ColData(klasse.ResultColumn(from))->Info = std::move(info);
+}
+
+TEST(ClassGrid, InfoRangesAlternateColours) {
+    Competition comp = MakeCompetition({"MX1"});
+    TKlasse &klasse = *comp.Classes[0];
+    AddRider(comp, klasse, "A", "1", {1, 2, 3, 4, 5});
+    AddInfo(klasse, 1, 2, "20260501");
+    AddInfo(klasse, 3, 3, "20260508");
+    AddInfo(klasse, 5, 5, "20260515");
+    comp.Club.InfoColor1 = 0x111111;
+    comp.Club.InfoColor2 = 0x222222;
+    ColourInfoColumns(klasse, comp.Club);
+    auto colour = [&](int n) { return klasse.ColData(klasse.ResultColumn(n))->Color; };
+    EXPECT_EQ(colour(1), 0x111111u);
+    EXPECT_EQ(colour(2), 0x111111u);
+    EXPECT_EQ(colour(3), 0x222222u);
+    EXPECT_EQ(colour(4), kClWindow);
+    EXPECT_EQ(colour(5), 0x111111u);
+
+    comp.Club.ViewFlags |= ViewNoInfoColours;
+    ColourInfoColumns(klasse, comp.Club);
+    for (int n = 1; n <= 5; ++n)
+        EXPECT_EQ(colour(n), kClWindow);
+}
+
+TEST(ClassGrid, StatusPanelsDescribeTheSelectedCell) {
+    Competition comp = MakeCompetition({"MX1"});
+    TKlasse &klasse = *comp.Classes[0];
+    TRijder &rider = AddRider(comp, klasse, "Jansen, Piet", "12", {1, 2});
+    rider.Flags = RiderHorsConcours;
+    AddInfo(klasse, 1, 1, "19990501", InfoNotCounting);
+    EXPECT_EQ(RiderPanelText(comp.Club, rider), "Piet Jansen (Buitenmededinging)");
+    EXPECT_EQ(ColumnPanelText(comp.Club, klasse, klasse.ResultColumn(1), 1), "01 mei Oss (niet tellend)");
+    EXPECT_EQ(ColumnPanelText(comp.Club, klasse, klasse.ResultColumn(2), 1), "");
+    // A dropped result while standings are shown.
+    rider.Results[1] += kDropMark;
+    klasse.CalcState = 1;
+    EXPECT_EQ(ColumnPanelText(comp.Club, klasse, klasse.ResultColumn(1), 1), "Geschrapte uitslag");
+    EXPECT_EQ(ResultModeText(comp.Club), "Punten");
+    comp.Club.Options &= ~OptPositionsAsPoints;
+    EXPECT_EQ(ResultModeText(comp.Club), "Finish volgorde");
+}
+
+TEST(ClassGrid, RowLabelsAfterStandingsSkipHorsConcours) {
+    Competition comp = MakeCompetition({"MX1"});
+    TKlasse &klasse = *comp.Classes[0];
+    AddRider(comp, klasse, "A", "1");
+    AddRider(comp, klasse, "B", "2").Flags = RiderHorsConcours;
+    AddRider(comp, klasse, "C", "3");
+    klasse.CalcState = 1;
+    NumberRowsByPlace(klasse);
+    EXPECT_EQ(klasse.Grid.RowAt(1).Label, "1");
+    EXPECT_EQ(klasse.Grid.RowAt(2).Label, "BM");
+    EXPECT_EQ(klasse.Grid.RowAt(3).Label, "2");
+    klasse.CalcState = 0;
+    NumberRowsByPlace(klasse);
+    EXPECT_EQ(klasse.Grid.RowAt(3).Label, "3");
+}
+
+TEST(ClassGrid, CaptionCutsClubAndWhole) {
+    Competition comp = MakeCompetition({std::string(30, 'K')});
+    comp.Club.ClubName = std::string(30, 'C');
+    const std::string caption = ClassCaption(comp.Club, *comp.Classes[0]);
+    EXPECT_EQ(caption, std::string(30, 'C') + " - " + std::string(30, 'K'));
+    comp.Club.ClubName = "MCC";
+    EXPECT_EQ(ClassCaption(comp.Club, *comp.Classes[0]), "MCC - " + std::string(30, 'K'));
+    // A longer club part is cut at 33 characters, the whole at 63.
+    comp.Club.ClubName = std::string(30, 'C');
+    comp.Classes[0]->Name = "Jeugd";
+    EXPECT_EQ(ClassCaption(comp.Club, *comp.Classes[0]), std::string(30, 'C') + " - Jeugd");
+}
+
+TEST(ClassGrid, AutoSizeFitsTexts) {
+    Competition comp = MakeCompetition({"MX1"});
+    TKlasse &klasse = *comp.Classes[0];
+    AddRider(comp, klasse, "Jansen, Piet", "12", {1});
+    auto width = [](std::string_view text) { return static_cast<int>(text.size()) * 10; };
+    AutoSizeColumns(klasse, comp.Club, width, 14);
+    EXPECT_EQ(klasse.Grid.DefaultRowHeight, 16);
+    EXPECT_EQ(klasse.Grid.Col(0).Width, 34);                      // "Pos"
+    EXPECT_EQ(klasse.Grid.Col(1).Width, 114);                     // "Piet Jansen"
+    EXPECT_EQ(klasse.Grid.Col(2).Width, 74);                      // "Startnr"
+    EXPECT_EQ(klasse.Grid.Col(klasse.ResultColumn(1)).Width, 30); // "188"
+}
+
+TEST(Startup, CommandLineFileName) {
+    EXPECT_EQ(CommandLineFileName(R"("C:\Program Files\KZB\Rondaxa.exe" "C:\Mijn club\seizoen 2026.kzb")",
+                                  {"C:\\Mijn club\\seizoen 2026.kzb"}),
+              "C:\\Mijn club\\seizoen 2026.kzb");
+    EXPECT_EQ(CommandLineFileName("", {"/home/club/mijn", "seizoen.kzb"}), "/home/club/mijn seizoen.kzb");
+    EXPECT_EQ(CommandLineFileName("", {"  \"demo.kzb\" "}), "demo.kzb");
+    EXPECT_EQ(CommandLineFileName("rondaxa", {}), "");
+}
+
+TEST(Startup, PlacementRule) {
+    FormSet placement{100, 100, 500, 700, 0};
+    EXPECT_EQ(PlacementActionFor(placement), PlacementAction::Apply);
+    placement.Left = 700;
+    EXPECT_EQ(PlacementActionFor(placement), PlacementAction::None);
+    placement.WindowState = 2;
+    EXPECT_EQ(PlacementActionFor(placement), PlacementAction::Maximise);
+    EXPECT_EQ(PlacementActionFor(FormSet{10, 10, 75, 400, 0}), PlacementAction::None);
+    EXPECT_EQ(PlacementActionFor(FormSet{10, 10, 400, 400, 1}), PlacementAction::None);
+}
+
+TEST(Startup, SaveAsName) {
+    EXPECT_EQ(SaveAsFileName("/data/uitslag"), "/data/uitslag.kzb");
+    EXPECT_EQ(SaveAsFileName("/data/uitslag.KZB"), "/data/uitslag.kzb");
+    EXPECT_EQ(SaveAsFileName("/data/uitslag.txt"), std::nullopt);
+}
+
+} // namespace
+} // namespace rondaxa

@@ -1,0 +1,73 @@
+#include "model/display_settings.h"
+#include "support/test_files.h"
+
+#include <gtest/gtest.h>
+
+namespace rondaxa {
+namespace {
+
+using test::AddRider;
+using test::MakeCompetition;
+
+TEST(DisplaySettings, FixedColumnsNeedMoreColumnsThanFixed) {
+    Competition comp = MakeCompetition({"A", "B"});
+    DisplayChoices choices = CurrentDisplayChoices(comp.Club);
+    choices.FixedColumns = true;
+    EXPECT_FALSE(ApplyDisplayChoices(comp, choices)); // three columns everywhere
+    EXPECT_EQ(comp.Club.Options & OptFixedColumns, 0);
+    EXPECT_EQ(comp.Classes[0]->Grid.FixedCols, 1);
+
+    AddRider(comp, *comp.Classes[1], "R", "1", {1});
+    EXPECT_TRUE(ApplyDisplayChoices(comp, choices));
+    EXPECT_EQ(comp.Club.Options & OptFixedColumns, OptFixedColumns);
+    EXPECT_EQ(comp.Classes[1]->Grid.FixedCols, 3);
+    EXPECT_EQ(comp.Classes[0]->Grid.FixedCols, 1);
+}
+
+TEST(DisplaySettings, OptionsAndViewFlagsFollowTheChoices) {
+    Competition comp = MakeCompetition({"A"});
+    comp.Club.Options &= ~(OptStoreFinishOrder | OptPositionsAsPoints); // points stored
+    DisplayChoices choices = CurrentDisplayChoices(comp.Club);
+    EXPECT_TRUE(choices.ShowAsPoints);
+    choices.SwapNames = false;
+    choices.HideZero = true;
+    choices.MarkDropped = true;
+    choices.MarkColour = false;
+    choices.StrikeDropped = true;
+    choices.UseInfoColours = false;
+    choices.StatusField = 3;
+    ApplyDisplayChoices(comp, choices);
+    EXPECT_EQ(comp.Club.Options, OptNamesAsStored | OptZeroAsEmpty | 3);
+    EXPECT_EQ(comp.Club.ViewFlags,
+              ViewMarkDropped | ViewNoMarkColour | ViewStrikeDropped | ViewNoInfoColours);
+    EXPECT_EQ(comp.Modified & ModifiedData, ModifiedData);
+
+    DisplayChoices back = CurrentDisplayChoices(comp.Club);
+    EXPECT_FALSE(back.SwapNames);
+    EXPECT_FALSE(back.MarkColour);
+    EXPECT_EQ(back.StatusField, 3);
+}
+
+TEST(DisplaySettings, ShowingAnExtraFieldMovesTheResultColumns) {
+    Competition comp = MakeCompetition({"A"});
+    TKlasse &k = *comp.Classes[0];
+    AddRider(comp, k, "R", "1", {1, 2}).Extra1 = "Assen";
+    auto info = std::make_unique<ResultInfo>();
+    info->FromCol = 2;
+    info->ToCol = 2;
+    info->Remark = "Regen";
+    k.ColData(4)->Info = std::move(info);
+
+    DisplayChoices choices = CurrentDisplayChoices(comp.Club);
+    choices.ShowExtra[0] = true;
+    EXPECT_TRUE(ApplyDisplayChoices(comp, choices));
+    EXPECT_EQ(k.Grid.Col(3).Heading, "Woonplaats :");
+    EXPECT_EQ(k.ColData(3)->Kind, KindExtra1);
+    EXPECT_EQ(k.FirstResultCol, 4);
+    EXPECT_EQ(k.Grid.ColCount(), 6);
+    ASSERT_NE(k.ColData(5)->Info, nullptr);
+    EXPECT_EQ(k.ColData(5)->Info->Remark, "Regen");
+}
+
+} // namespace
+} // namespace rondaxa

@@ -1,0 +1,448 @@
+// The main window, offscreen: opening the demo, typing into the grid, the
+// checks of the editing field, saving and reopening, the save button, the
+// close prompt, start-up and the private notification.
+#include "app/CellEditor.h"
+#include "app/ClassGridView.h"
+#include "app/KZBmain.h"
+#include "model/kzb_file.h"
+#include "model/settings.h"
+#include "support/test_files.cpp" // the shared test helpers (prompts, folders)
+
+#include <QAction>
+#include <QHeaderView>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QScrollBar>
+#include <QTabBar>
+#include <QtTest>
+
+#include <filesystem>
+
+using namespace rondaxa;
+
+class MainWindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<test::TempDir> dir_;
+    test::ScriptedPrompts prompts_;
+    MemorySettingsStore store_;
+    std::unique_ptr<TMainForm> form_;
+    QString demo_;
+    std::vector<std::string> disposed_; // backups a save sent away
+
+    TKlasse &Klasse() { return *form_->ActiveClass(); }
+    // Makes a grid cell current, as a click would.
+    void GoTo(int row, int col) {
+        Klasse().Grid.CurRow = row;
+        Klasse().Grid.CurCol = col;
+        form_->ActiveGrid()->ShowCurrentCell();
+        form_->ActiveGrid()->setFocus();
+    }
+    void Type(const QString &text) {
+        for (QChar c : text) {
+            QWidget *target =
+                form_->IsEditing() ? static_cast<QWidget *>(form_->Edit1()) : form_->ActiveGrid();
+            QTest::keyClick(target, c.toLatin1());
+        }
+    }
+    void Enter() {
+        QWidget *target = form_->IsEditing() ? static_cast<QWidget *>(form_->Edit1()) : form_->ActiveGrid();
+        QTest::keyClick(target, Qt::Key_Return);
+    }
+    QString Cell(int row, int col) { return form_->ActiveGrid()->GridModel().CellString(row, col); }
+    bool SaveButtonEnabled() { return form_->Action("SpeedButton3")->isEnabled(); }
+
+private slots:
+    void init() {
+        dir_ = std::make_unique<test::TempDir>();
+        prompts_ = test::ScriptedPrompts();
+        store_ = MemorySettingsStore();
+        demo_ = QString::fromStdString(dir_->Path("demo.kzb"));
+        std::filesystem::copy_file(RONDAXA_SOURCE_DIR "/examples/demo.kzb", demo_.toStdString());
+        form_ = std::make_unique<TMainForm>(prompts_, store_);
+        form_->DisposeBackup = [this](const std::string &path) {
+            disposed_.push_back(path);
+            return std::filesystem::remove(path);
+        };
+        disposed_.clear();
+        form_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+        QTRY_VERIFY(form_->FirstPaintDone());
+        QVERIFY(form_->LoadFile(demo_, prompts_));
+    }
+
+    void cleanup() {
+        form_->Comp().Modified = 0;
+        form_.reset();
+        dir_.reset();
+    }
+
+    void opensTheDemoWithOneTabPerClass() {
+        QCOMPARE(form_->Tabs()->count(), form_->Comp().ClassCount());
+        QCOMPARE(form_->Tabs()->tabText(0), QString::fromStdString(form_->Comp().Classes[0]->Name.str()));
+        QCOMPARE(form_->windowTitle(),
+                 QString::fromStdString(form_->Comp().Club.ClubName.str() + " - " + Klasse().Name.str()));
+        QCOMPARE(form_->StatusPanel(0)->text(), QString("Punten"));
+        QVERIFY(form_->Action("Bewaarals1Click")->isEnabled());
+        QVERIFY(!SaveButtonEnabled());
+        QCOMPARE(form_->HelpContext(), TMainForm::kHelpCompetition);
+    }
+
+    void typedResultIsStoredAndEnterMovesRight() {
+        const int col = Klasse().ResultColumn(3);
+        GoTo(1, col);
+        QVERIFY(Cell(1, col).isEmpty());
+        Type("7");
+        QVERIFY(form_->IsEditing());
+        QCOMPARE(form_->Edit1()->text(), QString("7"));
+        QCOMPARE(form_->Edit1()->cursorPosition(), 1);
+        Enter();
+        QVERIFY(!form_->IsEditing());
+        QCOMPARE(Cell(1, col), QString("7"));
+        QCOMPARE(Klasse().Grid.CurCol, col + 1);
+        QCOMPARE(Klasse().Grid.CurRow, 1);
+        QVERIFY(SaveButtonEnabled());
+    }
+
+    void lettersCannotBeTypedIntoAResult() {
+        const int col = Klasse().ResultColumn(1);
+        GoTo(1, col);
+        const QString before = Cell(1, col);
+        Type("x");
+        QVERIFY(form_->IsEditing());
+        QCOMPARE(form_->Edit1()->text(), before);
+        QCOMPARE(form_->Edit1()->selectedText(), before);
+        Type("y");
+        QCOMPARE(form_->Edit1()->text(), before); // letters do not pass the field's filter
+        QTest::keyClick(form_->Edit1(), Qt::Key_Escape);
+        QVERIFY(!form_->IsEditing());
+        QCOMPARE(Cell(1, col), before);
+        QCOMPARE(Klasse().Grid.CurCol, col);
+    }
+
+    void duplicateStartNumberKeepsTheFieldOpen() {
+        const QString first = Cell(1, 2);
+        GoTo(2, 2);
+        const QString own = Cell(2, 2);
+        Enter();
+        QVERIFY(form_->IsEditing());
+        form_->Edit1()->selectAll();
+        Type(first);
+        Enter();
+        QCOMPARE(prompts_.Messages.size(), size_t(1));
+        QCOMPARE(QString::fromStdString(prompts_.Messages[0]), "Dit startnummer komt al voor op positie: 1");
+        QVERIFY(form_->IsEditing());
+        QCOMPARE(form_->Edit1()->text(), first);
+        QCOMPARE(Cell(2, 2), own);
+        QCOMPARE(Klasse().Grid.CurRow, 2);
+        // Clicking another cell tries to store again; refused, the field stays on its cell.
+        const QRect other = form_->ActiveGrid()->GridCellRect(4, 3);
+        QTest::mouseClick(form_->ActiveGrid()->viewport(), Qt::LeftButton, {}, other.center());
+        QTest::qWait(10);
+        QCOMPARE(prompts_.Messages.size(), size_t(2));
+        QVERIFY(form_->IsEditing());
+        QCOMPARE(Klasse().Grid.CurRow, 2);
+        QCOMPARE(Klasse().Grid.CurCol, 2);
+        QCOMPARE(Cell(2, 2), own);
+        // A class change drops the refused edit.
+        form_->Tabs()->setCurrentIndex(1);
+        QVERIFY(!form_->IsEditing());
+        form_->Tabs()->setCurrentIndex(0);
+        QCOMPARE(Cell(2, 2), own);
+    }
+
+    void pointsOffTheTableAreRefused() {
+        const int col = Klasse().ResultColumn(3);
+        GoTo(1, col);
+        Type("48");
+        Enter();
+        QCOMPARE(prompts_.Messages.size(), size_t(1));
+        QCOMPARE(QString::fromStdString(prompts_.Messages[0]), "Geen geldige uitslag waarde!");
+        QVERIFY(form_->IsEditing()); // editing starts again on the same cell
+        QCOMPARE(Klasse().Grid.CurCol, col);
+        QVERIFY(Cell(1, col).isEmpty());
+        Type("47");
+        Enter();
+        QVERIFY(!form_->IsEditing());
+        QCOMPARE(Klasse().Rider(1)->Results[3], int16_t(2));
+    }
+
+    void nameEditAndCursorKeys() {
+        const int last = Klasse().Grid.RowCount() - 1;
+        GoTo(1, 1);
+        Enter(); // opens the field with the stored name
+        QCOMPARE(form_->Edit1()->text(), QString::fromStdString(Klasse().Rider(1)->Name.str()));
+        QTest::keyClick(form_->Edit1(), Qt::Key_Up); // unchanged: no move
+        QCOMPARE(Klasse().Grid.CurRow, 1);
+        QTest::keyClick(form_->Edit1(), Qt::Key_Escape);
+        // Over a name a typed character only opens the field with the name selected.
+        Type("Zz");
+        QVERIFY(form_->IsEditing());
+        QCOMPARE(form_->Edit1()->text(), QString("z"));
+        QTest::keyClick(form_->Edit1(), Qt::Key_Up); // stored: wraps to the last row
+        QCOMPARE(Klasse().Rider(1)->Name.str(), std::string("z"));
+        QCOMPARE(Klasse().Grid.CurRow, last);
+    }
+
+    void saveAndReopenKeepsTheValues() {
+        const int col = Klasse().ResultColumn(3);
+        GoTo(1, col);
+        Type("7");
+        Enter();
+        GoTo(3, 1);
+        Enter();
+        form_->Edit1()->selectAll();
+        Type("Nieuwe naam");
+        QVERIFY(SaveButtonEnabled());
+        const QString target = QString::fromStdString(dir_->Path("kopie"));
+        form_->ChooseSaveFile = [&](const QString &) { return target; };
+        form_->Action("Bewaarals1Click")->trigger(); // ends the edit first
+        QVERIFY(!SaveButtonEnabled());
+        QCOMPARE(form_->Comp().Modified, uint8_t(0));
+        QVERIFY(QFile::exists(target + ".kzb"));
+
+        form_->ChooseOpenFile = [&](const QString &) { return target + ".kzb"; };
+        form_->Action("Openen1Click")->trigger();
+        QCOMPARE(QString::fromStdString(form_->Comp().FileName), target + ".kzb");
+        QCOMPARE(Cell(1, col), QString("7"));
+        QCOMPARE(Klasse().Rider(3)->Name.str(), std::string("Nieuwe naam"));
+        QVERIFY(prompts_.Questions.empty());
+    }
+
+    void saveAsWithAnotherExtensionSavesNothing() {
+        form_->SetModified(ModifiedData);
+        const QString target = QString::fromStdString(dir_->Path("uitslag.txt"));
+        form_->ChooseSaveFile = [&](const QString &) { return target; };
+        form_->Action("Bewaarals1Click")->trigger();
+        QVERIFY(!QFile::exists(target));
+        QVERIFY(SaveButtonEnabled());
+    }
+
+    void savingTwiceKeepsOneBackup() {
+        form_->SetModified(ModifiedData);
+        form_->Action("SpeedButton3")->trigger();
+        QVERIFY(QFile::exists(QString::fromStdString(BackupName(demo_.toStdString()))));
+        QVERIFY(disposed_.empty());
+        form_->SetModified(ModifiedData);
+        form_->Action("Bewaren1Click")->trigger();
+        QVERIFY(QFile::exists(demo_));
+        QCOMPARE(form_->Comp().Modified, uint8_t(0));
+        // The second save sends the first backup away (to the trash).
+        QCOMPARE(disposed_.size(), size_t(1));
+        QCOMPARE(disposed_[0], BackupName(demo_.toStdString()));
+    }
+
+    void cancelAtTheClosePromptKeepsTheWindow() {
+        form_->SetModified(ModifiedData);
+        prompts_.Answers = {Answer::Cancel};
+        QVERIFY(!form_->close());
+        QVERIFY(form_->isVisible());
+        QCOMPARE(form_->Comp().ClassCount(), 4);
+        QCOMPARE(prompts_.Questions.size(), size_t(1));
+        QCOMPARE(QString::fromStdString(prompts_.Questions[0]), "Gegevens zijn nog niet bewaard, Bewaren ?");
+        QVERIFY(ReadFormSet(store_).has_value()); // the placement is written all the same
+
+        prompts_.Answers = {Answer::No};
+        QVERIFY(form_->close());
+    }
+
+    void aFailedSaveAtTheClosePromptKeepsTheWindow() {
+        form_->SetModified(ModifiedData);
+        form_->Comp().FileName.clear(); // "Bewaren" asks for a name
+        form_->ChooseSaveFile = [](const QString &) { return QString("/geen/map/club.kzb"); };
+        prompts_.Answers = {Answer::Yes};
+        QVERIFY(!form_->close());
+        QCOMPARE(prompts_.Messages.size(), size_t(1));
+        QCOMPARE(QString::fromStdString(prompts_.Messages[0]), "Bestand niet kunnen bewaren!!!");
+        QVERIFY(form_->Comp().Modified != 0);
+        // A cancelled name dialog keeps it as well.
+        form_->ChooseSaveFile = [](const QString &) { return QString(); };
+        prompts_.Answers = {Answer::Yes};
+        QVERIFY(!form_->close());
+        QCOMPARE(form_->Comp().ClassCount(), 4);
+    }
+
+    void calculateMenuHiddenWithoutResultColumns() {
+        QMenu *calc = nullptr;
+        for (QAction *action : form_->menuBar()->actions())
+            if (action->text() == "Bere&kenen")
+                calc = action->menu();
+        QVERIFY(calc);
+        QVERIFY(calc->menuAction()->isVisible());
+        TKlasse &klasse = Klasse();
+        klasse.ResultCount = 0;
+        RebuildFixedColumns(klasse, form_->Comp().Club);
+        form_->ReloadGrid();
+        form_->TabControl1Change();
+        QVERIFY(!calc->menuAction()->isVisible());
+    }
+
+    void removingStandingsRestoresTheResults() {
+        // Standings as a calculation leaves them: a computed column, a drop mark, places.
+        TKlasse &klasse = Klasse();
+        const int16_t stored = klasse.Rider(1)->Results[1];
+        klasse.Rider(1)->Results[1] = static_cast<int16_t>(stored + kDropMark);
+        klasse.Grid.SetColCount(klasse.Grid.ColCount() + 1);
+        klasse.Grid.Col(klasse.Grid.ColCount() - 1).Heading = "Netto";
+        klasse.Grid.Col(klasse.Grid.ColCount() - 1).Data = std::make_unique<TColData>();
+        klasse.Grid.ColData(klasse.Grid.ColCount() - 1)->Kind = KindNet;
+        klasse.CalcState = 1;
+        klasse.Grid.Col(0).Heading = "PL";
+        form_->ReloadGrid();
+        const int columns = klasse.Grid.ColCount();
+
+        form_->Action("Verwijderuitslagen1Click")->setEnabled(false);
+        for (QAction *action : form_->menuBar()->actions())
+            if (action->text() == "Bere&kenen")
+                emit action->menu()->aboutToShow();
+        QVERIFY(form_->Action("Verwijderuitslagen1Click")->isEnabled());
+        form_->Action("Verwijderuitslagen1Click")->trigger();
+        QCOMPARE(klasse.Grid.ColCount(), columns - 1);
+        QCOMPARE(klasse.CalcState, uint8_t(0));
+        QCOMPARE(klasse.Rider(1)->Results[1], stored);
+        QCOMPARE(QString::fromStdString(klasse.Grid.Col(0).Heading), QString(" "));
+        QCOMPARE(form_->ActiveGrid()->model()->columnCount(), columns - 2);
+    }
+
+    void headingClickSortsUpThenDown() {
+        const QHeaderView *headings = form_->ActiveGrid()->horizontalHeader();
+        const QPoint name(headings->sectionViewportPosition(0) + 5, 5);
+        auto names = [&] {
+            QStringList list;
+            for (int r = 1; r < Klasse().Grid.RowCount(); ++r)
+                list << QString::fromStdString(
+                    UpperCase1252(CellText(form_->Comp().Club, *Klasse().Rider(r), KindName, 1)));
+            return list;
+        };
+        QTest::mouseClick(headings->viewport(), Qt::LeftButton, {}, name);
+        QStringList sorted = names();
+        std::sort(sorted.begin(), sorted.end());
+        QCOMPARE(names(), sorted);
+        QTest::mouseClick(headings->viewport(), Qt::LeftButton, {}, name);
+        std::reverse(sorted.begin(), sorted.end());
+        QCOMPARE(names(), sorted);
+    }
+
+    void droppedResultsAreMarked() {
+        const int col = Klasse().ResultColumn(1);
+        Klasse().Rider(2)->Results[1] += kDropMark;
+        GoTo(1, 1);
+        ClubRec &club = form_->Comp().Club;
+        club.ViewFlags = 0;
+        auto background = [&](int row) {
+            form_->RedrawGrid();
+            const QImage image = form_->ActiveGrid()->viewport()->grab().toImage();
+            const QRect cell = form_->ActiveGrid()->GridCellRect(row, col);
+            return QColor(image.pixel(cell.left() + 1, cell.bottom() - 1));
+        };
+        QCOMPARE(background(2), QColor(0x00, 0x80, 0x80)); // MarkColor
+        club.ViewFlags = ViewNoMarkColour;
+        QCOMPARE(background(2), background(3)); // the column's own colour
+        club.ViewFlags = 0;
+        GoTo(2, col); // a selected cell shows no mark
+        QCOMPARE(background(2), form_->ActiveGrid()->palette().color(QPalette::Active, QPalette::Highlight));
+    }
+
+    void rowLabelClickRenumbers() {
+        Klasse().Grid.RowAt(1).Label = "x";
+        Klasse().Grid.RowAt(2).Label = "y";
+        const QHeaderView *rows = form_->ActiveGrid()->verticalHeader();
+        QTest::mouseClick(rows->viewport(), Qt::LeftButton, {},
+                          QPoint(5, rows->sectionViewportPosition(0) + 3));
+        QCOMPARE(QString::fromStdString(Klasse().Grid.RowAt(1).Label), QString("1"));
+        QCOMPARE(QString::fromStdString(Klasse().Grid.RowAt(2).Label), QString("2"));
+    }
+
+    void fixedColumnsStayInPlaceAndAreNotEdited() {
+        Klasse().Grid.FixedCols = 3; // as a file opened with "fixed columns" set
+        form_->resize(450, 400);     // narrower than the grid
+        QTest::qWait(20);
+        form_->TabControl1Change();
+        auto *fixed = form_->ActiveGrid()->findChild<QTableView *>("FixedColumns");
+        QVERIFY(fixed && fixed->isVisible());
+        QCOMPARE(fixed->width(), form_->ActiveGrid()->FrozenWidth());
+        const int last = Klasse().Grid.ColCount() - 1;
+        GoTo(1, last);
+        QVERIFY(form_->ActiveGrid()->horizontalScrollBar()->value() > 0);
+        QVERIFY(form_->ActiveGrid()->GridCellRect(1, last).left() >= fixed->width());
+        Klasse().Grid.CurCol = 1;
+        form_->StartCellEdit(QChar('x'));
+        QVERIFY(!form_->IsEditing());
+        // The current cell never lands in a fixed column.
+        GoTo(2, 3);
+        form_->ActiveGrid()->setCurrentIndex(form_->ActiveGrid()->GridModel().IndexOf(2, 1));
+        QCOMPARE(Klasse().Grid.CurCol, 3);
+    }
+
+    void draggingARowLabelMovesTheRider() {
+        const TRijder *first = Klasse().Rider(1);
+        const TRijder *second = Klasse().Rider(2);
+        form_->ActiveGrid()->verticalHeader()->moveSection(0, 2); // as a drag does
+        QCOMPARE(Klasse().Rider(3), first);
+        QCOMPARE(Klasse().Rider(1), second);
+        QCOMPARE(QString::fromStdString(Klasse().Grid.RowAt(3).Label), QString("1")); // the label moves along
+        QCOMPARE(form_->ActiveGrid()->verticalHeader()->visualIndex(0), 0);
+        QCOMPARE(form_->ActiveGrid()->GridModel().CellString(3, 1),
+                 QString::fromStdString(NameDisplay(first->Name.str())));
+        QVERIFY(SaveButtonEnabled());
+    }
+
+    void notificationNeedsTheFirstPaintKey() {
+        form_->Tabs()->setCurrentIndex(2);
+        form_->Comp().Classes[2]->Name = "Anders";
+        form_->Notify(TMainForm::kNotifyShowClass, form_->NotificationKey() + 1);
+        QVERIFY(!form_->windowTitle().endsWith("Anders"));
+        form_->Notify(TMainForm::kNotifyShowClass, form_->NotificationKey());
+        QVERIFY(form_->windowTitle().endsWith("Anders"));
+    }
+
+    void startUpWithAMissingCommandLineFile() {
+        test::ScriptedPrompts prompts;
+        MemorySettingsStore store;
+        WriteFormSet(store, FormSet{100, 700, 400, 500, 0}); // Left 700: ignored
+        TMainForm form(prompts, store);
+        form.SetCommandLine({}, {"/geen/bestand.kzb"});
+        form.show();
+        QTRY_VERIFY(form.FirstPaintDone());
+        QCOMPARE(prompts.Messages.size(), size_t(1));
+        QCOMPARE(QString::fromStdString(prompts.Messages[0]), "Fout nr.: 4");
+        QVERIFY(form.x() != 700);
+        QCOMPARE(form.Tabs()->count(), 1);
+        QCOMPARE(form.Tabs()->tabText(0), QString("?"));
+        QCOMPARE(form.windowTitle(), QString("Rondaxa"));
+        QCOMPARE(form.HelpContext(), TMainForm::kHelpNoCompetition);
+    }
+
+    void startUpActionLoadsTheLastFileSilently() {
+        for (const bool present : {true, false}) {
+            test::ScriptedPrompts prompts;
+            MemorySettingsStore store;
+            store.WriteInt(kSettingOptions, StartupLoadLast);
+            store.WriteString(kSettingLastFile, present ? demo_.toStdString() : dir_->Path("weg.kzb"));
+            TMainForm form(prompts, store);
+            form.show();
+            QTRY_VERIFY(form.FirstPaintDone());
+            QCOMPARE(form.Comp().ClassCount(), present ? 4 : 0);
+            QVERIFY(prompts.Messages.empty());
+        }
+    }
+
+    void startUpLoadsTheCommandLineFileAndMaximises() {
+        test::ScriptedPrompts prompts;
+        MemorySettingsStore store;
+        WriteFormSet(store, FormSet{10, 10, 400, 500, 2});
+        TMainForm form(prompts, store);
+        form.SetCommandLine({}, {demo_.toStdString()});
+        form.show();
+        QTRY_VERIFY(form.FirstPaintDone());
+        QVERIFY(form.windowState() & Qt::WindowMaximized);
+        QCOMPARE(form.Comp().ClassCount(), 4);
+        QCOMPARE(QString::fromStdString(ReadSettingString(store, kSettingLastFile)), demo_);
+        QVERIFY(prompts.Messages.empty());
+    }
+};
+
+QTEST_MAIN(MainWindowTest)
+#include "mainwindow_test.moc"

@@ -1,0 +1,375 @@
+// The rider commands of the main window, offscreen: the rider details
+// window, deleting riders (one, and the hors-concours riders of every
+// class), copying a rider to the clipboard and pasting it into another
+// class, and adding a rider with fixed columns.
+#include "app/ClassGridView.h"
+#include "app/KZBmain.h"
+#include "app/Kopie.h"
+#include "app/RijderData.h"
+#include "model/settings.h"
+#include "support/test_files.cpp" // the shared test helpers (prompts, folders)
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTabBar>
+#include <QToolButton>
+#include <QtTest>
+
+#include <filesystem>
+#include <functional>
+
+using namespace rondaxa;
+
+namespace {
+
+// Runs f on the modal dialog that the next command opens.
+void OnNextDialog(std::function<void(QDialog &)> f) {
+    QTimer::singleShot(0, [f] {
+        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        f(*dialog);
+    });
+}
+
+void ClickButton(QWidget &parent, const QString &caption) {
+    for (QPushButton *button : parent.findChildren<QPushButton *>())
+        if (button->text() == caption) {
+            button->click();
+            return;
+        }
+    QFAIL(qPrintable("no button " + caption));
+}
+
+} // namespace
+
+class RidersTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<test::TempDir> dir_;
+    test::ScriptedPrompts prompts_;
+    MemorySettingsStore store_;
+    std::unique_ptr<TMainForm> form_;
+
+    TKlasse &Klasse() { return *form_->ActiveClass(); }
+    void GoTo(int row) {
+        Klasse().Grid.CurRow = row;
+        form_->ActiveGrid()->ShowCurrentCell();
+        form_->ActiveSGSelectCell(Klasse().Grid.CurCol, row);
+    }
+    TRijderData *Details() {
+        for (QWidget *widget : QApplication::topLevelWidgets())
+            if (auto *window = qobject_cast<TRijderData *>(widget))
+                return window;
+        return nullptr;
+    }
+    // Opens the top-level menus as the user does; returns whether "Plakken
+    // rijdergegevens" is enabled then.
+    bool PasteEnabled() {
+        for (QAction *menu : form_->menuBar()->actions())
+            if (menu->menu())
+                emit menu->menu()->aboutToShow();
+        return form_->Action("Plakkenrijder1Click")->isEnabled();
+    }
+
+private slots:
+    void init() {
+        dir_ = std::make_unique<test::TempDir>();
+        prompts_ = test::ScriptedPrompts();
+        store_ = MemorySettingsStore();
+        const QString demo = QString::fromStdString(dir_->Path("demo.kzb"));
+        std::filesystem::copy_file(RONDAXA_SOURCE_DIR "/examples/demo.kzb", demo.toStdString());
+        form_ = std::make_unique<TMainForm>(prompts_, store_);
+        form_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+        QTRY_VERIFY(form_->FirstPaintDone());
+        QVERIFY(form_->LoadFile(demo, prompts_));
+    }
+
+    void cleanup() {
+        form_->Comp().Modified = 0;
+        form_->hide(); // while the competition still exists
+        form_.reset();
+        dir_.reset();
+    }
+
+    void detailsWindowFollowsTheGridAndStoresEdits() {
+        GoTo(2);
+        form_->Rijder1Click();
+        TRijderData *details = Details();
+        QVERIFY(details && details->isVisible());
+        QVERIFY(details->AlwaysOnTop());
+        QCOMPARE(details->Edit(1)->text(), QString::fromStdString(Klasse().Rider(2)->Name.str()));
+        QCOMPARE(details->ExtraCaption(1)->text(), QString("Woonplaats :"));
+
+        GoTo(3); // the grid's selection moves: the window follows
+        QCOMPARE(details->ShownRow(), 3);
+        QCOMPARE(details->Edit(2)->text(), QString::fromStdString(Klasse().Rider(3)->StartNo.str()));
+
+        // Name and extra field are stored on navigation; the window moves on.
+        details->Edit(1)->setText("Nieuwe Naam");
+        details->Edit(1)->setModified(true);
+        details->Edit(3)->setText("Heesch");
+        details->Edit(3)->setModified(true);
+        form_->Comp().Modified = 0;
+        details->SBnextClick();
+        QCOMPARE(Klasse().Rider(3)->Name.str(), std::string("Nieuwe Naam"));
+        QCOMPARE(Klasse().Rider(3)->Extra1.str(), std::string("Heesch"));
+        QCOMPARE(Klasse().Grid.CurRow, 4);
+        QCOMPARE(details->ShownRow(), 4);
+        QVERIFY(form_->Comp().Modified & ModifiedData);
+
+        details->SBeersteClick();
+        QCOMPARE(Klasse().Grid.CurRow, 1);
+        details->SBvorigeClick();
+        QCOMPARE(Klasse().Grid.CurRow, 1);
+        QTest::keyClick(details->Edit(1), Qt::Key_PageDown, Qt::ControlModifier);
+        QCOMPARE(Klasse().Grid.CurRow, Klasse().Grid.RowCount() - 1);
+
+        // Not kept on top: a window of its own that the main window can cover;
+        // it still follows the grid and goes with the main window.
+        details->Button("SBzichtbaar")->click();
+        QVERIFY(!details->AlwaysOnTop());
+        QVERIFY(!details->parent());
+        QVERIFY(details->isVisible());
+        GoTo(2);
+        QCOMPARE(details->ShownRow(), 2);
+        QPointer<TRijderData> alive(details);
+        details->Button("SBzichtbaar")->click();
+        QVERIFY(details->AlwaysOnTop());
+        QCOMPARE(details->parent(), form_.get());
+        details->Button("SBzichtbaar")->click();
+        form_->hide();
+        form_.reset();
+        QVERIFY(alive.isNull());
+        form_ = std::make_unique<TMainForm>(prompts_, store_);
+    }
+
+    void duplicateStartNumberIsRefusedWithTheFieldsAfterIt() {
+        GoTo(2);
+        form_->Rijder1Click();
+        TRijderData *details = Details();
+        const std::string otherStartNo = Klasse().Rider(5)->StartNo.str();
+        const std::string ownStartNo = Klasse().Rider(2)->StartNo.str();
+        details->Edit(2)->setText(QString::fromStdString(otherStartNo));
+        details->Edit(2)->setModified(true);
+        details->Edit(4)->setText("Suzuki");
+        details->Edit(4)->setModified(true);
+        const bool wasHc = Klasse().Rider(2)->HorsConcours();
+        details->HorsConcoursBox()->setChecked(!wasHc);
+        prompts_.Messages.clear();
+        details->SBnextClick();
+        QCOMPARE(prompts_.Messages.size(), std::size_t(1));
+        QCOMPARE(prompts_.Messages[0], std::string("Dit startnummer komt al voor op positie: 5"));
+        QCOMPARE(Klasse().Grid.CurRow, 2); // stays on the rider
+        QCOMPARE(Klasse().Rider(2)->StartNo.str(), ownStartNo);
+        QVERIFY(Klasse().Rider(2)->Extra2.str() != "Suzuki");
+        QCOMPARE(Klasse().Rider(2)->HorsConcours(), wasHc);
+    }
+
+    void deletingARiderAdjustsTheResults() {
+        TKlasse &k = Klasse();
+        const int riders = k.Grid.RowCount() - 1;
+        const std::string third = k.Rider(3)->Name.str();
+        const std::string fourth = k.Rider(4)->Name.str();
+        GoTo(3);
+        OnNextDialog([](QDialog &dialog) {
+            QCOMPARE(dialog.windowTitle(), QString("Rijder verwijderen"));
+            QVERIFY(dialog.findChild<QCheckBox *>("CheckBox1")->isChecked());
+            ClickButton(dialog, "&Ok");
+        });
+        form_->RijderVerwijderen1Click();
+        QCOMPARE(k.Grid.RowCount() - 1, riders - 1);
+        QCOMPARE(k.Rider(3)->Name.str(), fourth);
+        for (int r = 1; r < k.Grid.RowCount(); ++r)
+            QVERIFY(k.Rider(r)->Name.str() != third);
+        QCOMPARE(k.Grid.RowAt(riders - 1).Label, std::to_string(riders - 1));
+        QVERIFY(form_->Comp().Modified & ModifiedData);
+    }
+
+    void deletingHorsConcoursRidersOfAllClasses() {
+        int expected = 0;
+        for (const auto &klasse : form_->Comp().Classes)
+            for (int r = 1; r < klasse->Grid.RowCount(); ++r)
+                expected += klasse->Rider(r) && klasse->Rider(r)->HorsConcours();
+        QVERIFY(expected >= 2);
+        OnNextDialog([](QDialog &dialog) {
+            dialog.findChild<QRadioButton *>("AllClasses")->setChecked(true);
+            ClickButton(dialog, "&Ok");
+        });
+        form_->Verwijderrijdersbuitenmededing1Click();
+        QCOMPARE(prompts_.Messages.back(), std::to_string(expected) + " rijders verwijderd!");
+        for (const auto &klasse : form_->Comp().Classes)
+            for (int r = 1; r < klasse->Grid.RowCount(); ++r)
+                QVERIFY(!klasse->Rider(r)->HorsConcours());
+
+        OnNextDialog([](QDialog &dialog) { ClickButton(dialog, "&Ok"); });
+        form_->Verwijderrijdersbuitenmededing1Click();
+        QCOMPARE(prompts_.Messages.back(), std::string("Geen rijders verwijderd."));
+    }
+
+    void copyAndPasteARiderBetweenClasses() {
+        QApplication::clipboard()->setText("iets anders");
+        QVERIFY(!ClipboardHasRider());
+        QVERIFY(!PasteEnabled());
+        GoTo(2);
+        const TRijder source = *Klasse().Rider(2);
+        OnNextDialog([](QDialog &dialog) {
+            auto *results = dialog.findChild<QCheckBox *>("CheckBox1");
+            auto *wholeClass = dialog.findChild<QCheckBox *>("CheckBox2");
+            QVERIFY(!results->isChecked());
+            QVERIFY(!wholeClass->isEnabled());
+            results->setChecked(true);
+            ClickButton(dialog, "&Ok");
+        });
+        form_->Kopieerrijder1Click();
+        QVERIFY(ClipboardHasRider());
+        QVERIFY(PasteEnabled());
+        QCOMPARE(ClipboardRiderRecord().size(), std::size_t(272));
+
+        form_->SelectTab(1);
+        GoTo(1);
+        form_->Comp().Modified = 0;
+        form_->Plakkenrijder1Click();
+        QCOMPARE(prompts_.Questions.back(),
+                 std::string("Rijdergegevens van klembord in huidig record plakken ?"));
+        const TRijder &pasted = *Klasse().Rider(1);
+        QCOMPARE(pasted.Name.str(), source.Name.str());
+        QCOMPARE(pasted.StartNo.str(), source.StartNo.str());
+        QCOMPARE(pasted.Extra1.str(), source.Extra1.str());
+        for (int n = 1; n <= kMaxResults; ++n)
+            QCOMPARE(pasted.Results[static_cast<std::size_t>(n)],
+                     source.Results[static_cast<std::size_t>(n)]);
+        QVERIFY(form_->Comp().Modified & ModifiedData);
+
+        // Pasting the same rider again in the class: the duplicate is reported.
+        GoTo(2);
+        prompts_.Messages.clear();
+        form_->Plakkenrijder1Click();
+        QCOMPARE(prompts_.Messages.size(), std::size_t(2));
+        QCOMPARE(prompts_.Messages[0], std::string("Deze naam komt al voor op positie: 1"));
+        QCOMPARE(prompts_.Messages[1], std::string("Fout nr.: 10"));
+
+        // The text of the whole class does not make a rider record.
+        OnNextDialog([](QDialog &dialog) {
+            dialog.findChild<QRadioButton *>()->parentWidget()->findChildren<QRadioButton *>()[1]->click();
+            auto *wholeClass = dialog.findChild<QCheckBox *>("CheckBox2");
+            QVERIFY(wholeClass->isEnabled());
+            QVERIFY(dialog.findChild<QCheckBox *>("CheckBox1")->isChecked());
+            wholeClass->setChecked(true);
+            ClickButton(dialog, "&Ok");
+        });
+        form_->Kopieerrijder1Click();
+        QVERIFY(!ClipboardHasRider());
+        QVERIFY(!PasteEnabled());
+        const QStringList lines = QApplication::clipboard()->text().split("\r\n", Qt::SkipEmptyParts);
+        QCOMPARE(lines.size(), Klasse().Grid.RowCount()); // heading + one line per rider
+        QVERIFY(lines[0].startsWith(" \tNaam\tStartnr"));
+    }
+
+    void addingARiderWithFixedColumnsOpensTheDetails() {
+        Klasse().Grid.FixedCols = 3;
+        const int rows = Klasse().Grid.RowCount();
+        form_->Rijdertoevogen1Click();
+        QCOMPARE(Klasse().Grid.RowCount(), rows + 1);
+        QVERIFY(Details() && Details()->isVisible());
+        QCOMPARE(Details()->ShownRow(), rows);
+        QVERIFY(Details()->Edit(1)->text().isEmpty());
+
+        // With the window open, adding acts as its "Nieuwe rijder": the empty
+        // last row is reused.
+        form_->Rijdertoevogen1Click();
+        QCOMPARE(Klasse().Grid.RowCount(), rows + 1);
+    }
+
+    void addingARiderEditsItsNameInTheGrid() {
+        QCOMPARE(Klasse().Grid.FixedCols, 1);
+        const int rows = Klasse().Grid.RowCount();
+        form_->Rijdertoevogen1Click();
+        QCOMPARE(Klasse().Grid.RowCount(), rows + 1);
+        QCOMPARE(Klasse().Grid.CurRow, rows);
+        QVERIFY(form_->IsEditing());
+        QCOMPARE(form_->EditingKind(), int(KindName));
+        QVERIFY(!Details() || !Details()->isVisible());
+    }
+
+    void entirelyNewCompetition() {
+        OnNextDialog([](QDialog &dialog) {
+            OnNextDialog([](QDialog &club) {
+                auto *name = club.findChild<QLineEdit *>("EditKL");
+                auto *list = club.findChild<QListWidget *>("ListBox1");
+                QCOMPARE(list->count(), 0);
+                for (const char *klasse : {"Quad", "Zijspan"}) {
+                    name->setText(klasse);
+                    ClickButton(club, "&Toevoegen");
+                }
+                ClickButton(club, "&Ok");
+            });
+            ClickButton(dialog, "&Nieuw");
+        });
+        form_->Nieuw1Click();
+        Competition &comp = form_->Comp();
+        QCOMPARE(comp.ClassCount(), 2);
+        QCOMPARE(form_->Tabs()->tabText(1), QString("Zijspan"));
+        QVERIFY(comp.Club.ClubName.empty());
+        QCOMPARE(comp.Classes[0]->Grid.RowCount(), 2);
+        QCOMPARE(comp.Classes[0]->Rider(1)->Id, 0);
+        QCOMPARE(comp.Classes[1]->Rider(1)->Id, 1);
+        QVERIFY(comp.Modified != 0);
+        QVERIFY(form_->Action("Rijder1Click")->isEnabled());
+    }
+
+    void newCompetitionKeepingTheClassesWithoutRiders() {
+        const int classes = form_->Comp().ClassCount();
+        form_->Comp().Modified = 0;
+        OnNextDialog([](QDialog &dialog) {
+            QCOMPARE(dialog.windowTitle(), QString("Nieuw"));
+            dialog.findChild<QRadioButton *>("Choice1")->setChecked(true);
+            OnNextDialog([](QDialog &club) {
+                QCOMPARE(club.windowTitle(), QString("Club gegevens"));
+                QCOMPARE(club.findChild<QListWidget *>("ListBox1")->count(), 4);
+                ClickButton(club, "&Ok");
+            });
+            ClickButton(dialog, "&Nieuw");
+        });
+        form_->Nieuw1Click();
+        Competition &comp = form_->Comp();
+        QCOMPARE(comp.ClassCount(), classes);
+        QCOMPARE(form_->Tabs()->count(), classes);
+        for (const auto &klasse : comp.Classes) {
+            QCOMPARE(klasse->Grid.RowCount(), 2);
+            QVERIFY(IsEmptyRider(*klasse->Rider(1)));
+            QCOMPARE(klasse->Grid.ColCount(), klasse->FirstResultCol);
+        }
+        QVERIFY(comp.FileName.empty());
+        QVERIFY(comp.Modified != 0);
+        QVERIFY(form_->Action("Rijder1Click")->isEnabled());
+    }
+
+    void displaySettingsShowInTheGridAtOnce() {
+        OnNextDialog([](QDialog &dialog) {
+            dialog.findChild<QCheckBox *>("FixedColumns")->setChecked(true);
+            dialog.findChild<QCheckBox *>("Extra2")->setChecked(true);
+            ClickButton(dialog, "&Ok");
+        });
+        form_->Weergave1Click();
+        QCOMPARE(Klasse().Grid.FixedCols, 3);
+        QVERIFY(form_->Comp().Club.Options & OptFixedColumns);
+        QCOMPARE(form_->ActiveGrid()->model()->headerData(3, Qt::Horizontal).toString(),
+                 QString("Merk/sponsor :"));
+    }
+};
+
+QTEST_MAIN(RidersTest)
+#include "riders_test.moc"
