@@ -135,7 +135,7 @@ TEST_F(TieMethodKeyTest, HeadStopsBeforeTheNotificationStep) {
     EXPECT_EQ(head(5), "100097004045246");
 }
 
-// The row sort as written for the user's manual: 1-based rows, gap halving,
+// The row sort written out plainly from its rule: 1-based rows, gap halving,
 // each row sunk back by its gap while its neighbour there is out of order.
 std::vector<std::string> ReferenceShellSort(std::vector<std::pair<std::string, std::string>> rows,
                                             bool ascending) {
