@@ -209,7 +209,7 @@ void AppendHtmlCell(std::string &out, int flags, std::string_view tagStart, std:
     const bool strike = (flags & kCellStrike) != 0;
     if (strike)
         AppendLiteral(out, "<s>");
-    if (escape && std::any_of(text.begin(), text.end(), NeedsEscape))
+    if (escape && std::any_of(text.begin(), text.end(), [](char ch) { return NeedsEscape(ch); }))
         AppendEscaped(out, text);
     else
         out += text;
