@@ -66,6 +66,17 @@ private slots:
         QCOMPARE(buttonCount, 3);
     }
 
+    void captionedQuestionCarriesItsCaption() {
+        QtPrompts prompts;
+        QString title;
+        WhenBoxShows([&](QMessageBox &box) {
+            title = box.windowTitle();
+            box.button(QMessageBox::Yes)->click();
+        });
+        QCOMPARE(prompts.AskCaptioned("Rijdergegevens plakken", "Plakken ?", Buttons::YesNo), Answer::Yes);
+        QCOMPARE(title, QString("Rijdergegevens plakken"));
+    }
+
     void askAnswers_data() {
         QTest::addColumn<int>("buttons");
         QTest::addColumn<int>("press");
