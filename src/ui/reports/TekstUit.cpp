@@ -107,6 +107,7 @@ TTekstUit::TTekstUit(const Competition &comp, const ExportMemory &memory, QWidge
     resultLayout->addWidget(join_, 2, 0, 1, 2);
     resultLayout->addWidget(betweenLabel_, 3, 0, Qt::AlignRight);
     resultLayout->addWidget(betweenText_, 3, 1);
+    resultLayout->setRowStretch(4, 1);
 
     auto *separatorGroup = new QGroupBox(QStringLiteral("Velden scheiden met :"), this);
     auto *separatorLayout = new QGridLayout(separatorGroup);
