@@ -129,5 +129,31 @@ TEST_F(StandingsCliTest, CountOverrulesTheClubRuleForOneClass) {
               "\r\n");
 }
 
+TEST_F(StandingsCliTest, DailyClassificationOrdersEqualTotalsByTheLastResult) {
+    const test::CliRun run = Run({"--class", "MX1", "--no-net", "--daily", "--no-club"});
+    EXPECT_EQ(run.ExitCode, 0);
+    // Jansen and Bakker: equal totals, both without the last result.
+    EXPECT_EQ(run.Err, "Stand niet kunnen bepalen van:\nMX1\tPlaats 2 t/m 3 <!>\n");
+    EXPECT_EQ(run.Out, "MX1\n"
+                       "Er zijn 3 uitslagen. Er zijn geen uitslagen geschrapt.\n"
+                       "PL\tNaam\tStartnr\t1\t2\t3\tBruto\n"
+                       "1\tTim Vos\t3\t45\t45\t50\t140\n"
+                       "2\tPiet Jansen\t7\t50\t47\t\t97\n"
+                       "3\tKees Bakker\t12\t47\t50\t\t97\n"
+                       "\n");
+}
+
+TEST_F(StandingsCliTest, UnknownClassesAndMissingValuesAreUsageErrors) {
+    for (const std::vector<std::string> &args : {std::vector<std::string>{"--class", "MX9"},
+                                                 {"--class", "#3"},
+                                                 {"--out"},
+                                                 {"--hc", "-1"},
+                                                 {"--count", "0", "--class", "#1"}}) {
+        const test::CliRun run = Run(args);
+        EXPECT_EQ(run.ExitCode, 2) << args[0] << " " << args.back();
+        EXPECT_EQ(run.Out, "");
+    }
+}
+
 } // namespace
 } // namespace rondaxa

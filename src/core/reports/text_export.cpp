@@ -10,6 +10,7 @@
 #include <fstream>
 #include <functional>
 #include <map>
+#include <memory>
 #include <optional>
 
 namespace rondaxa {
@@ -208,7 +209,7 @@ void AppendHtmlCell(std::string &out, int flags, std::string_view tagStart, std:
     const bool strike = (flags & kCellStrike) != 0;
     if (strike)
         AppendLiteral(out, "<s>");
-    if (escape && std::any_of(text.begin(), text.end(), NeedsEscape))
+    if (escape && std::any_of(text.begin(), text.end(), [](char ch) { return NeedsEscape(ch); }))
         AppendEscaped(out, text);
     else
         out += text;
@@ -363,23 +364,47 @@ private:
         return found->second;
     }
 
-    // The escaped text of a result cell. The text depends only on the
-    // result and the display settings, which stay as they are during the
-    // export, so each value goes through CellText once.
-    const std::string &ResultHtml(const TRijder *rider, int number) {
-        if (!rider) {
-            uncached_.clear(); // a row without a rider: empty cells
-            return uncached_;
+    // The lines of the result cells with one tag start and flags, by result
+    // (line end included). A line depends only on these and the result, and
+    // the display settings stay as they are during the export, so each line
+    // is made once.
+    struct ResultLines {
+        const std::string *Tag = nullptr;
+        int Flags = 0;
+        std::array<std::optional<std::string>, kMaxResultValue + 2> Lines; // by result + 1
+    };
+
+    static std::string MakeResultLine(const ResultLines &lines, const std::string &text) {
+        std::string line;
+        AppendHtmlCell(line, lines.Flags, *lines.Tag, text, false);
+        line += kLineEnd;
+        return line;
+    }
+
+    ResultLines *LinesFor(const std::string &tag, int flags) {
+        for (auto &lines : resultLines_)
+            if (lines->Tag == &tag && lines->Flags == flags)
+                return lines.get();
+        resultLines_.push_back(std::make_unique<ResultLines>());
+        resultLines_.back()->Tag = &tag;
+        resultLines_.back()->Flags = flags;
+        return resultLines_.back().get();
+    }
+
+    void ResultCell(const TRijder *rider, int number, ResultLines &lines) {
+        if (!rider) { // a row without a rider: an empty cell
+            out_ += MakeResultLine(lines, std::string());
+            return;
         }
         const int value = GetResult(*rider, number);
         if (value < -1 || value > kMaxResultValue) {
-            uncached_ = HtmlEscape(ResultCellText(club_, rider, choices_, number));
-            return uncached_;
+            out_ += MakeResultLine(lines, HtmlEscape(ResultCellText(club_, rider, choices_, number)));
+            return;
         }
-        const auto slot = static_cast<std::size_t>(value + 1);
-        if (!resultTexts_[slot])
-            resultTexts_[slot] = HtmlEscape(ResultCellText(club_, rider, choices_, number));
-        return *resultTexts_[slot];
+        std::optional<std::string> &line = lines.Lines[static_cast<std::size_t>(value + 1)];
+        if (!line)
+            line = MakeResultLine(lines, HtmlEscape(ResultCellText(club_, rider, choices_, number)));
+        out_ += *line;
     }
 
     // An included column of the table, worked out once per class.
@@ -388,20 +413,27 @@ private:
         int Kind = 0;
         int Number = 0;
         int Align = 0;
-        const std::string *Tag = nullptr; // result columns: the result-information colour
+        ResultLines *Plain = nullptr;   // result columns: a result as it is
+        ResultLines *Dropped = nullptr; // result columns: a result marked dropped
     };
 
     std::vector<HtmlColumn> HtmlColumns(const TKlasse &klasse) {
         std::vector<HtmlColumn> columns;
         const bool infoColours = !(club_.ViewFlags & ViewNoInfoColours) && choices_.Info;
+        const bool markColour = !(club_.ViewFlags & ViewNoMarkColour);
+        const int droppedFlags = kCellCentre | ((club_.ViewFlags & ViewStrikeDropped) ? kCellStrike : 0);
         for (int col = 0; col < klasse.Grid.ColCount(); ++col) {
             const int kind = KindOf(klasse, col);
             if (!ColumnIncluded(klasse, choices_, kind))
                 continue;
             const TColData &data = *klasse.ColData(col);
-            const uint32_t colour =
-                kind == KindResult && infoColours && data.Color != kClWindow ? data.Color : 0;
-            columns.push_back(HtmlColumn{col, kind, data.Number, HtmlAlignment(kind), &TagStart(colour)});
+            HtmlColumn column{col, kind, data.Number, HtmlAlignment(kind)};
+            if (kind == KindResult) {
+                const std::string &tag = TagStart(infoColours && data.Color != kClWindow ? data.Color : 0);
+                column.Plain = LinesFor(tag, kCellCentre);
+                column.Dropped = LinesFor(markColour ? TagStart(club_.MarkColor) : tag, droppedFlags);
+            }
+            columns.push_back(column);
         }
         return columns;
     }
@@ -409,18 +441,14 @@ private:
     void WriteHtmlRow(const TKlasse &klasse, const std::vector<HtmlColumn> &columns, int row) {
         const TRijder *rider = klasse.Rider(row);
         const bool markDropped = (club_.ViewFlags & ViewMarkDropped) != 0;
-        const std::string &markTag = TagStart((club_.ViewFlags & ViewNoMarkColour) ? 0 : club_.MarkColor);
+        const std::string &plainTag = TagStart(0);
         for (const HtmlColumn &column : columns) {
             if (column.Kind != KindResult) {
-                Cell(column.Align, TagStart(0), CellOf(club_, klasse, choices_, column.Col, row));
+                Cell(column.Align, plainTag, CellOf(club_, klasse, choices_, column.Col, row));
                 continue;
             }
             const bool dropped = rider && markDropped && IsDropped(*rider, column.Number);
-            int flags = kCellCentre;
-            if (dropped && (club_.ViewFlags & ViewStrikeDropped))
-                flags |= kCellStrike;
-            const std::string &tag = dropped && !(club_.ViewFlags & ViewNoMarkColour) ? markTag : *column.Tag;
-            Cell(flags, tag, ResultHtml(rider, column.Number), false);
+            ResultCell(rider, column.Number, dropped ? *column.Dropped : *column.Plain);
         }
     }
 
@@ -463,8 +491,7 @@ private:
     std::string &out_;
     Flush flush_;
     std::map<uint32_t, std::string> tagStarts_;
-    std::array<std::optional<std::string>, kMaxResultValue + 2> resultTexts_;
-    std::string uncached_;
+    std::vector<std::unique_ptr<ResultLines>> resultLines_;
 };
 
 } // namespace

@@ -21,34 +21,32 @@ std::string EmptyKeyReplacement(int direction) {
     return std::string(3, direction == kAscending ? '\xFF' : '\x01');
 }
 
-// MarkDropped for a run of values: a value marked before is searched again
-// only after the slot it was found in, since no earlier slot still holds it.
-class DropMarker {
-public:
-    DropMarker(const CountingFlags &counting, TRijder &rider) : counting_(counting), rider_(rider) {
-        next_.fill(1);
-    }
-    void Mark(int value) {
-        const bool remembered = value >= 0 && value < static_cast<int>(next_.size());
-        for (int slot = remembered ? next_[static_cast<std::size_t>(value)] : 1; slot <= kMaxResults;
-             ++slot) {
-            int16_t &stored = rider_.Results[static_cast<std::size_t>(slot)];
-            if (counting_[static_cast<std::size_t>(slot)] && stored == value) {
-                stored = static_cast<int16_t>(stored + kDropMark);
-                if (remembered)
-                    next_[static_cast<std::size_t>(value)] = static_cast<uint8_t>(slot + 1);
-                return;
-            }
+// Marks the dropped values as MarkDropped does one after the other: each
+// value marks the first counting slot that still holds it. Values that can
+// be results are counted and then marked in one walk over the slots.
+void MarkDroppedValues(const CountingFlags &counting, TRijder &rider, const int *values, int count) {
+    std::array<uint8_t, kMaxResultValue + 1> wanted{};
+    bool any = false;
+    for (int i = 0; i < count; ++i) {
+        const int value = values[i];
+        if (value >= 0 && value <= kMaxResultValue) {
+            ++wanted[static_cast<std::size_t>(value)];
+            any = true;
+        } else {
+            MarkDropped(counting, rider, value);
         }
-        if (remembered)
-            next_[static_cast<std::size_t>(value)] = kMaxResults + 1;
     }
-
-private:
-    const CountingFlags &counting_;
-    TRijder &rider_;
-    std::array<uint8_t, kMaxResultValue + 1> next_;
-};
+    for (int slot = 1; any && slot <= kMaxResults; ++slot) {
+        int16_t &stored = rider.Results[static_cast<std::size_t>(slot)];
+        if (!counting[static_cast<std::size_t>(slot)] || stored < 0 || stored > kMaxResultValue)
+            continue;
+        // Without a branch: which slots hold dropped values is unforeseeable.
+        uint8_t &left = wanted[static_cast<std::size_t>(stored)];
+        const int mark = left > 0 ? 1 : 0;
+        left = static_cast<uint8_t>(left - mark);
+        stored = static_cast<int16_t>(stored + mark * kDropMark);
+    }
+}
 
 void RemoveDropMarks(TRijder &rider) {
     for (int n = 1; n <= kMaxResults; ++n) {
@@ -143,6 +141,11 @@ int ResultPoints(const ClubRec &club, int stored) {
     return stored;
 }
 
+ResultPointsTable::ResultPointsTable(const ClubRec &club) : club_(&club) {
+    for (int stored = 0; stored <= kMaxResultValue; ++stored)
+        points_[static_cast<std::size_t>(stored)] = static_cast<int16_t>(ResultPoints(club, stored));
+}
+
 int CountingResultNumber(const ClubRec &club, TKlasse *klasse) {
     if (!klasse)
         return 0;
@@ -162,9 +165,10 @@ int CountingResultNumber(const ClubRec &club, TKlasse *klasse) {
     return n < 1 ? c : n;
 }
 
-std::size_t BuildStandingKey(const ClubRec &club, const CountingFlags &counting, TRijder &rider, int n, int c,
+std::size_t BuildStandingKey(const ClubRec &club, const CountingFlags &counting,
+                             const ResultPointsTable &points, TRijder &rider, int n, int c,
                              KeyVariant variant, int horsConcours) {
-    CountedResults counted = CollectCountingResults(club, counting, rider, c);
+    CountedResults counted = CollectCountingResults(counting, points, rider, c);
     if (variant != KeyVariant::Daily)
         SortBestFirst(counted);
 
@@ -183,43 +187,45 @@ std::size_t BuildStandingKey(const ClubRec &club, const CountingFlags &counting,
     rider.CalcTotal = total;
     rider.CalcNet = net;
 
-    std::string &key = rider.SortKey;
-    key.clear();
-    key.reserve(static_cast<std::size_t>(16 + kTieStepCount * 3 * counted.Taken));
-    key += (rider.CalcMarks & MarkNotClassified) ? '0' : '1';
-    AppendPadded(key, variant == KeyVariant::Net ? net : total, kTotalWidth);
-    std::size_t head = key.size();
+    KeyBuffer key;
+    key.Char((rider.CalcMarks & MarkNotClassified) ? '0' : '1');
+    key.Padded(variant == KeyVariant::Net ? net : total, kTotalWidth);
+    std::size_t head = key.Size();
     if (variant == KeyVariant::Daily) {
         if (counted.LastColumnValue < 0)
-            key += "//";
+            key.Text("//");
         else
-            AppendPadded(key, counted.LastColumnValue, kValueWidth);
+            key.Padded(counted.LastColumnValue, kValueWidth);
     } else {
         head = AppendTieBreak(key, club, counted, rider, n, variant == KeyVariant::Net);
     }
+    rider.SortKey.assign(key.View());
 
     if (variant == KeyVariant::Net && (club.ViewFlags & ViewMarkDropped)) {
         const bool storedAsPositions = (club.Options & OptStoreFinishOrder) != 0;
-        DropMarker marker(counting, rider);
+        std::array<int, kMaxResults> dropped;
+        int count = 0;
         for (int i = std::max(n, 0); i < counted.Taken; ++i) {
             const int value = counted.Values[static_cast<std::size_t>(i)];
             if (value < 0 || (value == 0 && (club.Options & OptZeroAsEmpty)))
                 continue;
-            marker.Mark(storedAsPositions && value >= 1 ? PositionForPoints(club, value) : value);
+            dropped[static_cast<std::size_t>(count++)] =
+                storedAsPositions && value >= 1 ? PositionForPoints(club, value) : value;
         }
+        MarkDroppedValues(counting, rider, dropped.data(), count);
     }
     return head;
 }
 
-void AverageKey(const ClubRec &club, const CountingFlags &counting, TRijder &rider, int n, int c,
-                int horsConcours) {
+void AverageKey(const ClubRec &club, const CountingFlags &counting, const ResultPointsTable &points,
+                TRijder &rider, int n, int c, int horsConcours) {
     if (club.AverageMethod == 2) {
-        BuildStandingKey(club, counting, rider, n, c, KeyVariant::Net, horsConcours);
+        BuildStandingKey(club, counting, points, rider, n, c, KeyVariant::Net, horsConcours);
         const bool noPoints = horsConcours == HcNoPoints && rider.HorsConcours();
         rider.CalcTotal = rider.CalcNet;
         rider.CalcNet = noPoints ? -1 : n;
     } else {
-        const CountedResults counted = CollectCountingResults(club, counting, rider, c);
+        const CountedResults counted = CollectCountingResults(counting, points, rider, c);
         const bool withZero = club.AverageMethod == 1;
         int total = -1;
         for (int i = 0; i < counted.Taken; ++i) {
@@ -265,26 +271,22 @@ std::string PadNumber(std::string_view input, int width) {
     return std::string(w - numberLength, '0') + text;
 }
 
-namespace {
+void KeyBuffer::Text(std::string_view text) {
+    std::copy(text.begin(), text.end(), chars_.begin() + static_cast<std::ptrdiff_t>(size_));
+    size_ += text.size();
+}
 
-// "000" .. "999", for the values that make up most of every key.
-constexpr std::array<char, 3000> kThreeDigits = [] {
-    std::array<char, 3000> digits{};
-    for (int v = 0; v < 1000; ++v) {
-        digits[static_cast<std::size_t>(3 * v)] = static_cast<char>('0' + v / 100);
-        digits[static_cast<std::size_t>(3 * v + 1)] = static_cast<char>('0' + v / 10 % 10);
-        digits[static_cast<std::size_t>(3 * v + 2)] = static_cast<char>('0' + v % 10);
-    }
-    return digits;
-}();
-
-} // namespace
-
-void AppendPadded(std::string &key, int value, int width) {
+void KeyBuffer::Padded(int value, int width) {
+    width = std::min(width, kMaxWidth);
+    char *out = chars_.data() + size_;
     if (value >= 0 && value < 1000 && width >= 3) {
-        if (width > 3)
-            key.append(static_cast<std::size_t>(width - 3), '0');
-        key.append(&kThreeDigits[static_cast<std::size_t>(3 * value)], 3);
+        for (int i = 3; i < width; ++i)
+            *out++ = '0';
+        const char *digits = &detail::kThreeDigits[static_cast<std::size_t>(3 * value)];
+        out[0] = digits[0];
+        out[1] = digits[1];
+        out[2] = digits[2];
+        size_ = static_cast<std::size_t>(out + 3 - chars_.data());
         return;
     }
     char digits[16];
@@ -296,14 +298,23 @@ void AppendPadded(std::string &key, int value, int width) {
     } while (magnitude != 0);
     const int textLength = length + (value < 0 ? 1 : 0);
     if (value < 0) {
-        key += '-';
+        *out++ = '-';
         if (width > textLength)
-            key.append(static_cast<std::size_t>(width - textLength + 1), '0');
+            for (int i = 0; i < width - textLength + 1; ++i)
+                *out++ = '0';
     } else if (width > textLength) {
-        key.append(static_cast<std::size_t>(width - textLength), '0');
+        for (int i = 0; i < width - textLength; ++i)
+            *out++ = '0';
     }
     while (length > 0)
-        key += digits[--length];
+        *out++ = digits[--length];
+    size_ = static_cast<std::size_t>(out - chars_.data());
+}
+
+void AppendPadded(std::string &key, int value, int width) {
+    KeyBuffer buffer;
+    buffer.Padded(value, width);
+    key += buffer.View();
 }
 
 void RangeTotal(const ClubRec &club, TRijder &rider, int from, int to) {
@@ -389,6 +400,7 @@ void CalculateStandings(const ClubRec &club, TKlasse &klasse, int mode, int n, i
             ApplyHorsConcoursOption(club, klasse);
         counting = CountingFlagsOf(klasse);
     }
+    const ResultPointsTable points(club);
     klasse.CalcInfo = CalcInfoText(club, mode, n, c);
 
     const int rowCount = grid.RowCount() - 1;
@@ -411,11 +423,11 @@ void CalculateStandings(const ClubRec &club, TKlasse &klasse, int mode, int n, i
             const KeyVariant variant = mode == ModeNet     ? KeyVariant::Net
                                        : mode == ModeGross ? KeyVariant::Gross
                                                            : KeyVariant::Daily;
-            head = BuildStandingKey(club, counting, *rider, n, c, variant, run.HorsConcours);
+            head = BuildStandingKey(club, counting, points, *rider, n, c, variant, run.HorsConcours);
             break;
         }
         case ModeAverage:
-            AverageKey(club, counting, *rider, n, c, run.HorsConcours);
+            AverageKey(club, counting, points, *rider, n, c, run.HorsConcours);
             break;
         default:
             rider->SortKey = SortKeyFor(club, *rider, mode, n);

@@ -60,6 +60,23 @@ struct StandingsRun {
 // of 1 or more is PointsForPosition(value); otherwise the value itself.
 int ResultPoints(const ClubRec &club, int stored);
 
+// ResultPoints of every value a result can hold (0..250), worked out once
+// for a calculation instead of once per result; other values are converted
+// when met.
+class ResultPointsTable {
+public:
+    explicit ResultPointsTable(const ClubRec &club);
+    int operator()(int stored) const {
+        if (stored < 0 || stored > kMaxResultValue)
+            return ResultPoints(*club_, stored);
+        return points_[static_cast<std::size_t>(stored)];
+    }
+
+private:
+    const ClubRec *club_;
+    std::array<int16_t, kMaxResultValue + 1> points_;
+};
+
 // N, the number of results that make the net total, by the club's rule
 // (drop mode, or a percentage of C plus a number, rounded up or down); C
 // when that gives less than 1, and 0 for a class without counting columns
@@ -84,13 +101,14 @@ enum class KeyVariant { Net, Gross, Daily };
 // the length of the key's head: the key without the tie-break contributions
 // of steps TieNotify..5 (daily: without the last-column result), which the
 // tie report compares.
-std::size_t BuildStandingKey(const ClubRec &club, const CountingFlags &counting, TRijder &rider, int n, int c,
+std::size_t BuildStandingKey(const ClubRec &club, const CountingFlags &counting,
+                             const ResultPointsTable &points, TRijder &rider, int n, int c,
                              KeyVariant variant, int horsConcours);
 
 // Fills CalcTotal, CalcNet and SortKey of a rider for the average standings
 // by the club's AverageMethod.
-void AverageKey(const ClubRec &club, const CountingFlags &counting, TRijder &rider, int n, int c,
-                int horsConcours);
+void AverageKey(const ClubRec &club, const CountingFlags &counting, const ResultPointsTable &points,
+                TRijder &rider, int n, int c, int horsConcours);
 
 // sum / count rounded to one decimal (halves to even), with the locale's
 // decimal separator and zeros in front up to 6 characters: 0007,5. A count
@@ -106,6 +124,51 @@ std::string PadNumber(std::string_view text, int width);
 // Appends PadNumber of value's decimal text to key, without the detour
 // through a text.
 void AppendPadded(std::string &key, int value, int width);
+
+namespace detail {
+// "000" .. "999", for the values that make up most of every key.
+inline constexpr std::array<char, 3000> kThreeDigits = [] {
+    std::array<char, 3000> digits{};
+    for (int v = 0; v < 1000; ++v) {
+        digits[static_cast<std::size_t>(3 * v)] = static_cast<char>('0' + v / 100);
+        digits[static_cast<std::size_t>(3 * v + 1)] = static_cast<char>('0' + v / 10 % 10);
+        digits[static_cast<std::size_t>(3 * v + 2)] = static_cast<char>('0' + v % 10);
+    }
+    return digits;
+}();
+} // namespace detail
+
+// A standing key as it is written: room for the longest key there can be
+// (prefix, total and five steps of 50 values of at most 6 characters, or an
+// average), so that writing it is plain stores, without a check per piece.
+class KeyBuffer {
+public:
+    static constexpr std::size_t kRoom = 64 + kTieStepCount * kMaxResults * 8;
+
+    void Char(char ch) { chars_[size_++] = ch; }
+    void Text(std::string_view text);
+    // PadNumber of value's decimal text with width (at most kMaxWidth).
+    void Padded(int value, int width);
+    static constexpr int kMaxWidth = 16;
+    // Padded(value, 3), the form of most values of a key.
+    void Padded3(int value) {
+        if (value < 0 || value >= 1000) {
+            Padded(value, 3);
+            return;
+        }
+        const char *digits = &detail::kThreeDigits[static_cast<std::size_t>(3 * value)];
+        chars_[size_] = digits[0];
+        chars_[size_ + 1] = digits[1];
+        chars_[size_ + 2] = digits[2];
+        size_ += 3;
+    }
+    std::size_t Size() const { return size_; }
+    std::string_view View() const { return {chars_.data(), size_}; }
+
+private:
+    std::array<char, kRoom> chars_;
+    std::size_t size_ = 0;
+};
 
 // The range total of the daily classification: CalcNet = the points of the
 // results in slots from..to (-1 without any), CalcTotal = -1, SortKey = the

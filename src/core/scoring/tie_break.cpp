@@ -8,13 +8,13 @@ namespace rondaxa {
 
 namespace {
 
-constexpr const char *kNoResultKey = "//";
-
-void AppendValue(std::string &key, int value) {
-    if (value < 0)
-        key += kNoResultKey;
-    else
-        AppendPadded(key, value, 3);
+void AppendValue(KeyBuffer &key, int value) {
+    if (value < 0) {
+        key.Char('/');
+        key.Char('/');
+    } else {
+        key.Padded3(value);
+    }
 }
 
 // The average of tie method 7, by the club's average method.
@@ -34,7 +34,7 @@ std::string AverageContribution(const ClubRec &club, const CountedResults &count
     }
 }
 
-void AppendContribution(std::string &key, const ClubRec &club, const TieStep &step,
+void AppendContribution(KeyBuffer &key, const ClubRec &club, const TieStep &step,
                         const CountedResults &sorted, const TRijder &rider, int n, bool net) {
     const int taken = sorted.Taken;
     switch (step.Method) {
@@ -59,20 +59,20 @@ void AppendContribution(std::string &key, const ClubRec &club, const TieStep &st
         AppendValue(key, sorted.LastColumnValue);
         break;
     case TieLastObtained:
-        AppendPadded(key, sorted.LastObtained, 3);
+        key.Padded3(sorted.LastObtained);
         break;
     case TieGrossPoints:
         if (net)
-            AppendPadded(key, rider.CalcTotal, 5);
+            key.Padded(rider.CalcTotal, 5);
         break;
     case TieAverage:
-        key += AverageContribution(club, sorted, rider, n);
+        key.Text(AverageContribution(club, sorted, rider, n));
         break;
     case TieMostResults:
-        AppendPadded(key, sorted.Results, 3);
+        key.Padded3(sorted.Results);
         break;
     case TieFewestResults:
-        AppendPadded(key, 250 - sorted.Results, 3);
+        key.Padded3(250 - sorted.Results);
         break;
     default:
         break;
@@ -81,20 +81,19 @@ void AppendContribution(std::string &key, const ClubRec &club, const TieStep &st
 
 } // namespace
 
-CountedResults CollectCountingResults(const ClubRec &club, const CountingFlags &counting,
+CountedResults CollectCountingResults(const CountingFlags &counting, const ResultPointsTable &points,
                                       const TRijder &rider, int c) {
     CountedResults counted;
     for (int slot = 1; slot <= kMaxResults && counted.Taken < c; ++slot) {
         if (!counting[static_cast<std::size_t>(slot)])
             continue;
-        const int value = ResultPoints(club, rider.Results[static_cast<std::size_t>(slot)]);
+        const int value = points(rider.Results[static_cast<std::size_t>(slot)]);
         counted.Values[static_cast<std::size_t>(counted.Taken++)] = value;
-        if (value >= 0) {
-            ++counted.Results;
-            counted.LastObtained = value;
-        }
-        if (value > 0)
-            ++counted.AboveZero;
+        // Counted without branches: missing and zero results come anywhere.
+        const bool result = value >= 0;
+        counted.Results += result ? 1 : 0;
+        counted.AboveZero += value > 0 ? 1 : 0;
+        counted.LastObtained = result ? value : counted.LastObtained;
         counted.LastColumnValue = value;
     }
     return counted;
@@ -102,7 +101,8 @@ CountedResults CollectCountingResults(const ClubRec &club, const CountingFlags &
 
 void SortBestFirst(CountedResults &counted) {
     // Equal numbers cannot be told apart, so any correct sort gives the
-    // order of the Shell sort; the values are counted into place.
+    // order of the Shell sort; the values are counted into place (without
+    // a comparison or a branch per value).
     int *begin = counted.Values.data();
     int *end = begin + counted.Taken;
     if (begin == end)
@@ -115,7 +115,7 @@ void SortBestFirst(CountedResults &counted) {
         return;
     }
     // Where each value's run starts, best first; then every value is put in
-    // its place without a comparison.
+    // its place.
     std::array<uint8_t, kMaxResultValue + 2> start;
     std::fill_n(start.begin(), span, uint8_t{0});
     for (const int *v = begin; v != end; ++v)
@@ -132,7 +132,7 @@ void SortBestFirst(CountedResults &counted) {
     std::copy(sorted.begin(), sorted.begin() + counted.Taken, begin);
 }
 
-std::size_t AppendTieBreak(std::string &key, const ClubRec &club, const CountedResults &sorted,
+std::size_t AppendTieBreak(KeyBuffer &key, const ClubRec &club, const CountedResults &sorted,
                            const TRijder &rider, int n, bool net) {
     std::size_t head = std::string::npos;
     for (int s = 1; s <= kTieStepCount; ++s) {
@@ -140,10 +140,10 @@ std::size_t AppendTieBreak(std::string &key, const ClubRec &club, const CountedR
         if (step.Method == TieNothing)
             break;
         if (s == club.TieNotify)
-            head = key.size();
+            head = key.Size();
         AppendContribution(key, club, step, sorted, rider, n, net);
     }
-    return head == std::string::npos ? key.size() : head;
+    return head == std::string::npos ? key.Size() : head;
 }
 
 void ReportTies(const std::vector<TieRow> &rows, bool daily, const TKlasse &klasse, ProblemList &problems) {

@@ -50,7 +50,7 @@ struct CountedResults {
 };
 
 // Walks the counting slots 1..50 until c values are taken.
-CountedResults CollectCountingResults(const ClubRec &club, const CountingFlags &counting,
+CountedResults CollectCountingResults(const CountingFlags &counting, const ResultPointsTable &points,
                                       const TRijder &rider, int c);
 
 // Sorts the values best first (the same Shell sort as the rows).
@@ -60,7 +60,7 @@ void SortBestFirst(CountedResults &counted);
 // "<niets>") to key; sorted holds the values best first, the rider his
 // totals already. Returns the length of the key before the contribution of
 // step TieNotify (the whole key when TieNotify is 0 or beyond the steps).
-std::size_t AppendTieBreak(std::string &key, const ClubRec &club, const CountedResults &sorted,
+std::size_t AppendTieBreak(KeyBuffer &key, const ClubRec &club, const CountedResults &sorted,
                            const TRijder &rider, int n, bool net);
 
 // One sorted row as the tie report sees it.

@@ -129,7 +129,8 @@ protected:
     TRijder &Rider(const std::vector<int> &results) { return AddRider(comp, klasse, "R", "1", results); }
     std::size_t Build(TRijder &rider, int n, int c, KeyVariant variant = KeyVariant::Net,
                       int hc = HcNoPlace) {
-        return BuildStandingKey(comp.Club, CountingFlagsOf(klasse), rider, n, c, variant, hc);
+        return BuildStandingKey(comp.Club, CountingFlagsOf(klasse), ResultPointsTable(comp.Club), rider, n, c,
+                                variant, hc);
     }
     Competition comp;
     TKlasse &klasse;
@@ -224,18 +225,19 @@ TEST(AverageKey, MethodsCountDifferentResults) {
     for (const Case &c : {Case{0, 29, 2, "0014,5002"}, Case{1, 29, 3, "0009,7003"},
                           Case{2, 29, 2, "0014,5002"}, Case{3, 29, 4, "0007,2004"}}) {
         comp.Club.AverageMethod = c.Method;
-        AverageKey(comp.Club, counting, rider, 2, 4, HcNoPlace);
+        AverageKey(comp.Club, counting, ResultPointsTable(comp.Club), rider, 2, 4, HcNoPlace);
         EXPECT_EQ(rider.CalcTotal, c.Total) << c.Method;
         EXPECT_EQ(rider.CalcNet, c.Count) << c.Method;
         EXPECT_EQ(rider.SortKey, c.Key) << c.Method;
     }
     rider.Flags = RiderHorsConcours;
     comp.Club.AverageMethod = 2;
-    AverageKey(comp.Club, counting, rider, 2, 4, HcNoPoints);
+    AverageKey(comp.Club, counting, ResultPointsTable(comp.Club), rider, 2, 4, HcNoPoints);
     EXPECT_EQ(rider.CalcTotal, -1);
     EXPECT_EQ(rider.CalcNet, -1);
     comp.Club.AverageMethod = 0;
-    AverageKey(comp.Club, counting, rider, 2, 4, HcNoPoints); // as "Geen eindklassing"
+    AverageKey(comp.Club, counting, ResultPointsTable(comp.Club), rider, 2, 4,
+               HcNoPoints); // as "Geen eindklassing"
     EXPECT_EQ(rider.CalcTotal, 29);
 }
 
