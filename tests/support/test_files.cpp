@@ -24,8 +24,15 @@ void ScriptedPrompts::Message(std::string_view text, MessageIcon icon) {
     Icons.push_back(icon);
 }
 
+Answer ScriptedPrompts::AskCaptioned(std::string_view caption, std::string_view text, Buttons buttons) {
+    const Answer answer = Ask(text, buttons);
+    Captions.back() = std::string(caption);
+    return answer;
+}
+
 Answer ScriptedPrompts::Ask(std::string_view text, Buttons) {
     Questions.emplace_back(text);
+    Captions.emplace_back("Rondaxa");
     if (Answers.empty())
         return Answer::Yes;
     const Answer answer = Answers.front();

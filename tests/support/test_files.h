@@ -32,11 +32,13 @@ class ScriptedPrompts : public Prompts {
 public:
     void Message(std::string_view text, MessageIcon icon) override;
     Answer Ask(std::string_view text, Buttons buttons) override;
+    Answer AskCaptioned(std::string_view caption, std::string_view text, Buttons buttons) override;
     void Beep() override { ++Beeps; }
 
     std::vector<std::string> Messages;
     std::vector<MessageIcon> Icons;
     std::vector<std::string> Questions;
+    std::vector<std::string> Captions; // of each question; "Rondaxa" unless asked otherwise
     std::deque<Answer> Answers;
     int Beeps = 0;
 };

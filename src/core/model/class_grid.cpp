@@ -133,7 +133,7 @@ std::string ColumnPanelText(const ClubRec &club, const TKlasse &klasse, int col,
     case KindNet:
         return klasse.CalcState != 3 ? klasse.CalcInfo : std::string();
     case KindGross:
-    case KindTotal:
+    case KindDailyGross:
         return klasse.CalcState == 1 ? klasse.CalcInfo : std::string();
     case KindAverage:
         return AverageMethodLabel(club);

@@ -55,7 +55,9 @@ bool PasteRider(Competition &comp, TKlasse &klasse, int row, const Bytes &record
     const std::optional<PastedRider> pasted = ReadRiderRecord(record);
     if (!pasted)
         return false;
-    if (prompts.Ask("Rijdergegevens van klembord in huidig record plakken ?", Buttons::YesNo) != Answer::Yes)
+    if (prompts.AskCaptioned("Rijdergegevens plakken",
+                             "Rijdergegevens van klembord in huidig record plakken ?",
+                             Buttons::YesNo) != Answer::Yes)
         return false;
     return PasteRiderRecord(comp, klasse, row, pasted->Rider, pasted->WithResults);
 }

@@ -88,13 +88,19 @@ std::unique_ptr<TKlasse> CreateClass(const ClubRec &club, std::string_view name)
     return klasse;
 }
 
+void ClearDropMarks(TRijder &rider) {
+    // Branch-free, so the compiler can do the whole row at once.
+    for (int16_t &v : rider.Results)
+        v = static_cast<int16_t>(v - (v > kDropMarkThreshold ? kDropMark : 0));
+}
+
 void RemoveStandings(TKlasse &klasse) {
     ClassGrid &grid = klasse.Grid;
     if (klasse.CalcState > 0) {
         grid.CurCol = std::min(grid.FixedCols, grid.ColCount() - 1);
         while (grid.ColCount() > 1) {
             const TColData *data = grid.ColData(grid.ColCount() - 1);
-            if (!data || data->Kind < KindNet || data->Kind > KindTotal)
+            if (!data || data->Kind < KindNet || data->Kind > KindDailyGross)
                 break;
             grid.SetColCount(grid.ColCount() - 1);
         }
@@ -109,9 +115,7 @@ void RemoveStandings(TKlasse &klasse) {
         if (rider->CalcMarks & MarkSavedResults)
             rider->Results = rider->SavedResults;
         rider->CalcMarks = 0;
-        for (int n = 1; n <= kMaxResults; ++n)
-            if (rider->Results[static_cast<std::size_t>(n)] > kDropMarkThreshold)
-                rider->Results[static_cast<std::size_t>(n)] -= kDropMark;
+        ClearDropMarks(*rider);
     }
 }
 
@@ -336,7 +340,7 @@ std::string CellText(const ClubRec &club, const TRijder &rider, int kind, int n)
     case KindNet:
         return NumberText(club, rider.CalcNet);
     case KindGross:
-    case KindTotal:
+    case KindDailyGross:
         return NumberText(club, rider.CalcTotal);
     case KindAverage:
         return AverageText(rider.CalcTotal, rider.CalcNet);

@@ -40,10 +40,10 @@ enum ColKind : int32_t {
     KindExtra1 = 4,
     KindExtra2 = 5,
     KindExtra3 = 6,
-    KindNet = 7,     // net points, or number of results in the average mode
-    KindGross = 8,   // gross points
-    KindAverage = 9, // average
-    KindTotal = 10,  // points total of the average mode
+    KindNet = 7,         // "Netto"; "Uitslagen" (number of results) in an average table
+    KindGross = 8,       // "Bruto"; "Totaal" (points total) in an average table
+    KindAverage = 9,     // "Gemiddeld"
+    KindDailyGross = 10, // "Bruto" of standings calculated as a daily classification
 };
 
 // ---- ClubRec.Options bits -------------------------------------------------
@@ -300,6 +300,8 @@ bool IsEmptyRider(const TRijder &rider);
 bool HasAnyResult(const TRijder &rider);
 int GetResult(const TRijder &rider, int n);
 bool IsDropped(const TRijder &rider, int n);
+// Takes the drop mark off every result of the rider.
+void ClearDropMarks(TRijder &rider);
 
 std::string CellText(const ClubRec &club, const TRijder &rider, int kind, int n);
 void SetCellText(const ClubRec &club, TRijder &rider, std::string_view text, int kind, int n);

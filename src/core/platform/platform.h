@@ -26,6 +26,11 @@ public:
     virtual ~Prompts() = default;
     virtual void Message(std::string_view text, MessageIcon icon) = 0;
     virtual Answer Ask(std::string_view text, Buttons buttons) = 0;
+    // A question whose box carries its own caption instead of "Rondaxa".
+    virtual Answer AskCaptioned(std::string_view caption, std::string_view text, Buttons buttons) {
+        (void)caption;
+        return Ask(text, buttons);
+    }
     virtual void Beep() {}
 };
 

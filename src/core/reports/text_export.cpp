@@ -65,7 +65,7 @@ bool ColumnIncluded(const TKlasse &klasse, const ExportChoices &choices, int kin
     case KindNet:
         return averages ? choices.Count : choices.Net;
     case KindGross:
-    case KindTotal:
+    case KindDailyGross:
         return averages ? choices.Total : choices.Gross;
     case KindAverage:
         return choices.Average;
@@ -82,7 +82,7 @@ int HtmlAlignment(int kind) {
     case KindNet:
     case KindGross:
     case KindAverage:
-    case KindTotal:
+    case KindDailyGross:
         return kCellRight;
     default:
         return 0;
@@ -513,7 +513,7 @@ CalcColumnBoxes AvailableCalcColumns(const Competition &comp) {
     }
     CalcColumnBoxes boxes;
     boxes.Net = netGross == 2 || netGross == KindNet;
-    boxes.Gross = netGross == 2 || netGross == KindGross || netGross == KindTotal;
+    boxes.Gross = netGross == 2 || netGross == KindGross || netGross == KindDailyGross;
     boxes.Total = boxes.Count = boxes.Average = averages;
     return boxes;
 }

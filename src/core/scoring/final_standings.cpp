@@ -84,7 +84,7 @@ void CalculateClassStandings(const ClubRec &club, TKlasse &klasse, const CalcOpt
         klasse.CalcState = 0;
         if (options.Has(CalcOptions::Gross)) {
             const bool daily = !options.Has(CalcOptions::Net) && options.Has(CalcOptions::Daily);
-            const int kind = daily ? KindTotal : KindGross;
+            const int kind = daily ? KindDailyGross : KindGross;
             AppendCalculatedColumn(klasse, "Bruto", kind, n);
             klasse.CalcState = 1;
             mode = kind;

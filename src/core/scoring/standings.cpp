@@ -48,14 +48,6 @@ void MarkDroppedValues(const CountingFlags &counting, TRijder &rider, const int 
     }
 }
 
-void RemoveDropMarks(TRijder &rider) {
-    for (int n = 1; n <= kMaxResults; ++n) {
-        int16_t &value = rider.Results[static_cast<std::size_t>(n)];
-        if (value > kDropMarkThreshold)
-            value = static_cast<int16_t>(value - kDropMark);
-    }
-}
-
 // Keeps the stored results in SavedResults (once) and applies the
 // hors-concours option 48 in row order.
 void ApplyHorsConcoursOption(const ClubRec &club, TKlasse &klasse) {
@@ -415,7 +407,7 @@ void CalculateStandings(const ClubRec &club, TKlasse &klasse, int mode, int n, i
             continue;
         std::size_t head = 0;
         if (standings)
-            RemoveDropMarks(*rider);
+            ClearDropMarks(*rider);
         switch (mode) {
         case ModeNet:
         case ModeGross:

@@ -76,7 +76,7 @@ void ClassGridDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opt
     int x = rect.left() + 2;
     if (kind == KindStartNo || kind == KindResult) {
         x = rect.left() + (rect.width() - textWidth) / 2;
-    } else if (kind >= KindNet && kind <= KindTotal) {
+    } else if (kind >= KindNet && kind <= KindDailyGross) {
         x = textWidth + 4 > rect.width() ? rect.left() + 2 : rect.right() + 1 - 4 - textWidth;
     }
     const QRect textRect(x, rect.top() + 1, std::max(textWidth, 1), rect.height() - 1);

@@ -80,7 +80,12 @@ void QtPrompts::Message(std::string_view text, MessageIcon icon) {
 }
 
 Answer QtPrompts::Ask(std::string_view text, Buttons buttons) {
-    QMessageBox box(QMessageBox::Question, kProgramTitle, PromptText(text), BoxButtons(buttons), Owner());
+    return AskCaptioned(kProgramTitle, text, buttons);
+}
+
+Answer QtPrompts::AskCaptioned(std::string_view caption, std::string_view text, Buttons buttons) {
+    QMessageBox box(QMessageBox::Question, PromptText(caption), PromptText(text), BoxButtons(buttons),
+                    Owner());
     // Like the classic boxes: the first button (Yes) is the default; Escape
     // means Cancel when there is one and No otherwise.
     box.setDefaultButton(buttons == Buttons::Ok ? QMessageBox::Ok : QMessageBox::Yes);

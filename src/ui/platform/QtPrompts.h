@@ -20,6 +20,7 @@ public:
     // Texts are model text (cp1252); UTF-8 text is recognised as well.
     void Message(std::string_view text, MessageIcon icon) override;
     Answer Ask(std::string_view text, Buttons buttons) override;
+    Answer AskCaptioned(std::string_view caption, std::string_view text, Buttons buttons) override;
     void Beep() override;
 
 private:

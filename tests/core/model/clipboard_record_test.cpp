@@ -25,6 +25,7 @@ TEST(RiderRecord, RoundTripBetweenTwoClasses) {
     ASSERT_TRUE(PasteRider(comp, to, 2, withResults, prompts));
     ASSERT_EQ(prompts.Questions.size(), 1u);
     EXPECT_EQ(prompts.Questions[0], "Rijdergegevens van klembord in huidig record plakken ?");
+    EXPECT_EQ(prompts.Captions[0], "Rijdergegevens plakken");
     EXPECT_EQ(target.Name, "Jansen, Piet");
     EXPECT_EQ(target.StartNo, "12");
     EXPECT_EQ(target.Extra1, "Assen");

@@ -52,7 +52,7 @@ TEST(CellText, NamesFieldsAndCalculatedColumns) {
     EXPECT_EQ(CellText(club, rider, KindExtra2, 0), "KTM");
     EXPECT_EQ(CellText(club, rider, KindAverage, 0), "15,7");
     EXPECT_EQ(CellText(club, rider, KindGross, 0), "47");
-    EXPECT_EQ(CellText(club, rider, KindTotal, 0), "47");
+    EXPECT_EQ(CellText(club, rider, KindDailyGross, 0), "47");
     EXPECT_EQ(CellText(club, rider, KindNet, 0), "3");
     rider.CalcNet = 0;
     EXPECT_EQ(CellText(club, rider, KindAverage, 0), "0,0");

@@ -166,7 +166,7 @@ TEST_F(TieBreakTest, DailyReportsOnlyFullyEqualGroups) {
     Rider("C", {30, 30});
     Rider("D", {30, 30});
     const auto report = Standings(2, false, true);
-    EXPECT_EQ(klasse.ColData(klasse.Grid.ColCount() - 1)->Kind, KindTotal);
+    EXPECT_EQ(klasse.ColData(klasse.Grid.ColCount() - 1)->Kind, KindDailyGross);
     EXPECT_EQ(klasse.CalcInfo, "Berekend als dagklassement.");
     EXPECT_EQ(klasse.Rider(3)->Name.str(), "A"); // equal totals ordered by the last counting result
     // A and B are equal on total but decided: not reported in this mode.
