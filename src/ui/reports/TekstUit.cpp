@@ -1,5 +1,6 @@
 #include "reports/TekstUit.h"
 
+#include "platform/DialogButtons.h"
 #include "platform/Help.h"
 #include "platform/ModelText.h"
 
@@ -124,12 +125,7 @@ TTekstUit::TTekstUit(const Competition &comp, const ExportMemory &memory, QWidge
     separatorText_->setMaximumWidth(60);
     separatorLayout->addWidget(separatorText_, 3, 1);
 
-    auto *buttons = new QDialogButtonBox(this);
-    buttons->addButton(QStringLiteral("&Ok"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton(QStringLiteral("&Annuleren"), QDialogButtonBox::RejectRole);
-    ConnectHelpButton(buttons->addButton(QStringLiteral("&Help"), QDialogButtonBox::HelpRole), kHelpContext);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto *buttons = AddDialogButtons(this, kHelpContext);
 
     auto *grid = new QGridLayout;
     grid->addWidget(typeGroup, 0, 0);

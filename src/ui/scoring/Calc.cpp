@@ -1,5 +1,6 @@
 #include "scoring/Calc.h"
 
+#include "platform/DialogButtons.h"
 #include "platform/Help.h"
 #include "platform/ModelText.h"
 #include "scoring/standings.h"
@@ -81,12 +82,7 @@ TCalc::TCalc(const ClubRec &club, TKlasse &current, const CalcOptions &options, 
     scopeLayout->addWidget(all_);
     scopeLayout->addWidget(current_);
 
-    auto *buttons = new QDialogButtonBox(Qt::Vertical, this);
-    buttons->addButton(QStringLiteral("&Ok"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton(QStringLiteral("&Annuleren"), QDialogButtonBox::RejectRole);
-    ConnectHelpButton(buttons->addButton(QStringLiteral("&Help"), QDialogButtonBox::HelpRole), kHelpContext);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto *buttons = AddDialogButtons(this, kHelpContext, true, Qt::Vertical);
 
     auto *left = new QVBoxLayout;
     left->addWidget(kindGroup);

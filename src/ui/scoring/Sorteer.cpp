@@ -1,5 +1,6 @@
 #include "scoring/Sorteer.h"
 
+#include "platform/DialogButtons.h"
 #include "platform/Help.h"
 #include "platform/ModelText.h"
 #include "scoring/sorting.h"
@@ -53,12 +54,7 @@ TSorteer::TSorteer(const ClubRec &club, const TKlasse &klasse, QWidget *parent)
     dirLayout->addWidget(ascending_);
     dirLayout->addWidget(descending_);
 
-    auto *buttons = new QDialogButtonBox(Qt::Vertical, this);
-    buttons->addButton(QStringLiteral("&Ok"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton(QStringLiteral("&Annuleren"), QDialogButtonBox::RejectRole);
-    ConnectHelpButton(buttons->addButton(QStringLiteral("&Help"), QDialogButtonBox::HelpRole), kHelpContext);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto *buttons = AddDialogButtons(this, kHelpContext, true, Qt::Vertical);
 
     auto *right = new QVBoxLayout;
     right->addWidget(dirGroup);
