@@ -11,12 +11,6 @@ namespace {
 
 using namespace rondaxa;
 
-class QuietPrompts : public Prompts {
-public:
-    void Message(std::string_view, MessageIcon) override {}
-    Answer Ask(std::string_view, Buttons) override { return Answer::Yes; }
-};
-
 void BM_SerializeLargest(benchmark::State &state) {
     auto comp = bench::MakeLargeCompetition();
     for (auto _ : state)
@@ -39,7 +33,7 @@ void BM_SaveLargestToDisk(benchmark::State &state) {
     const auto folder = std::filesystem::temp_directory_path() / "rondaxa-bench";
     std::filesystem::create_directories(folder);
     const std::string file = (folder / "groot.kzb").string();
-    QuietPrompts prompts;
+    bench::QuietPrompts prompts;
     for (auto _ : state)
         benchmark::DoNotOptimize(SaveCompetition(*comp, file, prompts));
     std::filesystem::remove_all(folder);
@@ -51,7 +45,7 @@ void BM_LoadLargestFromDisk(benchmark::State &state) {
     const auto folder = std::filesystem::temp_directory_path() / "rondaxa-bench-load";
     std::filesystem::create_directories(folder);
     const std::string file = (folder / "groot.kzb").string();
-    QuietPrompts prompts;
+    bench::QuietPrompts prompts;
     SaveCompetition(*comp, file, prompts);
     for (auto _ : state) {
         Competition loaded;

@@ -14,14 +14,8 @@ namespace {
 
 using namespace rondaxa;
 
-class QuietPrompts : public Prompts {
-public:
-    void Message(std::string_view, MessageIcon) override {}
-    Answer Ask(std::string_view, Buttons) override { return Answer::No; }
-};
-
 struct Window {
-    QuietPrompts prompts;
+    bench::QuietPrompts prompts{Answer::No};
     MemorySettingsStore store;
     TMainForm form{prompts, store};
 

@@ -4,11 +4,23 @@
 #pragma once
 
 #include "model/model.h"
+#include "platform/platform.h"
 
 #include <memory>
 
 namespace rondaxa::bench {
 
 std::unique_ptr<Competition> MakeLargeCompetition();
+
+// Prompts that show nothing and answer every question with the given answer.
+class QuietPrompts : public Prompts {
+public:
+    explicit QuietPrompts(Answer answer = Answer::Yes) : answer_(answer) {}
+    void Message(std::string_view, MessageIcon) override {}
+    Answer Ask(std::string_view, Buttons) override { return answer_; }
+
+private:
+    Answer answer_;
+};
 
 } // namespace rondaxa::bench

@@ -65,18 +65,6 @@ Answer StderrPrompts::Ask(std::string_view text, Buttons) {
     return answer_;
 }
 
-namespace {
-
-// Records the message instead of printing it: the command decides how to end.
-class CapturePrompts : public Prompts {
-public:
-    void Message(std::string_view text, MessageIcon) override { Last = std::string(text); }
-    Answer Ask(std::string_view, Buttons) override { return Answer::Yes; }
-    std::string Last;
-};
-
-} // namespace
-
 std::unique_ptr<Competition> LoadForCli(const std::string &path) {
     std::ifstream probe(path, std::ios::binary);
     if (!probe)

@@ -61,6 +61,15 @@ private:
     std::string last_;
 };
 
+// Keeps the last message instead of printing it, so the command can end
+// with it; questions are answered Yes.
+class CapturePrompts : public Prompts {
+public:
+    void Message(std::string_view text, MessageIcon) override { Last = std::string(text); }
+    Answer Ask(std::string_view, Buttons) override { return Answer::Yes; }
+    std::string Last;
+};
+
 // Loads a competition file, or ends with exit code 3 and the reader's message.
 std::unique_ptr<Competition> LoadForCli(const std::string &path);
 // Saves as the desktop's save does, or ends with exit code 3.

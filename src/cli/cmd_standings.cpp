@@ -14,14 +14,6 @@ namespace rondaxa::cli {
 
 namespace {
 
-// Prompts that keep the refusal message so the command can end with it.
-class RefusalPrompts : public Prompts {
-public:
-    void Message(std::string_view text, MessageIcon) override { Last = std::string(text); }
-    Answer Ask(std::string_view, Buttons) override { return Answer::Yes; }
-    std::string Last;
-};
-
 struct StandingsArgs {
     std::string File;
     std::optional<std::string> ClassArg;
@@ -135,7 +127,7 @@ int NetCountFor(const StandingsArgs &read, const ClubRec &club, TKlasse &klasse)
 }
 
 void Calculate(const StandingsArgs &read, Competition &comp) {
-    RefusalPrompts prompts;
+    CapturePrompts prompts;
     if (!CheckCountingColumns(comp.Active(), prompts))
         throw CliExit(kExitRefused, ForTerminal(prompts.Last));
     const int netCount = read.ClassArg ? NetCountFor(read, comp.Club, *comp.Active()) : 0;

@@ -30,26 +30,22 @@ void AutoSizeColumns(TKlasse &klasse, const ClubRec &club, const TextWidthFn &wi
 
 void ColourInfoColumns(TKlasse &klasse, const ClubRec &club) {
     ClassGrid &grid = klasse.Grid;
-    const bool useColours = (club.ViewFlags & ViewNoInfoColours) == 0;
     uint32_t colour = club.InfoColor1;
-    int c = std::max(klasse.FirstResultCol - 1, 0);
-    while (c < grid.ColCount()) {
-        TColData *data = grid.ColData(c);
-        if (data)
-            data->Color = kClWindow;
-        if (!useColours || !data || data->Kind != KindResult || !data->Info) {
-            ++c;
+    for (int col = std::max(klasse.FirstResultCol - 1, 0); col < grid.ColCount(); ++col) {
+        TColData *data = grid.ColData(col);
+        if (!data)
             continue;
-        }
-        const ResultInfo &info = *data->Info;
-        for (int n = info.FromCol; n <= info.ToCol; ++n) {
-            const int rc = klasse.ResultColumn(n);
-            if (rc < 0 || rc >= grid.ColCount())
-                break;
-            if (TColData *covered = grid.ColData(rc))
+        data->Color = kClWindow;
+        if ((club.ViewFlags & ViewNoInfoColours) || data->Kind != KindResult || !data->Info)
+            continue;
+        // A damaged range is kept inside the result columns.
+        const int from = std::clamp(data->Info->FromCol, 1, kMaxResults);
+        const int to = std::clamp(data->Info->ToCol, from, kMaxResults);
+        const int last = std::min(klasse.ResultColumn(to), grid.ColCount() - 1);
+        for (int c = klasse.ResultColumn(from); c <= last; ++c)
+            if (TColData *covered = grid.ColData(c))
                 covered->Color = colour;
-        }
-        c = std::max(c + 1, klasse.ResultColumn(info.ToCol) + 1);
+        col = std::max(col, last);
         colour = colour == club.InfoColor1 ? club.InfoColor2 : club.InfoColor1;
     }
 }

@@ -1,5 +1,7 @@
 #include "reports/text_export.h"
 
+#include "model/class_grid.h"
+
 #include "model/dates.h"
 #include "platform/platform.h"
 #include "scoring/standings.h"
@@ -130,29 +132,6 @@ std::string HeadingLine(const ClubRec &club, const TKlasse &klasse, const Export
 std::string DescriptionLine(const ClubRec &club, TKlasse &klasse) {
     const std::string sentence = StandingsDescription(club, klasse);
     return sentence.empty() ? sentence : ExpandPlaceholders(sentence, club, klasse);
-}
-
-// The background colours of the result columns: each result-information
-// range in InfoColor1 or InfoColor2, alternating; the rest the window colour.
-void RefreshInfoColours(TKlasse &klasse, const ClubRec &club) {
-    ClassGrid &grid = klasse.Grid;
-    uint32_t colour = club.InfoColor1;
-    for (int col = std::max(klasse.FirstResultCol - 1, 0); col < grid.ColCount(); ++col) {
-        TColData *data = grid.ColData(col);
-        if (!data)
-            continue;
-        data->Color = kClWindow;
-        if ((club.ViewFlags & ViewNoInfoColours) || data->Kind != KindResult || !data->Info)
-            continue;
-        const int from = std::clamp(data->Info->FromCol, 1, kMaxResults);
-        const int to = std::clamp(data->Info->ToCol, from, kMaxResults);
-        const int last = std::min(klasse.ResultColumn(to), grid.ColCount() - 1);
-        for (int c = klasse.ResultColumn(from); c <= last; ++c)
-            if (TColData *covered = grid.ColData(c))
-                covered->Color = colour;
-        col = std::max(col, last);
-        colour = colour == club.InfoColor1 ? club.InfoColor2 : club.InfoColor1;
-    }
 }
 
 std::string CellTagStart(uint32_t colour) {
@@ -453,7 +432,7 @@ private:
     }
 
     void WriteClassHtml(TKlasse &klasse) {
-        RefreshInfoColours(klasse, club_);
+        ColourInfoColumns(klasse, club_);
         const std::string heading = HeadingLine(club_, klasse, choices_);
         if (!heading.empty())
             Line("<p>" + HtmlEscape(heading) + "<br>");

@@ -292,6 +292,9 @@ void ClassGridView::ApplyLayout() {
     verticalHeader()->setDefaultSectionSize(grid.DefaultRowHeight);
     syncing_ = false;
     LayOutFrozenView();
+    // The corner's heading changes with the standings ("PL" or " ").
+    if (auto *corner = findChild<QAbstractButton *>(QString(), Qt::FindDirectChildrenOnly))
+        corner->update();
 }
 
 void ClassGridView::ShowCurrentCell() {

@@ -1,6 +1,7 @@
 #include "app/DelBuitenmededinging.h"
 
 #include "model/riders.h"
+#include "platform/DialogButtons.h"
 #include "platform/Help.h"
 
 #include <QCheckBox>
@@ -30,12 +31,7 @@ TDelBuitenmededinging::TDelBuitenmededinging(QWidget *parent) : QDialog(parent) 
     adjust_->setObjectName(QStringLiteral("CheckBox1"));
     adjust_->setChecked(true);
 
-    auto *buttons = new QDialogButtonBox(this);
-    buttons->addButton(QStringLiteral("&Ok"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton(QStringLiteral("&Annuleren"), QDialogButtonBox::RejectRole);
-    ConnectHelpButton(buttons->addButton(QStringLiteral("&Help"), QDialogButtonBox::HelpRole), kHelpContext);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto *buttons = AddDialogButtons(this, kHelpContext);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(group);

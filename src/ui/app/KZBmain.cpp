@@ -373,12 +373,18 @@ void TMainForm::BuildTabArea() {
 
 void TMainForm::BuildStatusBar() {
     const int widths[3] = {90, 200, 200};
-    for (int width : widths) {
+    for (int i = 0; i < 3; ++i) {
         auto *panel = new QLabel(this);
-        panel->setFixedWidth(width);
         panel->setAlignment(Qt::AlignCenter);
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        statusBar()->addWidget(panel);
+        // The last panel reaches to the window's edge, as a status bar's last
+        // part does, so a long calculation description stays readable.
+        const bool last = i == 2;
+        if (last)
+            panel->setMinimumWidth(widths[i]);
+        else
+            panel->setFixedWidth(widths[i]);
+        statusBar()->addWidget(panel, last ? 1 : 0);
         panels_.push_back(panel);
     }
     statusBar()->setSizeGripEnabled(true);

@@ -1,7 +1,8 @@
 // The main window's commands whose windows come from other parts of the
 // program. A handler listed in PendingHandlers has its menu item and button
 // shown but disabled; when its window is added, the handler gets its body
-// here and leaves the list.
+// here and leaves the list. The standings commands (final standings,
+// sorting, text export) live in KZBmain_standings.cpp.
 #include "app/KZBmain.h"
 #include "scoring/final_standings.h"
 #include "scoring/sorting.h"
@@ -14,18 +15,15 @@ bool TMainForm::IsPendingHandler(const QString &handler) {
     static const QStringList pending = {
         "Laadversie11Click",
         "GegevensToevoegen1Click",
-        "Uitvoertekstbestand1Click",
         "Printen1Click",
         "Uitslagentoevoegen1Click",
         "Uitslagkolommentoevoegen1Click",
         "Uitslagenverwijderen1Click",
         "Informatieuitslagen1Click",
         "Controleuitslagen1Click",
-        "BrutoNetto1Click",
         "Dagklassement1Click",
         "SnelZoekClick",
         "UitZoekenClick",
-        "Sorteren1Click",
     };
     return pending.contains(handler);
 }
@@ -47,14 +45,12 @@ void TMainForm::SynchroniseResultInfo() {}
 
 void TMainForm::Laadversie11Click() {}
 void TMainForm::GegevensToevoegen1Click() {}
-void TMainForm::Uitvoertekstbestand1Click() {}
 void TMainForm::Printen1Click() {}
 void TMainForm::Uitslagentoevoegen1Click() {}
 void TMainForm::Uitslagkolommentoevoegen1Click() {}
 void TMainForm::Uitslagenverwijderen1Click() {}
 void TMainForm::Informatieuitslagen1Click() {}
 void TMainForm::Controleuitslagen1Click() {}
-void TMainForm::BrutoNetto1Click() {}
 // "&Verwijder eindstanden": every class back to its results as entered.
 void TMainForm::Verwijderuitslagen1Click() {
     RemoveAllStandings(comp_);
@@ -63,6 +59,5 @@ void TMainForm::Verwijderuitslagen1Click() {
 void TMainForm::Dagklassement1Click() {}
 void TMainForm::SnelZoekClick() {}
 void TMainForm::UitZoekenClick() {}
-void TMainForm::Sorteren1Click() {}
 
 } // namespace rondaxa

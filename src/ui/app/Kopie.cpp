@@ -1,6 +1,7 @@
 #include "app/Kopie.h"
 
 #include "model/clipboard_record.h"
+#include "platform/DialogButtons.h"
 #include "platform/Help.h"
 #include "platform/ModelText.h"
 
@@ -69,15 +70,11 @@ TKopie::TKopie(const TKlasse &klasse, const ClubRec &club, int row, QWidget *par
     wholeClass_->setObjectName(QStringLiteral("CheckBox2"));
     wholeClass_->setEnabled(false);
 
-    auto *buttons = new QDialogButtonBox(this);
-    buttons->addButton(QStringLiteral("&Ok"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    ConnectHelpButton(buttons->addButton(QStringLiteral("&Help"), QDialogButtonBox::HelpRole), kHelpContext);
-    buttons->addButton(QStringLiteral("&Annuleren"), QDialogButtonBox::RejectRole);
+    auto *buttons = AddDialogButtons(this, kHelpContext, false);
     connect(buttons, &QDialogButtonBox::accepted, this, [this] {
         CopyToClipboard();
         accept();
     });
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     connect(asRecord_, &QRadioButton::toggled, this, &TKopie::KindChanged);
     connect(wholeClass_, &QCheckBox::toggled, rider_, &QLabel::setDisabled);
 

@@ -1,5 +1,6 @@
 #include "app/NewFile.h"
 
+#include "platform/DialogButtons.h"
 #include "platform/Help.h"
 
 #include <QDialogButtonBox>
@@ -27,12 +28,7 @@ TNewFile::TNewFile(QWidget *parent) : QDialog(parent) {
     }
     choices_[0]->setChecked(true);
 
-    auto *buttons = new QDialogButtonBox(this);
-    buttons->addButton(QStringLiteral("&Nieuw"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    ConnectHelpButton(buttons->addButton(QStringLiteral("&Help"), QDialogButtonBox::HelpRole), kHelpContext);
-    buttons->addButton(QStringLiteral("&Annuleren"), QDialogButtonBox::RejectRole);
-    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto *buttons = AddDialogButtons(this, kHelpContext, true, Qt::Horizontal, QStringLiteral("&Nieuw"));
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(group);

@@ -1,6 +1,7 @@
 #include "app/Weergave.h"
 
 #include "app/ClassGridModel.h"
+#include "platform/DialogButtons.h"
 #include "platform/Help.h"
 #include "platform/ModelText.h"
 
@@ -77,15 +78,11 @@ Tweergave::Tweergave(Competition &comp, const QFont &gridFont, QWidget *parent)
     pages_->addTab(BuildGeneralPage(), QStringLiteral("Alge&meen"));
     pages_->addTab(BuildRiderPage(), QStringLiteral("&Rijdergegevens"));
 
-    auto *buttons = new QDialogButtonBox(this);
-    buttons->addButton(QStringLiteral("&Ok"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    ConnectHelpButton(buttons->addButton(QStringLiteral("&Help"), QDialogButtonBox::HelpRole), kHelpButton);
-    buttons->addButton(QStringLiteral("&Annuleren"), QDialogButtonBox::RejectRole);
+    auto *buttons = AddDialogButtons(this, kHelpButton, false);
     connect(buttons, &QDialogButtonBox::accepted, this, [this] {
         Apply();
         accept();
     });
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(pages_);

@@ -1,5 +1,6 @@
 #include "scoring/RekAvan.h"
 
+#include "platform/DialogButtons.h"
 #include "platform/Help.h"
 
 #include <QComboBox>
@@ -79,15 +80,11 @@ TRekAvan::TRekAvan(ClubRec &club, QWidget *parent) : QDialog(parent), club_(club
     notifyRow->addStretch();
     layout->addLayout(notifyRow);
 
-    auto *buttons = new QDialogButtonBox(this);
-    buttons->addButton(QStringLiteral("&Ok"), QDialogButtonBox::AcceptRole)->setDefault(true);
-    buttons->addButton(QStringLiteral("&Annuleren"), QDialogButtonBox::RejectRole);
-    ConnectHelpButton(buttons->addButton(QStringLiteral("&Help"), QDialogButtonBox::HelpRole), kHelpContext);
+    auto *buttons = AddDialogButtons(this, kHelpContext, false);
     connect(buttons, &QDialogButtonBox::accepted, this, [this] {
         StoreSteps();
         accept();
     });
-    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
 
     // Fill: the stored steps up to the first empty one.

@@ -1,0 +1,50 @@
+// The main window's standings commands: the final standings with their tie
+// list, the sort dialog and the text / HTML export.
+#include "app/ClassGridView.h"
+#include "app/KZBmain.h"
+#include "reports/TekstUit.h"
+#include "results/ToonBox.h"
+#include "scoring/Calc.h"
+#include "scoring/Sorteer.h"
+
+namespace rondaxa {
+
+// "&Eindstanden...": the dialog, the standings of the chosen classes, the
+// current class shown again, then the ties no step could settle.
+void TMainForm::BrutoNetto1Click() {
+    Edit1Exit();
+    TKlasse *current = ActiveClass();
+    if (!CheckCountingColumns(current, prompts_))
+        return;
+    TToonBox ties(*this);
+    {
+        TCalc dialog(comp_.Club, *current, calcOptions_, this);
+        if (dialog.exec() != QDialog::Accepted)
+            return;
+        RunFinalStandings(comp_, dialog, calcOptions_, ties.Problems());
+        TabControl1Change();
+    }
+    if (ties.HasProblems())
+        ties.ShowTieList();
+}
+
+// "&Sorteren...": the chosen order, then the current cell selected again so
+// the status line follows it.
+void TMainForm::Sorteren1Click() {
+    Edit1Exit();
+    TKlasse *klasse = ActiveClass();
+    if (!klasse)
+        return;
+    if (SortCommand(comp_.Club, *klasse, calcOptions_.HorsConcours(), this))
+        ReloadGrid();
+    ActiveSGSelectCell(klasse->Grid.CurCol, klasse->Grid.CurRow);
+}
+
+// "&Uitvoer tekst/html bestand...".
+void TMainForm::Uitvoertekstbestand1Click() {
+    Edit1Exit();
+    if (ActiveClass())
+        RunTextExport(comp_, this);
+}
+
+} // namespace rondaxa

@@ -1,0 +1,22 @@
+#include "platform/DialogButtons.h"
+
+#include "platform/Help.h"
+
+#include <QDialog>
+#include <QPushButton>
+
+namespace rondaxa {
+
+QDialogButtonBox *AddDialogButtons(QDialog *dialog, int helpContext, bool okAccepts,
+                                   Qt::Orientation orientation, const QString &okCaption) {
+    auto *buttons = new QDialogButtonBox(orientation, dialog);
+    buttons->addButton(okCaption, QDialogButtonBox::AcceptRole)->setDefault(true);
+    buttons->addButton(QStringLiteral("&Annuleren"), QDialogButtonBox::RejectRole);
+    ConnectHelpButton(buttons->addButton(QStringLiteral("&Help"), QDialogButtonBox::HelpRole), helpContext);
+    if (okAccepts)
+        QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);
+    return buttons;
+}
+
+} // namespace rondaxa
