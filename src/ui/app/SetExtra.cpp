@@ -1,9 +1,11 @@
 #include "app/SetExtra.h"
 
 #include "app/ChangeLoc.h"
+#include "platform/DialogButtons.h"
 #include "platform/Help.h"
 
 #include <QCheckBox>
+#include <QDialogButtonBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -72,25 +74,24 @@ TSetExtra::TSetExtra(SettingsStore &store, Prompts &prompts, QWidget *parent)
     folders->addWidget(chooseProgram, 3, 1);
     folders->setColumnStretch(0, 1);
 
-    auto *ok = new QPushButton(QStringLiteral("&Ok"), this);
-    ok->setObjectName(QStringLiteral("OkButton"));
-    ok->setDefault(true);
-    auto *help = new QPushButton(QStringLiteral("&Help"), this);
-    help->setObjectName(QStringLiteral("HelpButton"));
-    auto *cancel = new QPushButton(QStringLiteral("&Annuleren"), this);
-    cancel->setObjectName(QStringLiteral("CancelButton"));
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(ok);
-    buttons->addWidget(help);
-    buttons->addWidget(cancel);
+    // "&Ok" stores first; it closes the dialog itself.
+    QDialogButtonBox *buttons = AddDialogButtons(this, kHelpGeneralSettings, false);
+    QAbstractButton *ok = nullptr;
+    for (QAbstractButton *button : buttons->buttons()) {
+        const QDialogButtonBox::ButtonRole role = buttons->buttonRole(button);
+        button->setObjectName(role == QDialogButtonBox::AcceptRole   ? QStringLiteral("OkButton")
+                              : role == QDialogButtonBox::RejectRole ? QStringLiteral("CancelButton")
+                                                                     : QStringLiteral("HelpButton"));
+        if (role == QDialogButtonBox::AcceptRole)
+            ok = button;
+    }
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(top);
     layout->addSpacing(8);
     layout->addLayout(folders);
     layout->addSpacing(8);
-    layout->addLayout(buttons);
+    layout->addWidget(buttons);
 
     // Keyboard order: each folder edit followed by its own button.
     setTabOrder(keepPlacement_, workFolder_);
@@ -101,9 +102,7 @@ TSetExtra::TSetExtra(SettingsStore &store, Prompts &prompts, QWidget *parent)
 
     connect(chooseWork, &QPushButton::clicked, this, [this] { ChooseInto(workFolder_); });
     connect(chooseProgram, &QPushButton::clicked, this, [this] { ChooseInto(programFolder_); });
-    connect(ok, &QPushButton::clicked, this, &TSetExtra::Button1Click);
-    ConnectHelpButton(help, kHelpGeneralSettings);
-    connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
+    connect(buttons, &QDialogButtonBox::accepted, this, &TSetExtra::Button1Click);
 
     LoadSettings();
     setMinimumWidth(460);
