@@ -4,7 +4,9 @@
 #include <fstream>
 #include <random>
 #include <sstream>
+#ifndef _WIN32
 #include <sys/wait.h>
+#endif
 
 namespace rondaxa::test {
 
@@ -98,7 +100,11 @@ CliRun RunCli(const std::vector<std::string> &args, const std::string &input) {
                ShellQuoted(dir.Path("err"));
     const int status = std::system(command.c_str());
     CliRun run;
+#ifdef _WIN32
+    run.ExitCode = status;
+#else
     run.ExitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+#endif
     run.Out = ReadAll(dir.Path("out"));
     run.Err = ReadAll(dir.Path("err"));
     return run;

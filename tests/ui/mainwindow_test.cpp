@@ -6,7 +6,7 @@
 #include "app/KZBmain.h"
 #include "model/kzb_file.h"
 #include "model/settings.h"
-#include "support/test_files.cpp" // the shared test helpers (prompts, folders)
+#include "support/test_files.h"
 
 #include <QAction>
 #include <QHeaderView>

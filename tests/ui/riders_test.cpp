@@ -7,7 +7,8 @@
 #include "app/Kopie.h"
 #include "app/RijderData.h"
 #include "model/settings.h"
-#include "support/test_files.cpp" // the shared test helpers (prompts, folders)
+#include "support/test_files.h"
+#include "support/ui_support.h"
 
 #include <QAction>
 #include <QApplication>
@@ -29,28 +30,12 @@
 #include <functional>
 
 using namespace rondaxa;
+using rondaxa::test::ClickButton;
+using rondaxa::test::OnNextDialog;
 
 namespace {
 
 // Runs f on the modal dialog that the next command opens.
-void OnNextDialog(std::function<void(QDialog &)> f) {
-    QTimer::singleShot(0, [f] {
-        auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
-        if (!dialog)
-            return;
-        f(*dialog);
-    });
-}
-
-void ClickButton(QWidget &parent, const QString &caption) {
-    for (QPushButton *button : parent.findChildren<QPushButton *>())
-        if (button->text() == caption) {
-            button->click();
-            return;
-        }
-    QFAIL(qPrintable("no button " + caption));
-}
-
 } // namespace
 
 class RidersTest : public QObject {

@@ -7,7 +7,7 @@
 #include "model/riders.h"
 #include "scoring/DataClub.h"
 #include "scoring/RekAvan.h"
-#include "support/test_files.cpp" // the shared test helpers (prompts, folders)
+#include "support/test_files.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

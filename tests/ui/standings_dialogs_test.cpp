@@ -12,7 +12,8 @@
 #include "scoring/Calc.h"
 #include "scoring/Sorteer.h"
 #include "scoring/sorting.h"
-#include "support/test_files.cpp" // the shared test helpers (prompts, folders)
+#include "support/test_files.h"
+#include "support/ui_support.h"
 
 #include <QAction>
 #include <QApplication>
@@ -37,37 +38,12 @@
 #include <sstream>
 
 using namespace rondaxa;
+using rondaxa::test::ClickButton;
+using rondaxa::test::OnNextDialog;
 
 namespace {
 
 // Runs f on the modal dialog of type D that the next command opens.
-template <typename D>
-void OnNextDialog(std::function<void(D &)> f, bool *seen = nullptr, QObject *context = qApp) {
-    QTimer::singleShot(0, context, [f, seen] {
-        if (auto *dialog = qobject_cast<D *>(QApplication::activeModalWidget())) {
-            if (seen)
-                *seen = true;
-            f(*dialog);
-        }
-    });
-}
-
-void ClickButton(QWidget &parent, const QString &caption) {
-    for (QPushButton *button : parent.findChildren<QPushButton *>())
-        if (button->text() == caption) {
-            button->click();
-            return;
-        }
-    QFAIL(qPrintable("no button " + caption));
-}
-
-std::string ReadFile(const std::string &path) {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
-
 // Every rider's results, by rider (the rows may be in another order).
 std::map<int, TRijder::ResultArray> ResultsOf(const TKlasse &klasse) {
     std::map<int, TRijder::ResultArray> results;
@@ -491,8 +467,8 @@ private slots:
         ExportChoices expected = ProgramExportMemory().Choices;
         expected.Selected = {false, true, false, true};
         QVERIFY(!expected.Gross && expected.Net && expected.EmptyText == "x");
-        QCOMPARE(ReadFile(written), ExportStandings(form_->Comp(), expected));
-        QVERIFY(ReadFile(written).find("MX2") != std::string::npos);
+        QCOMPARE(test::ReadAll(written), ExportStandings(form_->Comp(), expected));
+        QVERIFY(test::ReadAll(written).find("MX2") != std::string::npos);
 
         // The next export offers the same choices, without the selection.
         OnNextDialog<TTekstUit>([](TTekstUit &dialog) {
@@ -516,7 +492,7 @@ private slots:
             ClickButton(dialog, "&Ok");
         });
         form_->Action("Uitvoertekstbestand1Click")->trigger();
-        const std::string text = ReadFile(chosen + ".txt");
+        const std::string text = test::ReadAll(chosen + ".txt");
         QCOMPARE(text, ExportStandings(form_->Comp(), ProgramExportMemory().Choices));
         QVERIFY(text.find("MC De Zandhazen - MX1\r\n") == 0);
     }
