@@ -56,6 +56,18 @@ private:
     CalendarDate today_;
 };
 
+// A comma as the decimal separator of averages while it lives.
+class CommaLocale {
+public:
+    CommaLocale() { InstallLocale(&locale_); }
+    ~CommaLocale() { InstallLocale(nullptr); }
+    CommaLocale(const CommaLocale &) = delete;
+    CommaLocale &operator=(const CommaLocale &) = delete;
+
+private:
+    FixedLocale locale_{','};
+};
+
 // Adds a rider with the given name, start number and results (-1 = none).
 TRijder &AddRider(Competition &comp, TKlasse &klasse, const std::string &name, const std::string &startNo,
                   const std::vector<int> &results = {});

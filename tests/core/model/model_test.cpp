@@ -38,8 +38,7 @@ TEST(CellText, ConvertsPointsWheneverTheDisplayBitIsSetWhateverTheStorage) {
 }
 
 TEST(CellText, NamesFieldsAndCalculatedColumns) {
-    FixedLocale comma(',');
-    InstallLocale(&comma);
+    test::CommaLocale comma;
     ClubRec club;
     TRijder rider;
     rider.Name = "Jansen,  Piet";
@@ -62,7 +61,6 @@ TEST(CellText, NamesFieldsAndCalculatedColumns) {
     club.Options |= OptNamesAsStored;
     EXPECT_EQ(CellText(club, rider, KindName, 0), "Jansen,  Piet");
     EXPECT_EQ(CellText(club, rider, 11, 0), "");
-    InstallLocale(nullptr);
 }
 
 TEST(CellText, AverageRoundsHalvesToEven) {

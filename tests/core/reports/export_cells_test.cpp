@@ -94,10 +94,11 @@ TEST_F(ExportCellsTest, AverageColumnsEachByTheirOwnBox) {
     choices.Count = false;
     choices.Results = false;
     choices.ClubName = false;
-    FixedLocale comma(',');
-    InstallLocale(&comma);
-    const std::string text = ExportStandings(comp, choices);
-    InstallLocale(nullptr);
+    std::string text;
+    {
+        test::CommaLocale comma;
+        text = ExportStandings(comp, choices);
+    }
     EXPECT_EQ(text, "MX1\r\n"
                     "Gemiddelde berekend van uitslagen met nul of meer punten.\r\n"
                     "PL\tNaam\tStartnr\tTotaal\tGemiddeld\r\n"

@@ -10,15 +10,7 @@ namespace {
 using test::AddRider;
 using test::MakeCompetition;
 
-// A comma as decimal separator for the averages while a test runs.
-class CommaLocale {
-public:
-    CommaLocale() { InstallLocale(&locale_); }
-    ~CommaLocale() { InstallLocale(nullptr); }
-
-private:
-    FixedLocale locale_{','};
-};
+using test::CommaLocale;
 
 // Results stored as points, so the values below are the points themselves.
 Competition PointsCompetition() {

@@ -14,14 +14,7 @@ namespace {
 using test::AddRider;
 using test::MakeCompetition;
 
-class CommaLocale {
-public:
-    CommaLocale() { InstallLocale(&locale_); }
-    ~CommaLocale() { InstallLocale(nullptr); }
-
-private:
-    FixedLocale locale_{','};
-};
+using test::CommaLocale;
 
 // One rider with points stored: 50, none, 0, 47, 45, none in six counting
 // columns. Sorted best first: 50 47 45 0 none none; with N = 2 the net total
