@@ -1,7 +1,7 @@
 // Load and save of the largest competition.
 #include "large_competition.h"
 
-#include "model/kzb_file.h"
+#include "core/model/kzb_file.h"
 
 #include <benchmark/benchmark.h>
 

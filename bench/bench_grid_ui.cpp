@@ -1,9 +1,9 @@
 // Repainting the class grid and switching classes on the largest
 // competition (500 riders x 50 results per class), offscreen.
-#include "app/ClassGridView.h"
-#include "app/KZBmain.h"
+#include "core/model/settings.h"
 #include "large_competition.h"
-#include "model/settings.h"
+#include "ui/app/ClassGridView.h"
+#include "ui/app/KZBmain.h"
 
 #include <QApplication>
 #include <QPixmap>

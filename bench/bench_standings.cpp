@@ -2,8 +2,8 @@
 // 500 riders x 50 results, five tie-break steps) and its HTML export.
 #include "large_competition.h"
 
-#include "reports/text_export.h"
-#include "scoring/final_standings.h"
+#include "core/reports/text_export.h"
+#include "core/scoring/final_standings.h"
 
 #include <benchmark/benchmark.h>
 

@@ -3,8 +3,8 @@
 // and five tie-break steps.
 #pragma once
 
-#include "model/model.h"
-#include "platform/platform.h"
+#include "core/model/model.h"
+#include "core/platform/platform.h"
 
 #include <memory>
 

@@ -1,7 +1,7 @@
-#include "cli_common.h"
+#include "cli/cli_common.h"
 
-#include "model/kzb_file.h"
-#include "model/messages.h"
+#include "core/model/kzb_file.h"
+#include "core/model/messages.h"
 
 #include <clocale>
 #include <cstdio>

@@ -2,8 +2,8 @@
 // and saving the competition, and the prompts that write to standard error.
 #pragma once
 
-#include "model/model.h"
-#include "platform/platform.h"
+#include "core/model/model.h"
+#include "core/platform/platform.h"
 
 #include <memory>
 #include <optional>

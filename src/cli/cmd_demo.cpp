@@ -1,8 +1,8 @@
-#include "cli_common.h"
-#include "commands.h"
+#include "cli/cli_common.h"
+#include "cli/commands.h"
 
-#include "model/demo.h"
-#include "model/kzb_file.h"
+#include "core/model/demo.h"
+#include "core/model/kzb_file.h"
 
 namespace rondaxa::cli {
 

@@ -1,7 +1,7 @@
-#include "cli_common.h"
-#include "commands.h"
+#include "cli/cli_common.h"
+#include "cli/commands.h"
 
-#include "model/dates.h"
+#include "core/model/dates.h"
 
 #include <iostream>
 

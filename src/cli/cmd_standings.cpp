@@ -1,11 +1,11 @@
 // rondaxa-cli standings: the final-standings command followed by the text or
 // HTML export of the same classes.
-#include "cli_common.h"
-#include "commands.h"
+#include "cli/cli_common.h"
+#include "cli/commands.h"
 
-#include "model/messages.h"
-#include "reports/text_export.h"
-#include "scoring/final_standings.h"
+#include "core/model/messages.h"
+#include "core/reports/text_export.h"
+#include "core/scoring/final_standings.h"
 
 #include <iostream>
 #include <optional>

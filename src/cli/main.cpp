@@ -1,6 +1,6 @@
 // rondaxa-cli: the headless front end of the competition core.
-#include "cli_common.h"
-#include "commands.h"
+#include "cli/cli_common.h"
+#include "cli/commands.h"
 
 #include <cstring>
 #include <iostream>

@@ -1,6 +1,6 @@
 // The desktop program: the main window over the one open competition.
-#include "app/KZBmain.h"
-#include "platform/Platform.h"
+#include "ui/app/KZBmain.h"
+#include "ui/platform/Platform.h"
 
 #include <QApplication>
 

@@ -1,4 +1,4 @@
-#include "model/kzb_file.h"
+#include "core/model/kzb_file.h"
 #include "support/test_files.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
 // rondaxa-cli standings on generated competitions: whole outputs compared.
-#include "model/kzb_file.h"
+#include "core/model/kzb_file.h"
 #include "support/test_files.h"
 
 #include <gtest/gtest.h>

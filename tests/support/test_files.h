@@ -2,8 +2,8 @@
 // clock and small competitions built in code.
 #pragma once
 
-#include "model/model.h"
-#include "platform/platform.h"
+#include "core/model/model.h"
+#include "core/platform/platform.h"
 
 #include <deque>
 #include <filesystem>

@@ -1,9 +1,9 @@
 // "Algemene instellingen": filled from the preferences, "&Ok" writes exactly
 // "KzbOptie", "KzbWork" and "KzbMap", "&Annuleren" writes nothing, and a
 // store that cannot be written shows the registry message.
-#include "app/ChangeLoc.h"
-#include "app/SetExtra.h"
-#include "model/settings.h"
+#include "core/model/settings.h"
+#include "ui/app/ChangeLoc.h"
+#include "ui/app/SetExtra.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

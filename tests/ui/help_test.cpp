@@ -1,8 +1,8 @@
 // The built-in help: every help context the program uses has its own page
 // with real text, the contents page links them all, and help buttons and F1
 // open the page of their window.
-#include "platform/Help.h"
-#include "platform/HelpWindow.h"
+#include "ui/platform/Help.h"
+#include "ui/platform/HelpWindow.h"
 
 #include <QApplication>
 #include <QDialog>

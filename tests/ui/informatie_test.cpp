@@ -1,9 +1,9 @@
 // The information dialog's figures: file name, the two stamps in the day-month-
 // year form with the time, the number of classes and of rider rows, where the
 // row waiting for a new rider does not count.
-#include "app/Informatie.h"
-#include "model/dates.h"
-#include "platform/HelpWindow.h"
+#include "core/model/dates.h"
+#include "ui/app/Informatie.h"
+#include "ui/platform/HelpWindow.h"
 
 #include <QApplication>
 #include <QDesktopServices>

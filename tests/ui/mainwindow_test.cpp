@@ -1,12 +1,12 @@
 // The main window, offscreen: opening the demo, typing into the grid, the
 // checks of the editing field, saving and reopening, the save button, the
 // close prompt, start-up and the private notification.
-#include "app/CellEditor.h"
-#include "app/ClassGridView.h"
-#include "app/KZBmain.h"
-#include "model/kzb_file.h"
-#include "model/settings.h"
+#include "core/model/kzb_file.h"
+#include "core/model/settings.h"
 #include "support/test_files.h"
+#include "ui/app/CellEditor.h"
+#include "ui/app/ClassGridView.h"
+#include "ui/app/KZBmain.h"
 
 #include <QAction>
 #include <QHeaderView>

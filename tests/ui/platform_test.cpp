@@ -1,11 +1,11 @@
 // Qt sides of the core's platform seams: Dutch standard buttons, the message
 // boxes of the prompts seam, the locale's decimal separator, the clock and
 // the cp1252 text conversion.
-#include "model/dates.h"
-#include "platform/Application.h"
-#include "platform/ModelText.h"
-#include "platform/QtClockLocale.h"
-#include "platform/QtPrompts.h"
+#include "core/model/dates.h"
+#include "ui/platform/Application.h"
+#include "ui/platform/ModelText.h"
+#include "ui/platform/QtClockLocale.h"
+#include "ui/platform/QtPrompts.h"
 
 #include <QApplication>
 #include <QDateTime>

@@ -2,13 +2,13 @@
 // window, deleting riders (one, and the hors-concours riders of every
 // class), copying a rider to the clipboard and pasting it into another
 // class, and adding a rider with fixed columns.
-#include "app/ClassGridView.h"
-#include "app/KZBmain.h"
-#include "app/Kopie.h"
-#include "app/RijderData.h"
-#include "model/settings.h"
+#include "core/model/settings.h"
 #include "support/test_files.h"
 #include "support/ui_support.h"
+#include "ui/app/ClassGridView.h"
+#include "ui/app/KZBmain.h"
+#include "ui/app/Kopie.h"
+#include "ui/app/RijderData.h"
 
 #include <QAction>
 #include <QApplication>

@@ -6,13 +6,13 @@
 //   xvfb-run -a -s '-screen 0 1280x800x24' /tmp/driver settings|help N|contents|info|folder|ask OUT.png
 // It shows the window, takes a picture of the whole screen with ImageMagick's
 // "import" and quits.
-#include "app/ChangeLoc.h"
-#include "app/Informatie.h"
-#include "app/SetExtra.h"
-#include "model/settings.h"
-#include "platform/Application.h"
-#include "platform/Help.h"
-#include "platform/QtPrompts.h"
+#include "core/model/settings.h"
+#include "ui/app/ChangeLoc.h"
+#include "ui/app/Informatie.h"
+#include "ui/app/SetExtra.h"
+#include "ui/platform/Application.h"
+#include "ui/platform/Help.h"
+#include "ui/platform/QtPrompts.h"
 
 #include <QApplication>
 #include <QProcess>

@@ -2,12 +2,12 @@
 // (class list, points table editor, locks, tie methods, OK and Cancel), the
 // advanced tie-break steps, the display settings and the new-competition
 // choice.
-#include "app/NewFile.h"
-#include "app/Weergave.h"
-#include "model/riders.h"
-#include "scoring/DataClub.h"
-#include "scoring/RekAvan.h"
+#include "core/model/riders.h"
 #include "support/test_files.h"
+#include "ui/app/NewFile.h"
+#include "ui/app/Weergave.h"
+#include "ui/scoring/DataClub.h"
+#include "ui/scoring/RekAvan.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

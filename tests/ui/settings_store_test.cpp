@@ -1,8 +1,8 @@
 // The preferences store over QSettings: values survive a round trip through
 // the platform's place and through an INI file, missing or malformed values
 // read as nothing, and a place that cannot be written reports the failure.
-#include "model/settings.h"
-#include "platform/QtSettingsStore.h"
+#include "core/model/settings.h"
+#include "ui/platform/QtSettingsStore.h"
 
 #include <QFile>
 #include <QSettings>

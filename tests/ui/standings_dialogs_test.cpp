@@ -2,18 +2,18 @@
 // dialog and what it makes the calculation do, the calculated columns in the
 // grid and their removal, the tie list and its clicks, the sort dialog and
 // the text / HTML export.
-#include "app/ClassGridView.h"
-#include "app/KZBmain.h"
-#include "model/settings.h"
-#include "platform/Help.h"
-#include "platform/ModelText.h"
-#include "reports/TekstUit.h"
-#include "results/ToonBox.h"
-#include "scoring/Calc.h"
-#include "scoring/Sorteer.h"
-#include "scoring/sorting.h"
+#include "core/model/settings.h"
+#include "core/scoring/sorting.h"
 #include "support/test_files.h"
 #include "support/ui_support.h"
+#include "ui/app/ClassGridView.h"
+#include "ui/app/KZBmain.h"
+#include "ui/platform/Help.h"
+#include "ui/platform/ModelText.h"
+#include "ui/reports/TekstUit.h"
+#include "ui/results/ToonBox.h"
+#include "ui/scoring/Calc.h"
+#include "ui/scoring/Sorteer.h"
 
 #include <QAction>
 #include <QApplication>
@@ -299,7 +299,7 @@ private slots:
     void tieListEntryShowsItsClassAndLastRow() {
         CalculateFromMenu([](TCalc &dialog) { ClickButton(dialog, "&Ok"); });
         form_->SelectTab(0);
-        TToonBox ties(*form_);
+        TToonBox ties(*form_, form_.get());
         ties.AddProblem("", 1); // an empty text is not added
         QVERIFY(!ties.HasProblems());
         ties.AddProblem("MX2\tPlaats 3 t/m 12", 1, 12);
@@ -339,7 +339,7 @@ private slots:
         klasse.Rider(7)->Results[3] = 5;
         klasse.Rider(9)->Results[3] = 1;
         klasse.Grid.CurRow = 2;
-        TToonBox list(*form_);
+        TToonBox list(*form_, form_.get());
         list.AddProblem("Kolom: 3\tPlaats 4 t/m 2 komen niet voor.", 3);
         list.AddProblem("Kolom: 3\tPlaats 9 komt niet voor.", 3); // no rider after it
         OnNextDialog<TToonBox>([&](TToonBox &box) {

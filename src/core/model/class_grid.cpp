@@ -1,6 +1,6 @@
-#include "model/class_grid.h"
+#include "core/model/class_grid.h"
 
-#include "model/dates.h"
+#include "core/model/dates.h"
 
 #include <algorithm>
 

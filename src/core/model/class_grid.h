@@ -3,8 +3,8 @@
 // of the status bar.
 #pragma once
 
-#include "model/editing.h"
-#include "model/model.h"
+#include "core/model/editing.h"
+#include "core/model/model.h"
 
 #include <string>
 

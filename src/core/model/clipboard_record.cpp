@@ -1,6 +1,6 @@
-#include "model/clipboard_record.h"
+#include "core/model/clipboard_record.h"
 
-#include "model/riders.h"
+#include "core/model/riders.h"
 
 namespace rondaxa {
 

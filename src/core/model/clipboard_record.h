@@ -2,9 +2,9 @@
 // the file stores it) and the plain-text form of a row or a whole class.
 #pragma once
 
-#include "model/kzb_file.h"
-#include "model/model.h"
-#include "platform/platform.h"
+#include "core/model/kzb_file.h"
+#include "core/model/model.h"
+#include "core/platform/platform.h"
 
 #include <optional>
 #include <string>

@@ -1,7 +1,7 @@
-#include "model/dates.h"
+#include "core/model/dates.h"
 
-#include "model/model.h"
-#include "model/text.h"
+#include "core/model/model.h"
+#include "core/model/text.h"
 
 #include <array>
 #include <cstdio>

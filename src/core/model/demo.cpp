@@ -1,6 +1,6 @@
-#include "model/demo.h"
+#include "core/model/demo.h"
 
-#include "model/dates.h"
+#include "core/model/dates.h"
 
 #include <algorithm>
 #include <array>

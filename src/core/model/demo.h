@@ -1,7 +1,7 @@
 // The demonstration competition that ships with the program.
 #pragma once
 
-#include "model/model.h"
+#include "core/model/model.h"
 
 #include <memory>
 

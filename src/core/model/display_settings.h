@@ -2,7 +2,7 @@
 // the display settings dialog edits them, and the fixed-columns rule.
 #pragma once
 
-#include "model/model.h"
+#include "core/model/model.h"
 
 #include <array>
 #include <cstdint>

@@ -1,6 +1,6 @@
-#include "model/editing.h"
+#include "core/model/editing.h"
 
-#include "model/messages.h"
+#include "core/model/messages.h"
 
 #include <algorithm>
 

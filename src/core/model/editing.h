@@ -3,8 +3,8 @@
 // of names and start numbers, storing an edit and where the cursor goes next.
 #pragma once
 
-#include "model/model.h"
-#include "platform/platform.h"
+#include "core/model/model.h"
+#include "core/platform/platform.h"
 
 #include <functional>
 #include <string>

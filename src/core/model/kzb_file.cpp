@@ -1,7 +1,7 @@
-#include "model/kzb_file.h"
+#include "core/model/kzb_file.h"
 
-#include "model/messages.h"
-#include "model/settings.h"
+#include "core/model/messages.h"
+#include "core/model/settings.h"
 
 #include <algorithm>
 #include <cstdio>

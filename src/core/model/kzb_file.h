@@ -2,8 +2,8 @@
 // read byte for byte.
 #pragma once
 
-#include "model/model.h"
-#include "platform/platform.h"
+#include "core/model/model.h"
+#include "core/platform/platform.h"
 
 #include <array>
 #include <cstdint>

@@ -1,6 +1,6 @@
-#include "model/messages.h"
+#include "core/model/messages.h"
 
-#include "model/text.h"
+#include "core/model/text.h"
 
 namespace rondaxa {
 namespace {

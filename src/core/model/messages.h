@@ -1,7 +1,7 @@
 // The numbered error messages of the program.
 #pragma once
 
-#include "platform/platform.h"
+#include "core/platform/platform.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
-#include "model/model.h"
+#include "core/model/model.h"
 
-#include "platform/platform.h"
+#include "core/platform/platform.h"
 
 #include <algorithm>
 #include <climits>

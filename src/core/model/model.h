@@ -2,7 +2,7 @@
 // riders, grid columns and result information.
 #pragma once
 
-#include "model/text.h"
+#include "core/model/text.h"
 
 #include <array>
 #include <cstdint>

@@ -1,8 +1,8 @@
-#include "model/riders.h"
+#include "core/model/riders.h"
 
-#include "model/display_settings.h"
-#include "model/text.h"
-#include "platform/platform.h"
+#include "core/model/display_settings.h"
+#include "core/model/text.h"
+#include "core/platform/platform.h"
 
 #include <algorithm>
 

@@ -4,8 +4,8 @@
 // a new season.
 #pragma once
 
-#include "model/model.h"
-#include "platform/platform.h"
+#include "core/model/model.h"
+#include "core/platform/platform.h"
 
 #include <vector>
 

@@ -2,7 +2,7 @@
 // behind a seam, with the rules the program applies on top of its values.
 #pragma once
 
-#include "platform/platform.h"
+#include "core/platform/platform.h"
 
 #include <array>
 #include <cstdint>

@@ -1,6 +1,6 @@
-#include "model/startup.h"
+#include "core/model/startup.h"
 
-#include "model/text.h"
+#include "core/model/text.h"
 
 #include <filesystem>
 

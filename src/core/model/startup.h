@@ -3,7 +3,7 @@
 // "save as" writes to.
 #pragma once
 
-#include "model/settings.h"
+#include "core/model/settings.h"
 
 #include <optional>
 #include <string>

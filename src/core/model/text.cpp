@@ -1,4 +1,4 @@
-#include "model/text.h"
+#include "core/model/text.h"
 
 #include <array>
 

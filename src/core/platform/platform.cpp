@@ -1,6 +1,6 @@
-#include "platform/platform.h"
+#include "core/platform/platform.h"
 
-#include "model/dates.h"
+#include "core/model/dates.h"
 
 #include <ctime>
 

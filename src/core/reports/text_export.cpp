@@ -1,10 +1,10 @@
-#include "reports/text_export.h"
+#include "core/reports/text_export.h"
 
-#include "model/class_grid.h"
+#include "core/model/class_grid.h"
 
-#include "model/dates.h"
-#include "platform/platform.h"
-#include "scoring/standings.h"
+#include "core/model/dates.h"
+#include "core/platform/platform.h"
+#include "core/scoring/standings.h"
 
 #include <algorithm>
 #include <array>

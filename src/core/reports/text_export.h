@@ -8,7 +8,7 @@
 // from the competition is escaped (& < > "), the markup itself is not.
 #pragma once
 
-#include "model/model.h"
+#include "core/model/model.h"
 
 #include <cstdint>
 #include <string>

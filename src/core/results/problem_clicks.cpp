@@ -1,4 +1,4 @@
-#include "results/problem_clicks.h"
+#include "core/results/problem_clicks.h"
 
 #include <cctype>
 

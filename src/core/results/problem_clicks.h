@@ -2,8 +2,8 @@
 // results-check finding is about, and the last row of a tied group.
 #pragma once
 
-#include "model/model.h"
-#include "scoring/problem_list.h"
+#include "core/model/model.h"
+#include "core/scoring/problem_list.h"
 
 #include <string_view>
 

@@ -2,9 +2,9 @@
 // and the scoring fields), and how they are applied to the competition.
 #pragma once
 
-#include "model/model.h"
-#include "platform/platform.h"
-#include "scoring/club_rules.h"
+#include "core/model/model.h"
+#include "core/platform/platform.h"
+#include "core/scoring/club_rules.h"
 
 #include <array>
 #include <string>

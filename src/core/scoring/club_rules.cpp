@@ -1,6 +1,6 @@
-#include "scoring/club_rules.h"
+#include "core/scoring/club_rules.h"
 
-#include "model/messages.h"
+#include "core/model/messages.h"
 
 #include <optional>
 

@@ -6,8 +6,8 @@
 // widgets. Texts are cp1252 like the rest of the model.
 #pragma once
 
-#include "model/model.h"
-#include "platform/platform.h"
+#include "core/model/model.h"
+#include "core/platform/platform.h"
 
 #include <array>
 #include <string>

@@ -1,6 +1,6 @@
-#include "scoring/final_standings.h"
+#include "core/scoring/final_standings.h"
 
-#include "model/messages.h"
+#include "core/model/messages.h"
 
 #include <algorithm>
 

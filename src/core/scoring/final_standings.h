@@ -3,10 +3,10 @@
 // with the columns it appends, and "&Verwijder eindstanden".
 #pragma once
 
-#include "model/model.h"
-#include "platform/platform.h"
-#include "scoring/problem_list.h"
-#include "scoring/standings.h"
+#include "core/model/model.h"
+#include "core/platform/platform.h"
+#include "core/scoring/problem_list.h"
+#include "core/scoring/standings.h"
 
 #include <cstdint>
 #include <string>

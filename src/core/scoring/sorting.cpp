@@ -1,4 +1,4 @@
-#include "scoring/sorting.h"
+#include "core/scoring/sorting.h"
 
 namespace rondaxa {
 

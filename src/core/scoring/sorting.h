@@ -4,8 +4,8 @@
 // share one key format, one comparison and one (unstable) Shell sort.
 #pragma once
 
-#include "model/model.h"
-#include "scoring/standings.h"
+#include "core/model/model.h"
+#include "core/scoring/standings.h"
 
 #include <optional>
 #include <string>

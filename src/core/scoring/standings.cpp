@@ -1,7 +1,7 @@
-#include "scoring/standings.h"
+#include "core/scoring/standings.h"
 
-#include "scoring/sorting.h"
-#include "scoring/tie_break.h"
+#include "core/scoring/sorting.h"
+#include "core/scoring/tie_break.h"
 
 #include <algorithm>
 #include <cmath>

@@ -8,8 +8,8 @@
 // on the class in memory and are undone by RemoveStandings (model.h).
 #pragma once
 
-#include "model/model.h"
-#include "scoring/problem_list.h"
+#include "core/model/model.h"
+#include "core/scoring/problem_list.h"
 
 #include <array>
 #include <string>

@@ -1,4 +1,4 @@
-#include "scoring/tie_break.h"
+#include "core/scoring/tie_break.h"
 
 #include <algorithm>
 #include <array>

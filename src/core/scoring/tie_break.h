@@ -3,9 +3,9 @@
 // could decide.
 #pragma once
 
-#include "model/model.h"
-#include "scoring/problem_list.h"
-#include "scoring/standings.h"
+#include "core/model/model.h"
+#include "core/scoring/problem_list.h"
+#include "core/scoring/standings.h"
 
 #include <array>
 #include <string>

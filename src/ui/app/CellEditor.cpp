@@ -1,4 +1,4 @@
-#include "app/CellEditor.h"
+#include "ui/app/CellEditor.h"
 
 #include <QKeyEvent>
 #include <QRegularExpressionValidator>

@@ -1,4 +1,4 @@
-#include "app/ChangeLoc.h"
+#include "ui/app/ChangeLoc.h"
 
 #include <QComboBox>
 #include <QDir>

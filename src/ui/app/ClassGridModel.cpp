@@ -1,4 +1,4 @@
-#include "app/ClassGridModel.h"
+#include "ui/app/ClassGridModel.h"
 
 namespace rondaxa {
 

@@ -5,8 +5,8 @@
 // is asked for.
 #pragma once
 
-#include "model/model.h"
-#include "platform/ModelText.h"
+#include "core/model/model.h"
+#include "ui/platform/ModelText.h"
 
 #include <QAbstractTableModel>
 #include <QColor>

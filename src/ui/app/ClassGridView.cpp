@@ -1,4 +1,4 @@
-#include "app/ClassGridView.h"
+#include "ui/app/ClassGridView.h"
 
 #include <QAbstractButton>
 #include <QFontMetrics>

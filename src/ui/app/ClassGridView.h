@@ -5,7 +5,7 @@
 // grid's current cell" work on the data.
 #pragma once
 
-#include "app/ClassGridModel.h"
+#include "ui/app/ClassGridModel.h"
 
 #include <QStyledItemDelegate>
 #include <QTableView>

@@ -1,8 +1,8 @@
-#include "app/DelBuitenmededinging.h"
+#include "ui/app/DelBuitenmededinging.h"
 
-#include "model/riders.h"
-#include "platform/DialogButtons.h"
-#include "platform/Help.h"
+#include "core/model/riders.h"
+#include "ui/platform/DialogButtons.h"
+#include "ui/platform/Help.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>

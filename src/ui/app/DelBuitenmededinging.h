@@ -2,8 +2,8 @@
 // the current class or of every class.
 #pragma once
 
-#include "model/model.h"
-#include "platform/platform.h"
+#include "core/model/model.h"
+#include "core/platform/platform.h"
 
 #include <QDialog>
 

@@ -1,8 +1,8 @@
-#include "app/DelRijder.h"
+#include "ui/app/DelRijder.h"
 
-#include "model/riders.h"
-#include "platform/Help.h"
-#include "platform/ModelText.h"
+#include "core/model/riders.h"
+#include "ui/platform/Help.h"
+#include "ui/platform/ModelText.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>

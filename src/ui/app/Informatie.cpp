@@ -1,8 +1,8 @@
-#include "app/Informatie.h"
+#include "ui/app/Informatie.h"
 
-#include "model/dates.h"
-#include "platform/Application.h"
-#include "platform/Help.h"
+#include "core/model/dates.h"
+#include "ui/platform/Application.h"
+#include "ui/platform/Help.h"
 
 #include <QDesktopServices>
 #include <QGridLayout>

@@ -2,7 +2,7 @@
 // competition and the maker's mail and web addresses.
 #pragma once
 
-#include "model/model.h"
+#include "core/model/model.h"
 
 #include <QDialog>
 #include <QString>

@@ -1,15 +1,15 @@
-#include "app/KZBmain.h"
+#include "ui/app/KZBmain.h"
 
-#include "app/CellEditor.h"
-#include "app/ClassGridView.h"
-#include "app/Informatie.h"
-#include "app/SetExtra.h"
-#include "model/class_grid.h"
-#include "model/editing.h"
-#include "model/kzb_file.h"
-#include "model/messages.h"
-#include "model/startup.h"
-#include "platform/Help.h"
+#include "core/model/class_grid.h"
+#include "core/model/editing.h"
+#include "core/model/kzb_file.h"
+#include "core/model/messages.h"
+#include "core/model/startup.h"
+#include "ui/app/CellEditor.h"
+#include "ui/app/ClassGridView.h"
+#include "ui/app/Informatie.h"
+#include "ui/app/SetExtra.h"
+#include "ui/platform/Help.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -541,12 +541,33 @@ void TMainForm::SetModified(uint8_t bits) {
     UpdateSaveButton();
 }
 
-void TMainForm::PrepareForCommand() {
-    Verwijderuitslagen1Click();
+void TMainForm::CloseModelessWindows() {
     if (riderDetails_ && riderDetails_->IsOpen())
         riderDetails_->CloseWindow();
     if (quickSearch_ && quickSearch_->IsOpen())
         quickSearch_->CloseWindow();
+}
+
+void TMainForm::ShowClass(int tab) {
+    SelectTab(tab);
+}
+
+void TMainForm::GoToCell(int col, int row) {
+    TKlasse *klasse = ActiveClass();
+    if (!klasse)
+        return;
+    ClassGrid &grid = klasse->Grid;
+    if (col < grid.FixedCols || col >= grid.ColCount() || row < grid.FixedRows || row >= grid.RowCount())
+        return;
+    grid.CurCol = col;
+    grid.CurRow = row;
+    grid_->ShowCurrentCell();
+    ActiveSGSelectCell(col, row);
+}
+
+void TMainForm::PrepareForCommand() {
+    Verwijderuitslagen1Click();
+    CloseModelessWindows();
 }
 
 void TMainForm::MenuOpening() {
@@ -862,10 +883,7 @@ bool TMainForm::ConfirmDiscard() {
 }
 
 void TMainForm::CloseCompetition() {
-    if (riderDetails_ && riderDetails_->IsOpen())
-        riderDetails_->CloseWindow();
-    if (quickSearch_ && quickSearch_->IsOpen())
-        quickSearch_->CloseWindow();
+    CloseModelessWindows();
     HideEditor();
     grid_->SetClass(&comp_.Club, nullptr); // the classes go: the view lets go of them first
     rondaxa::CloseCompetition(comp_);
@@ -896,10 +914,7 @@ bool TMainForm::LoadFile(const QString &fileName, Prompts &prompts) {
 
 void TMainForm::ShowCompetition() {
     HideEditor();
-    if (riderDetails_ && riderDetails_->IsOpen())
-        riderDetails_->CloseWindow();
-    if (quickSearch_ && quickSearch_->IsOpen())
-        quickSearch_->CloseWindow();
+    CloseModelessWindows();
     comp_.ActiveClass = comp_.ClassCount() > 0 ? 0 : -1;
     RebuildTabs();
     EnableCompetitionCommands(true);

@@ -12,12 +12,13 @@
 // runs inside RunCommand, so an IoError or SettingsError ends only it.
 #pragma once
 
-#include "app/MainFormHooks.h"
-#include "model/model.h"
-#include "model/settings.h"
-#include "platform/Help.h"
-#include "platform/platform.h"
-#include "scoring/final_standings.h"
+#include "core/model/model.h"
+#include "core/model/settings.h"
+#include "core/platform/platform.h"
+#include "core/scoring/final_standings.h"
+#include "ui/app/GridHost.h"
+#include "ui/app/MainFormHooks.h"
+#include "ui/platform/Help.h"
 
 #include <QMainWindow>
 
@@ -38,7 +39,7 @@ namespace rondaxa {
 class CellEditor;
 class ClassGridView;
 
-class TMainForm : public QMainWindow {
+class TMainForm : public QMainWindow, public GridHost {
     Q_OBJECT
 public:
     // Help contexts of the main window.
@@ -78,6 +79,12 @@ public:
     // Disposes of the backup a save replaces: to the desktop's trash
     // (replaceable, for tests). False when it could not.
     std::function<bool(const std::string &path)> DisposeBackup;
+
+    // ---- what dialogs may ask of the window (GridHost) ------------------------------
+    Competition &HostCompetition() override { return comp_; }
+    void ShowClass(int tab) override;
+    void GoToCell(int col, int row) override;
+    void CloseModelessWindows() override;
 
     // ---- the window's operations -----------------------------------------------
     void EnableCompetitionCommands(bool on);

@@ -3,9 +3,9 @@
 // shown but disabled; when its window is added, the handler gets its body
 // here and leaves the list. The standings commands (final standings,
 // sorting, text export) live in KZBmain_standings.cpp.
-#include "app/KZBmain.h"
-#include "scoring/final_standings.h"
-#include "scoring/sorting.h"
+#include "core/scoring/final_standings.h"
+#include "core/scoring/sorting.h"
+#include "ui/app/KZBmain.h"
 
 #include <QStringList>
 

@@ -1,19 +1,19 @@
 // The main window's rider, new-competition and settings commands: the rider
 // details window, adding, deleting, copying and pasting riders, the display
 // settings, the club settings and a new competition.
-#include "app/ClassGridView.h"
-#include "app/DelBuitenmededinging.h"
-#include "app/DelRijder.h"
-#include "app/KZBmain.h"
-#include "app/Kopie.h"
-#include "app/NewFile.h"
-#include "app/RijderData.h"
-#include "app/Weergave.h"
-#include "model/clipboard_record.h"
-#include "model/editing.h"
-#include "model/messages.h"
-#include "model/riders.h"
-#include "scoring/DataClub.h"
+#include "core/model/clipboard_record.h"
+#include "core/model/editing.h"
+#include "core/model/messages.h"
+#include "core/model/riders.h"
+#include "ui/app/ClassGridView.h"
+#include "ui/app/DelBuitenmededinging.h"
+#include "ui/app/DelRijder.h"
+#include "ui/app/KZBmain.h"
+#include "ui/app/Kopie.h"
+#include "ui/app/NewFile.h"
+#include "ui/app/RijderData.h"
+#include "ui/app/Weergave.h"
+#include "ui/scoring/DataClub.h"
 
 #include <QApplication>
 
@@ -33,12 +33,8 @@ public:
         return klasse ? klasse->Grid.CurRow : 0;
     }
     void GoToRow(int row) override {
-        TKlasse *klasse = form_.ActiveClass();
-        if (!klasse || row < 1 || row >= klasse->Grid.RowCount())
-            return;
-        klasse->Grid.CurRow = row;
-        form_.ActiveGrid()->ShowCurrentCell();
-        form_.ActiveSGSelectCell(klasse->Grid.CurCol, row);
+        if (const TKlasse *klasse = form_.ActiveClass())
+            form_.GoToCell(klasse->Grid.CurCol, row);
     }
     void RedrawGrid() override { form_.RedrawGrid(); }
     void ReloadGrid() override { form_.ReloadGrid(); }
@@ -119,16 +115,11 @@ void TMainForm::Rijdertoevogen1Click() {
     ReloadGrid();
     if (row < 1)
         return;
-    ClassGrid &grid = klasse->Grid;
-    grid.CurRow = row;
-    if (grid.FixedCols < 2) {
-        grid.CurCol = 1;
-        grid_->ShowCurrentCell();
-        ActiveSGSelectCell(grid.CurCol, row);
+    if (klasse->Grid.FixedCols < 2) {
+        GoToCell(1, row);
         StartCellEdit(QChar());
     } else {
-        grid_->ShowCurrentCell();
-        ActiveSGSelectCell(grid.CurCol, row);
+        GoToCell(klasse->Grid.CurCol, row);
         RiderDetailsOf(*this)->OpenRiderDetails();
     }
 }

@@ -1,11 +1,11 @@
 // The main window's standings commands: the final standings with their tie
 // list, the sort dialog and the text / HTML export.
-#include "app/ClassGridView.h"
-#include "app/KZBmain.h"
-#include "reports/TekstUit.h"
-#include "results/ToonBox.h"
-#include "scoring/Calc.h"
-#include "scoring/Sorteer.h"
+#include "ui/app/ClassGridView.h"
+#include "ui/app/KZBmain.h"
+#include "ui/reports/TekstUit.h"
+#include "ui/results/ToonBox.h"
+#include "ui/scoring/Calc.h"
+#include "ui/scoring/Sorteer.h"
 
 namespace rondaxa {
 
@@ -16,7 +16,7 @@ void TMainForm::BrutoNetto1Click() {
     TKlasse *current = ActiveClass();
     if (!CheckCountingColumns(current, prompts_))
         return;
-    TToonBox ties(*this);
+    TToonBox ties(*this, this);
     {
         TCalc dialog(comp_.Club, *current, calcOptions_, this);
         if (dialog.exec() != QDialog::Accepted)

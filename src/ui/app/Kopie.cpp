@@ -1,9 +1,9 @@
-#include "app/Kopie.h"
+#include "ui/app/Kopie.h"
 
-#include "model/clipboard_record.h"
-#include "platform/DialogButtons.h"
-#include "platform/Help.h"
-#include "platform/ModelText.h"
+#include "core/model/clipboard_record.h"
+#include "ui/platform/DialogButtons.h"
+#include "ui/platform/Help.h"
+#include "ui/platform/ModelText.h"
 
 #include <QApplication>
 #include <QCheckBox>

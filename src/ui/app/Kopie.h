@@ -2,8 +2,8 @@
 // clipboard, and the clipboard side of pasting a rider.
 #pragma once
 
-#include "model/kzb_file.h"
-#include "model/model.h"
+#include "core/model/kzb_file.h"
+#include "core/model/model.h"
 
 #include <QDialog>
 #include <QString>

@@ -1,7 +1,7 @@
-#include "app/NewFile.h"
+#include "ui/app/NewFile.h"
 
-#include "platform/DialogButtons.h"
-#include "platform/Help.h"
+#include "ui/platform/DialogButtons.h"
+#include "ui/platform/Help.h"
 
 #include <QDialogButtonBox>
 #include <QGroupBox>

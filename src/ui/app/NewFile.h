@@ -1,7 +1,7 @@
 // "Nieuw": what a new competition keeps of the open one.
 #pragma once
 
-#include "model/model.h"
+#include "core/model/model.h"
 
 #include <QDialog>
 

@@ -1,8 +1,8 @@
-#include "app/RijderData.h"
+#include "ui/app/RijderData.h"
 
-#include "app/DelRijder.h"
-#include "platform/Help.h"
-#include "platform/ModelText.h"
+#include "ui/app/DelRijder.h"
+#include "ui/platform/Help.h"
+#include "ui/platform/ModelText.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>

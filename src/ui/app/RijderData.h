@@ -2,9 +2,9 @@
 // grid's current rider and stores edits back into it.
 #pragma once
 
-#include "app/MainFormHooks.h"
-#include "model/model.h"
-#include "platform/platform.h"
+#include "core/model/model.h"
+#include "core/platform/platform.h"
+#include "ui/app/MainFormHooks.h"
 
 #include <QStyle>
 #include <QWidget>

@@ -1,8 +1,8 @@
-#include "app/SetExtra.h"
+#include "ui/app/SetExtra.h"
 
-#include "app/ChangeLoc.h"
-#include "platform/DialogButtons.h"
-#include "platform/Help.h"
+#include "ui/app/ChangeLoc.h"
+#include "ui/platform/DialogButtons.h"
+#include "ui/platform/Help.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>

@@ -2,8 +2,8 @@
 // action, toolbar, window placement, working folder and program folder.
 #pragma once
 
-#include "model/settings.h"
-#include "platform/platform.h"
+#include "core/model/settings.h"
+#include "core/platform/platform.h"
 
 #include <QDialog>
 

@@ -1,9 +1,9 @@
-#include "app/Weergave.h"
+#include "ui/app/Weergave.h"
 
-#include "app/ClassGridModel.h"
-#include "platform/DialogButtons.h"
-#include "platform/Help.h"
-#include "platform/ModelText.h"
+#include "ui/app/ClassGridModel.h"
+#include "ui/platform/DialogButtons.h"
+#include "ui/platform/Help.h"
+#include "ui/platform/ModelText.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

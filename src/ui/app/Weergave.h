@@ -1,8 +1,8 @@
 // "Rondaxa - weergave": how the class grids show the competition.
 #pragma once
 
-#include "model/display_settings.h"
-#include "model/model.h"
+#include "core/model/display_settings.h"
+#include "core/model/model.h"
 
 #include <QColor>
 #include <QDialog>

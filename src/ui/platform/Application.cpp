@@ -1,8 +1,8 @@
-#include "platform/Application.h"
+#include "ui/platform/Application.h"
 
-#include "platform/Help.h"
-#include "platform/QtClockLocale.h"
-#include "platform/QtPrompts.h"
+#include "ui/platform/Help.h"
+#include "ui/platform/QtClockLocale.h"
+#include "ui/platform/QtPrompts.h"
 
 #include <QApplication>
 #include <QLibraryInfo>

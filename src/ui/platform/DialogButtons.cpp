@@ -1,6 +1,6 @@
-#include "platform/DialogButtons.h"
+#include "ui/platform/DialogButtons.h"
 
-#include "platform/Help.h"
+#include "ui/platform/Help.h"
 
 #include <QDialog>
 #include <QPushButton>

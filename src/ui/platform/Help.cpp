@@ -1,6 +1,6 @@
-#include "platform/Help.h"
+#include "ui/platform/Help.h"
 
-#include "platform/HelpWindow.h"
+#include "ui/platform/HelpWindow.h"
 
 #include <QAbstractButton>
 #include <QApplication>

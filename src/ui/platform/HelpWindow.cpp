@@ -1,6 +1,6 @@
-#include "platform/HelpWindow.h"
+#include "ui/platform/HelpWindow.h"
 
-#include "platform/Help.h"
+#include "ui/platform/Help.h"
 
 #include <QDesktopServices>
 #include <QHBoxLayout>

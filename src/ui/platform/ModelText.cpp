@@ -1,6 +1,6 @@
-#include "platform/ModelText.h"
+#include "ui/platform/ModelText.h"
 
-#include "model/text.h"
+#include "core/model/text.h"
 
 namespace rondaxa {
 

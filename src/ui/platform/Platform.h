@@ -13,9 +13,9 @@
 // Model text:          FromModelText / ToModelText (cp1252 <-> QString).
 #pragma once
 
-#include "platform/Application.h"
-#include "platform/Help.h"
-#include "platform/ModelText.h"
-#include "platform/QtClockLocale.h"
-#include "platform/QtPrompts.h"
-#include "platform/QtSettingsStore.h"
+#include "ui/platform/Application.h"
+#include "ui/platform/Help.h"
+#include "ui/platform/ModelText.h"
+#include "ui/platform/QtClockLocale.h"
+#include "ui/platform/QtPrompts.h"
+#include "ui/platform/QtSettingsStore.h"

@@ -1,6 +1,6 @@
-#include "platform/QtClockLocale.h"
+#include "ui/platform/QtClockLocale.h"
 
-#include "model/dates.h"
+#include "core/model/dates.h"
 
 #include <QDateTime>
 #include <QLocale>

@@ -1,7 +1,7 @@
 // The clock and the locale of the desktop program, read through Qt.
 #pragma once
 
-#include "platform/platform.h"
+#include "core/platform/platform.h"
 
 class QLocale;
 

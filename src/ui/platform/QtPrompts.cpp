@@ -1,6 +1,6 @@
-#include "platform/QtPrompts.h"
+#include "ui/platform/QtPrompts.h"
 
-#include "platform/ModelText.h"
+#include "ui/platform/ModelText.h"
 
 #include <QApplication>
 #include <QMessageBox>

@@ -2,7 +2,7 @@
 // Yes/No(/Cancel) questions that the core asks through its prompts seam.
 #pragma once
 
-#include "platform/platform.h"
+#include "core/platform/platform.h"
 
 #include <QPointer>
 #include <QWidget>

@@ -1,4 +1,4 @@
-#include "platform/QtSettingsStore.h"
+#include "ui/platform/QtSettingsStore.h"
 
 #include <QSettings>
 

@@ -4,7 +4,7 @@
 // organisation "Brelinq", application "KZB".
 #pragma once
 
-#include "model/settings.h"
+#include "core/model/settings.h"
 
 #include <QString>
 

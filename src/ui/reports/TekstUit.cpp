@@ -1,8 +1,8 @@
-#include "reports/TekstUit.h"
+#include "ui/reports/TekstUit.h"
 
-#include "platform/DialogButtons.h"
-#include "platform/Help.h"
-#include "platform/ModelText.h"
+#include "ui/platform/DialogButtons.h"
+#include "ui/platform/Help.h"
+#include "ui/platform/ModelText.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -3,8 +3,8 @@
 // choices are remembered from one export to the next until the program ends.
 #pragma once
 
-#include "model/model.h"
-#include "reports/text_export.h"
+#include "core/model/model.h"
+#include "core/reports/text_export.h"
 
 #include <QDialog>
 

@@ -1,23 +1,20 @@
-#include "results/ToonBox.h"
+#include "ui/results/ToonBox.h"
 
-#include "app/ClassGridView.h"
-#include "app/KZBmain.h"
-#include "platform/Help.h"
-#include "platform/ModelText.h"
-#include "results/problem_clicks.h"
+#include "core/results/problem_clicks.h"
+#include "ui/app/GridHost.h"
+#include "ui/platform/Help.h"
+#include "ui/platform/ModelText.h"
 
 #include <QDialogButtonBox>
 #include <QListWidget>
 #include <QPushButton>
-#include <QSignalBlocker>
-#include <QTabBar>
 #include <QVBoxLayout>
 
 #include <algorithm>
 
 namespace rondaxa {
 
-TToonBox::TToonBox(TMainForm &form) : QDialog(&form), form_(form) {
+TToonBox::TToonBox(GridHost &host, QWidget *parent) : QDialog(parent), host_(host) {
     setObjectName(QStringLiteral("TToonBox"));
     list_ = new QListWidget(this);
     list_->setObjectName(QStringLiteral("ListBox1"));
@@ -75,38 +72,21 @@ void TToonBox::ListBox1Click(int index) {
 // A finding of the results check: the entry's result column, and the row of
 // the rider the finding is about.
 void TToonBox::ClickCheckEntry(const Problem &entry) {
-    TKlasse *klasse = form_.ActiveClass();
+    TKlasse *klasse = host_.HostCompetition().Active();
     if (!klasse)
         return;
     const int col = entry.Tag > 0 ? klasse->ResultColumn(entry.Tag) : klasse->Grid.CurCol;
-    const int row = CheckEntryRow(form_.Comp().Club, *klasse, entry.Text, entry.Tag);
-    MoveCursor(col, row >= 1 ? row : klasse->Grid.CurRow);
+    const int row = CheckEntryRow(host_.HostCompetition().Club, *klasse, entry.Text, entry.Tag);
+    host_.GoToCell(col, row >= 1 ? row : klasse->Grid.CurRow);
 }
 
 // A tied group: its class is shown, the cursor goes to the group's last row
 // in the calculated standings column.
 void TToonBox::ClickTieEntry(const Problem &entry) {
-    QTabBar *tabs = form_.Tabs();
-    if (entry.Tag >= 0 && entry.Tag < form_.Comp().ClassCount() && entry.Tag < tabs->count()) {
-        {
-            const QSignalBlocker block(tabs);
-            tabs->setCurrentIndex(entry.Tag);
-        }
-        form_.Notify(TMainForm::kNotifyShowClass, form_.NotificationKey());
-    }
-    if (TKlasse *klasse = form_.ActiveClass())
-        MoveCursor(klasse->Grid.ColCount() - 1, TieEntryRow(entry));
-}
-
-void TToonBox::MoveCursor(int col, int row) {
-    TKlasse *klasse = form_.ActiveClass();
-    ClassGrid &grid = klasse->Grid;
-    if (col < grid.FixedCols || col >= grid.ColCount() || row < grid.FixedRows || row >= grid.RowCount())
-        return;
-    grid.CurCol = col;
-    grid.CurRow = row;
-    form_.ActiveGrid()->ShowCurrentCell();
-    form_.ActiveSGSelectCell(col, row);
+    if (entry.Tag >= 0 && entry.Tag < host_.HostCompetition().ClassCount())
+        host_.ShowClass(entry.Tag);
+    if (TKlasse *klasse = host_.HostCompetition().Active())
+        host_.GoToCell(klasse->Grid.ColCount() - 1, TieEntryRow(entry));
 }
 
 } // namespace rondaxa

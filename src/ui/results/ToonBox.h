@@ -4,7 +4,7 @@
 // concerned; the window stays open for more clicks.
 #pragma once
 
-#include "scoring/problem_list.h"
+#include "core/scoring/problem_list.h"
 
 #include <QDialog>
 
@@ -12,7 +12,7 @@ class QListWidget;
 
 namespace rondaxa {
 
-class TMainForm;
+class GridHost;
 
 class TToonBox : public QDialog {
     Q_OBJECT
@@ -20,7 +20,7 @@ public:
     static constexpr int kHelpCheckList = 275;
     static constexpr int kHelpTieList = 315;
 
-    explicit TToonBox(TMainForm &form);
+    explicit TToonBox(GridHost &host, QWidget *parent = nullptr);
 
     // An empty text is not added. tag: the result column (results check) or
     // the class's tab position (ties); row: the last row of a tied group.
@@ -43,9 +43,8 @@ private:
     void ShowList(Mode mode, const QString &title, int helpContext);
     void ClickCheckEntry(const Problem &entry);
     void ClickTieEntry(const Problem &entry);
-    void MoveCursor(int col, int row);
 
-    TMainForm &form_;
+    GridHost &host_;
     ProblemList problems_;
     QListWidget *list_;
     Mode mode_ = Mode::Check;

@@ -1,9 +1,9 @@
-#include "scoring/Calc.h"
+#include "ui/scoring/Calc.h"
 
-#include "platform/DialogButtons.h"
-#include "platform/Help.h"
-#include "platform/ModelText.h"
-#include "scoring/standings.h"
+#include "core/scoring/standings.h"
+#include "ui/platform/DialogButtons.h"
+#include "ui/platform/Help.h"
+#include "ui/platform/ModelText.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

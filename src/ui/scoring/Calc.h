@@ -3,8 +3,8 @@
 // class and the treatment of hors-concours riders).
 #pragma once
 
-#include "model/model.h"
-#include "scoring/final_standings.h"
+#include "core/model/model.h"
+#include "core/scoring/final_standings.h"
 
 #include <QDialog>
 

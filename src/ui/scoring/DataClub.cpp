@@ -1,8 +1,8 @@
-#include "scoring/DataClub.h"
+#include "ui/scoring/DataClub.h"
 
-#include "platform/Help.h"
-#include "platform/ModelText.h"
-#include "scoring/RekAvan.h"
+#include "ui/platform/Help.h"
+#include "ui/platform/ModelText.h"
+#include "ui/scoring/RekAvan.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

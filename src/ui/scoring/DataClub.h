@@ -2,10 +2,10 @@
 // scoring rules of the competition.
 #pragma once
 
-#include "model/model.h"
-#include "platform/platform.h"
-#include "scoring/class_settings.h"
-#include "scoring/club_rules.h"
+#include "core/model/model.h"
+#include "core/platform/platform.h"
+#include "core/scoring/class_settings.h"
+#include "core/scoring/club_rules.h"
 
 #include <QDialog>
 

@@ -1,7 +1,7 @@
-#include "scoring/RekAvan.h"
+#include "ui/scoring/RekAvan.h"
 
-#include "platform/DialogButtons.h"
-#include "platform/Help.h"
+#include "ui/platform/DialogButtons.h"
+#include "ui/platform/Help.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>

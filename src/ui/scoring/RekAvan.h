@@ -1,7 +1,7 @@
 // "Rekenmethode met een gelijk aantal punten": the advanced tie-break steps.
 #pragma once
 
-#include "model/model.h"
+#include "core/model/model.h"
 
 #include <QDialog>
 #include <QStringList>

@@ -1,9 +1,9 @@
-#include "scoring/Sorteer.h"
+#include "ui/scoring/Sorteer.h"
 
-#include "platform/DialogButtons.h"
-#include "platform/Help.h"
-#include "platform/ModelText.h"
-#include "scoring/sorting.h"
+#include "core/scoring/sorting.h"
+#include "ui/platform/DialogButtons.h"
+#include "ui/platform/Help.h"
+#include "ui/platform/ModelText.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

@@ -2,7 +2,7 @@
 // name, start number, one result column or an extra field.
 #pragma once
 
-#include "model/model.h"
+#include "core/model/model.h"
 
 #include <QDialog>
 

@@ -1,5 +1,5 @@
-#include "model/class_grid.h"
-#include "model/startup.h"
+#include "core/model/class_grid.h"
+#include "core/model/startup.h"
 #include "support/test_files.h"
 
 #include <gtest/gtest.h>

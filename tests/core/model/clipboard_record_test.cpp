@@ -1,4 +1,4 @@
-#include "model/clipboard_record.h"
+#include "core/model/clipboard_record.h"
 #include "support/test_files.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "model/dates.h"
+#include "core/model/dates.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "model/display_settings.h"
+#include "core/model/display_settings.h"
 #include "support/test_files.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
-#include "model/dates.h"
-#include "model/demo.h"
-#include "model/kzb_file.h"
-#include "model/settings.h"
+#include "core/model/dates.h"
+#include "core/model/demo.h"
+#include "core/model/kzb_file.h"
+#include "core/model/settings.h"
 #include "support/test_files.h"
 
 #include <gtest/gtest.h>

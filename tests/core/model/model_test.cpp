@@ -1,5 +1,5 @@
-#include "model/messages.h"
-#include "model/model.h"
+#include "core/model/messages.h"
+#include "core/model/model.h"
 #include "support/test_files.h"
 
 #include <gtest/gtest.h>

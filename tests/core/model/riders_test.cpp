@@ -1,4 +1,4 @@
-#include "model/riders.h"
+#include "core/model/riders.h"
 #include "support/test_files.h"
 
 #include <gtest/gtest.h>

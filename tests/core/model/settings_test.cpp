@@ -1,4 +1,4 @@
-#include "model/settings.h"
+#include "core/model/settings.h"
 
 #include <gtest/gtest.h>
 

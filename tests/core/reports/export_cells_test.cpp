@@ -1,7 +1,7 @@
 // The marks of dropped results in HTML cells, the calculated columns each
 // tick box brings, separators and heading lines.
-#include "reports/text_export.h"
-#include "scoring/final_standings.h"
+#include "core/reports/text_export.h"
+#include "core/scoring/final_standings.h"
 #include "support/test_files.h"
 
 #include <gtest/gtest.h>

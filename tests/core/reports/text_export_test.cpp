@@ -1,5 +1,5 @@
-#include "reports/text_export.h"
-#include "scoring/final_standings.h"
+#include "core/reports/text_export.h"
+#include "core/scoring/final_standings.h"
 #include "support/test_files.h"
 
 #include <gtest/gtest.h>

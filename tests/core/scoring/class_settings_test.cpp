@@ -1,4 +1,4 @@
-#include "scoring/class_settings.h"
+#include "core/scoring/class_settings.h"
 #include "support/test_files.h"
 
 #include <gtest/gtest.h>

@@ -1,4 +1,4 @@
-#include "scoring/club_rules.h"
+#include "core/scoring/club_rules.h"
 #include "support/test_files.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-#include "scoring/final_standings.h"
-#include "scoring/sorting.h"
+#include "core/scoring/final_standings.h"
+#include "core/scoring/sorting.h"
 #include "support/test_files.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 // Corner cases of the standings: the order of the percentage arithmetic,
 // several hors-concours riders, adjustments that find no place, drop marks
 // searched by their points, the fixed sentences and the tie report's groups.
-#include "scoring/final_standings.h"
-#include "scoring/standings.h"
+#include "core/scoring/final_standings.h"
+#include "core/scoring/standings.h"
 #include "support/test_files.h"
 
 #include <gtest/gtest.h>

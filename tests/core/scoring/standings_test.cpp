@@ -1,5 +1,5 @@
-#include "scoring/final_standings.h"
-#include "scoring/standings.h"
+#include "core/scoring/final_standings.h"
+#include "core/scoring/standings.h"
 #include "support/test_files.h"
 
 #include <gtest/gtest.h>

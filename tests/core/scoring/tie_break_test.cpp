@@ -1,5 +1,5 @@
-#include "scoring/final_standings.h"
-#include "scoring/tie_break.h"
+#include "core/scoring/final_standings.h"
+#include "core/scoring/tie_break.h"
 #include "support/test_files.h"
 
 #include <gtest/gtest.h>

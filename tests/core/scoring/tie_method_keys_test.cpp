@@ -1,7 +1,7 @@
 // The exact key bytes each tie-break method adds to a standing key, and the
 // order the row sort leaves equal keys in.
-#include "scoring/final_standings.h"
-#include "scoring/tie_break.h"
+#include "core/scoring/final_standings.h"
+#include "core/scoring/tie_break.h"
 #include "support/test_files.h"
 
 #include <gtest/gtest.h>
