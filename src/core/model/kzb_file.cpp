@@ -483,6 +483,13 @@ std::string BackupName(const std::string &fileName) {
     return fileName.substr(0, dot) + ".BAK";
 }
 
+bool NamesSameFile(const std::string &a, const std::string &b) {
+    if (UpperCase1252(a) == UpperCase1252(b))
+        return true; // one file on a disk that ignores case
+    std::error_code ec;
+    return fs::equivalent(a, b, ec) && !ec;
+}
+
 bool HasKzbExtension(const std::string &fileName) {
     const std::size_t at = UpperCase1252(fileName).find(".KZB");
     return at != std::string::npos && at >= 1;
@@ -522,8 +529,10 @@ bool SaveCompetition(Competition &comp, const std::string &fileName, Prompts &pr
         return fail(temporary);
 
     std::error_code ec;
-    if (fs::exists(fileName, ec)) {
-        const std::string backup = BackupName(fileName);
+    const std::string backup = BackupName(fileName);
+    // A file named as its own backup ("club.kzb.BAK") keeps no backup: the
+    // new content simply replaces it.
+    if (fs::exists(fileName, ec) && !NamesSameFile(fileName, backup)) {
         if (fs::exists(backup, ec)) {
             const DisposeBackupFn &dispose = disposeBackup ? disposeBackup : DisposeBackupFn(RemoveBackup);
             if (!dispose(backup) && !RemoveBackup(backup))

@@ -54,6 +54,9 @@ std::unique_ptr<Competition> ParseCompetition(const Bytes &bytes);
 
 // Backup name: the same name with its extension replaced by ".BAK".
 std::string BackupName(const std::string &fileName);
+// True when two names may denote one file: equal but for case (one file on
+// a disk that ignores case), or, where both exist, the same file.
+bool NamesSameFile(const std::string &a, const std::string &b);
 // The load's name test: ".KZB" at position 2 or later of the upper-cased name.
 bool HasKzbExtension(const std::string &fileName);
 
@@ -64,9 +67,9 @@ using DisposeBackupFn = std::function<bool(const std::string &path)>;
 // Saves the competition to fileName, crash-safe: the new content goes to a
 // temporary file in the same folder first; only when that is complete does
 // the old backup go, the current file become the backup and the temporary
-// file take the name. On failure shows message 1 and returns false, leaving
-// the existing file untouched. On success sets DateSaved, the file name,
-// "LastFile" (when a store is given) and clears the modified flag.
+// file take the name. A file named as its own backup keeps no backup. On failure shows message 1 and returns
+// false, leaving the existing file untouched. On success sets DateSaved, the file name, "LastFile" (when a
+// store is given) and clears the modified flag.
 bool SaveCompetition(Competition &comp, const std::string &fileName, Prompts &prompts,
                      SettingsStore *store = nullptr, const DisposeBackupFn &disposeBackup = {});
 
