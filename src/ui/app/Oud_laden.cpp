@@ -64,7 +64,9 @@ TOud_laden::TOud_laden(const QString &startFolder, QWidget *parent) : QDialog(pa
     editLabel_->setBuddy(edit_);
 
     auto *buttons = AddDialogButtons(this, kHelpContext);
-    ok_ = buttons->button(QDialogButtonBox::Ok);
+    for (QAbstractButton *button : buttons->buttons())
+        if (buttons->buttonRole(button) == QDialogButtonBox::AcceptRole)
+            ok_ = qobject_cast<QPushButton *>(button);
 
     auto *layout = new QGridLayout(this);
     layout->addWidget(clubLabel, 0, 0);

@@ -148,12 +148,6 @@ TEST(DosClassFile, HostileLengthBytesStayInsideTheirFields) {
     EXPECT_EQ(klasse->Rider(1)->Results[2], 2);
 }
 
-TEST(DosClassFile, NamesFollowTheLetterOfTheClass) {
-    EXPECT_EQ(DosClassFileName(1, 1), "KZBKL001.AAA");
-    EXPECT_EQ(DosClassFileName(1, 2), "KZBKL001.BBB");
-    EXPECT_EQ(DosClassFileName(3, 15), "KZBKL003.OOO");
-}
-
 // ---- a whole installation ----------------------------------------------------------
 
 class DosInstallation : public ::testing::Test {
@@ -255,29 +249,6 @@ TEST_F(DosInstallation, NothingFoundShowsMessage80AndLeavesADefaultEmptyCompetit
     Competition comp;
     EXPECT_FALSE(RunDosImport(comp, Choice(1, ""), prompts));
     EXPECT_EQ(prompts.Messages.size(), 3u);
-}
-
-TEST_F(DosInstallation, TheImportedCompetitionSavesAndLoadsAsAnyOther) {
-    WriteInfo({{"MC \x9A"
-                "bersee",
-                {"MX1"},
-                {20, 17, 15},
-                "",
-                false}});
-    WriteClass(dir.Root(), "KZBKL001.AAA", {{"M\x81ller", {"20", "17"}}, {"Ba\xE1", {"15", ""}}});
-    Competition comp;
-    ASSERT_TRUE(RunDosImport(comp, Choice(1, ""), prompts));
-    ASSERT_TRUE(SaveCompetition(comp, dir.Path("nieuw.kzb"), prompts));
-    const auto loaded = ParseCompetition(ReadFileBytes(dir.Path("nieuw.kzb")));
-    ASSERT_TRUE(loaded);
-    EXPECT_EQ(loaded->Club.ClubName, "MC \xDC"
-                                     "bersee");
-    ASSERT_EQ(loaded->ClassCount(), 1);
-    const TKlasse &klasse = *loaded->Classes[0];
-    EXPECT_EQ(klasse.ResultCount, 2);
-    EXPECT_EQ(klasse.Rider(1)->Name, "M\xFCller");
-    EXPECT_EQ(klasse.Rider(2)->Name, "Ba\xDF");
-    EXPECT_EQ(klasse.Rider(2)->Results[2], kNoResult);
 }
 
 } // namespace
