@@ -23,6 +23,8 @@ const Command kCommands[] = {
      "    [--no-results] [--no-startno] [--info] [--swap-names|--no-swap-names] [--no-club]\n"
      "    [--no-class-name] [--zero-empty|--no-zero-empty] [--empty-text TEXT] [--join-results TEXT]\n"
      "    [--decimal C] [--out PATH]"},
+    {"import-dos", rondaxa::cli::RunImportDos,
+     "rondaxa-cli import-dos DIR --set S [--class-dir DIR2] --out FILE.kzb"},
     {"demo", rondaxa::cli::RunDemo, "rondaxa-cli demo OUT.kzb"},
 };
 

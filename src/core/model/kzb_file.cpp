@@ -496,10 +496,14 @@ bool HasKzbExtension(const std::string &fileName) {
 }
 
 Bytes ReadFileBytes(const std::string &path) {
+    return ReadFileHead(path, kMaxFileSize);
+}
+
+Bytes ReadFileHead(const std::string &path, std::size_t limit) {
     std::ifstream in(path, std::ios::binary);
     if (!in)
         throw IoError("Kan bestand niet openen: " + path);
-    Bytes bytes(kMaxFileSize);
+    Bytes bytes(limit);
     in.read(reinterpret_cast<char *>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     if (in.bad())
         throw IoError("Fout bij het lezen van: " + path);

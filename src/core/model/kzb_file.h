@@ -88,5 +88,8 @@ void CloseCompetition(Competition &comp);
 
 // Reads a whole file; throws IoError with a readable message when it cannot.
 Bytes ReadFileBytes(const std::string &path);
+// Reads at most limit bytes from the start of a file; throws IoError like
+// ReadFileBytes.
+Bytes ReadFileHead(const std::string &path, std::size_t limit);
 
 } // namespace rondaxa

@@ -13,8 +13,6 @@ namespace rondaxa {
 
 bool TMainForm::IsPendingHandler(const QString &handler) {
     static const QStringList pending = {
-        "Laadversie11Click",
-        "GegevensToevoegen1Click",
         "Printen1Click",
         "Uitslagentoevoegen1Click",
         "Uitslagkolommentoevoegen1Click",
@@ -43,8 +41,6 @@ void TMainForm::SortByHeading(int col) {
 // The result-information synchronisation dialog (private notification 2).
 void TMainForm::SynchroniseResultInfo() {}
 
-void TMainForm::Laadversie11Click() {}
-void TMainForm::GegevensToevoegen1Click() {}
 void TMainForm::Printen1Click() {}
 void TMainForm::Uitslagentoevoegen1Click() {}
 void TMainForm::Uitslagkolommentoevoegen1Click() {}
