@@ -1,6 +1,8 @@
 #include "core/results/result_columns.h"
 
 #include "core/model/display_settings.h"
+#include "core/model/messages.h"
+#include "core/model/text.h"
 
 #include <algorithm>
 #include <vector>
@@ -95,6 +97,122 @@ void ClearResultColumns(Competition &comp, int tab, int from, bool deleteColumns
     ClearSlots(klasse, from, to);
     if (deleteColumns)
         DeleteColumns(comp, klasse, from, to);
+}
+
+std::string ClearQuestion(const ClearChoice &choice) {
+    std::string text = choice.Delete ? "Verwijder" : "Wis";
+    if (choice.AllResults) {
+        text += " alle uitslagen";
+    } else {
+        text += " de uitslagen van kolom " + IntText(choice.First);
+        if (choice.Through && choice.Last > choice.First)
+            text += " t/m " + IntText(choice.Last);
+    }
+    text += choice.AllClasses ? " van alle klassen ?" : " in de active klasse ?";
+    return text;
+}
+
+void ClearChosenColumns(Competition &comp, const ClearChoice &choice) {
+    const int to = choice.Through ? choice.Last : choice.First;
+    if (choice.AllClasses) {
+        for (int tab = 0; tab < comp.ClassCount(); ++tab)
+            ClearResultColumns(comp, tab, choice.First, choice.Delete, choice.AllResults, to);
+    } else if (comp.ActiveClass >= 0) {
+        ClearResultColumns(comp, comp.ActiveClass, choice.First, choice.Delete, choice.AllResults, to);
+    }
+}
+
+namespace {
+
+// Moves results and blocks from result column at (grid column atCol) on
+// right by add; the inserted columns are empty and carry no block.
+void MakeRoomAt(TKlasse &klasse, int at, int atCol, int add, int resultCount) {
+    for (int r = 1; r < klasse.Grid.RowCount(); ++r) {
+        TRijder *rider = klasse.Rider(r);
+        if (!rider)
+            continue;
+        auto &results = rider->Results;
+        for (int k = resultCount + add; k >= at + add; --k)
+            results[static_cast<std::size_t>(k)] = results[static_cast<std::size_t>(k - add)];
+        for (int k = at; k < at + add; ++k)
+            results[static_cast<std::size_t>(k)] = kNoResult;
+    }
+    ClassGrid &grid = klasse.Grid;
+    for (int c = grid.ColCount() - 1; c >= atCol + add; --c)
+        grid.ColData(c)->Info = std::move(grid.ColData(c - add)->Info);
+    for (int c = atCol; c < atCol + add; ++c)
+        grid.ColData(c)->Info.reset();
+}
+
+// Numbers every result column by its position and gives each block the
+// number of its column; a block reaching over the insert point grows.
+void RenumberAfterInsert(TKlasse &klasse, int at, int add) {
+    ClassGrid &grid = klasse.Grid;
+    for (int c = klasse.FirstResultCol; c < grid.ColCount(); ++c) {
+        TColData *data = grid.ColData(c);
+        data->Number = c - klasse.FirstResultCol + 1;
+        ResultInfo *info = data->Info.get();
+        if (!info || info->FromCol <= 0)
+            continue;
+        const int shift = data->Number - info->FromCol;
+        info->FromCol = data->Number;
+        info->ToCol += shift;
+        if (shift == 0 && info->FromCol < at && info->ToCol >= at)
+            info->ToCol += add;
+        info->ToCol = std::max(info->ToCol, info->FromCol);
+    }
+}
+
+} // namespace
+
+int AddResultColumns(Competition &comp, TKlasse &klasse, int count, bool insert) {
+    CountColumns(klasse);
+    const int resultCount = std::min(klasse.ResultCount, kMaxResults);
+    const int add = std::min(count, kMaxResults - resultCount);
+    if (add <= 0)
+        return 0;
+    ClassGrid &grid = klasse.Grid;
+    const TColData *cursor = grid.ColData(grid.CurCol);
+    const bool inResults = cursor && cursor->Kind == KindResult && grid.CurCol >= klasse.FirstResultCol;
+    const int at = grid.CurCol - klasse.FirstResultCol + 1;
+    const int atCol = grid.CurCol;
+
+    const int oldColumns = grid.ColCount();
+    grid.SetColCount(oldColumns + add);
+    AddColumnObjects(klasse, oldColumns, oldColumns + add - 1, 0, KindResult);
+    klasse.ResultCount = resultCount + add;
+
+    if (insert && inResults) {
+        MakeRoomAt(klasse, at, atCol, add, resultCount);
+        RenumberAfterInsert(klasse, at, add);
+    }
+    comp.Modified |= ModifiedData;
+    return add;
+}
+
+int ColumnsLeftToAdd(const Competition &comp) {
+    const TKlasse *klasse = comp.Active();
+    return klasse ? std::max(kMaxResults - klasse->ResultCount, 0) : kMaxResults;
+}
+
+bool AddColumnsToClasses(Competition &comp, int count, bool allClasses, bool insert, Prompts &prompts) {
+    if (count < 1)
+        return false;
+    if (allClasses) {
+        for (auto &klasse : comp.Classes)
+            AddResultColumns(comp, *klasse, count, false);
+        return true;
+    }
+    TKlasse *klasse = comp.Active();
+    if (!klasse)
+        return false;
+    CountColumns(*klasse);
+    if (count + klasse->ResultCount > kMaxResults) {
+        ShowError(prompts, 60);
+        return false;
+    }
+    AddResultColumns(comp, *klasse, count, insert);
+    return true;
 }
 
 } // namespace rondaxa
