@@ -13,17 +13,8 @@ namespace rondaxa {
 
 bool TMainForm::IsPendingHandler(const QString &handler) {
     static const QStringList pending = {
-        "Laadversie11Click",
-        "GegevensToevoegen1Click",
-        "Printen1Click",
-        "Uitslagentoevoegen1Click",
-        "Uitslagkolommentoevoegen1Click",
-        "Uitslagenverwijderen1Click",
-        "Informatieuitslagen1Click",
-        "Controleuitslagen1Click",
-        "Dagklassement1Click",
-        "SnelZoekClick",
-        "UitZoekenClick",
+        "Laadversie11Click",       "GegevensToevoegen1Click", "Printen1Click", "Uitslagentoevoegen1Click",
+        "Controleuitslagen1Click", "Dagklassement1Click",     "SnelZoekClick", "UitZoekenClick",
     };
     return pending.contains(handler);
 }
@@ -40,16 +31,10 @@ void TMainForm::SortByHeading(int col) {
         ReloadGrid();
 }
 
-// The result-information synchronisation dialog (private notification 2).
-void TMainForm::SynchroniseResultInfo() {}
-
 void TMainForm::Laadversie11Click() {}
 void TMainForm::GegevensToevoegen1Click() {}
 void TMainForm::Printen1Click() {}
 void TMainForm::Uitslagentoevoegen1Click() {}
-void TMainForm::Uitslagkolommentoevoegen1Click() {}
-void TMainForm::Uitslagenverwijderen1Click() {}
-void TMainForm::Informatieuitslagen1Click() {}
 void TMainForm::Controleuitslagen1Click() {}
 // "&Verwijder eindstanden": every class back to its results as entered.
 void TMainForm::Verwijderuitslagen1Click() {
