@@ -13,15 +13,14 @@ namespace rondaxa {
 
 bool TMainForm::IsPendingHandler(const QString &handler) {
     static const QStringList pending = {
+        // clang-format off
         "Printen1Click",
         "Uitslagentoevoegen1Click",
-        "Uitslagkolommentoevoegen1Click",
-        "Uitslagenverwijderen1Click",
-        "Informatieuitslagen1Click",
         "Controleuitslagen1Click",
         "Dagklassement1Click",
         "SnelZoekClick",
         "UitZoekenClick",
+        // clang-format on
     };
     return pending.contains(handler);
 }
@@ -38,14 +37,8 @@ void TMainForm::SortByHeading(int col) {
         ReloadGrid();
 }
 
-// The result-information synchronisation dialog (private notification 2).
-void TMainForm::SynchroniseResultInfo() {}
-
 void TMainForm::Printen1Click() {}
 void TMainForm::Uitslagentoevoegen1Click() {}
-void TMainForm::Uitslagkolommentoevoegen1Click() {}
-void TMainForm::Uitslagenverwijderen1Click() {}
-void TMainForm::Informatieuitslagen1Click() {}
 void TMainForm::Controleuitslagen1Click() {}
 // "&Verwijder eindstanden": every class back to its results as entered.
 void TMainForm::Verwijderuitslagen1Click() {
