@@ -23,6 +23,9 @@ const Command kCommands[] = {
      "    [--no-results] [--no-startno] [--info] [--swap-names|--no-swap-names] [--no-club]\n"
      "    [--no-class-name] [--zero-empty|--no-zero-empty] [--empty-text TEXT] [--join-results TEXT]\n"
      "    [--decimal C] [--out PATH]"},
+    {"check", rondaxa::cli::RunCheck, "rondaxa-cli check FILE [--class NAME|#N] [--from N --to M]"},
+    {"add-results", rondaxa::cli::RunAddResults,
+     "rondaxa-cli add-results FILE --class NAME|#N [--column N] [--ignore-unknown] [--order PATH]"},
     {"demo", rondaxa::cli::RunDemo, "rondaxa-cli demo OUT.kzb"},
 };
 
