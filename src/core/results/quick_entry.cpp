@@ -208,6 +208,8 @@ QuickEntryOutcome EnterFinishingOrder(Competition &comp, TKlasse &klasse, std::v
     if (!choices.NewColumn && (choices.Column < 1 || choices.Column > columns))
         return {kBadResultNumberCode, 0, false};
 
+    if (klasse.CalcState > 0)
+        RemoveClassStandings(klasse); // a new column goes after the results, not after standings
     int n = choices.Column;
     if (choices.NewColumn) {
         AppendResultColumn(klasse);
