@@ -25,6 +25,9 @@ const Command kCommands[] = {
      "    [--decimal C] [--out PATH]"},
     {"import-dos", rondaxa::cli::RunImportDos,
      "rondaxa-cli import-dos DIR --set S [--class-dir DIR2] --out FILE.kzb"},
+    {"check", rondaxa::cli::RunCheck, "rondaxa-cli check FILE [--class NAME|#N] [--from N --to M]"},
+    {"add-results", rondaxa::cli::RunAddResults,
+     "rondaxa-cli add-results FILE --class NAME|#N [--column N] [--ignore-unknown] [--order PATH]"},
     {"demo", rondaxa::cli::RunDemo, "rondaxa-cli demo OUT.kzb"},
 };
 
