@@ -41,7 +41,7 @@ grep -q "^Klassen: 4$" "$scratch/info.txt" || fail "rondaxa-cli info from the pa
 
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
-for lib in libqt6widgets6 libqt6printsupport6 libstdc++6 qt6-qpa-plugins qt6-translations-l10n; do
+for lib in libqt6widgets6 libstdc++6 qt6-qpa-plugins qt6-translations-l10n; do
   [[ "$depends" == *"$lib"* ]] || fail "the package does not depend on $lib"
 done
 
