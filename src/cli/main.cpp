@@ -35,6 +35,7 @@ void PrintUsage(std::ostream &out) {
     out << "usage: rondaxa-cli COMMAND [options]\n\ncommands:\n";
     for (const Command &command : kCommands)
         out << "  " << command.Usage << '\n';
+    out << "  rondaxa-cli --version\n";
 }
 
 } // namespace
@@ -47,6 +48,10 @@ int main(int argc, char **argv) {
     const std::string name = argv[1];
     if (name == "--help" || name == "-h" || name == "help") {
         PrintUsage(std::cout);
+        return rondaxa::cli::kExitOk;
+    }
+    if (name == "--version") {
+        std::cout << "rondaxa-cli " << RONDAXA_VERSION << '\n';
         return rondaxa::cli::kExitOk;
     }
     for (const Command &command : kCommands) {
