@@ -324,8 +324,12 @@ bool ParseClassBlock(ByteReader &reader, const ClubRec &club, std::unique_ptr<TK
         if (!infoBytes)
             return false;
         auto info = std::make_unique<ResultInfo>(DecodeResultInfo(infoBytes));
-        if (info->FromCol >= 1 && info->FromCol <= header.ResultCount)
-            grid.ColData(klasse->ResultColumn(info->FromCol))->Info = std::move(info);
+        if (info->FromCol < 1 || info->FromCol > header.ResultCount)
+            continue;
+        // A range covers at least its own first column and ends within the
+        // result columns a class can have.
+        info->ToCol = std::clamp(info->ToCol, info->FromCol, kMaxResults);
+        grid.ColData(klasse->ResultColumn(info->FromCol))->Info = std::move(info);
     }
     if ((club.Options & OptFixedColumns) && grid.ColCount() > 3)
         grid.FixedCols = 3;
@@ -458,6 +462,11 @@ std::unique_ptr<Competition> ParseCompetition(const Bytes &bytes) {
     // of at least one point; nothing else can be computed from.
     club.PointsCount = static_cast<uint8_t>(std::clamp<int>(club.PointsCount, 1, kPointsTableSize));
     club.Deduction = static_cast<uint16_t>(std::clamp<int>(club.Deduction, 1, 10));
+    // The counting rules are brought into the ranges the club settings allow,
+    // so no damaged value reaches the calculation.
+    club.CountPercent = std::clamp(club.CountPercent, 0, kMaxCountPercent);
+    club.CountPlus = std::clamp(club.CountPlus, 0, kMaxCountPlus);
+    club.DropCount = std::clamp(club.DropCount, 0, kMaxDropCount);
 
     reader.Seek(kClubRecSize + kReservedSize);
     const uint8_t *printBytes = reader.Take(kPrintSettingsSize);

@@ -2,10 +2,12 @@
 #include "core/model/demo.h"
 #include "core/model/kzb_file.h"
 #include "core/model/settings.h"
+#include "core/scoring/standings.h"
 #include "support/test_files.h"
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <filesystem>
 #include <random>
 
@@ -263,6 +265,43 @@ TEST(KzbFile, LengthBytesAreClampedToTheirRoom) {
     ASSERT_NE(comp, nullptr);
     EXPECT_EQ(comp->Club.ClubName.size(), 30u);
     EXPECT_EQ(comp->Classes[0]->Rider(1)->StartNo.size(), 5u);
+}
+
+// Damaged counting rules and ranges are brought into their valid ranges, so
+// that the calculation and the exports never see them.
+TEST(KzbFile, DamagedValuesAreBroughtIntoTheirRanges) {
+    struct Case {
+        std::size_t At;
+        int32_t Stored;
+        int32_t ClubRec::*Field;
+        int32_t Read;
+    };
+    const Case cases[] = {
+        {68, 101, &ClubRec::CountPercent, 100},   {68, INT32_MIN, &ClubRec::CountPercent, 0},
+        {72, INT32_MAX, &ClubRec::CountPlus, 20}, {72, -3, &ClubRec::CountPlus, 0},
+        {76, 21, &ClubRec::DropCount, 20},        {76, INT32_MIN, &ClubRec::DropCount, 0},
+        {76, 20, &ClubRec::DropCount, 20},        {68, 0, &ClubRec::CountPercent, 0},
+    };
+    for (const Case &c : cases) {
+        Bytes bytes = HandBuiltFile();
+        PutI32(bytes, c.At, c.Stored);
+        auto comp = ParseCompetition(bytes);
+        ASSERT_NE(comp, nullptr);
+        EXPECT_EQ(comp->Club.*c.Field, c.Read) << "offset " << c.At << " stored " << c.Stored;
+        CountingResultNumber(comp->Club, comp->Classes[0].get()); // no overflow under the sanitizers
+    }
+
+    // An information range ends at or after its start and within 50 results.
+    const std::size_t toCol = HandBuiltFile().size() - kResultInfoSize + 76;
+    for (auto [stored, read] : {std::pair{INT32_MAX, 50}, {INT32_MIN, 2}, {1, 2}, {3, 3}}) {
+        Bytes bytes = HandBuiltFile();
+        PutI32(bytes, toCol, stored);
+        auto comp = ParseCompetition(bytes);
+        ASSERT_NE(comp, nullptr);
+        TKlasse &klasse = *comp->Classes[0];
+        EXPECT_EQ(klasse.ColData(klasse.ResultColumn(2))->Info->ToCol, read) << "stored " << stored;
+        EXPECT_GE(CountColumns(klasse), 1);
+    }
 }
 
 TEST(KzbFile, InformationOutsideTheResultColumnsIsSkipped) {
