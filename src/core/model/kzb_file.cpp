@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <system_error>
 
 #ifdef _WIN32
@@ -109,6 +110,18 @@ std::string TemporaryNameFor(const std::string &fileName) {
         if (!fs::exists(candidate, ec) || i > 1000)
             return candidate;
     }
+}
+
+// A second name for the file: a hard link where the disk has them, else a
+// durable copy.
+bool LinkOrCopy(const std::string &from, const std::string &to) {
+    std::error_code ec;
+    fs::create_hard_link(from, to, ec);
+    if (!ec)
+        return true;
+    std::ifstream in(from, std::ios::binary);
+    const Bytes bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    return !in.bad() && WriteFileDurably(to, bytes);
 }
 
 bool RemoveBackup(const std::string &path) {
@@ -530,17 +543,27 @@ bool SaveCompetition(Competition &comp, const std::string &fileName, Prompts &pr
     if (!WriteFileDurably(temporary, bytes))
         return fail(temporary);
 
+    // The file keeps its name until the new content replaces it in one step;
+    // the backup, too, is replaced in one step by a second name of the
+    // current file, so that a save stopped at any moment leaves a complete
+    // file and a complete backup.
     std::error_code ec;
     if (fs::exists(fileName, ec)) {
         const std::string backup = BackupName(fileName);
-        if (fs::exists(backup, ec)) {
-            const DisposeBackupFn &dispose = disposeBackup ? disposeBackup : DisposeBackupFn(RemoveBackup);
-            if (!dispose(backup) && !RemoveBackup(backup))
-                return fail(temporary);
-        }
-        fs::rename(fileName, backup, ec);
-        if (ec)
+        const std::string staged = TemporaryNameFor(backup);
+        if (!LinkOrCopy(fileName, staged)) {
+            fs::remove(staged, ec);
             return fail(temporary);
+        }
+        if (disposeBackup && fs::exists(backup, ec) && !disposeBackup(backup) && !RemoveBackup(backup)) {
+            fs::remove(staged, ec);
+            return fail(temporary);
+        }
+        fs::rename(staged, backup, ec);
+        if (ec) {
+            fs::remove(staged, ec);
+            return fail(temporary);
+        }
     }
     fs::rename(temporary, fileName, ec);
     if (ec)

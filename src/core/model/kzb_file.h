@@ -63,8 +63,10 @@ using DisposeBackupFn = std::function<bool(const std::string &path)>;
 
 // Saves the competition to fileName, crash-safe: the new content goes to a
 // temporary file in the same folder first; only when that is complete does
-// the old backup go, the current file become the backup and the temporary
-// file take the name. On failure shows message 1 and returns false, leaving
+// the current file become the backup (a second name of it replaces the old
+// backup, which is disposed of first when disposeBackup is given) and the
+// temporary file replace the file. Stopped at any moment, the save leaves
+// under the name the complete old or new file. On failure shows message 1 and returns false, leaving
 // the existing file untouched. On success sets DateSaved, the file name,
 // "LastFile" (when a store is given) and clears the modified flag.
 bool SaveCompetition(Competition &comp, const std::string &fileName, Prompts &prompts,
