@@ -395,8 +395,24 @@ ResultInfo DecodeResultInfo(const uint8_t *p) {
     return info;
 }
 
+namespace {
+
+// Whether the tie-break steps are those that reading an older version sets
+// for the tie method (which it does in place of the stored steps).
+bool HasPresetTieSteps(const ClubRec &club) {
+    ClubRec preset = club;
+    SetSimpleTieMethod(preset, preset.TieMethod);
+    for (std::size_t i = 1; i <= kTieStepCount; ++i)
+        if (preset.TieSteps[i].Method != club.TieSteps[i].Method ||
+            preset.TieSteps[i].Param != club.TieSteps[i].Param)
+            return false;
+    return preset.TieNotify == club.TieNotify;
+}
+
+} // namespace
+
 int32_t FileVersionFor(const ClubRec &club) {
-    if (club.TieMethod == 3)
+    if (club.TieMethod == 3 || !HasPresetTieSteps(club))
         return 4;
     if (club.Deduction != 1 || club.TieMethod == 2)
         return 3;

@@ -38,8 +38,9 @@ void DecodeRider(const uint8_t *bytes, TRijder &rider); // kRiderSize bytes; wor
 Bytes EncodeResultInfo(const ResultInfo &info);
 ResultInfo DecodeResultInfo(const uint8_t *bytes); // kResultInfoSize bytes
 
-// The lowest version that holds the settings: 4 advanced tie-break, 3
-// deduction other than 1 or tie method 2, else 2.
+// The lowest version that holds the settings: 4 advanced tie-break (or
+// tie-break steps other than the simple method's own, which older versions
+// do not keep), 3 deduction other than 1 or tie method 2, else 2.
 int32_t FileVersionFor(const ClubRec &club);
 
 // The whole file in memory. SerializeCompetition sets Version, ClassCount

@@ -158,13 +158,23 @@ TEST(KzbFile, DemoFileInTheRepositoryIsTheGeneratedOne) {
 
 TEST(KzbFile, VersionIsTheLowestThatHoldsTheSettings) {
     ClubRec club;
+    SetSimpleTieMethod(club, 0);
     EXPECT_EQ(FileVersionFor(club), 2);
     club.TieMethod = 1;
+    SetSimpleTieMethod(club, 1);
     EXPECT_EQ(FileVersionFor(club), 2);
+    // Steps of their own, with a simple method, are only kept by version 4.
+    club.TieSteps[5] = {8, 0};
+    EXPECT_EQ(FileVersionFor(club), 4);
+    SetSimpleTieMethod(club, 1);
+    club.TieNotify = 1;
+    EXPECT_EQ(FileVersionFor(club), 4);
+    SetSimpleTieMethod(club, 1);
     club.Deduction = 2;
     EXPECT_EQ(FileVersionFor(club), 3);
     club.Deduction = 1;
     club.TieMethod = 2;
+    SetSimpleTieMethod(club, 2);
     EXPECT_EQ(FileVersionFor(club), 3);
     club.TieMethod = 3;
     EXPECT_EQ(FileVersionFor(club), 4);
@@ -185,6 +195,23 @@ TEST(KzbFile, OlderVersionsResetDeductionAndTieSteps) {
     ASSERT_NE(v3, nullptr);
     EXPECT_EQ(v3->Club.Deduction, 2);
     EXPECT_EQ(v3->Club.TieSteps[1].Method, 3);
+}
+
+// A version 4 file with a simple tie method and steps of its own is saved
+// so that reading it back gives the same steps (found by fuzzing).
+TEST(KzbFile, OwnTieStepsOfASimpleMethodSurviveSavingAndReading) {
+    Bytes bytes = HandBuiltFile();
+    bytes[67] = 0; // "De meeste Beste uitslagen", steps {6, 4} as stored
+    auto comp = ParseCompetition(bytes);
+    ASSERT_NE(comp, nullptr);
+    ASSERT_EQ(comp->Club.TieSteps[1].Method, 6);
+    const Bytes saved = SerializeCompetition(*comp);
+    auto again = ParseCompetition(saved);
+    ASSERT_NE(again, nullptr);
+    EXPECT_EQ(again->Club.TieSteps[1].Method, 6);
+    EXPECT_EQ(again->Club.TieSteps[1].Param, 4);
+    EXPECT_EQ(again->Club.TieNotify, 1);
+    EXPECT_EQ(SerializeCompetition(*again), saved);
 }
 
 TEST(KzbFile, DamagedHeadersAreRejected) {
