@@ -98,6 +98,9 @@ public:
     // ---- the competition file ----------------------------------------------------
     // Loads a file and shows its first class; false when nothing was loaded.
     bool LoadFile(const QString &fileName, Prompts &prompts);
+    // Shows a competition that replaced the open one (loaded, imported or
+    // made new): its tabs, the first class, the competition commands.
+    void ShowCompetition();
 
     // Start-up steps of the first paint (run once).
     void FirstPaint();
@@ -184,9 +187,6 @@ private:
     // The competition file.
     bool ConfirmDiscard();
     void CloseCompetition();
-    // Shows a competition that replaced the open one (loaded, imported or
-    // made new): its tabs, the first class, the competition commands.
-    void ShowCompetition();
 
     // The rider details window: made the first time it is needed, and the
     // one that is open (or nothing).
