@@ -201,6 +201,7 @@ private:
     void CalculateMenuOpening();
     void SortByHeading(int col);
     void SynchroniseResultInfo();
+    void ShowResultColumnsChanged();
 
     // Editing.
     enum class ExitCause { Leave, ClassChange };
