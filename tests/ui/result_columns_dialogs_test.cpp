@@ -260,7 +260,7 @@ private slots:
         // Deleting results 1 .. 2 leaves the race day its last heat; the
         // status line follows the cell under the cursor.
         form.GoToCell(klasse.ResultColumn(3), 1);
-        QVERIFY(form.StatusPanel(2)->text().contains("Eerste wedstrijd"));
+        QVERIFY(test::StatusPanelOf(form, 2).text().contains("Eerste wedstrijd"));
         test::OnNextDialog<TWisUitslag>([](TWisUitslag &d) {
             d.DeleteButton()->click();
             d.FirstBox()->setValue(1);
@@ -274,7 +274,7 @@ private slots:
         QCOMPARE(klasse.ResultCount, columns - 1);
         QCOMPARE(klasse.ColData(klasse.ResultColumn(1))->Info->ToCol, 1);
         QCOMPARE(colours(), (std::vector<uint32_t>{c1, c2, c2, c1, c1}));
-        QVERIFY(form.StatusPanel(2)->text().contains("Zandbaan"));
+        QVERIFY(test::StatusPanelOf(form, 2).text().contains("Zandbaan"));
         QVERIFY(form.Comp().Modified != 0);
         form.Comp().Modified = 0;
     }
