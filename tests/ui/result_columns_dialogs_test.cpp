@@ -16,6 +16,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
@@ -256,10 +257,13 @@ private slots:
         QCOMPARE(klasse.ResultCount, columns + 1);
         QCOMPARE(colours(), (std::vector<uint32_t>{c1, c1, c1, c2, c2}));
 
-        // Deleting results 1 .. 2 leaves the race day its last heat.
-        form.GoToCell(klasse.ResultColumn(1), 1);
+        // Deleting results 1 .. 2 leaves the race day its last heat; the
+        // status line follows the cell under the cursor.
+        form.GoToCell(klasse.ResultColumn(3), 1);
+        QVERIFY(test::StatusPanelOf(form, 2).text().contains("Eerste wedstrijd"));
         test::OnNextDialog<TWisUitslag>([](TWisUitslag &d) {
             d.DeleteButton()->click();
+            d.FirstBox()->setValue(1);
             d.ThroughBox()->click();
             d.LastBox()->setValue(2);
             test::ClickButton(d, "&Ok");
@@ -270,6 +274,7 @@ private slots:
         QCOMPARE(klasse.ResultCount, columns - 1);
         QCOMPARE(klasse.ColData(klasse.ResultColumn(1))->Info->ToCol, 1);
         QCOMPARE(colours(), (std::vector<uint32_t>{c1, c2, c2, c1, c1}));
+        QVERIFY(test::StatusPanelOf(form, 2).text().contains("Zandbaan"));
         QVERIFY(form.Comp().Modified != 0);
         form.Comp().Modified = 0;
     }

@@ -211,6 +211,7 @@ private:
     void CalculateMenuOpening();
     void SortByHeading(int col);
     void SynchroniseResultInfo();
+    void ShowResultColumnsChanged();
 
     // In-grid editing.
     enum class ExitCause { Leave, ClassChange };

@@ -21,6 +21,16 @@ void ColourAllClasses(Competition &comp) {
 
 } // namespace
 
+// After result columns or their information changed: every class's colours,
+// the grid, and the status line for the cell under the cursor.
+void TMainForm::ShowResultColumnsChanged() {
+    ColourAllClasses(comp_);
+    ReloadGrid();
+    if (TKlasse *klasse = ActiveClass())
+        ActiveSGSelectCell(klasse->Grid.CurCol, klasse->Grid.CurRow);
+    UpdateResultCommands();
+}
+
 // "&Informatie uitslagen...": the pages of the active class's result
 // information; "&Synchro" opens the synchronisation through notification 2.
 void TMainForm::Informatieuitslagen1Click() {
@@ -38,16 +48,13 @@ void TMainForm::Informatieuitslagen1Click() {
         dialog.OnSynchro = [this] { Notify(kNotifySynchronise, NotificationKey()); };
         dialog.exec();
     }
-    ColourInfoColumns();
-    UpdateResultCommands();
+    ShowResultColumnsChanged();
 }
 
 // Notification 2: the result-information synchronisation.
 void TMainForm::SynchroniseResultInfo() {
-    if (SynchroniseCommand(comp_, prompts_, this)) {
-        ColourAllClasses(comp_);
-        RedrawGrid();
-    }
+    if (SynchroniseCommand(comp_, prompts_, this))
+        ShowResultColumnsChanged();
 }
 
 // "&Uitslag kolommen toevoegen...".
@@ -66,11 +73,9 @@ void TMainForm::Uitslagkolommentoevoegen1Click() {
             AutoSizeColumns(
                 *klasse, comp_.Club, [this](std::string_view text) { return TextWidth(text); },
                 grid_->TextHeight());
-            ColourAllClasses(comp_);
-            ReloadGrid();
         }
     }
-    UpdateResultCommands();
+    ShowResultColumnsChanged();
 }
 
 // "Uitslagen &wissen / verwijderen...".
@@ -79,11 +84,8 @@ void TMainForm::Uitslagenverwijderen1Click() {
     PrepareForCommand();
     if (!ActiveClass())
         return;
-    if (ClearColumnsCommand(comp_, prompts_, this)) {
-        ColourAllClasses(comp_);
-        ReloadGrid();
-    }
-    UpdateResultCommands();
+    ClearColumnsCommand(comp_, prompts_, this);
+    ShowResultColumnsChanged();
 }
 
 } // namespace rondaxa
