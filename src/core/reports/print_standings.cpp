@@ -223,6 +223,8 @@ private:
                 continue;
             std::string item = InfoItem(*data->Info);
             if (!any) {
+                // The list starts on a sheet it fits on, as every later line does.
+                p_.PageBreakIfNeeded(false, false);
                 if (indent + p_.TextWidth(item) > room) {
                     p_.TextOutAt(0, kCurrentLine, "Uitslagen:");
                     p_.NextLine();
