@@ -11,5 +11,8 @@ using CommandArgs = std::vector<std::string>;
 int RunInfo(const CommandArgs &args);
 int RunDemo(const CommandArgs &args);
 int RunStandings(const CommandArgs &args);
+#ifdef RONDAXA_CLI_PRINT
+int RunPrint(const CommandArgs &args);
+#endif
 
 } // namespace rondaxa::cli

@@ -23,6 +23,11 @@ const Command kCommands[] = {
      "    [--no-results] [--no-startno] [--info] [--swap-names|--no-swap-names] [--no-club]\n"
      "    [--no-class-name] [--zero-empty|--no-zero-empty] [--empty-text TEXT] [--join-results TEXT]\n"
      "    [--decimal C] [--out PATH]"},
+#ifdef RONDAXA_CLI_PRINT
+    {"print", rondaxa::cli::RunPrint,
+     "rondaxa-cli print FILE --pdf OUT.pdf [--class NAME|#N | --all] [--average] [--no-net] [--no-gross]\n"
+     "    [--daily] [--count N] [--hc 0|1|2|3] [--no-calc] [--decimal C]"},
+#endif
     {"demo", rondaxa::cli::RunDemo, "rondaxa-cli demo OUT.kzb"},
 };
 

@@ -15,7 +15,6 @@ bool TMainForm::IsPendingHandler(const QString &handler) {
     static const QStringList pending = {
         "Laadversie11Click",
         "GegevensToevoegen1Click",
-        "Printen1Click",
         "Uitslagentoevoegen1Click",
         "Uitslagkolommentoevoegen1Click",
         "Uitslagenverwijderen1Click",
@@ -45,7 +44,6 @@ void TMainForm::SynchroniseResultInfo() {}
 
 void TMainForm::Laadversie11Click() {}
 void TMainForm::GegevensToevoegen1Click() {}
-void TMainForm::Printen1Click() {}
 void TMainForm::Uitslagentoevoegen1Click() {}
 void TMainForm::Uitslagkolommentoevoegen1Click() {}
 void TMainForm::Uitslagenverwijderen1Click() {}
