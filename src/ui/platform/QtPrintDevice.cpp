@@ -3,6 +3,7 @@
 #include "core/model/text.h"
 
 #include <QColor>
+#include <QFile>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPen>
@@ -59,6 +60,9 @@ void QtPrintDevice::AbortDocument() {
     printer_.abort();
     painter_->end();
     painter_.reset();
+    // A file printer has begun its file: nothing was printed, so none stays.
+    if (!printer_.outputFileName().isEmpty())
+        QFile::remove(printer_.outputFileName());
 }
 
 void QtPrintDevice::NewPage() {

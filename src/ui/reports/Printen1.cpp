@@ -213,8 +213,8 @@ QWidget *Tafdruk::BuildLayoutTab() {
     left->addWidget(joinText_, row++, 1);
     left->addWidget(emptyResult_, row, 0);
     left->addWidget(emptyText_, row++, 1);
-    for (QWidget *box : std::initializer_list<QWidget *>{verticalRules_, horizontalRules_, gridColours_, newPage_,
-                                                         headingRow_})
+    for (QWidget *box : std::initializer_list<QWidget *>{verticalRules_, horizontalRules_, gridColours_,
+                                                         newPage_, headingRow_})
         left->addWidget(box, row++, 0, 1, 2);
     left->addWidget(shadeLabel_, row, 0, Qt::AlignRight);
     left->addWidget(shade_, row++, 1);
@@ -315,9 +315,9 @@ QWidget *Tafdruk::BuildTextsTab() {
     auto *page = new QWidget;
     auto *headGroup = new QGroupBox(QStringLiteral("Tekst verklaring van de velden :"));
     auto *headLayout = new QFormLayout(headGroup);
-    const QString captions[8] = {QStringLiteral("Plaats :"),  QStringLiteral("Naam :"),
-                                 QStringLiteral("Startnr :"), QStringLiteral("Bruto :"),
-                                 QStringLiteral("Netto :"),   QStringLiteral("Totaal :"),
+    const QString captions[8] = {QStringLiteral("Plaats :"),          QStringLiteral("Naam :"),
+                                 QStringLiteral("Startnr :"),         QStringLiteral("Bruto :"),
+                                 QStringLiteral("Netto :"),           QStringLiteral("Totaal :"),
                                  QStringLiteral("Aantal uitslagen:"), QStringLiteral("Gemiddelde :")};
     for (int i = 0; i < 8; ++i) {
         heads_[i] = MakeEdit(20);
@@ -340,7 +340,8 @@ QWidget *Tafdruk::BuildTextsTab() {
             if (ToModelText(QString(text).replace(QLatin1Char('\n'), QStringLiteral("\r\n"))).size() > 250) {
                 QString cut = text;
                 while (!cut.isEmpty() &&
-                       ToModelText(QString(cut).replace(QLatin1Char('\n'), QStringLiteral("\r\n"))).size() > 250)
+                       ToModelText(QString(cut).replace(QLatin1Char('\n'), QStringLiteral("\r\n"))).size() >
+                           250)
                     cut.chop(1);
                 edit->setPlainText(cut);
                 edit->moveCursor(QTextCursor::End);
@@ -396,15 +397,24 @@ void Tafdruk::LoadPrintDialog() {
     const uint16_t f = print.PrintFlags;
     const uint16_t f2 = print.PrintFlags2;
     const std::pair<QCheckBox *, bool> boxes[] = {
-        {info_, f & PfResultInfo},           {className_, f & PfClassName},
-        {join_, f & PfJoinResults},          {emptyResult_, f & PfEmptyResultText},
-        {verticalRules_, f & PfVerticalRules}, {horizontalRules_, f & PfHorizontalRules},
-        {gridColours_, f & PfGridColours},   {newPage_, f & PfNewPagePerClass},
-        {headingRow_, f & PfHeadingRow},     {centre_, f & PfCentre},
-        {headerDate_, f & PfHeaderDate},     {headerClub_, f & PfHeaderClub},
-        {headerPages_, f & PfHeaderPages},   {headerOwn_, f & PfHeaderOwnText},
-        {autoFont_, f2 & Pf2AutoFontSize},   {autoSpacing_, f2 & Pf2AutoFieldSpacing},
-        {headerText_, f2 & Pf2HeaderText},   {standardHeader_, f2 & Pf2StandardHeader},
+        {info_, f & PfResultInfo},
+        {className_, f & PfClassName},
+        {join_, f & PfJoinResults},
+        {emptyResult_, f & PfEmptyResultText},
+        {verticalRules_, f & PfVerticalRules},
+        {horizontalRules_, f & PfHorizontalRules},
+        {gridColours_, f & PfGridColours},
+        {newPage_, f & PfNewPagePerClass},
+        {headingRow_, f & PfHeadingRow},
+        {centre_, f & PfCentre},
+        {headerDate_, f & PfHeaderDate},
+        {headerClub_, f & PfHeaderClub},
+        {headerPages_, f & PfHeaderPages},
+        {headerOwn_, f & PfHeaderOwnText},
+        {autoFont_, f2 & Pf2AutoFontSize},
+        {autoSpacing_, f2 & Pf2AutoFieldSpacing},
+        {headerText_, f2 & Pf2HeaderText},
+        {standardHeader_, f2 & Pf2StandardHeader},
         {endText_, f2 & Pf2EndText},
     };
     for (const auto &[box, on] : boxes)
@@ -420,8 +430,8 @@ void Tafdruk::LoadPrintDialog() {
     marginRight_->setValue(print.MarginRight);
     lineSpacing_->setValue(print.LineSpacing);
     spacing_->setValue(print.FieldSpacing);
-    const FixedString<20> *heads[8] = {&print.HeadPlace, &print.HeadName,  &print.HeadStartNo,
-                                       &print.HeadGross, &print.HeadNet,   &print.HeadTotal,
+    const FixedString<20> *heads[8] = {&print.HeadPlace, &print.HeadName,   &print.HeadStartNo,
+                                       &print.HeadGross, &print.HeadNet,    &print.HeadTotal,
                                        &print.HeadCount, &print.HeadAverage};
     for (int i = 0; i < 8; ++i)
         heads_[i]->setText(FromModelText(heads[i]->str()));
@@ -586,14 +596,14 @@ PrintSettings Tafdruk::Settings() const {
     print.FontSize = fontSize_;
     print.FontColor = fontColour_;
     print.FontStyle = fontStyle_;
-    FixedString<20> *heads[8] = {&print.HeadPlace, &print.HeadName,  &print.HeadStartNo,
-                                 &print.HeadGross, &print.HeadNet,   &print.HeadTotal,
-                                 &print.HeadCount, &print.HeadAverage};
+    FixedString<20> *heads[8] = {&print.HeadPlace, &print.HeadName,  &print.HeadStartNo, &print.HeadGross,
+                                 &print.HeadNet,   &print.HeadTotal, &print.HeadCount,   &print.HeadAverage};
     for (int i = 0; i < 8; ++i)
         *heads[i] = ToModelText(heads_[i]->text());
     print.ShadePercent = static_cast<uint16_t>(shade_->value());
     // While the standard sentence shows, the user's own text is what is kept.
-    print.HeaderText = showingStandard_ && standardHeader_->isChecked() ? std::string() : PlainText(headerEdit_);
+    print.HeaderText =
+        showingStandard_ && standardHeader_->isChecked() ? std::string() : PlainText(headerEdit_);
     print.EndText = PlainText(endEdit_);
     return print;
 }
