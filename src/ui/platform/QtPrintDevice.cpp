@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPen>
 #include <QPrinter>
+#include <QTextLayout>
 
 namespace rondaxa {
 
@@ -43,12 +44,13 @@ bool QtPrintDevice::BeginDocument() {
         painter_.reset();
         return false;
     }
-    painter_->setFont(font_);
+    painter_->setFont(font_->font);
     painter_->setPen(ToQColor(colour_));
     return true;
 }
 
 void QtPrintDevice::EndDocument() {
+    Flush();
     if (painter_)
         painter_->end();
     painter_.reset();
@@ -57,6 +59,8 @@ void QtPrintDevice::EndDocument() {
 void QtPrintDevice::AbortDocument() {
     if (!painter_)
         return;
+    pendingGlyphs_.clear();
+    pendingPositions_.clear();
     printer_.abort();
     painter_->end();
     painter_.reset();
@@ -66,6 +70,7 @@ void QtPrintDevice::AbortDocument() {
 }
 
 void QtPrintDevice::NewPage() {
+    Flush();
     printer_.newPage();
 }
 
@@ -103,29 +108,35 @@ void QtPrintDevice::SetOrientation(PageOrientation orientation) {
 }
 
 void QtPrintDevice::SetFont(const PrintFont &font) {
-    QFont qfont;
-    if (!font.Name.empty())
-        qfont.setFamily(QString::fromUtf8(Cp1252ToUtf8(font.Name)));
-    qfont.setPointSize(font.Size > 0 ? font.Size : 10);
-    qfont.setBold(font.Style & FontBold);
-    qfont.setItalic(font.Style & FontItalic);
-    qfont.setUnderline(font.Style & FontUnderline);
-    qfont.setStrikeOut(font.Style & FontStrikeOut);
-    const bool sameShape = qfont == font_ && metrics_;
-    font_ = qfont;
-    colour_ = font.Color;
-    if (!sameShape) {
-        metrics_.emplace(font_, &printer_);
-        widths_.clear();
+    const int size = font.Size > 0 ? font.Size : 10;
+    std::string key(font.Name);
+    key += '\0';
+    key += std::to_string(size) + '/' + std::to_string(font.Style);
+    auto found = fonts_.find(key);
+    if (found == fonts_.end()) {
+        QFont qfont;
+        if (!font.Name.empty())
+            qfont.setFamily(QString::fromUtf8(Cp1252ToUtf8(font.Name)));
+        qfont.setPointSize(size);
+        qfont.setBold(font.Style & FontBold);
+        qfont.setItalic(font.Style & FontItalic);
+        qfont.setUnderline(font.Style & FontUnderline);
+        qfont.setStrikeOut(font.Style & FontStrikeOut);
+        found = fonts_.emplace(key, std::make_unique<FontEntry>(qfont, &printer_)).first;
     }
+    if (found->second.get() != font_ || font.Color != colour_)
+        Flush();
+    font_ = found->second.get();
+    colour_ = font.Color;
     if (painter_) {
-        painter_->setFont(font_);
+        painter_->setFont(font_->font);
         painter_->setPen(ToQColor(colour_));
     }
 }
 
 PrintTextMetrics QtPrintDevice::Metrics() const {
-    return {metrics_->ascent() + metrics_->descent(), metrics_->ascent(), metrics_->leading()};
+    const QFontMetrics &metrics = font_->metrics;
+    return {metrics.ascent() + metrics.descent(), metrics.ascent(), metrics.leading()};
 }
 
 const QString &QtPrintDevice::Text(std::string_view cp1252) {
@@ -138,23 +149,74 @@ const QString &QtPrintDevice::Text(std::string_view cp1252) {
 }
 
 int QtPrintDevice::TextWidth(std::string_view cp1252) {
-    if (widths_.size() > kCacheLimit)
-        widths_.clear();
-    auto found = widths_.find(std::string(cp1252));
-    if (found == widths_.end())
-        found = widths_.emplace(std::string(cp1252), metrics_->horizontalAdvance(Text(cp1252))).first;
+    auto &widths = font_->widths;
+    if (widths.size() > kCacheLimit)
+        widths.clear();
+    auto found = widths.find(std::string(cp1252));
+    if (found == widths.end())
+        found = widths.emplace(std::string(cp1252), font_->metrics.horizontalAdvance(Text(cp1252))).first;
     return found->second;
+}
+
+// The text laid out once in the current font, its glyphs placed from the
+// top-left corner; none when it needs more than one font.
+const std::optional<QGlyphRun> &QtPrintDevice::GlyphsOf(std::string_view cp1252) {
+    auto &runs = font_->runs;
+    if (runs.size() > kCacheLimit)
+        runs.clear();
+    auto found = runs.find(std::string(cp1252));
+    if (found != runs.end())
+        return found->second;
+    QTextLayout layout(Text(cp1252), font_->font, &printer_);
+    layout.beginLayout();
+    layout.createLine();
+    layout.endLayout();
+    const QList<QGlyphRun> glyphs = layout.glyphRuns();
+    std::optional<QGlyphRun> run;
+    if (glyphs.size() == 1)
+        run = glyphs.front();
+    return runs.emplace(std::string(cp1252), std::move(run)).first->second;
 }
 
 void QtPrintDevice::TextOut(int x, int y, std::string_view cp1252) {
     if (!painter_)
         return;
-    painter_->drawText(QPoint(x, y + metrics_->ascent()), Text(cp1252));
+    const std::optional<QGlyphRun> &run = GlyphsOf(cp1252);
+    // Lines through or under a text belong to that text alone.
+    if (!run || font_->font.underline() || font_->font.strikeOut()) {
+        Flush();
+        if (run)
+            painter_->drawGlyphRun(QPointF(x, y), *run);
+        else
+            painter_->drawText(QPoint(x, y + font_->metrics.ascent()), Text(cp1252));
+        return;
+    }
+    if (!pendingGlyphs_.isEmpty() && !(run->rawFont() == pendingFont_))
+        Flush();
+    if (pendingGlyphs_.isEmpty())
+        pendingFont_ = run->rawFont();
+    pendingGlyphs_.append(run->glyphIndexes());
+    const QPointF origin(x, y);
+    for (const QPointF &position : run->positions())
+        pendingPositions_.append(position + origin);
+}
+
+void QtPrintDevice::Flush() {
+    if (pendingGlyphs_.isEmpty() || !painter_)
+        return;
+    QGlyphRun run;
+    run.setRawFont(pendingFont_);
+    run.setGlyphIndexes(pendingGlyphs_);
+    run.setPositions(pendingPositions_);
+    painter_->drawGlyphRun(QPointF(0, 0), run);
+    pendingGlyphs_.clear();
+    pendingPositions_.clear();
 }
 
 void QtPrintDevice::DrawLine(int x1, int y1, int x2, int y2, int penWidth) {
     if (!painter_)
         return;
+    Flush();
     const QPen text = painter_->pen();
     painter_->setPen(QPen(Qt::black, penWidth, Qt::SolidLine, Qt::FlatCap));
     painter_->drawLine(x1, y1, x2, y2);
@@ -162,6 +224,7 @@ void QtPrintDevice::DrawLine(int x1, int y1, int x2, int y2, int penWidth) {
 }
 
 void QtPrintDevice::FillRect(int x1, int y1, int x2, int y2, uint32_t colour) {
+    Flush();
     if (painter_ && x2 > x1 && y2 > y1)
         painter_->fillRect(QRect(x1, y1, x2 - x1, y2 - y1), ToQColor(colour));
 }

@@ -7,6 +7,10 @@
 
 #include <QFont>
 #include <QFontMetrics>
+#include <QGlyphRun>
+#include <QList>
+#include <QPointF>
+#include <QRawFont>
 #include <QString>
 
 #include <memory>
@@ -47,15 +51,32 @@ public:
     void FillRect(int x1, int y1, int x2, int y2, uint32_t colour) override;
 
 private:
+    // A font with its metrics, and the widths and laid-out glyphs of the
+    // texts printed in it. A print job uses few fonts and few distinct texts
+    // (numbers, names), so laying out each text once saves most of the work.
+    struct FontEntry {
+        FontEntry(const QFont &f, QPaintDevice *device) : font(f), metrics(f, device) {}
+        QFont font;
+        QFontMetrics metrics;
+        std::unordered_map<std::string, int> widths;
+        std::unordered_map<std::string, std::optional<QGlyphRun>> runs; // empty: draw as text
+    };
+
     const QString &Text(std::string_view cp1252);
+    const std::optional<QGlyphRun> &GlyphsOf(std::string_view cp1252);
+    // Texts of one font and colour that follow each other are drawn as one
+    // glyph run: a table row becomes one text object instead of one per cell.
+    void Flush();
 
     QPrinter &printer_;
     std::unique_ptr<QPainter> painter_;
-    QFont font_;
     uint32_t colour_ = 0;
-    std::optional<QFontMetrics> metrics_;
-    std::unordered_map<std::string, int> widths_; // in the current font
+    std::unordered_map<std::string, std::unique_ptr<FontEntry>> fonts_;
+    FontEntry *font_ = nullptr;
     std::unordered_map<std::string, QString> texts_;
+    QRawFont pendingFont_;
+    QList<quint32> pendingGlyphs_;
+    QList<QPointF> pendingPositions_;
 };
 
 // A printer that writes a PDF file: A4 at 600 pixels per inch, the fonts embedded.
