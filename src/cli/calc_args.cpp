@@ -70,4 +70,17 @@ void CalculateForCli(const CalcArgs &read, Competition &comp) {
     }
 }
 
+std::unique_ptr<Competition> LoadAndCalculate(const std::string &file, const CalcArgs &read,
+                                              const std::optional<std::string> &decimal) {
+    if (decimal)
+        UseDecimalSeparator(*decimal);
+    else
+        UseUserLocale();
+    auto comp = LoadForCli(file);
+    comp->ActiveClass = read.ClassArg ? FindClassIndex(*comp, *read.ClassArg) : 0;
+    if (!read.NoCalc)
+        CalculateForCli(read, *comp);
+    return comp;
+}
+
 } // namespace rondaxa::cli

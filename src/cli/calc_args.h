@@ -5,6 +5,7 @@
 #include "cli/cli_common.h"
 #include "core/scoring/final_standings.h"
 
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -26,5 +27,9 @@ void FinishCalcArgs(CalcArgs &read);
 // The final-standings command of comp.ActiveClass or all classes; ties that
 // no step settles go to standard error.
 void CalculateForCli(const CalcArgs &read, Competition &comp);
+// The decimal separator (--decimal, else the user's), the file loaded with
+// its current class (--class, else class #1) and calculated unless --no-calc.
+std::unique_ptr<Competition> LoadAndCalculate(const std::string &file, const CalcArgs &read,
+                                              const std::optional<std::string> &decimal);
 
 } // namespace rondaxa::cli

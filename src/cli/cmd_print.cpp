@@ -81,15 +81,7 @@ std::unique_ptr<QGuiApplication> EnsureApplication() {
 
 int RunPrint(const CommandArgs &arguments) {
     const PrintArgs read = ReadArgs(arguments);
-    if (read.Decimal)
-        UseDecimalSeparator(*read.Decimal);
-    else
-        UseUserLocale();
-
-    auto comp = LoadForCli(read.File);
-    comp->ActiveClass = read.Calculation.ClassArg ? FindClassIndex(*comp, *read.Calculation.ClassArg) : 0;
-    if (!read.Calculation.NoCalc)
-        CalculateForCli(read.Calculation, *comp);
+    auto comp = LoadAndCalculate(read.File, read.Calculation, read.Decimal);
 
     const auto application = EnsureApplication();
     PrintChoices choices = OpenPrintChoices(*comp);

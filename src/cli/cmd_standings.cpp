@@ -115,15 +115,7 @@ ExportChoices ExportChoicesFor(const StandingsArgs &read, const Competition &com
 
 int RunStandings(const CommandArgs &arguments) {
     const StandingsArgs read = ReadArgs(arguments);
-    if (read.Decimal)
-        UseDecimalSeparator(*read.Decimal);
-    else
-        UseUserLocale();
-
-    auto comp = LoadForCli(read.File);
-    comp->ActiveClass = read.Calculation.ClassArg ? FindClassIndex(*comp, *read.Calculation.ClassArg) : 0;
-    if (!read.Calculation.NoCalc)
-        CalculateForCli(read.Calculation, *comp);
+    auto comp = LoadAndCalculate(read.File, read.Calculation, read.Decimal);
 
     const std::string bytes = ExportStandings(*comp, ExportChoicesFor(read, *comp));
     if (read.OutPath)
