@@ -134,7 +134,10 @@ std::string ForTerminal(const std::string &cp1252) {
     std::string text;
     text.reserve(cp1252.size());
     for (std::size_t i = 0; i < cp1252.size(); ++i) {
+        // CR LF, and the LF CR of some of the system's questions, end one line.
         if (cp1252[i] == '\r' && i + 1 < cp1252.size() && cp1252[i + 1] == '\n')
+            continue;
+        if (cp1252[i] == '\r' && i > 0 && cp1252[i - 1] == '\n')
             continue;
         text += cp1252[i];
     }

@@ -1,5 +1,6 @@
 // rondaxa-cli standings: the final-standings command followed by the text or
 // HTML export of the same classes.
+#include "cli/calc_args.h"
 #include "cli/cli_common.h"
 #include "cli/commands.h"
 
@@ -16,14 +17,9 @@ namespace {
 
 struct StandingsArgs {
     std::string File;
-    std::optional<std::string> ClassArg;
+    CalcArgs Calculation;
     std::optional<std::string> Decimal;
     std::optional<std::string> OutPath;
-    std::optional<int> Count;
-    bool NoCalc = false;
-    bool Daily = false;
-    bool NoNet = false;
-    CalcOptions Calc;
     ExportChoices Export;
     std::optional<bool> SwapNames;
     std::optional<bool> ZeroEmpty;
@@ -49,24 +45,9 @@ StandingsArgs ReadArgs(const CommandArgs &arguments) {
     StandingsArgs read;
     while (!args.Done()) {
         const std::string arg = args.Next();
-        if (arg == "--class")
-            read.ClassArg = args.Value(arg);
-        else if (arg == "--average")
-            read.Calc.Set(CalcOptions::GrossNet, false);
-        else if (arg == "--no-net") {
-            read.Calc.SetNet(false);
-            read.NoNet = true;
-        } else if (arg == "--no-gross")
-            read.Calc.SetGross(false);
-        else if (arg == "--daily")
-            read.Daily = true;
-        else if (arg == "--count")
-            read.Count = args.IntValue(arg, 1, kMaxResults);
-        else if (arg == "--hc")
-            read.Calc.SetHorsConcoursChoice(args.IntValue(arg, 0, 3));
-        else if (arg == "--no-calc")
-            read.NoCalc = true;
-        else if (arg == "--html")
+        if (ReadCalcOption(args, arg, read.Calculation))
+            continue;
+        if (arg == "--html")
             read.Export.FileType = ExportFileType::Html;
         else if (arg == "--separator")
             ReadSeparator(args.Value(arg), read.Export);
@@ -103,48 +84,15 @@ StandingsArgs ReadArgs(const CommandArgs &arguments) {
     }
     if (read.File.empty())
         throw UsageError("standings needs a file");
-    if (read.Daily && !read.NoNet)
-        throw UsageError("option --daily needs --no-net");
-    if (read.Count && !read.ClassArg)
-        throw UsageError("option --count needs --class");
-    // "Als dagklasse&ment" can only be ticked while "&Netto totaal" is clear.
-    if (read.Daily && read.Calc.DailyEnabled())
-        read.Calc.Set(CalcOptions::Daily, true);
-    read.Calc.Set(CalcOptions::AllClasses, !read.ClassArg);
+    FinishCalcArgs(read.Calculation);
     return read;
-}
-
-// The spin box of "Netto berekening" for the current class: the club rule,
-// or --count where the dialog lets the user change it.
-int NetCountFor(const StandingsArgs &read, const ClubRec &club, TKlasse &klasse) {
-    const int defaultCount = DefaultNetCount(club, klasse);
-    if (!read.Count || !NetCountNeeded(read.Calc, club))
-        return defaultCount;
-    const int c = CountColumns(klasse);
-    if (*read.Count > c)
-        throw UsageError("option --count takes 1.." + IntText(c) + " for this class");
-    return *read.Count;
-}
-
-void Calculate(const StandingsArgs &read, Competition &comp) {
-    CapturePrompts prompts;
-    if (!CheckCountingColumns(comp.Active(), prompts))
-        throw CliExit(kExitRefused, ForTerminal(prompts.Last));
-    const int netCount = read.ClassArg ? NetCountFor(read, comp.Club, *comp.Active()) : 0;
-    ProblemList problems;
-    CalculateFinalStandings(comp, read.Calc, comp.ActiveClass, netCount, &problems);
-    if (problems.HasProblems()) {
-        std::cerr << "Stand niet kunnen bepalen van:\n";
-        for (const Problem &problem : problems.Entries())
-            std::cerr << ForTerminal(problem.Text) << '\n';
-    }
 }
 
 ExportChoices ExportChoicesFor(const StandingsArgs &read, const Competition &comp) {
     ExportChoices choices = OpenExportChoices(comp, ExportMemory{});
     const ExportChoices &given = read.Export;
     choices.FileType = given.FileType;
-    choices.Classes = read.ClassArg ? ExportClassChoice::Current : ExportClassChoice::All;
+    choices.Classes = read.Calculation.ClassArg ? ExportClassChoice::Current : ExportClassChoice::All;
     choices.Separator = given.Separator;
     choices.SeparatorText = given.SeparatorText;
     choices.Results = given.Results;
@@ -167,15 +115,7 @@ ExportChoices ExportChoicesFor(const StandingsArgs &read, const Competition &com
 
 int RunStandings(const CommandArgs &arguments) {
     const StandingsArgs read = ReadArgs(arguments);
-    if (read.Decimal)
-        UseDecimalSeparator(*read.Decimal);
-    else
-        UseUserLocale();
-
-    auto comp = LoadForCli(read.File);
-    comp->ActiveClass = read.ClassArg ? FindClassIndex(*comp, *read.ClassArg) : 0;
-    if (!read.NoCalc)
-        Calculate(read, *comp);
+    auto comp = LoadAndCalculate(read.File, read.Calculation, read.Decimal);
 
     const std::string bytes = ExportStandings(*comp, ExportChoicesFor(read, *comp));
     if (read.OutPath)

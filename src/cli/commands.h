@@ -14,5 +14,8 @@ int RunStandings(const CommandArgs &args);
 int RunImportDos(const CommandArgs &args);
 int RunAddResults(const CommandArgs &args);
 int RunCheck(const CommandArgs &args);
+#ifdef RONDAXA_CLI_PRINT
+int RunPrint(const CommandArgs &args);
+#endif
 
 } // namespace rondaxa::cli

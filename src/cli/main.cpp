@@ -28,6 +28,11 @@ const Command kCommands[] = {
     {"check", rondaxa::cli::RunCheck, "rondaxa-cli check FILE [--class NAME|#N] [--from N --to M]"},
     {"add-results", rondaxa::cli::RunAddResults,
      "rondaxa-cli add-results FILE --class NAME|#N [--column N] [--ignore-unknown] [--order PATH]"},
+#ifdef RONDAXA_CLI_PRINT
+    {"print", rondaxa::cli::RunPrint,
+     "rondaxa-cli print FILE --pdf OUT.pdf [--class NAME|#N | --all] [--average] [--no-net] [--no-gross]\n"
+     "    [--daily] [--count N] [--hc 0|1|2|3] [--no-calc] [--decimal C]"},
+#endif
     {"demo", rondaxa::cli::RunDemo, "rondaxa-cli demo OUT.kzb"},
 };
 

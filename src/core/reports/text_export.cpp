@@ -28,22 +28,11 @@ constexpr std::array<uint32_t, 31> kSystemColours = {
     0xA0A0A0, 0x6D6D6D, 0x000000, 0x000000, 0xFFFFFF, 0x696969, 0xE3E3E3, 0x000000,
     0xE1FFFF, 0x000000, 0xCC6600, 0xEAD1B9, 0xF2E4D7, 0xFF9933, 0xF0F0F0};
 
-// Sets the two display bits the export overrides and puts Options back
-// when the export ends, normally or not.
-class OptionsOverride {
+// The export's two display bits, set for the duration of the export.
+class OptionsOverride : public DisplayOptionsOverride {
 public:
-    OptionsOverride(ClubRec &club, const ExportChoices &choices) : club_(club), saved_(club.Options) {
-        club.Options =
-            choices.SwapNames ? (club.Options & ~OptNamesAsStored) : (club.Options | OptNamesAsStored);
-        club.Options = choices.ZeroEmpty ? (club.Options | OptZeroAsEmpty) : (club.Options & ~OptZeroAsEmpty);
-    }
-    ~OptionsOverride() { club_.Options = saved_; }
-    OptionsOverride(const OptionsOverride &) = delete;
-    OptionsOverride &operator=(const OptionsOverride &) = delete;
-
-private:
-    ClubRec &club_;
-    int32_t saved_;
+    OptionsOverride(ClubRec &club, const ExportChoices &choices)
+        : DisplayOptionsOverride(club, choices.SwapNames, choices.ZeroEmpty) {}
 };
 
 int KindOf(const TKlasse &klasse, int col) {
@@ -474,6 +463,16 @@ private:
 };
 
 } // namespace
+
+DisplayOptionsOverride::DisplayOptionsOverride(ClubRec &club, bool swapNames, bool zeroEmpty)
+    : club_(club), saved_(club.Options) {
+    club.Options = swapNames ? (club.Options & ~OptNamesAsStored) : (club.Options | OptNamesAsStored);
+    club.Options = zeroEmpty ? (club.Options | OptZeroAsEmpty) : (club.Options & ~OptZeroAsEmpty);
+}
+
+DisplayOptionsOverride::~DisplayOptionsOverride() {
+    club_.Options = saved_;
+}
 
 CalcColumnBoxes AvailableCalcColumns(const Competition &comp) {
     int netGross = 0;

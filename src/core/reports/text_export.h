@@ -21,6 +21,21 @@ enum class ExportFileType { Text, Html };
 enum class ExportClassChoice { Current, All, Selection };
 enum class ExportSeparator { Tab, Semicolon, NewLine, Character };
 
+// Sets the two display bits that the export and print dialogs choose for
+// themselves (names swapped or as stored, zero results empty) and puts
+// Options back when the report ends, normally or not.
+class DisplayOptionsOverride {
+public:
+    DisplayOptionsOverride(ClubRec &club, bool swapNames, bool zeroEmpty);
+    ~DisplayOptionsOverride();
+    DisplayOptionsOverride(const DisplayOptionsOverride &) = delete;
+    DisplayOptionsOverride &operator=(const DisplayOptionsOverride &) = delete;
+
+private:
+    ClubRec &club_;
+    int32_t saved_;
+};
+
 // Which calculated-column boxes the class states make available.
 struct CalcColumnBoxes {
     bool Net = false;     // "Netto"

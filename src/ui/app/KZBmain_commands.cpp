@@ -15,7 +15,6 @@ namespace rondaxa {
 bool TMainForm::IsPendingHandler(const QString &handler) {
     static const QStringList pending = {
         // clang-format off
-        "Printen1Click",
         "Dagklassement1Click",
         // clang-format on
     };
@@ -34,7 +33,6 @@ void TMainForm::SortByHeading(int col) {
         ReloadGrid();
 }
 
-void TMainForm::Printen1Click() {}
 // "&Verwijder eindstanden": every class back to its results as entered.
 void TMainForm::Verwijderuitslagen1Click() {
     RemoveAllStandings(comp_);

@@ -1,0 +1,86 @@
+#include "cli/calc_args.h"
+
+#include "core/model/messages.h"
+
+#include <iostream>
+
+namespace rondaxa::cli {
+
+namespace {
+
+// The spin box of "Netto berekening" for the current class: the club rule,
+// or --count where the dialog lets the user change it.
+int NetCountFor(const CalcArgs &read, const ClubRec &club, TKlasse &klasse) {
+    const int defaultCount = DefaultNetCount(club, klasse);
+    if (!read.Count || !NetCountNeeded(read.Calc, club))
+        return defaultCount;
+    const int c = CountColumns(klasse);
+    if (*read.Count > c)
+        throw UsageError("option --count takes 1.." + IntText(c) + " for this class");
+    return *read.Count;
+}
+
+} // namespace
+
+bool ReadCalcOption(Args &args, const std::string &arg, CalcArgs &read) {
+    if (arg == "--class")
+        read.ClassArg = args.Value(arg);
+    else if (arg == "--average")
+        read.Calc.Set(CalcOptions::GrossNet, false);
+    else if (arg == "--no-net") {
+        read.Calc.SetNet(false);
+        read.NoNet = true;
+    } else if (arg == "--no-gross")
+        read.Calc.SetGross(false);
+    else if (arg == "--daily")
+        read.Daily = true;
+    else if (arg == "--count")
+        read.Count = args.IntValue(arg, 1, kMaxResults);
+    else if (arg == "--hc")
+        read.Calc.SetHorsConcoursChoice(args.IntValue(arg, 0, 3));
+    else if (arg == "--no-calc")
+        read.NoCalc = true;
+    else
+        return false;
+    return true;
+}
+
+void FinishCalcArgs(CalcArgs &read) {
+    if (read.Daily && !read.NoNet)
+        throw UsageError("option --daily needs --no-net");
+    if (read.Count && !read.ClassArg)
+        throw UsageError("option --count needs --class");
+    // "Als dagklasse&ment" can only be ticked while "&Netto totaal" is clear.
+    if (read.Daily && read.Calc.DailyEnabled())
+        read.Calc.Set(CalcOptions::Daily, true);
+    read.Calc.Set(CalcOptions::AllClasses, !read.ClassArg);
+}
+
+void CalculateForCli(const CalcArgs &read, Competition &comp) {
+    CapturePrompts prompts;
+    if (!CheckCountingColumns(comp.Active(), prompts))
+        throw CliExit(kExitRefused, ForTerminal(prompts.Last));
+    const int netCount = read.ClassArg ? NetCountFor(read, comp.Club, *comp.Active()) : 0;
+    ProblemList problems;
+    CalculateFinalStandings(comp, read.Calc, comp.ActiveClass, netCount, &problems);
+    if (problems.HasProblems()) {
+        std::cerr << "Stand niet kunnen bepalen van:\n";
+        for (const Problem &problem : problems.Entries())
+            std::cerr << ForTerminal(problem.Text) << '\n';
+    }
+}
+
+std::unique_ptr<Competition> LoadAndCalculate(const std::string &file, const CalcArgs &read,
+                                              const std::optional<std::string> &decimal) {
+    if (decimal)
+        UseDecimalSeparator(*decimal);
+    else
+        UseUserLocale();
+    auto comp = LoadForCli(file);
+    comp->ActiveClass = read.ClassArg ? FindClassIndex(*comp, *read.ClassArg) : 0;
+    if (!read.NoCalc)
+        CalculateForCli(read, *comp);
+    return comp;
+}
+
+} // namespace rondaxa::cli

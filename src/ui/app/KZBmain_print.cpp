@@ -1,0 +1,18 @@
+// The main window's "&Printen...": the print dialog and the printed standings.
+#include "ui/app/KZBmain.h"
+#include "ui/reports/Printen1.h"
+
+namespace rondaxa {
+
+void TMainForm::Printen1Click() {
+    Edit1Exit();
+    if (!ActiveClass())
+        return;
+    RunPrintDialog(comp_, ProgramPrinter(), prompts_, this);
+    // The stored print settings travel with the competition; the result
+    // information colours may have been renewed.
+    UpdateSaveButton();
+    RedrawGrid();
+}
+
+} // namespace rondaxa

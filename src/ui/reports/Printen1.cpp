@@ -1,0 +1,670 @@
+#include "ui/reports/Printen1.h"
+
+#include "core/scoring/standings.h"
+#include "ui/platform/DialogButtons.h"
+#include "ui/platform/Help.h"
+#include "ui/platform/ModelText.h"
+#include "ui/platform/QtPrintDevice.h"
+
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QDialogButtonBox>
+#include <QFontDialog>
+#include <QFormLayout>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPageLayout>
+#include <QPlainTextEdit>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace rondaxa {
+
+namespace {
+
+QCheckBox *AddBox(QLayout *layout, const QString &caption) {
+    auto *box = new QCheckBox(caption);
+    layout->addWidget(box);
+    return box;
+}
+
+QSpinBox *MakeSpin(int min, int max) {
+    auto *spin = new QSpinBox;
+    spin->setRange(min, max);
+    return spin;
+}
+
+QLineEdit *MakeEdit(int maxLength) {
+    auto *edit = new QLineEdit;
+    edit->setMaxLength(maxLength);
+    return edit;
+}
+
+void SetFlag(uint16_t &flags, uint16_t bit, bool on) {
+    flags = static_cast<uint16_t>(on ? (flags | bit) : (flags & ~bit));
+}
+
+std::string PlainText(const QPlainTextEdit *edit) {
+    return ToModelText(edit->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n")));
+}
+
+QString ShownText(std::string_view cp1252) {
+    return FromModelText(cp1252).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+// Questions asked while the hourglass shows get the normal cursor.
+class CursorPrompts : public Prompts {
+public:
+    explicit CursorPrompts(Prompts &inner) : inner_(inner) {}
+    void Message(std::string_view text, MessageIcon icon) override { inner_.Message(text, icon); }
+    Answer Ask(std::string_view text, Buttons buttons) override {
+        QApplication::restoreOverrideCursor();
+        const Answer answer = inner_.Ask(text, buttons);
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        return answer;
+    }
+    Answer AskCaptioned(std::string_view caption, std::string_view text, Buttons buttons) override {
+        QApplication::restoreOverrideCursor();
+        const Answer answer = inner_.AskCaptioned(caption, text, buttons);
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        return answer;
+    }
+
+private:
+    Prompts &inner_;
+};
+
+// The preview asks nothing: it shows what "&Print" would print.
+class PreviewPrompts : public Prompts {
+public:
+    void Message(std::string_view, MessageIcon) override {}
+    Answer Ask(std::string_view, Buttons) override { return Answer::Yes; }
+};
+
+PrintOutcome PrintWithHourglass(Competition &comp, const PrintChoices &choices, QPrinter &printer,
+                                Prompts &prompts) {
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    QtPrintDevice device(printer);
+    CursorPrompts cursorPrompts(prompts);
+    PrintOutcome outcome;
+    try {
+        outcome = PrintStandings(comp, choices, device, cursorPrompts);
+    } catch (...) {
+        QApplication::restoreOverrideCursor();
+        throw;
+    }
+    QApplication::restoreOverrideCursor();
+    return outcome;
+}
+
+} // namespace
+
+Tafdruk::Tafdruk(Competition &comp, QPrinter &printer, QWidget *parent)
+    : QDialog(parent), comp_(comp), printer_(printer) {
+    setObjectName(QStringLiteral("Tafdruk"));
+    setWindowTitle(QStringLiteral("Uitslagen printen"));
+    SetHelpContext(this, kHelpContext);
+
+    tabs_ = new QTabWidget(this);
+    tabs_->addTab(BuildWhatTab(), QStringLiteral("&Wat te printen"));
+    tabs_->addTab(BuildLayoutTab(), QStringLiteral("Print &opmaak"));
+    tabs_->addTab(BuildPaperTab(), QStringLiteral("&Papier / Lettertype"));
+    tabs_->addTab(BuildTextsTab(), QStringLiteral("&Teksten"));
+
+    auto *buttons = AddDialogButtons(this, kHelpContext, true, Qt::Horizontal, QStringLiteral("&Print"));
+    preview_ = buttons->addButton(QStringLiteral("Afdruk&voorbeeld..."), QDialogButtonBox::ActionRole);
+    connect(preview_, &QPushButton::clicked, this, &Tafdruk::ShowPreview);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(tabs_);
+    layout->addWidget(buttons);
+
+    LoadPrintDialog();
+
+    for (QAbstractButton *button : std::initializer_list<QAbstractButton *>{
+             results_, join_, emptyResult_, headingRow_, headerOwn_, firstRiders_, autoSpacing_, headerText_,
+             endText_, current_, all_, selection_})
+        connect(button, &QAbstractButton::toggled, this, &Tafdruk::UpdateEnabling);
+    for (QRadioButton *button : {current_, all_, selection_})
+        connect(button, &QRadioButton::toggled, this, &Tafdruk::ClassChoiceClick);
+    connect(portrait_, &QRadioButton::toggled, this, &Tafdruk::OrientationClick);
+    connect(standardHeader_, &QCheckBox::clicked, this, &Tafdruk::StandardHeaderClick);
+    connect(headerEdit_, &QPlainTextEdit::textChanged, this, &Tafdruk::HeaderTextEdited);
+    connect(headerText_, &QCheckBox::toggled, this, [this](bool on) {
+        if (!on && standardHeader_->isChecked()) {
+            standardHeader_->setChecked(false);
+            StandardHeaderClick(false);
+        }
+    });
+    connect(tabs_, &QTabWidget::currentChanged, this, [this](int index) {
+        if (index == 3 && standardHeader_->isChecked() && !showingStandard_)
+            StandardHeaderClick(true);
+    });
+    UpdateEnabling();
+}
+
+QWidget *Tafdruk::BuildWhatTab() {
+    auto *page = new QWidget;
+    auto *classGroup = new QGroupBox(QStringLiteral("Print klasse"));
+    current_ = new QRadioButton(QStringLiteral("Hui&dige klasse"));
+    all_ = new QRadioButton(QStringLiteral("Alle k&lassen"));
+    selection_ = new QRadioButton(QStringLiteral("Sele&ctie van klassen:"));
+    classList_ = new QListWidget;
+    auto *classLayout = new QVBoxLayout(classGroup);
+    for (QWidget *widget : std::initializer_list<QWidget *>{current_, all_, selection_, classList_})
+        classLayout->addWidget(widget);
+
+    auto *columnGroup = new QGroupBox(QStringLiteral("Print bewerkscherm  inclusief :"));
+    auto *columnLayout = new QVBoxLayout(columnGroup);
+    results_ = AddBox(columnLayout, QStringLiteral("&Uitslagen"));
+    startNo_ = AddBox(columnLayout, QStringLiteral("&Startnummer"));
+    total_ = AddBox(columnLayout, QStringLiteral("T&otaal"));
+    count_ = AddBox(columnLayout, QStringLiteral("&Aantal uitslagen"));
+    average_ = AddBox(columnLayout, QStringLiteral("&Gemiddelde"));
+    net_ = AddBox(columnLayout, QStringLiteral("&Netto"));
+    gross_ = AddBox(columnLayout, QStringLiteral("&Bruto"));
+    columnLayout->addStretch();
+
+    auto *misc = new QVBoxLayout;
+    info_ = AddBox(misc, QStringLiteral("&Informatie uitslagen printen"));
+    swap_ = AddBox(misc, QStringLiteral("Wissel &naam"));
+    className_ = AddBox(misc, QStringLiteral("Naam klasse p&rinten"));
+
+    auto *grid = new QGridLayout(page);
+    grid->addWidget(classGroup, 0, 0, 2, 1);
+    grid->addWidget(columnGroup, 0, 1);
+    grid->addLayout(misc, 1, 1);
+    return page;
+}
+
+QWidget *Tafdruk::BuildLayoutTab() {
+    auto *page = new QWidget;
+    auto *left = new QGridLayout;
+    zeroEmpty_ = new QCheckBox(QStringLiteral("&Uitslagen met nul punten = Leeg"));
+    join_ = new QCheckBox(QStringLiteral("&Karakter tussen uitslagen printen :"));
+    joinText_ = MakeEdit(4);
+    emptyResult_ = new QCheckBox(QStringLiteral("U&itslag leeg, Print :"));
+    emptyText_ = MakeEdit(4);
+    for (QLineEdit *edit : {joinText_, emptyText_})
+        edit->setMaximumWidth(60);
+    verticalRules_ = new QCheckBox(QStringLiteral("&Verticale lijn tussen de velden"));
+    horizontalRules_ = new QCheckBox(QStringLiteral("&Rijders scheiden met een horizontale lijn"));
+    gridColours_ = new QCheckBox(QStringLiteral("&Gebruik kleuren van bewerkscherm"));
+    newPage_ = new QCheckBox(QStringLiteral("&Elke klasse op nieuwe pagina"));
+    headingRow_ = new QCheckBox(QStringLiteral("Print r&egel met verklarende tekst"));
+    shadeLabel_ = new QLabel(QStringLiteral("Grijs arcering verklarende tekst: "));
+    shade_ = MakeSpin(0, 100);
+    shadeLabel_->setBuddy(shade_);
+    centre_ = new QCheckBox(QStringLiteral("&Centreer print horizontaal"));
+    int row = 0;
+    left->addWidget(zeroEmpty_, row++, 0, 1, 2);
+    left->addWidget(join_, row, 0);
+    left->addWidget(joinText_, row++, 1);
+    left->addWidget(emptyResult_, row, 0);
+    left->addWidget(emptyText_, row++, 1);
+    for (QWidget *box : std::initializer_list<QWidget *>{verticalRules_, horizontalRules_, gridColours_,
+                                                         newPage_, headingRow_})
+        left->addWidget(box, row++, 0, 1, 2);
+    left->addWidget(shadeLabel_, row, 0, Qt::AlignRight);
+    left->addWidget(shade_, row++, 1);
+    left->addWidget(centre_, row++, 0, 1, 2);
+    left->setRowStretch(row, 1);
+
+    auto *headerGroup = new QGroupBox(QStringLiteral("Koptekst :"));
+    auto *headerLayout = new QVBoxLayout(headerGroup);
+    headerDate_ = AddBox(headerLayout, QStringLiteral("&Datum van print"));
+    headerClub_ = AddBox(headerLayout, QStringLiteral("Clu&bnaam"));
+    headerPages_ = AddBox(headerLayout, QStringLiteral("Paginanu&mmers"));
+    headerOwn_ = AddBox(headerLayout, QStringLiteral("Eigen tek&st:"));
+    ownText_ = MakeEdit(50);
+    headerLayout->addWidget(ownText_);
+
+    auto *ridersGroup = new QGroupBox(QStringLiteral("Print rijders :"));
+    auto *ridersLayout = new QGridLayout(ridersGroup);
+    ridersWithResults_ = new QRadioButton(QStringLiteral("Met &nul of meer punten"));
+    allRiders_ = new QRadioButton(QStringLiteral("A&lle rijders"));
+    firstRiders_ = new QRadioButton(QStringLiteral("&1 t/m :"));
+    firstCount_ = MakeSpin(1, kMaxFirstRiders);
+    ridersLayout->addWidget(ridersWithResults_, 0, 0, 1, 2);
+    ridersLayout->addWidget(allRiders_, 1, 0, 1, 2);
+    ridersLayout->addWidget(firstRiders_, 2, 0);
+    ridersLayout->addWidget(firstCount_, 2, 1);
+
+    auto *right = new QVBoxLayout;
+    right->addWidget(headerGroup);
+    right->addWidget(ridersGroup);
+    right->addStretch();
+    auto *layout = new QHBoxLayout(page);
+    layout->addLayout(left);
+    layout->addLayout(right);
+    return page;
+}
+
+QWidget *Tafdruk::BuildPaperTab() {
+    auto *page = new QWidget;
+    auto *orientationGroup = new QGroupBox(QStringLiteral("Afdrukstand :"));
+    portrait_ = new QRadioButton(QStringLiteral("&Staand"));
+    landscape_ = new QRadioButton(QStringLiteral("&Liggend"));
+    auto *orientationLayout = new QVBoxLayout(orientationGroup);
+    orientationLayout->addWidget(portrait_);
+    orientationLayout->addWidget(landscape_);
+
+    auto *marginGroup = new QGroupBox(QStringLiteral("Marges (in mm) :"));
+    auto *marginLayout = new QFormLayout(marginGroup);
+    marginTop_ = MakeSpin(0, 999);
+    marginBottom_ = MakeSpin(0, 999);
+    marginLeft_ = MakeSpin(0, 999);
+    marginRight_ = MakeSpin(0, 999);
+    marginLayout->addRow(QStringLiteral("&Boven"), marginTop_);
+    marginLayout->addRow(QStringLiteral("O&nder"), marginBottom_);
+    marginLayout->addRow(QStringLiteral("Lin&ks"), marginLeft_);
+    marginLayout->addRow(QStringLiteral("Re&chts"), marginRight_);
+
+    auto *setup = new QPushButton(QStringLiteral("Printer &instelling"));
+    connect(setup, &QPushButton::clicked, this, &Tafdruk::PrinterSetupClick);
+
+    auto *fontGroup = new QGroupBox(QStringLiteral("Lettertype"));
+    auto *fontLayout = new QVBoxLayout(fontGroup);
+    fontShow_ = new QLabel;
+    fontShow_->setFrameShape(QFrame::Panel);
+    fontShow_->setFrameShadow(QFrame::Sunken);
+    fontShow_->setMinimumHeight(40);
+    fontShow_->setAlignment(Qt::AlignCenter);
+    autoFont_ = new QCheckBox(QStringLiteral("Automatisch &font grootte bepalen"));
+    auto *fontButton = new QPushButton(QStringLiteral("&Lettertype"));
+    connect(fontButton, &QPushButton::clicked, this, &Tafdruk::FontClick);
+    fontLayout->addWidget(fontShow_);
+    fontLayout->addWidget(autoFont_);
+    fontLayout->addWidget(fontButton, 0, Qt::AlignLeft);
+
+    auto *spacingLayout = new QGridLayout;
+    lineSpacing_ = MakeSpin(0, 999);
+    auto *lineLabel = new QLabel(QStringLiteral("E&xtra ruimte tussen regels :"));
+    lineLabel->setBuddy(lineSpacing_);
+    autoSpacing_ = new QCheckBox(QStringLiteral("&Ruimte tussen velden auto."));
+    spacingLabel_ = new QLabel(QStringLiteral("Ruimte tussen velden"));
+    spacing_ = MakeSpin(0, 999);
+    spacingLayout->addWidget(lineLabel, 0, 0);
+    spacingLayout->addWidget(lineSpacing_, 0, 1);
+    spacingLayout->addWidget(autoSpacing_, 1, 0, 1, 2);
+    spacingLayout->addWidget(spacingLabel_, 2, 0);
+    spacingLayout->addWidget(spacing_, 2, 1);
+
+    auto *grid = new QGridLayout(page);
+    grid->addWidget(orientationGroup, 0, 0);
+    grid->addWidget(marginGroup, 1, 0);
+    grid->addWidget(setup, 2, 0, Qt::AlignLeft);
+    grid->addWidget(fontGroup, 0, 1);
+    grid->addLayout(spacingLayout, 1, 1);
+    grid->setRowStretch(3, 1);
+    return page;
+}
+
+QWidget *Tafdruk::BuildTextsTab() {
+    auto *page = new QWidget;
+    auto *headGroup = new QGroupBox(QStringLiteral("Tekst verklaring van de velden :"));
+    auto *headLayout = new QFormLayout(headGroup);
+    const QString captions[8] = {QStringLiteral("Plaats :"),          QStringLiteral("Naam :"),
+                                 QStringLiteral("Startnr :"),         QStringLiteral("Bruto :"),
+                                 QStringLiteral("Netto :"),           QStringLiteral("Totaal :"),
+                                 QStringLiteral("Aantal uitslagen:"), QStringLiteral("Gemiddelde :")};
+    for (int i = 0; i < 8; ++i) {
+        heads_[i] = MakeEdit(20);
+        headLayout->addRow(captions[i], heads_[i]);
+    }
+
+    headerText_ = new QCheckBox(QStringLiteral("Print &koptekst"));
+    standardHeader_ = new QCheckBox(QStringLiteral("&Standaard koptekst"));
+    headerEdit_ = new QPlainTextEdit;
+    endText_ = new QCheckBox(QStringLiteral("Print &eindtekst"));
+    endEdit_ = new QPlainTextEdit;
+    endAfterEach_ = new QRadioButton(QStringLiteral("Na elke klasse"));
+    endAfterLast_ = new QRadioButton(QStringLiteral("Na laatste klasse"));
+    for (QPlainTextEdit *edit : {headerEdit_, endEdit_})
+        edit->setTabChangesFocus(true);
+    // The texts hold at most 250 characters, as their fields do.
+    for (QPlainTextEdit *edit : {headerEdit_, endEdit_})
+        connect(edit, &QPlainTextEdit::textChanged, this, [edit] {
+            const QString text = edit->toPlainText();
+            if (ToModelText(QString(text).replace(QLatin1Char('\n'), QStringLiteral("\r\n"))).size() > 250) {
+                QString cut = text;
+                while (!cut.isEmpty() &&
+                       ToModelText(QString(cut).replace(QLatin1Char('\n'), QStringLiteral("\r\n"))).size() >
+                           250)
+                    cut.chop(1);
+                edit->setPlainText(cut);
+                edit->moveCursor(QTextCursor::End);
+            }
+        });
+
+    auto *texts = new QGridLayout;
+    texts->addWidget(headerText_, 0, 0);
+    texts->addWidget(standardHeader_, 0, 1);
+    texts->addWidget(headerEdit_, 1, 0, 1, 2);
+    texts->addWidget(endText_, 2, 0);
+    auto *endChoice = new QHBoxLayout;
+    endChoice->addWidget(endAfterEach_);
+    endChoice->addWidget(endAfterLast_);
+    texts->addLayout(endChoice, 2, 1);
+    texts->addWidget(endEdit_, 3, 0, 1, 2);
+
+    auto *layout = new QHBoxLayout(page);
+    layout->addWidget(headGroup);
+    layout->addLayout(texts, 1);
+    return page;
+}
+
+std::string Tafdruk::StandardHeaderText() const {
+    const TKlasse *klasse = comp_.Active();
+    return klasse ? StandingsDescription(comp_.Club, *klasse) : std::string();
+}
+
+void Tafdruk::LoadPrintDialog() {
+    const PrintSettings &print = comp_.Print;
+    opened_ = OpenPrintChoices(comp_);
+    for (const auto &klasse : comp_.Classes) {
+        auto *item = new QListWidgetItem(FromModelText(klasse->Name.str()), classList_);
+        item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+        item->setCheckState(Qt::Unchecked);
+    }
+    current_->setChecked(true);
+    results_->setChecked(true);
+    startNo_->setChecked(true);
+    const std::pair<QCheckBox *, bool> calcBoxes[] = {{total_, opened_.Enabled.Total},
+                                                      {count_, opened_.Enabled.Count},
+                                                      {average_, opened_.Enabled.Average},
+                                                      {net_, opened_.Enabled.Net},
+                                                      {gross_, opened_.Enabled.Gross}};
+    for (const auto &[box, on] : calcBoxes) {
+        box->setEnabled(on);
+        box->setChecked(on);
+    }
+    (opened_.Riders == PrintRiderChoice::WithResults ? ridersWithResults_ : allRiders_)->setChecked(true);
+    swap_->setChecked(opened_.SwapNames);
+    zeroEmpty_->setChecked(opened_.ZeroEmpty);
+
+    const uint16_t f = print.PrintFlags;
+    const uint16_t f2 = print.PrintFlags2;
+    const std::pair<QCheckBox *, bool> boxes[] = {
+        {info_, f & PfResultInfo},
+        {className_, f & PfClassName},
+        {join_, f & PfJoinResults},
+        {emptyResult_, f & PfEmptyResultText},
+        {verticalRules_, f & PfVerticalRules},
+        {horizontalRules_, f & PfHorizontalRules},
+        {gridColours_, f & PfGridColours},
+        {newPage_, f & PfNewPagePerClass},
+        {headingRow_, f & PfHeadingRow},
+        {centre_, f & PfCentre},
+        {headerDate_, f & PfHeaderDate},
+        {headerClub_, f & PfHeaderClub},
+        {headerPages_, f & PfHeaderPages},
+        {headerOwn_, f & PfHeaderOwnText},
+        {autoFont_, f2 & Pf2AutoFontSize},
+        {autoSpacing_, f2 & Pf2AutoFieldSpacing},
+        {headerText_, f2 & Pf2HeaderText},
+        {standardHeader_, f2 & Pf2StandardHeader},
+        {endText_, f2 & Pf2EndText},
+    };
+    for (const auto &[box, on] : boxes)
+        box->setChecked(on);
+    (f2 & Pf2EndTextLastOnly ? endAfterLast_ : endAfterEach_)->setChecked(true);
+    joinText_->setText(FromModelText(print.ResultSeparator.str()));
+    emptyText_->setText(FromModelText(print.EmptyResultText.str()));
+    ownText_->setText(FromModelText(print.OwnHeaderText.str()));
+    shade_->setValue(print.ShadePercent);
+    marginTop_->setValue(print.MarginTop);
+    marginBottom_->setValue(print.MarginBottom);
+    marginLeft_->setValue(print.MarginLeft);
+    marginRight_->setValue(print.MarginRight);
+    lineSpacing_->setValue(print.LineSpacing);
+    spacing_->setValue(print.FieldSpacing);
+    const FixedString<20> *heads[8] = {&print.HeadPlace, &print.HeadName,   &print.HeadStartNo,
+                                       &print.HeadGross, &print.HeadNet,    &print.HeadTotal,
+                                       &print.HeadCount, &print.HeadAverage};
+    for (int i = 0; i < 8; ++i)
+        heads_[i]->setText(FromModelText(heads[i]->str()));
+    userHeaderText_ = print.HeaderText.str();
+    headerEdit_->setPlainText(ShownText(userHeaderText_));
+    endEdit_->setPlainText(ShownText(print.EndText.str()));
+
+    if (!print.FontName.empty()) {
+        fontName_ = print.FontName.str();
+        fontSize_ = print.FontSize;
+        fontColour_ = print.FontColor;
+        fontStyle_ = print.FontStyle;
+    } else if (const TKlasse *klasse = comp_.Active()) {
+        fontName_ = klasse->Grid.Font.Name;
+        fontSize_ = klasse->Grid.Font.Size;
+        fontStyle_ = klasse->Grid.Font.Style;
+        fontColour_ = 0;
+    }
+    ShowFont();
+    const bool landscape = printer_.pageLayout().orientation() == QPageLayout::Landscape;
+    (landscape ? landscape_ : portrait_)->setChecked(true);
+}
+
+void Tafdruk::ShowFont() {
+    QFont font(FromModelText(fontName_));
+    font.setPointSize(fontSize_ > 0 ? fontSize_ : 10);
+    font.setBold(fontStyle_ & FontBold);
+    font.setItalic(fontStyle_ & FontItalic);
+    fontShow_->setFont(font);
+    fontShow_->setText(FromModelText(fontName_) + QLatin1Char(' ') + QString::number(fontSize_));
+}
+
+void Tafdruk::FontClick() {
+    QFont font = fontShow_->font();
+    bool ok = false;
+    const QFont chosen = QFontDialog::getFont(&ok, font, this, QStringLiteral("Lettertype"));
+    if (!ok)
+        return;
+    fontName_ = ToModelText(chosen.family()).substr(0, 31);
+    fontSize_ = chosen.pointSize() > 0 ? chosen.pointSize() : fontSize_;
+    fontStyle_ = static_cast<uint8_t>((chosen.bold() ? FontBold : 0) | (chosen.italic() ? FontItalic : 0) |
+                                      (chosen.underline() ? FontUnderline : 0) |
+                                      (chosen.strikeOut() ? FontStrikeOut : 0));
+    ShowFont();
+}
+
+void Tafdruk::PrinterSetupClick() {
+    QPrintDialog dialog(&printer_, this);
+    dialog.setWindowTitle(QStringLiteral("Printer instelling"));
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
+    dialog.exec();
+    const bool landscape = printer_.pageLayout().orientation() == QPageLayout::Landscape;
+    QSignalBlocker block(portrait_);
+    (landscape ? landscape_ : portrait_)->setChecked(true);
+}
+
+// The orientation is set on the printer at once.
+void Tafdruk::OrientationClick() {
+    printer_.setPageOrientation(portrait_->isChecked() ? QPageLayout::Portrait : QPageLayout::Landscape);
+}
+
+void Tafdruk::StandardHeaderClick(bool on) {
+    const QSignalBlocker block(headerEdit_);
+    if (on) {
+        headerText_->setChecked(true);
+        if (!showingStandard_)
+            userHeaderText_ = PlainText(headerEdit_);
+        headerEdit_->setPlainText(ShownText(StandardHeaderText()));
+        showingStandard_ = true;
+    } else {
+        if (showingStandard_ && PlainText(headerEdit_) == StandardHeaderText())
+            headerEdit_->setPlainText(ShownText(userHeaderText_));
+        showingStandard_ = false;
+    }
+}
+
+// Editing the standard sentence makes it the user's own text.
+void Tafdruk::HeaderTextEdited() {
+    if (showingStandard_ && standardHeader_->isChecked()) {
+        standardHeader_->setChecked(false);
+        showingStandard_ = false;
+    }
+}
+
+void Tafdruk::ClassChoiceClick() {
+    const bool selection = selection_->isChecked();
+    classList_->setEnabled(selection);
+    if (selection && classList_->count() > 0) {
+        classList_->setFocus();
+        classList_->setCurrentRow(0);
+    }
+}
+
+void Tafdruk::UpdateEnabling() {
+    const bool currentOnly = current_->isChecked();
+    if (!currentOnly && firstRiders_->isChecked())
+        allRiders_->setChecked(true);
+    firstRiders_->setEnabled(currentOnly);
+    firstCount_->setEnabled(currentOnly && firstRiders_->isChecked());
+    classList_->setEnabled(selection_->isChecked());
+
+    const bool results = results_->isChecked();
+    if (!results)
+        join_->setChecked(false);
+    zeroEmpty_->setEnabled(results);
+    join_->setEnabled(results);
+    emptyResult_->setEnabled(results);
+    joinText_->setEnabled(results && join_->isChecked());
+    emptyText_->setEnabled(results && emptyResult_->isChecked());
+    ownText_->setEnabled(headerOwn_->isChecked());
+
+    const bool heading = headingRow_->isChecked();
+    shade_->setEnabled(heading);
+    shadeLabel_->setEnabled(heading);
+    spacing_->setEnabled(!autoSpacing_->isChecked());
+    spacingLabel_->setEnabled(!autoSpacing_->isChecked());
+
+    headerEdit_->setEnabled(headerText_->isChecked());
+    const bool end = endText_->isChecked();
+    endEdit_->setEnabled(end);
+    endAfterEach_->setEnabled(end);
+    endAfterLast_->setEnabled(end);
+}
+
+PrintSettings Tafdruk::Settings() const {
+    PrintSettings print;
+    uint16_t f = 0;
+    SetFlag(f, PfResultInfo, info_->isChecked());
+    SetFlag(f, PfClassName, className_->isChecked());
+    SetFlag(f, PfHeadingRow, headingRow_->isChecked());
+    SetFlag(f, PfVerticalRules, verticalRules_->isChecked());
+    SetFlag(f, PfHorizontalRules, horizontalRules_->isChecked());
+    SetFlag(f, PfGridColours, gridColours_->isChecked());
+    SetFlag(f, PfNewPagePerClass, newPage_->isChecked());
+    SetFlag(f, PfCentre, centre_->isChecked());
+    SetFlag(f, PfEmptyResultText, emptyResult_->isChecked());
+    SetFlag(f, PfJoinResults, join_->isChecked());
+    SetFlag(f, PfHeaderDate, headerDate_->isChecked());
+    SetFlag(f, PfHeaderPages, headerPages_->isChecked());
+    SetFlag(f, PfHeaderClub, headerClub_->isChecked());
+    SetFlag(f, PfHeaderOwnText, headerOwn_->isChecked());
+    uint16_t f2 = RiderChoiceBits(Choices().Riders);
+    SetFlag(f2, Pf2Portrait, portrait_->isChecked());
+    SetFlag(f2, Pf2AutoFieldSpacing, autoSpacing_->isChecked());
+    SetFlag(f2, Pf2AutoFontSize, autoFont_->isChecked());
+    SetFlag(f2, Pf2HeaderText, headerText_->isChecked());
+    SetFlag(f2, Pf2StandardHeader, standardHeader_->isChecked());
+    SetFlag(f2, Pf2EndText, endText_->isChecked());
+    SetFlag(f2, Pf2EndTextLastOnly, endAfterLast_->isChecked());
+    print.PrintFlags = f;
+    print.PrintFlags2 = f2;
+    print.EmptyResultText = ToModelText(emptyText_->text());
+    print.ResultSeparator = ToModelText(joinText_->text());
+    print.OwnHeaderText = ToModelText(ownText_->text());
+    print.MarginTop = static_cast<uint16_t>(marginTop_->value());
+    print.MarginBottom = static_cast<uint16_t>(marginBottom_->value());
+    print.MarginLeft = static_cast<uint16_t>(marginLeft_->value());
+    print.MarginRight = static_cast<uint16_t>(marginRight_->value());
+    print.LineSpacing = static_cast<uint16_t>(lineSpacing_->value());
+    print.FieldSpacing = static_cast<uint16_t>(spacing_->value());
+    print.FontName = fontName_;
+    print.FontSize = fontSize_;
+    print.FontColor = fontColour_;
+    print.FontStyle = fontStyle_;
+    FixedString<20> *heads[8] = {&print.HeadPlace, &print.HeadName,  &print.HeadStartNo, &print.HeadGross,
+                                 &print.HeadNet,   &print.HeadTotal, &print.HeadCount,   &print.HeadAverage};
+    for (int i = 0; i < 8; ++i)
+        *heads[i] = ToModelText(heads_[i]->text());
+    print.ShadePercent = static_cast<uint16_t>(shade_->value());
+    // While the standard sentence shows, the user's own text is what is kept.
+    print.HeaderText =
+        showingStandard_ && standardHeader_->isChecked() ? std::string() : PlainText(headerEdit_);
+    print.EndText = PlainText(endEdit_);
+    return print;
+}
+
+PrintChoices Tafdruk::Choices() const {
+    PrintChoices choices = opened_;
+    choices.Classes = selection_->isChecked() ? PrintClassChoice::Selection
+                      : all_->isChecked()     ? PrintClassChoice::All
+                                              : PrintClassChoice::Current;
+    choices.Selected.clear();
+    for (int i = 0; i < classList_->count(); ++i)
+        choices.Selected.push_back(classList_->item(i)->checkState() == Qt::Checked);
+    choices.Results = results_->isChecked();
+    choices.StartNo = startNo_->isChecked();
+    choices.Total = total_->isChecked();
+    choices.Count = count_->isChecked();
+    choices.Average = average_->isChecked();
+    choices.Net = net_->isChecked();
+    choices.Gross = gross_->isChecked();
+    choices.SwapNames = swap_->isChecked();
+    choices.ZeroEmpty = zeroEmpty_->isChecked();
+    choices.Riders = ridersWithResults_->isChecked() ? PrintRiderChoice::WithResults
+                     : firstRiders_->isChecked()     ? PrintRiderChoice::FirstN
+                                                     : PrintRiderChoice::All;
+    choices.FirstN = firstCount_->value();
+    return choices;
+}
+
+// The pages as "&Print" would print them now, without storing anything.
+void Tafdruk::ShowPreview() {
+    QPrintPreviewDialog preview(&printer_, this);
+    preview.setWindowTitle(QStringLiteral("Afdrukvoorbeeld"));
+    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter *printer) {
+        const PrintSettings stored = comp_.Print;
+        comp_.Print = Settings();
+        PreviewPrompts prompts;
+        try {
+            PrintWithHourglass(comp_, Choices(), *printer, prompts);
+        } catch (...) {
+            comp_.Print = stored;
+            throw;
+        }
+        comp_.Print = stored;
+    });
+    preview.resize(900, 800);
+    preview.exec();
+    const bool landscape = printer_.pageLayout().orientation() == QPageLayout::Landscape;
+    (landscape ? landscape_ : portrait_)->setChecked(true);
+}
+
+QPrinter &ProgramPrinter() {
+    static QPrinter printer(QPrinter::HighResolution);
+    return printer;
+}
+
+bool RunPrintDialog(Competition &comp, QPrinter &printer, Prompts &prompts, QWidget *parent) {
+    Tafdruk dialog(comp, printer, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return false;
+    StorePrintSettings(comp, dialog.Settings());
+    return PrintWithHourglass(comp, dialog.Choices(), printer, prompts).Printed;
+}
+
+} // namespace rondaxa

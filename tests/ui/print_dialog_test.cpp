@@ -1,0 +1,145 @@
+// The print dialog "Uitslagen printen", offscreen: its enabling rules, the
+// standard header text, the printer's orientation, storing the settings and
+// printing to a PDF file.
+#include "core/model/demo.h"
+#include "core/scoring/final_standings.h"
+#include "support/test_files.h"
+#include "support/ui_support.h"
+#include "ui/platform/ModelText.h"
+#include "ui/platform/QtPrintDevice.h"
+#include "ui/reports/Printen1.h"
+
+#include <QCheckBox>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPageLayout>
+#include <QPlainTextEdit>
+#include <QPrinter>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QtTest>
+
+using namespace rondaxa;
+
+class PrintDialogTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() {
+        comp_ = MakeDemoCompetition();
+        comp_->ActiveClass = 0;
+        CalcOptions options;
+        options.Set(CalcOptions::AllClasses, true);
+        CalculateFinalStandings(*comp_, options, 0, 0, nullptr);
+        pdf_ = QString::fromStdString(dir_.Path("stand.pdf"));
+        printer_ = MakePdfPrinter(pdf_, PageOrientation::Portrait);
+    }
+
+    // "&Liggend" turns the printer at once; "&Annuleren" does not turn it back.
+    void OrientationIsSetOnThePrinterAtOnce() {
+        {
+            Tafdruk dialog(*comp_, *printer_);
+            QVERIFY(dialog.PortraitButton()->isChecked());
+            dialog.LandscapeButton()->click();
+            QCOMPARE(printer_->pageLayout().orientation(), QPageLayout::Landscape);
+            dialog.reject();
+        }
+        QCOMPARE(printer_->pageLayout().orientation(), QPageLayout::Landscape);
+        Tafdruk again(*comp_, *printer_);
+        QVERIFY(again.LandscapeButton()->isChecked());
+        QVERIFY(!(again.Settings().PrintFlags2 & Pf2Portrait));
+    }
+
+    void EnablingRules() {
+        Tafdruk dialog(*comp_, *printer_);
+        // With standings, riders with results are chosen.
+        QVERIFY(dialog.RidersWithResultsButton()->isChecked());
+        dialog.FirstRidersButton()->click();
+        QVERIFY(dialog.FirstRidersSpin()->isEnabled());
+        dialog.AllClassesButton()->click();
+        QVERIFY(!dialog.FirstRidersButton()->isEnabled());
+        QVERIFY(dialog.AllRidersButton()->isChecked());
+        QVERIFY(!dialog.FirstRidersSpin()->isEnabled());
+        QVERIFY(!dialog.ClassList()->isEnabled());
+        dialog.SelectionButton()->click();
+        QVERIFY(dialog.ClassList()->isEnabled());
+        QCOMPARE(dialog.ClassList()->count(), comp_->ClassCount());
+
+        dialog.JoinBox()->setChecked(true);
+        QVERIFY(dialog.JoinTextEdit()->isEnabled());
+        dialog.ResultsBox()->setChecked(false);
+        QVERIFY(!dialog.JoinBox()->isChecked());
+        QVERIFY(!dialog.JoinTextEdit()->isEnabled());
+        QVERIFY(!dialog.EmptyTextEdit()->isEnabled());
+        QVERIFY(!dialog.ZeroEmptyBox()->isEnabled());
+
+        dialog.HeadingRowBox()->setChecked(false);
+        QVERIFY(!dialog.ShadeSpin()->isEnabled());
+        dialog.AutoSpacingBox()->setChecked(false);
+        QVERIFY(dialog.SpacingSpin()->isEnabled());
+        dialog.EndTextBox()->setChecked(false);
+        QVERIFY(!dialog.EndTextEdit()->isEnabled());
+    }
+
+    // The standard sentence shows in place of the user's text, which is kept
+    // and comes back; editing the sentence makes it the user's own.
+    void StandardHeaderText() {
+        comp_->Print.HeaderText = "Mijn kop";
+        comp_->Print.PrintFlags2 &= ~Pf2StandardHeader;
+        Tafdruk dialog(*comp_, *printer_);
+        QCOMPARE(dialog.HeaderTextEdit()->toPlainText(), QStringLiteral("Mijn kop"));
+        dialog.StandardHeaderBox()->click();
+        QVERIFY(dialog.HeaderTextBox()->isChecked());
+        QVERIFY(dialog.HeaderTextEdit()->toPlainText().startsWith(QStringLiteral("Er zijn #T uitslagen.")));
+        QCOMPARE(dialog.Settings().HeaderText.str(), std::string());
+        dialog.StandardHeaderBox()->click();
+        QCOMPARE(dialog.HeaderTextEdit()->toPlainText(), QStringLiteral("Mijn kop"));
+
+        dialog.StandardHeaderBox()->click();
+        dialog.HeaderTextEdit()->appendPlainText(QStringLiteral("!"));
+        QVERIFY(!dialog.StandardHeaderBox()->isChecked());
+        QVERIFY(dialog.Settings().HeaderText.str().rfind("Er zijn #T uitslagen.", 0) == 0);
+    }
+
+    // "&Print" stores the settings (a change marks the competition), then
+    // asks; No prints nothing, Yes writes the PDF.
+    void PrintStoresAndAsks() {
+        test::ScriptedPrompts prompts;
+        prompts.Answers = {Answer::No};
+        test::OnNextDialog<Tafdruk>([](Tafdruk &dialog) {
+            dialog.AllClassesButton()->click();
+            dialog.EndTextBox()->setChecked(true);
+            dialog.EndTextEdit()->setPlainText(QStringLiteral("Tot ziens\nop de baan"));
+            test::ClickButton(dialog, QStringLiteral("&Print"));
+        });
+        QVERIFY(!RunPrintDialog(*comp_, *printer_, prompts, nullptr));
+        QCOMPARE(comp_->Modified, ModifiedData);
+        QCOMPARE(comp_->Print.EndText.str(), std::string("Tot ziens\r\nop de baan"));
+        QVERIFY(comp_->Print.PrintFlags2 & Pf2EndText);
+        QCOMPARE(prompts.Captions.size(), std::size_t(1));
+        QCOMPARE(prompts.Captions[0], std::string("Uitslagen Printen"));
+        QVERIFY(!QFileInfo::exists(pdf_));
+
+        comp_->Modified = 0;
+        prompts.Answers = {Answer::Yes};
+        test::OnNextDialog<Tafdruk>([](Tafdruk &dialog) {
+            QVERIFY(dialog.PreviewButton() != nullptr);
+            test::ClickButton(dialog, QStringLiteral("&Print"));
+        });
+        QVERIFY(RunPrintDialog(*comp_, *printer_, prompts, nullptr));
+        QCOMPARE(comp_->Modified, uint8_t(0)); // nothing changed this time
+        QVERIFY(QFileInfo(pdf_).size() > 1000);
+    }
+
+private:
+    test::TempDir dir_;
+    std::unique_ptr<Competition> comp_;
+    QString pdf_;
+    std::unique_ptr<QPrinter> printer_;
+};
+
+QTEST_MAIN(PrintDialogTest)
+#include "print_dialog_test.moc"
