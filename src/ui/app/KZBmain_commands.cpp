@@ -14,13 +14,10 @@ namespace rondaxa {
 
 bool TMainForm::IsPendingHandler(const QString &handler) {
     static const QStringList pending = {
-        "Laadversie11Click",
-        "GegevensToevoegen1Click",
+        // clang-format off
         "Printen1Click",
-        "Uitslagkolommentoevoegen1Click",
-        "Uitslagenverwijderen1Click",
-        "Informatieuitslagen1Click",
         "Dagklassement1Click",
+        // clang-format on
     };
     return pending.contains(handler);
 }
@@ -37,15 +34,7 @@ void TMainForm::SortByHeading(int col) {
         ReloadGrid();
 }
 
-// The result-information synchronisation dialog (private notification 2).
-void TMainForm::SynchroniseResultInfo() {}
-
-void TMainForm::Laadversie11Click() {}
-void TMainForm::GegevensToevoegen1Click() {}
 void TMainForm::Printen1Click() {}
-void TMainForm::Uitslagkolommentoevoegen1Click() {}
-void TMainForm::Uitslagenverwijderen1Click() {}
-void TMainForm::Informatieuitslagen1Click() {}
 // "&Verwijder eindstanden": every class back to its results as entered.
 void TMainForm::Verwijderuitslagen1Click() {
     RemoveAllStandings(comp_);
