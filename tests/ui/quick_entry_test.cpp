@@ -267,7 +267,7 @@ private slots:
         form_->Action("SnelZoekClick")->trigger();
         QCOMPARE(Klasse().Grid.CurRow, 1);
         QCOMPARE(prompts_.Beeps, 1);
-        // Another command closes it; the menu opens it again with an empty text.
+        // Commands close it; the menu opens it again with an empty text.
         form_->CloseModelessWindows();
         QVERIFY(!search->isVisible());
         search->SearchText()->setText("old");

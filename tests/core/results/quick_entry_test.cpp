@@ -1,4 +1,5 @@
 #include "core/results/quick_entry.h"
+#include "core/scoring/final_standings.h"
 #include "support/test_files.h"
 
 #include <gtest/gtest.h>
@@ -237,6 +238,16 @@ TEST_F(EnterFinishingOrderTest, ALineWithoutStartNumberFindsNobodyAndMakesNobody
     EXPECT_EQ(Result("12", 3), 2);
     EXPECT_EQ(Result("", 3), N);
     EXPECT_EQ(Class().Grid.RowCount(), 6);
+}
+
+TEST_F(EnterFinishingOrderTest, StandingsShownGoBeforeTheNewColumn) {
+    CalculateFinalStandings(comp_, CalcOptions{}, 0, 0, nullptr);
+    ASSERT_GT(Class().CalcState, 0);
+    EXPECT_EQ(Enter({"12", "7"}).Column, 3);
+    EXPECT_EQ(Class().CalcState, 0);
+    EXPECT_EQ(Class().Grid.ColCount(), Class().ResultColumn(3) + 1); // the last column is the new one
+    EXPECT_EQ(Class().ColData(Class().ResultColumn(3))->Kind, KindResult);
+    EXPECT_EQ(Result("12", 3), 1);
 }
 
 TEST_F(EnterFinishingOrderTest, ChangedColumnLosesTheRidersNotInTheList) {
