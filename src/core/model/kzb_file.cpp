@@ -521,16 +521,27 @@ std::string BackupName(const std::string &fileName) {
     return fileName.substr(0, dot) + ".BAK";
 }
 
+bool NamesSameFile(const std::string &a, const std::string &b) {
+    if (UpperCase1252(a) == UpperCase1252(b))
+        return true; // one file on a disk that ignores case
+    std::error_code ec;
+    return fs::equivalent(a, b, ec) && !ec;
+}
+
 bool HasKzbExtension(const std::string &fileName) {
     const std::size_t at = UpperCase1252(fileName).find(".KZB");
     return at != std::string::npos && at >= 1;
 }
 
 Bytes ReadFileBytes(const std::string &path) {
+    return ReadFileHead(path, kMaxFileSize);
+}
+
+Bytes ReadFileHead(const std::string &path, std::size_t limit) {
     std::ifstream in(path, std::ios::binary);
     if (!in)
         throw IoError("Kan bestand niet openen: " + path);
-    Bytes bytes(kMaxFileSize);
+    Bytes bytes(limit);
     in.read(reinterpret_cast<char *>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     if (in.bad())
         throw IoError("Fout bij het lezen van: " + path);
@@ -564,8 +575,10 @@ bool SaveCompetition(Competition &comp, const std::string &fileName, Prompts &pr
     // current file, so that a save stopped at any moment leaves a complete
     // file and a complete backup.
     std::error_code ec;
-    if (fs::exists(fileName, ec)) {
-        const std::string backup = BackupName(fileName);
+    const std::string backup = BackupName(fileName);
+    // A file named as its own backup ("club.kzb.BAK") keeps no backup: the
+    // new content simply replaces it.
+    if (fs::exists(fileName, ec) && !NamesSameFile(fileName, backup)) {
         const std::string staged = TemporaryNameFor(backup);
         if (!LinkOrCopy(fileName, staged)) {
             fs::remove(staged, ec);

@@ -55,6 +55,9 @@ std::unique_ptr<Competition> ParseCompetition(const Bytes &bytes);
 
 // Backup name: the same name with its extension replaced by ".BAK".
 std::string BackupName(const std::string &fileName);
+// True when two names may denote one file: equal but for case (one file on
+// a disk that ignores case), or, where both exist, the same file.
+bool NamesSameFile(const std::string &a, const std::string &b);
 // The load's name test: ".KZB" at position 2 or later of the upper-cased name.
 bool HasKzbExtension(const std::string &fileName);
 
@@ -66,7 +69,8 @@ using DisposeBackupFn = std::function<bool(const std::string &path)>;
 // temporary file in the same folder first; only when that is complete does
 // the current file become the backup (a second name of it replaces the old
 // backup, which is disposed of first when disposeBackup is given) and the
-// temporary file replace the file. Stopped at any moment, the save leaves
+// temporary file replace the file. A file named as its own backup keeps no
+// backup. Stopped at any moment, the save leaves
 // under the name the complete old or new file. On failure shows message 1 and returns false, leaving
 // the existing file untouched. On success sets DateSaved, the file name,
 // "LastFile" (when a store is given) and clears the modified flag.
@@ -88,5 +92,8 @@ void CloseCompetition(Competition &comp);
 
 // Reads a whole file; throws IoError with a readable message when it cannot.
 Bytes ReadFileBytes(const std::string &path);
+// Reads at most limit bytes from the start of a file; throws IoError like
+// ReadFileBytes.
+Bytes ReadFileHead(const std::string &path, std::size_t limit);
 
 } // namespace rondaxa

@@ -457,6 +457,42 @@ TEST_F(KzbFileOnDisk, SavingTwiceKeepsExactlyOneBackup) {
     EXPECT_EQ(files, 3); // the file, its backup and the trash; no temporary left
 }
 
+// A file opened from its backup ("club.kzb.BAK") or named so on a disk that
+// ignores case ("seizoen.kzb.bak") is its own backup name: the save must not
+// dispose of it or move it away, and the file ends up with the new content.
+TEST_F(KzbFileOnDisk, AFileNamedAsItsOwnBackupIsSavedInPlace) {
+    for (const char *name : {"club.kzb.BAK", "seizoen.kzb.bak", "SEIZOEN.Kzb.Bak"}) {
+        SCOPED_TRACE(name);
+        const std::string file = dir.Path(name);
+        auto demo = MakeDemoCompetition();
+        ASSERT_TRUE(SaveCompetition(*demo, file, prompts));
+        if (BackupName(file) != file) // where case counts, an older backup of another spelling
+            test::WriteAll(BackupName(file), "ouder");
+        demo->Club.ClubName = "Tweede";
+        std::vector<std::string> disposed;
+        auto dispose = [&](const std::string &path) {
+            disposed.push_back(path);
+            return fs::remove(path);
+        };
+        ASSERT_TRUE(SaveCompetition(*demo, file, prompts, nullptr, dispose));
+        for (const std::string &path : disposed)
+            EXPECT_FALSE(NamesSameFile(path, file)) << path;
+        Competition loaded;
+        ASSERT_EQ(LoadCompetition(loaded, file, prompts), LoadResult::Loaded);
+        EXPECT_EQ(loaded.Club.ClubName.str(), "Tweede");
+        EXPECT_TRUE(prompts.Messages.empty());
+        fs::remove(file);
+    }
+}
+
+TEST_F(KzbFileOnDisk, NamesOfOneFile) {
+    test::WriteAll(dir.Path("a.kzb"), "x");
+    fs::create_symlink(dir.Path("a.kzb"), dir.Path("link.BAK"));
+    EXPECT_TRUE(NamesSameFile(dir.Path("a.kzb"), dir.Path("link.BAK")));
+    EXPECT_TRUE(NamesSameFile("C:\\Club\\a.KZB", "c:\\club\\A.kzb"));
+    EXPECT_FALSE(NamesSameFile(dir.Path("a.kzb"), dir.Path("a.BAK")));
+}
+
 TEST_F(KzbFileOnDisk, AFailedSaveLeavesTheFileUntouched) {
     auto demo = MakeDemoCompetition();
     demo->Modified = ModifiedData;
