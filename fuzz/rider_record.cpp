@@ -1,6 +1,6 @@
 // Fuzz target: the rider record from the clipboard, pasted over a rider of
 // a small competition, shown, copied as text, calculated and copied again.
-#include "fuzz/fuzz_support.h"
+#include "fuzz/use_competition.h"
 
 #include "core/model/clipboard_record.h"
 #include "core/scoring/final_standings.h"
@@ -11,27 +11,8 @@ namespace {
 
 using namespace rondaxa;
 
-// A class of three riders with five results, as small as a paste needs.
-std::unique_ptr<Competition> SmallCompetition() {
-    auto comp = std::make_unique<Competition>();
-    SetDefaults(*comp);
-    auto klasse = CreateClass(comp->Club, "MX1");
-    for (int r = 1; r <= 3; ++r) {
-        TRijder &rider = *klasse->Rider(NewRiderRow(*klasse, comp->Club));
-        rider.Name = "Rijder " + std::to_string(r);
-        rider.StartNo = std::to_string(r);
-        for (int n = 1; n <= 5; ++n)
-            rider.Results[static_cast<std::size_t>(n)] = static_cast<int16_t>((r + n) % 4);
-    }
-    klasse->ResultCount = 5;
-    RebuildFixedColumns(*klasse, comp->Club);
-    comp->Classes.push_back(std::move(klasse));
-    comp->ActiveClass = 0;
-    return comp;
-}
-
 void PasteAndUse(const Bytes &record) {
-    std::unique_ptr<Competition> comp = SmallCompetition();
+    std::unique_ptr<Competition> comp = fuzz::SmallCompetition();
     TKlasse &klasse = *comp->Classes[0];
     fuzz::YesPrompts prompts;
     if (!PasteRider(*comp, klasse, 1, record, prompts))
