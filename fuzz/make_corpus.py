@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
 """Writes the seed corpora of the fuzz targets: small competition files cut
-from the demo competition with a range of club settings, and rider records
-taken from them. Run from anywhere; writes fuzz/corpus/<target>/."""
+from the demo competition with a range of club settings, rider records taken
+from them, finishing orders as they are pasted, and DOS-edition data sets.
+Run from anywhere; writes fuzz/corpus/<target>/."""
 import os
 import struct
 
@@ -88,6 +89,57 @@ def main():
     for i, cls in enumerate(classes):
         for j in (0, len(cls[1]) - 1):
             open(os.path.join(records, "rider%d_%d.rec" % (i, j)), "wb").write(cls[1][j])
+
+    write_finishing_orders(os.path.join(HERE, "corpus", "quick_entry"))
+    write_dos_data_sets(os.path.join(HERE, "corpus", "dos_import"), classes)
+
+
+def write_finishing_orders(folder):
+    """The first byte chooses how the list is entered; the text follows."""
+    os.makedirs(folder, exist_ok=True)
+    lists = [
+        b"1\r\n3\r\n2\r\n",
+        b"2 *0\n1-Jansen\n3/x\n\n 12 ;Kees;x\n",
+        b"99 Nieuw, Piet\tOss\tHonda\tjeugd\n1;A;B;C\n3\n",
+        b"123456\n1\n",
+        b"1\n1\n2\n",
+        b"\t;\n-\n\n\n3\r2\r",
+    ]
+    for i, text in enumerate(lists):
+        choice = bytes([(i * 5) % 32])
+        open(os.path.join(folder, "list%d.txt" % i), "wb").write(choice + text)
+
+
+def dos_text(out, at, text):
+    out[at] = len(text)
+    out[at + 1:at + 1 + len(text)] = text
+
+
+def write_dos_data_sets(folder, classes):
+    """An information file of 1624 bytes followed by a class file of 141-byte
+    riders, names and results as texts (riders taken from the demo)."""
+    os.makedirs(folder, exist_ok=True)
+    for i, tie in enumerate((0, 1)):
+        info = bytearray(1624)
+        info[93] = 1 + i
+        for s in range(1 + i):
+            dos_text(info, s * 31, b"MC Oud %d" % s)
+            record = 94 + s * 510
+            for c in range(3):
+                dos_text(info, record + c * 31, b"Klasse \x81%d" % c)  # code page 850
+            info[record + 465] = 3
+            info[record + 467] = 5
+            info[record + 468:record + 473] = bytes([25, 20, 16, 13, 11])
+            dos_text(info, record + 478, b"DATA\\SEIZOEN")
+            info[record + 509] = tie
+        riders = bytearray()
+        for r, row in enumerate(classes[i][1][:4]):
+            rider = bytearray(141)
+            dos_text(rider, 0, bytes(row[1:1 + min(row[0], 20)]))
+            for k in range(3 + r):
+                dos_text(rider, 21 + k * 3, b"%d" % ((r + k) % 12))
+            riders += rider
+        open(os.path.join(folder, "dataset%d.bin" % i), "wb").write(bytes(info) + bytes(riders))
 
 
 if __name__ == "__main__":

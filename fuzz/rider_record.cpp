@@ -1,9 +1,8 @@
 // Fuzz target: the rider record from the clipboard, pasted over a rider of
-// the demo competition, shown, copied as text, calculated and copied again.
-#include "fuzz/fuzz_support.h"
+// a small competition, shown, copied as text, calculated and copied again.
+#include "fuzz/use_competition.h"
 
 #include "core/model/clipboard_record.h"
-#include "core/model/demo.h"
 #include "core/scoring/final_standings.h"
 
 #include <cstdlib>
@@ -13,7 +12,7 @@ namespace {
 using namespace rondaxa;
 
 void PasteAndUse(const Bytes &record) {
-    std::unique_ptr<Competition> comp = MakeDemoCompetition();
+    std::unique_ptr<Competition> comp = fuzz::SmallCompetition();
     TKlasse &klasse = *comp->Classes[0];
     fuzz::YesPrompts prompts;
     if (!PasteRider(*comp, klasse, 1, record, prompts))

@@ -111,17 +111,37 @@ ExportChoices ExportChoicesFor(const StandingsArgs &read, const Competition &com
     return choices;
 }
 
+// The export written class by class, so that no copy of the whole file is
+// held in memory.
+void WriteExportTo(const std::string &path, Competition &comp, const ExportChoices &choices) {
+    try {
+        if (WriteExportFile(comp, choices, path))
+            return;
+    } catch (const IoError &) {
+    }
+    throw CliExit(kExitFile, "Kan bestand niet schrijven: " + path);
+}
+
+// The process ends with the command and its memory goes with it at once:
+// the competition is not taken down rider by rider before that.
+const Competition *keptUntilExit = nullptr;
+
+void KeepUntilExit(std::unique_ptr<Competition> comp) {
+    keptUntilExit = comp.release();
+}
+
 } // namespace
 
 int RunStandings(const CommandArgs &arguments) {
     const StandingsArgs read = ReadArgs(arguments);
     auto comp = LoadAndCalculate(read.File, read.Calculation, read.Decimal);
 
-    const std::string bytes = ExportStandings(*comp, ExportChoicesFor(read, *comp));
+    const ExportChoices choices = ExportChoicesFor(read, *comp);
     if (read.OutPath)
-        WriteBytesTo(*read.OutPath, bytes);
+        WriteExportTo(*read.OutPath, *comp, choices);
     else
-        std::cout << ForTerminal(bytes);
+        std::cout << ForTerminal(ExportStandings(*comp, choices));
+    KeepUntilExit(std::move(comp));
     return kExitOk;
 }
 

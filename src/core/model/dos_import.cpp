@@ -179,7 +179,9 @@ std::unique_ptr<Competition> ImportDataSet(const DosInfo &info, int set, const f
     SetDefaults(*comp);
     ClubRec &club = comp->Club;
     club.ClubName = source.ClubName;
-    club.PointsCount = source.PointsCount;
+    // A points table keeps at least its first entry, as a competition file
+    // read back does, so that saving and reading give the same settings.
+    club.PointsCount = std::clamp<uint8_t>(source.PointsCount, 1, kPointsTableSize);
     club.Points = source.Points;
     club.TieMethod = source.TieBreak ? 1 : 0;
     // The steps follow the method, as the club settings show it.

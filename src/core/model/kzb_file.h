@@ -69,11 +69,11 @@ using DisposeBackupFn = std::function<bool(const std::string &path)>;
 // temporary file in the same folder first; only when that is complete does
 // the current file become the backup (a second name of it replaces the old
 // backup, which is disposed of first when disposeBackup is given) and the
-// temporary file replace the file. A file named as its own backup keeps no
-// backup. Stopped at any moment, the save leaves
-// under the name the complete old or new file. On failure shows message 1 and returns false, leaving
-// the existing file untouched. On success sets DateSaved, the file name,
-// "LastFile" (when a store is given) and clears the modified flag.
+// temporary file replace the file. Stopped at any moment, the save leaves
+// under the name the complete old or new file. A file named as its own
+// backup keeps no backup. On failure shows message 1 and returns false,
+// leaving the existing file untouched. On success sets DateSaved, the file
+// name, "LastFile" (when a store is given) and clears the modified flag.
 bool SaveCompetition(Competition &comp, const std::string &fileName, Prompts &prompts,
                      SettingsStore *store = nullptr, const DisposeBackupFn &disposeBackup = {});
 

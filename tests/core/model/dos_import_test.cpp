@@ -204,6 +204,20 @@ TEST_F(DosInstallation, MissingClassFilesAreSkippedAndTheClubSettingsTakenOver) 
     EXPECT_EQ(CellText(club, *comp.Classes[0]->Rider(1), KindResult, 2), "25");
 }
 
+// Found by fuzzing: a data set without a points table imported a count of
+// 0, which a saved file reads back as 1.
+TEST_F(DosInstallation, AClubWithoutPointsTableSavesAndReadsBackTheSame) {
+    WriteInfo({{"MC Leeg", {"MX1"}, {}, "", false}});
+    WriteClass(dir.Root(), "KZBKL001.AAA", {{"Piet", {"3", "1"}}});
+    Competition comp;
+    ASSERT_TRUE(RunDosImport(comp, Choice(1, ""), prompts));
+    EXPECT_EQ(comp.Club.PointsCount, 1);
+    const Bytes saved = SerializeCompetition(comp);
+    auto again = ParseCompetition(saved);
+    ASSERT_NE(again, nullptr);
+    EXPECT_EQ(SerializeCompetition(*again), saved);
+}
+
 TEST_F(DosInstallation, FileNamesAndFoldersMatchWhateverTheirCaseAndSeparator) {
     WriteInfo({{"MC Oost", {"MX1"}, {}, "", false}}, "KZBINFO.BRQ");
     WriteClass(dir.Root() / "seizoen" / "data", "kzbkl001.aaa", {{"Piet", {"1"}}});

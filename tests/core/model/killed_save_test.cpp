@@ -147,9 +147,13 @@ TEST(KilledSave, LeavesTheCompleteOldOrNewFileAndAnEarlierBackup) {
         }
         last = version;
     }
-    std::printf(
-        "%d saves killed (a save takes %lld us): %d left the old file, %d a new one (last version %d)\n",
-        kills, static_cast<long long>(saveTime / std::chrono::microseconds(1)), oldFiles, newFiles, last);
+    int leftovers = 0; // temporary files of stopped saves
+    for (const auto &entry : fs::directory_iterator(dir.Root()))
+        leftovers += entry.path().filename().string().find(".~tmp") != std::string::npos ? 1 : 0;
+    std::printf("%d saves killed (a save takes %lld us): %d left the old file, %d a new one (last version "
+                "%d); %d temporary files left\n",
+                kills, static_cast<long long>(saveTime / std::chrono::microseconds(1)), oldFiles, newFiles,
+                last, leftovers);
     EXPECT_GE(kills, 20);
     EXPECT_GT(oldFiles, 0);
     EXPECT_GT(newFiles, 0);
