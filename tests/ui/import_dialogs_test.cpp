@@ -31,8 +31,8 @@ private:
     QString Root() const { return QString::fromStdString(dir_->Root().string()); }
     static QStringList Tabs(TMainForm &form) {
         QStringList names;
-        for (int i = 0; i < form.Tabs()->count(); ++i)
-            names << form.Tabs()->tabText(i);
+        for (int i = 0; i < test::TabsOf(form).count(); ++i)
+            names << test::TabsOf(form).tabText(i);
         return names;
     }
 
@@ -143,7 +143,7 @@ private slots:
         const QString demo = QString::fromStdString(dir_->Path("demo.kzb"));
         fs::copy_file(RONDAXA_SOURCE_DIR "/examples/demo.kzb", demo.toStdString());
         QVERIFY(form.LoadFile(demo, prompts));
-        form.SelectTab(1);
+        form.ShowClass(1);
         form.ChooseOpenFile = [&](const QString &) { return demo; };
         test::OnNextDialog<TAanvul>([&](TAanvul &dialog) {
             dialog.CheckListBox1()->item(1)->setCheckState(Qt::Checked);
@@ -151,8 +151,8 @@ private slots:
         });
         form.GegevensToevoegen1Click();
         QCOMPARE(form.Comp().ClassCount(), 5);
-        QCOMPARE(form.Tabs()->tabText(4), QString("MX2"));
-        QCOMPARE(form.Tabs()->currentIndex(), 1);
+        QCOMPARE(test::TabsOf(form).tabText(4), QString("MX2"));
+        QCOMPARE(test::TabsOf(form).currentIndex(), 1);
         QCOMPARE(int(form.Comp().Modified), int(ModifiedData));
         QVERIFY(form.Action("SpeedButton3")->isEnabled());
         form.Comp().Modified = 0;

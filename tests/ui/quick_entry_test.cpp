@@ -268,7 +268,7 @@ private slots:
         QCOMPARE(Klasse().Grid.CurRow, 1);
         QCOMPARE(prompts_.Beeps, 1);
         // Another command closes it; the menu opens it again with an empty text.
-        form_->PrepareForCommand();
+        form_->CloseModelessWindows(); // as every other command does first
         QVERIFY(!search->isVisible());
         search->SearchText()->setText("old");
         form_->Action("SnelZoekClick")->trigger();

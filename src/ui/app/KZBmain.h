@@ -63,6 +63,7 @@ public:
 
     // ---- what the window's tests and parts look at ----------------------------
     Competition &Comp() { return comp_; }
+    Prompts &GetPrompts() { return prompts_; }
     TKlasse *ActiveClass() const { return comp_.Active(); }
     // A menu item, pop-up item or toolbar button by handler or button name.
     // An unknown name is a programming error: see UnknownCommand.
