@@ -267,8 +267,8 @@ private slots:
         form_->Action("SnelZoekClick")->trigger();
         QCOMPARE(Klasse().Grid.CurRow, 1);
         QCOMPARE(prompts_.Beeps, 1);
-        // Commands close it; the menu opens it again with an empty text.
-        form_->CloseModelessWindows();
+        // Another command closes it; the menu opens it again with an empty text.
+        form_->CloseModelessWindows(); // as every other command does first
         QVERIFY(!search->isVisible());
         search->SearchText()->setText("old");
         form_->Action("SnelZoekClick")->trigger();

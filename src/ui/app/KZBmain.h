@@ -63,6 +63,7 @@ public:
 
     // ---- what the window's tests and parts look at ----------------------------
     Competition &Comp() { return comp_; }
+    Prompts &GetPrompts() { return prompts_; }
     TKlasse *ActiveClass() const { return comp_.Active(); }
     // A menu item, pop-up item or toolbar button by handler or button name.
     // An unknown name is a programming error: see UnknownCommand.
@@ -98,9 +99,6 @@ public:
     // ---- the competition file ----------------------------------------------------
     // Loads a file and shows its first class; false when nothing was loaded.
     bool LoadFile(const QString &fileName, Prompts &prompts);
-    // Shows a competition that replaced the open one (loaded, imported or
-    // made new): its tabs, the first class, the competition commands.
-    void ShowCompetition();
 
     // Start-up steps of the first paint (run once).
     void FirstPaint();
@@ -187,6 +185,9 @@ private:
     // The competition file.
     bool ConfirmDiscard();
     void CloseCompetition();
+    // Shows a competition that replaced the open one (loaded, imported or
+    // made new): its tabs, the first class, the competition commands.
+    void ShowCompetition();
 
     // The rider details window: made the first time it is needed, and the
     // one that is open (or nothing).
