@@ -11,5 +11,6 @@ using CommandArgs = std::vector<std::string>;
 int RunInfo(const CommandArgs &args);
 int RunDemo(const CommandArgs &args);
 int RunStandings(const CommandArgs &args);
+int RunDaily(const CommandArgs &args);
 
 } // namespace rondaxa::cli
