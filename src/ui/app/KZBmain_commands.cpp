@@ -21,7 +21,6 @@ bool TMainForm::IsPendingHandler(const QString &handler) {
         "Uitslagenverwijderen1Click",
         "Informatieuitslagen1Click",
         "Controleuitslagen1Click",
-        "Dagklassement1Click",
         "SnelZoekClick",
         "UitZoekenClick",
     };
@@ -56,7 +55,6 @@ void TMainForm::Verwijderuitslagen1Click() {
     RemoveAllStandings(comp_);
     ReloadGrid();
 }
-void TMainForm::Dagklassement1Click() {}
 void TMainForm::SnelZoekClick() {}
 void TMainForm::UitZoekenClick() {}
 
