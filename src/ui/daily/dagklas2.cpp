@@ -12,6 +12,7 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollBar>
 #include <QStyle>
 #include <QVBoxLayout>
@@ -299,6 +300,7 @@ TDagKL2::TDagKL2(Competition &comp, int from, int to, bool hcNoPoints, const QFo
     resize(359, 297);
     if (to - from < 6)
         FitWidthToColumns();
+    FitHeightToRows();
     if (model_->rowCount() > 0)
         grid_->selectRow(0);
 }
@@ -314,6 +316,17 @@ void TDagKL2::FitWidthToColumns() {
     const int width = 2 * grid_->frameWidth() + scrollBar + columns + 7 + (table_.To - table_.From) +
                       margins.left() + margins.right();
     resize(std::max(width, minimumSizeHint().width()), height());
+}
+
+// As many rows in view as the screen allows without crowding it.
+void TDagKL2::FitHeightToRows() {
+    layout()->activate();
+    const int rowsHeight = model_->rowCount() * grid_->verticalHeader()->defaultSectionSize();
+    const int wanted =
+        grid_->horizontalHeader()->sizeHint().height() + rowsHeight + 2 * grid_->frameWidth() + 2;
+    const QScreen *shown = screen();
+    const int limit = shown ? shown->availableGeometry().height() * 3 / 4 : 600;
+    resize(width(), std::clamp(height() + wanted - grid_->height(), height(), std::max(limit, height())));
 }
 
 void TDagKL2::StringGrid1RowMoved(int fromRow, int toRow) {

@@ -105,6 +105,7 @@ public:
 
 private:
     void FitWidthToColumns();
+    void FitHeightToRows();
 
     Competition &comp_;
     TKlasse &klasse_;
