@@ -11,6 +11,9 @@ using CommandArgs = std::vector<std::string>;
 int RunInfo(const CommandArgs &args);
 int RunDemo(const CommandArgs &args);
 int RunStandings(const CommandArgs &args);
+int RunImportDos(const CommandArgs &args);
+int RunAddResults(const CommandArgs &args);
+int RunCheck(const CommandArgs &args);
 int RunDaily(const CommandArgs &args);
 
 } // namespace rondaxa::cli

@@ -26,6 +26,11 @@ const Command kCommands[] = {
     {"daily", rondaxa::cli::RunDaily,
      "rondaxa-cli daily FILE --class NAME|#N --from N --to M [--hc-no-points] [--html] [--no-startno]\n"
      "    [--info] [--replacement] [--all-riders] [--extra] [--apply] [--out PATH]"},
+    {"import-dos", rondaxa::cli::RunImportDos,
+     "rondaxa-cli import-dos DIR --set S [--class-dir DIR2] --out FILE.kzb"},
+    {"check", rondaxa::cli::RunCheck, "rondaxa-cli check FILE [--class NAME|#N] [--from N --to M]"},
+    {"add-results", rondaxa::cli::RunAddResults,
+     "rondaxa-cli add-results FILE --class NAME|#N [--column N] [--ignore-unknown] [--order PATH]"},
     {"demo", rondaxa::cli::RunDemo, "rondaxa-cli demo OUT.kzb"},
 };
 
@@ -33,6 +38,7 @@ void PrintUsage(std::ostream &out) {
     out << "usage: rondaxa-cli COMMAND [options]\n\ncommands:\n";
     for (const Command &command : kCommands)
         out << "  " << command.Usage << '\n';
+    out << "  rondaxa-cli --version\n";
 }
 
 } // namespace
@@ -45,6 +51,10 @@ int main(int argc, char **argv) {
     const std::string name = argv[1];
     if (name == "--help" || name == "-h" || name == "help") {
         PrintUsage(std::cout);
+        return rondaxa::cli::kExitOk;
+    }
+    if (name == "--version") {
+        std::cout << "rondaxa-cli " << RONDAXA_VERSION << '\n';
         return rondaxa::cli::kExitOk;
     }
     for (const Command &command : kCommands) {

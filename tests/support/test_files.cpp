@@ -74,6 +74,37 @@ Competition MakeCompetition(const std::vector<std::string> &classNames) {
     return comp;
 }
 
+ResultInfo &AddResultInfo(TKlasse &klasse, int from, int to, uint8_t flags, const std::string &remark,
+                          const std::string &date) {
+    auto info = std::make_unique<ResultInfo>();
+    info->FromCol = from;
+    info->ToCol = to;
+    info->InfoFlags = flags;
+    info->Remark = remark;
+    info->Date = date;
+    ResultInfo &added = *info;
+    klasse.ColData(klasse.ResultColumn(from))->Info = std::move(info);
+    return added;
+}
+
+std::vector<std::string> RiderNames(const TKlasse &klasse) {
+    std::vector<std::string> names;
+    for (int r = 1; r < klasse.Grid.RowCount(); ++r)
+        names.push_back(klasse.Rider(r) ? klasse.Rider(r)->Name.str() : "");
+    return names;
+}
+
+std::vector<std::string> RowLabels(const TKlasse &klasse) {
+    std::vector<std::string> labels;
+    for (int r = 1; r < klasse.Grid.RowCount(); ++r)
+        labels.push_back(klasse.Grid.RowAt(r).Label);
+    return labels;
+}
+
+std::vector<int> StoredResults(const TRijder &rider, int count) {
+    return std::vector<int>(rider.Results.begin() + 1, rider.Results.begin() + 1 + count);
+}
+
 namespace {
 
 std::string ShellQuoted(const std::string &arg) {

@@ -75,6 +75,17 @@ TRijder &AddRider(Competition &comp, TKlasse &klasse, const std::string &name, c
 // A competition with one class per name, defaults otherwise.
 Competition MakeCompetition(const std::vector<std::string> &classNames);
 
+// Gives the result column of `from` an information block over from..to.
+ResultInfo &AddResultInfo(TKlasse &klasse, int from, int to, uint8_t flags = 0,
+                          const std::string &remark = "x", const std::string &date = "");
+
+// What the rows of a class hold, top to bottom: the riders' names as stored
+// ("" for a row without rider) and the row labels.
+std::vector<std::string> RiderNames(const TKlasse &klasse);
+std::vector<std::string> RowLabels(const TKlasse &klasse);
+// A rider's stored results 1..count.
+std::vector<int> StoredResults(const TRijder &rider, int count);
+
 struct CliRun {
     int ExitCode = -1;
     std::string Out; // standard output

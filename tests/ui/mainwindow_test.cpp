@@ -4,6 +4,7 @@
 #include "core/model/kzb_file.h"
 #include "core/model/settings.h"
 #include "support/test_files.h"
+#include "support/ui_support.h"
 #include "ui/app/CellEditor.h"
 #include "ui/app/ClassGridView.h"
 #include "ui/app/KZBmain.h"
@@ -31,27 +32,30 @@ private:
     std::unique_ptr<TMainForm> form_;
     QString demo_;
     std::vector<std::string> disposed_; // backups a save sent away
+    QStringList unknownCommands_;       // command names the window asked for but does not have
 
     TKlasse &Klasse() { return *form_->ActiveClass(); }
+    ClassGridView &Grid() { return test::GridOf(*form_); }
+    CellEditor &Editor() { return test::EditorOf(*form_); }
+    QTabBar &Tabs() { return test::TabsOf(*form_); }
     // Makes a grid cell current, as a click would.
     void GoTo(int row, int col) {
         Klasse().Grid.CurRow = row;
         Klasse().Grid.CurCol = col;
-        form_->ActiveGrid()->ShowCurrentCell();
-        form_->ActiveGrid()->setFocus();
+        Grid().ShowCurrentCell();
+        Grid().setFocus();
     }
     void Type(const QString &text) {
         for (QChar c : text) {
-            QWidget *target =
-                form_->IsEditing() ? static_cast<QWidget *>(form_->Edit1()) : form_->ActiveGrid();
+            QWidget *target = form_->IsEditing() ? static_cast<QWidget *>(&Editor()) : &Grid();
             QTest::keyClick(target, c.toLatin1());
         }
     }
     void Enter() {
-        QWidget *target = form_->IsEditing() ? static_cast<QWidget *>(form_->Edit1()) : form_->ActiveGrid();
+        QWidget *target = form_->IsEditing() ? static_cast<QWidget *>(&Editor()) : &Grid();
         QTest::keyClick(target, Qt::Key_Return);
     }
-    QString Cell(int row, int col) { return form_->ActiveGrid()->GridModel().CellString(row, col); }
+    QString Cell(int row, int col) { return Grid().GridModel().CellString(row, col); }
     bool SaveButtonEnabled() { return form_->Action("SpeedButton3")->isEnabled(); }
 
 private slots:
@@ -59,32 +63,120 @@ private slots:
         dir_ = std::make_unique<test::TempDir>();
         prompts_ = test::ScriptedPrompts();
         store_ = MemorySettingsStore();
+        unknownCommands_.clear();
+        TMainForm::UnknownCommand = [this](const QString &name) { unknownCommands_ << name; };
+        form_ = test::ShowDemo(*dir_, prompts_, store_);
+        QVERIFY(form_);
         demo_ = QString::fromStdString(dir_->Path("demo.kzb"));
-        std::filesystem::copy_file(RONDAXA_SOURCE_DIR "/examples/demo.kzb", demo_.toStdString());
-        form_ = std::make_unique<TMainForm>(prompts_, store_);
         form_->DisposeBackup = [this](const std::string &path) {
             disposed_.push_back(path);
             return std::filesystem::remove(path);
         };
         disposed_.clear();
-        form_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
-        QTRY_VERIFY(form_->FirstPaintDone());
-        QVERIFY(form_->LoadFile(demo_, prompts_));
     }
 
     void cleanup() {
         form_->Comp().Modified = 0;
         form_.reset();
         dir_.reset();
+        // Every name the window used for its commands was one of its own.
+        QVERIFY2(unknownCommands_.isEmpty(), qPrintable(unknownCommands_.join(", ")));
+    }
+
+    void anUnknownCommandNameIsReported() {
+        QVERIFY(!form_->Action("Bestaatniet1Click"));
+        QCOMPARE(unknownCommands_, QStringList{"Bestaatniet1Click"});
+        unknownCommands_.clear();
+    }
+
+    void statusPanelsFitTheirTexts() {
+        const int minimum[3] = {90, 200, 200};
+        for (int i = 0; i < 3; ++i)
+            QVERIFY(test::StatusPanelOf(*form_, i).width() >= minimum[i]);
+        const QLabel &mode = test::StatusPanelOf(*form_, 0);
+        QVERIFY(mode.width() >=
+                mode.fontMetrics().horizontalAdvance("Finish volgorde") + 2 * mode.frameWidth());
+    }
+
+    // The drawn toolbar pictures fade when their button is disabled, as the
+    // style's own pictures do.
+    void drawnToolbarIconsLookDisabled() {
+        auto meanAlpha = [](const QImage &image) {
+            qint64 sum = 0;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    sum += qAlpha(image.pixel(x, y));
+            return double(sum) / (image.width() * image.height());
+        };
+        for (const char *name : {"SpeedButton5", "SpeedButton6", "SpeedButton7", "SpeedButton8",
+                                 "SpeedButton12", "SpeedButton13"}) {
+            const QIcon icon = form_->Action(name)->icon();
+            const QImage normal = icon.pixmap(QSize(24, 24), QIcon::Normal).toImage();
+            const QImage disabled = icon.pixmap(QSize(24, 24), QIcon::Disabled).toImage();
+            QVERIFY2(meanAlpha(disabled) < 0.6 * meanAlpha(normal), name);
+        }
+    }
+
+    // The editing field shows its text where the cell showed it, so the value
+    // does not jump when editing starts.
+    void editingFieldAlignsAsItsCell() {
+        const struct {
+            int col;
+            Qt::Alignment alignment;
+        } cells[] = {{1, Qt::AlignLeft}, {2, Qt::AlignHCenter}, {Klasse().ResultColumn(1), Qt::AlignHCenter}};
+        for (const auto &cell : cells) {
+            GoTo(1, cell.col);
+            Enter();
+            QVERIFY(form_->IsEditing());
+            QCOMPARE(Editor().alignment() & Qt::AlignHorizontal_Mask, cell.alignment);
+            QTest::keyClick(&Editor(), Qt::Key_Escape);
+        }
+    }
+
+    // With fixed columns a second view shows them beside the scrolling part:
+    // every row must have the same position and height in both, also after
+    // scrolling, a font change and a row-height change.
+    void fixedColumnsKeepEveryNameBesideItsResults() {
+        Klasse().Grid.FixedCols = 3;
+        form_->resize(520, 260);
+        QTest::qWait(20);
+        form_->ShowClass(form_->Comp().ActiveClass);
+        auto *fixed = Grid().findChild<QTableView *>("FixedColumns");
+        QVERIFY(fixed && fixed->isVisible());
+        auto mismatch = [&]() -> QString {
+            QCoreApplication::processEvents();
+            if (fixed->verticalScrollBar()->value() != Grid().verticalScrollBar()->value())
+                return "scroll position";
+            for (int r = 0; r < Grid().model()->rowCount(); ++r)
+                if (fixed->rowViewportPosition(r) != Grid().rowViewportPosition(r) ||
+                    fixed->rowHeight(r) != Grid().rowHeight(r))
+                    return QString("row %1").arg(r + 1);
+            return {};
+        };
+        auto checkScrolled = [&](const char *when) {
+            QVERIFY2(mismatch().isEmpty(), when);
+            QScrollBar *bar = Grid().verticalScrollBar();
+            QVERIFY2(bar->maximum() > 0, when); // the class is longer than the window
+            bar->setValue(bar->maximum());
+            QVERIFY2(mismatch().isEmpty(), when);
+            bar->setValue(bar->maximum() / 2);
+            QVERIFY2(mismatch().isEmpty(), when);
+        };
+        checkScrolled("at the start");
+        Klasse().Grid.Font.Size = 16;
+        form_->ShowClass(form_->Comp().ActiveClass);
+        checkScrolled("after a font change");
+        Klasse().Grid.DefaultRowHeight = 9;
+        Grid().ApplyLayout();
+        checkScrolled("after a row-height change");
     }
 
     void opensTheDemoWithOneTabPerClass() {
-        QCOMPARE(form_->Tabs()->count(), form_->Comp().ClassCount());
-        QCOMPARE(form_->Tabs()->tabText(0), QString::fromStdString(form_->Comp().Classes[0]->Name.str()));
+        QCOMPARE(Tabs().count(), form_->Comp().ClassCount());
+        QCOMPARE(Tabs().tabText(0), QString::fromStdString(form_->Comp().Classes[0]->Name.str()));
         QCOMPARE(form_->windowTitle(),
                  QString::fromStdString(form_->Comp().Club.ClubName.str() + " - " + Klasse().Name.str()));
-        QCOMPARE(form_->StatusPanel(0)->text(), QString("Punten"));
+        QCOMPARE(test::StatusPanelOf(*form_, 0).text(), QString("Punten"));
         QVERIFY(form_->Action("Bewaarals1Click")->isEnabled());
         QVERIFY(!SaveButtonEnabled());
         QCOMPARE(form_->HelpContext(), TMainForm::kHelpCompetition);
@@ -96,8 +188,8 @@ private slots:
         QVERIFY(Cell(1, col).isEmpty());
         Type("7");
         QVERIFY(form_->IsEditing());
-        QCOMPARE(form_->Edit1()->text(), QString("7"));
-        QCOMPARE(form_->Edit1()->cursorPosition(), 1);
+        QCOMPARE(Editor().text(), QString("7"));
+        QCOMPARE(Editor().cursorPosition(), 1);
         Enter();
         QVERIFY(!form_->IsEditing());
         QCOMPARE(Cell(1, col), QString("7"));
@@ -112,11 +204,11 @@ private slots:
         const QString before = Cell(1, col);
         Type("x");
         QVERIFY(form_->IsEditing());
-        QCOMPARE(form_->Edit1()->text(), before);
-        QCOMPARE(form_->Edit1()->selectedText(), before);
+        QCOMPARE(Editor().text(), before);
+        QCOMPARE(Editor().selectedText(), before);
         Type("y");
-        QCOMPARE(form_->Edit1()->text(), before); // letters do not pass the field's filter
-        QTest::keyClick(form_->Edit1(), Qt::Key_Escape);
+        QCOMPARE(Editor().text(), before); // letters do not pass the field's filter
+        QTest::keyClick(&Editor(), Qt::Key_Escape);
         QVERIFY(!form_->IsEditing());
         QCOMPARE(Cell(1, col), before);
         QCOMPARE(Klasse().Grid.CurCol, col);
@@ -128,18 +220,18 @@ private slots:
         const QString own = Cell(2, 2);
         Enter();
         QVERIFY(form_->IsEditing());
-        form_->Edit1()->selectAll();
+        Editor().selectAll();
         Type(first);
         Enter();
         QCOMPARE(prompts_.Messages.size(), size_t(1));
         QCOMPARE(QString::fromStdString(prompts_.Messages[0]), "Dit startnummer komt al voor op positie: 1");
         QVERIFY(form_->IsEditing());
-        QCOMPARE(form_->Edit1()->text(), first);
+        QCOMPARE(Editor().text(), first);
         QCOMPARE(Cell(2, 2), own);
         QCOMPARE(Klasse().Grid.CurRow, 2);
         // Clicking another cell tries to store again; refused, the field stays on its cell.
-        const QRect other = form_->ActiveGrid()->GridCellRect(4, 3);
-        QTest::mouseClick(form_->ActiveGrid()->viewport(), Qt::LeftButton, {}, other.center());
+        const QRect other = Grid().GridCellRect(4, 3);
+        QTest::mouseClick(Grid().viewport(), Qt::LeftButton, {}, other.center());
         QTest::qWait(10);
         QCOMPARE(prompts_.Messages.size(), size_t(2));
         QVERIFY(form_->IsEditing());
@@ -147,9 +239,9 @@ private slots:
         QCOMPARE(Klasse().Grid.CurCol, 2);
         QCOMPARE(Cell(2, 2), own);
         // A class change drops the refused edit.
-        form_->Tabs()->setCurrentIndex(1);
+        Tabs().setCurrentIndex(1);
         QVERIFY(!form_->IsEditing());
-        form_->Tabs()->setCurrentIndex(0);
+        Tabs().setCurrentIndex(0);
         QCOMPARE(Cell(2, 2), own);
     }
 
@@ -173,15 +265,15 @@ private slots:
         const int last = Klasse().Grid.RowCount() - 1;
         GoTo(1, 1);
         Enter(); // opens the field with the stored name
-        QCOMPARE(form_->Edit1()->text(), QString::fromStdString(Klasse().Rider(1)->Name.str()));
-        QTest::keyClick(form_->Edit1(), Qt::Key_Up); // unchanged: no move
+        QCOMPARE(Editor().text(), QString::fromStdString(Klasse().Rider(1)->Name.str()));
+        QTest::keyClick(&Editor(), Qt::Key_Up); // unchanged: no move
         QCOMPARE(Klasse().Grid.CurRow, 1);
-        QTest::keyClick(form_->Edit1(), Qt::Key_Escape);
+        QTest::keyClick(&Editor(), Qt::Key_Escape);
         // Over a name a typed character only opens the field with the name selected.
         Type("Zz");
         QVERIFY(form_->IsEditing());
-        QCOMPARE(form_->Edit1()->text(), QString("z"));
-        QTest::keyClick(form_->Edit1(), Qt::Key_Up); // stored: wraps to the last row
+        QCOMPARE(Editor().text(), QString("z"));
+        QTest::keyClick(&Editor(), Qt::Key_Up); // stored: wraps to the last row
         QCOMPARE(Klasse().Rider(1)->Name.str(), std::string("z"));
         QCOMPARE(Klasse().Grid.CurRow, last);
     }
@@ -193,7 +285,7 @@ private slots:
         Enter();
         GoTo(3, 1);
         Enter();
-        form_->Edit1()->selectAll();
+        Editor().selectAll();
         Type("Nieuwe naam");
         QVERIFY(SaveButtonEnabled());
         const QString target = QString::fromStdString(dir_->Path("kopie"));
@@ -275,7 +367,7 @@ private slots:
         klasse.ResultCount = 0;
         RebuildFixedColumns(klasse, form_->Comp().Club);
         form_->ReloadGrid();
-        form_->TabControl1Change();
+        form_->ShowClass(form_->Comp().ActiveClass);
         QVERIFY(!calc->menuAction()->isVisible());
     }
 
@@ -303,11 +395,11 @@ private slots:
         QCOMPARE(klasse.CalcState, uint8_t(0));
         QCOMPARE(klasse.Rider(1)->Results[1], stored);
         QCOMPARE(QString::fromStdString(klasse.Grid.Col(0).Heading), QString(" "));
-        QCOMPARE(form_->ActiveGrid()->model()->columnCount(), columns - 2);
+        QCOMPARE(Grid().model()->columnCount(), columns - 2);
     }
 
     void headingClickSortsUpThenDown() {
-        const QHeaderView *headings = form_->ActiveGrid()->horizontalHeader();
+        const QHeaderView *headings = Grid().horizontalHeader();
         const QPoint name(headings->sectionViewportPosition(0) + 5, 5);
         auto names = [&] {
             QStringList list;
@@ -333,8 +425,8 @@ private slots:
         club.ViewFlags = 0;
         auto background = [&](int row) {
             form_->RedrawGrid();
-            const QImage image = form_->ActiveGrid()->viewport()->grab().toImage();
-            const QRect cell = form_->ActiveGrid()->GridCellRect(row, col);
+            const QImage image = Grid().viewport()->grab().toImage();
+            const QRect cell = Grid().GridCellRect(row, col);
             return QColor(image.pixel(cell.left() + 1, cell.bottom() - 1));
         };
         QCOMPARE(background(2), QColor(0x00, 0x80, 0x80)); // MarkColor
@@ -342,13 +434,13 @@ private slots:
         QCOMPARE(background(2), background(3)); // the column's own colour
         club.ViewFlags = 0;
         GoTo(2, col); // a selected cell shows no mark
-        QCOMPARE(background(2), form_->ActiveGrid()->palette().color(QPalette::Active, QPalette::Highlight));
+        QCOMPARE(background(2), Grid().palette().color(QPalette::Active, QPalette::Highlight));
     }
 
     void rowLabelClickRenumbers() {
         Klasse().Grid.RowAt(1).Label = "x";
         Klasse().Grid.RowAt(2).Label = "y";
-        const QHeaderView *rows = form_->ActiveGrid()->verticalHeader();
+        const QHeaderView *rows = Grid().verticalHeader();
         QTest::mouseClick(rows->viewport(), Qt::LeftButton, {},
                           QPoint(5, rows->sectionViewportPosition(0) + 3));
         QCOMPARE(QString::fromStdString(Klasse().Grid.RowAt(1).Label), QString("1"));
@@ -359,38 +451,37 @@ private slots:
         Klasse().Grid.FixedCols = 3; // as a file opened with "fixed columns" set
         form_->resize(450, 400);     // narrower than the grid
         QTest::qWait(20);
-        form_->TabControl1Change();
-        auto *fixed = form_->ActiveGrid()->findChild<QTableView *>("FixedColumns");
+        form_->ShowClass(form_->Comp().ActiveClass);
+        auto *fixed = Grid().findChild<QTableView *>("FixedColumns");
         QVERIFY(fixed && fixed->isVisible());
-        QCOMPARE(fixed->width(), form_->ActiveGrid()->FrozenWidth());
+        QCOMPARE(fixed->width(), Grid().FrozenWidth());
         const int last = Klasse().Grid.ColCount() - 1;
         GoTo(1, last);
-        QVERIFY(form_->ActiveGrid()->horizontalScrollBar()->value() > 0);
-        QVERIFY(form_->ActiveGrid()->GridCellRect(1, last).left() >= fixed->width());
+        QVERIFY(Grid().horizontalScrollBar()->value() > 0);
+        QVERIFY(Grid().GridCellRect(1, last).left() >= fixed->width());
         Klasse().Grid.CurCol = 1;
-        form_->StartCellEdit(QChar('x'));
+        QTest::keyClick(&Grid(), 'x');
         QVERIFY(!form_->IsEditing());
         // The current cell never lands in a fixed column.
         GoTo(2, 3);
-        form_->ActiveGrid()->setCurrentIndex(form_->ActiveGrid()->GridModel().IndexOf(2, 1));
+        Grid().setCurrentIndex(Grid().GridModel().IndexOf(2, 1));
         QCOMPARE(Klasse().Grid.CurCol, 3);
     }
 
     void draggingARowLabelMovesTheRider() {
         const TRijder *first = Klasse().Rider(1);
         const TRijder *second = Klasse().Rider(2);
-        form_->ActiveGrid()->verticalHeader()->moveSection(0, 2); // as a drag does
+        Grid().verticalHeader()->moveSection(0, 2); // as a drag does
         QCOMPARE(Klasse().Rider(3), first);
         QCOMPARE(Klasse().Rider(1), second);
         QCOMPARE(QString::fromStdString(Klasse().Grid.RowAt(3).Label), QString("1")); // the label moves along
-        QCOMPARE(form_->ActiveGrid()->verticalHeader()->visualIndex(0), 0);
-        QCOMPARE(form_->ActiveGrid()->GridModel().CellString(3, 1),
-                 QString::fromStdString(NameDisplay(first->Name.str())));
+        QCOMPARE(Grid().verticalHeader()->visualIndex(0), 0);
+        QCOMPARE(Grid().GridModel().CellString(3, 1), QString::fromStdString(NameDisplay(first->Name.str())));
         QVERIFY(SaveButtonEnabled());
     }
 
     void notificationNeedsTheFirstPaintKey() {
-        form_->Tabs()->setCurrentIndex(2);
+        Tabs().setCurrentIndex(2);
         form_->Comp().Classes[2]->Name = "Anders";
         form_->Notify(TMainForm::kNotifyShowClass, form_->NotificationKey() + 1);
         QVERIFY(!form_->windowTitle().endsWith("Anders"));
@@ -409,8 +500,8 @@ private slots:
         QCOMPARE(prompts.Messages.size(), size_t(1));
         QCOMPARE(QString::fromStdString(prompts.Messages[0]), "Fout nr.: 4");
         QVERIFY(form.x() != 700);
-        QCOMPARE(form.Tabs()->count(), 1);
-        QCOMPARE(form.Tabs()->tabText(0), QString("?"));
+        QCOMPARE(test::TabsOf(form).count(), 1);
+        QCOMPARE(test::TabsOf(form).tabText(0), QString("?"));
         QCOMPARE(form.windowTitle(), QString("Rondaxa"));
         QCOMPARE(form.HelpContext(), TMainForm::kHelpNoCompetition);
     }

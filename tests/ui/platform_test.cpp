@@ -117,6 +117,20 @@ private slots:
         QCOMPARE(text, QString::fromUtf8("Rijdergegevens kopiëren"));
     }
 
+    // A short message still gives a box wide enough for its title beside the
+    // title bar's icon and buttons.
+    void shortMessageKeepsItsTitleReadable() {
+        QtPrompts prompts;
+        int width = 0, needed = 0;
+        WhenBoxShows([&](QMessageBox &box) {
+            width = box.width();
+            needed = box.fontMetrics().horizontalAdvance(box.windowTitle()) + 150;
+            box.accept();
+        });
+        prompts.Message("Fout nr.: 4", MessageIcon::Exclamation);
+        QVERIFY2(width >= needed, qPrintable(QString("%1 < %2").arg(width).arg(needed)));
+    }
+
     void modelTextRoundTrip() {
         const std::string bytes = "Caf\xE9 \x80 5\xB0 \x93quote\x94";
         const QString shown = FromModelText(bytes);

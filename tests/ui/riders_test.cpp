@@ -48,10 +48,12 @@ private:
     std::unique_ptr<TMainForm> form_;
 
     TKlasse &Klasse() { return *form_->ActiveClass(); }
+    ClassGridView &Grid() { return test::GridOf(*form_); }
+    CellEditor &Editor() { return test::EditorOf(*form_); }
+    QTabBar &Tabs() { return test::TabsOf(*form_); }
     void GoTo(int row) {
         Klasse().Grid.CurRow = row;
-        form_->ActiveGrid()->ShowCurrentCell();
-        form_->ActiveSGSelectCell(Klasse().Grid.CurCol, row);
+        form_->GoToCell(Klasse().Grid.CurCol, row);
     }
     TRijderData *Details() {
         for (QWidget *widget : QApplication::topLevelWidgets())
@@ -73,13 +75,8 @@ private slots:
         dir_ = std::make_unique<test::TempDir>();
         prompts_ = test::ScriptedPrompts();
         store_ = MemorySettingsStore();
-        const QString demo = QString::fromStdString(dir_->Path("demo.kzb"));
-        std::filesystem::copy_file(RONDAXA_SOURCE_DIR "/examples/demo.kzb", demo.toStdString());
-        form_ = std::make_unique<TMainForm>(prompts_, store_);
-        form_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
-        QTRY_VERIFY(form_->FirstPaintDone());
-        QVERIFY(form_->LoadFile(demo, prompts_));
+        form_ = test::ShowDemo(*dir_, prompts_, store_);
+        QVERIFY(form_);
     }
 
     void cleanup() {
@@ -163,6 +160,23 @@ private slots:
         QCOMPARE(Klasse().Rider(2)->HorsConcours(), wasHc);
     }
 
+    // The store runs as the user goes back to the grid; the refusal keeps
+    // them in the start-number field, so their next keys are not typed into the grid.
+    void refusedStartNumberKeepsTheFocusInTheWindow() {
+        GoTo(2);
+        form_->Rijder1Click();
+        TRijderData *details = Details();
+        QTRY_VERIFY(details->isActiveWindow());
+        details->Edit(2)->setFocus();
+        details->Edit(2)->setText(QString::fromStdString(Klasse().Rider(5)->StartNo.str()));
+        details->Edit(2)->setModified(true);
+        prompts_.Messages.clear();
+        form_->activateWindow();
+        QTRY_COMPARE(prompts_.Messages.size(), std::size_t(1));
+        QTRY_VERIFY(details->isActiveWindow());
+        QCOMPARE(QApplication::focusWidget(), details->Edit(2));
+    }
+
     void deletingARiderAdjustsTheResults() {
         TKlasse &k = Klasse();
         const int riders = k.Grid.RowCount() - 1;
@@ -223,7 +237,7 @@ private slots:
         QVERIFY(PasteEnabled());
         QCOMPARE(ClipboardRiderRecord().size(), std::size_t(272));
 
-        form_->SelectTab(1);
+        form_->ShowClass(1);
         GoTo(1);
         form_->Comp().Modified = 0;
         form_->Plakkenrijder1Click();
@@ -285,7 +299,7 @@ private slots:
         QCOMPARE(Klasse().Grid.RowCount(), rows + 1);
         QCOMPARE(Klasse().Grid.CurRow, rows);
         QVERIFY(form_->IsEditing());
-        QCOMPARE(form_->EditingKind(), int(KindName));
+        QCOMPARE(int(Klasse().ColData(Klasse().Grid.CurCol)->Kind), int(KindName)); // the name is edited
         QVERIFY(!Details() || !Details()->isVisible());
     }
 
@@ -306,7 +320,7 @@ private slots:
         form_->Nieuw1Click();
         Competition &comp = form_->Comp();
         QCOMPARE(comp.ClassCount(), 2);
-        QCOMPARE(form_->Tabs()->tabText(1), QString("Zijspan"));
+        QCOMPARE(Tabs().tabText(1), QString("Zijspan"));
         QVERIFY(comp.Club.ClubName.empty());
         QCOMPARE(comp.Classes[0]->Grid.RowCount(), 2);
         QCOMPARE(comp.Classes[0]->Rider(1)->Id, 0);
@@ -331,7 +345,7 @@ private slots:
         form_->Nieuw1Click();
         Competition &comp = form_->Comp();
         QCOMPARE(comp.ClassCount(), classes);
-        QCOMPARE(form_->Tabs()->count(), classes);
+        QCOMPARE(Tabs().count(), classes);
         for (const auto &klasse : comp.Classes) {
             QCOMPARE(klasse->Grid.RowCount(), 2);
             QVERIFY(IsEmptyRider(*klasse->Rider(1)));
@@ -351,8 +365,7 @@ private slots:
         form_->Weergave1Click();
         QCOMPARE(Klasse().Grid.FixedCols, 3);
         QVERIFY(form_->Comp().Club.Options & OptFixedColumns);
-        QCOMPARE(form_->ActiveGrid()->model()->headerData(3, Qt::Horizontal).toString(),
-                 QString("Merk/sponsor :"));
+        QCOMPARE(Grid().model()->headerData(3, Qt::Horizontal).toString(), QString("Merk/sponsor :"));
     }
 };
 

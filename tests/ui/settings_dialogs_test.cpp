@@ -175,6 +175,15 @@ private slots:
         QVERIFY(!locked.StorageGroup()->isEnabled());
         QVERIFY(locked.FinishOrderButton()->isChecked());
         QVERIFY(locked.MinOnePointBox()->isChecked());
+
+        // ... and it can really be set there: enabled, and a click stores the rule.
+        Competition unset = ThreeClasses();
+        unset.Club.CalcFlags = 0;
+        TClubData offered(unset, prompts_);
+        QVERIFY(offered.MinOnePointBox()->isEnabled());
+        offered.MinOnePointBox()->click();
+        offered.Button1Click();
+        QCOMPARE(unset.Club.CalcFlags & CalcMinOnePoint, CalcMinOnePoint);
     }
 
     void countingRuleAndRanges() {

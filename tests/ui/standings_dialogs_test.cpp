@@ -64,18 +64,17 @@ private:
     std::unique_ptr<TMainForm> form_;
 
     TKlasse &Klasse() { return *form_->ActiveClass(); }
+    ClassGridView &Grid() { return test::GridOf(*form_); }
+    QTabBar &Tabs() { return test::TabsOf(*form_); }
     TKlasse &ClassAt(int i) { return *form_->Comp().Classes[static_cast<std::size_t>(i)]; }
     // What the grid shows: column headings (column 0's in the corner) and row labels.
     QString Heading(int col) {
         if (col == 0)
             return FromModelText(Klasse().Grid.Col(0).Heading);
-        return form_->ActiveGrid()
-            ->GridModel()
-            .headerData(col - 1, Qt::Horizontal, Qt::DisplayRole)
-            .toString();
+        return Grid().GridModel().headerData(col - 1, Qt::Horizontal, Qt::DisplayRole).toString();
     }
     QString RowLabel(int row) {
-        return form_->ActiveGrid()->GridModel().headerData(row - 1, Qt::Vertical, Qt::DisplayRole).toString();
+        return Grid().GridModel().headerData(row - 1, Qt::Vertical, Qt::DisplayRole).toString();
     }
     // Runs the final-standings command, answering its dialog with f and then
     // closing the tie list when one comes up.
@@ -120,13 +119,8 @@ private slots:
         dir_ = std::make_unique<test::TempDir>();
         prompts_ = test::ScriptedPrompts();
         store_ = MemorySettingsStore();
-        const std::string demo = dir_->Path("demo.kzb");
-        std::filesystem::copy_file(RONDAXA_SOURCE_DIR "/examples/demo.kzb", demo);
-        form_ = std::make_unique<TMainForm>(prompts_, store_);
-        form_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
-        QTRY_VERIFY(form_->FirstPaintDone());
-        QVERIFY(form_->LoadFile(QString::fromStdString(demo), prompts_));
+        form_ = test::ShowDemo(*dir_, prompts_, store_);
+        QVERIFY(form_);
         ProgramExportMemory() = ExportMemory();
     }
 
@@ -239,14 +233,14 @@ private slots:
         QCOMPARE(Heading(cols + 1), QString("Netto"));
         QCOMPARE(Heading(0), QString("PL"));
         QCOMPARE(RowLabel(1), QString("1"));
-        QVERIFY(!form_->ActiveGrid()->GridModel().CellString(1, cols + 1).isEmpty());
-        QCOMPARE(form_->ActiveGrid()->GridModel().columnCount(), cols + 1);
+        QVERIFY(!Grid().GridModel().CellString(1, cols + 1).isEmpty());
+        QCOMPARE(Grid().GridModel().columnCount(), cols + 1);
         QVERIFY(ResultsOf(ClassAt(0)) != before[0]); // hors-concours results taken out, drop marks set
 
         QVERIFY(RemoveStandingsEnabled());
         form_->Action("Verwijderuitslagen1Click")->trigger();
         QCOMPARE(Klasse().Grid.ColCount(), cols);
-        QCOMPARE(form_->ActiveGrid()->GridModel().columnCount(), cols - 1);
+        QCOMPARE(Grid().GridModel().columnCount(), cols - 1);
         QCOMPARE(Heading(0), QString(" "));
         for (int i = 0; i < form_->Comp().ClassCount(); ++i) {
             QCOMPARE(ClassAt(i).CalcState, uint8_t(0));
@@ -257,7 +251,7 @@ private slots:
     }
 
     void currentClassWithItsOwnNetCountAndCancelKeepsTheOptions() {
-        form_->SelectTab(2);
+        form_->ShowClass(2);
         const int c = CountColumns(Klasse());
         CalculateFromMenu([](TCalc &dialog) {
             dialog.CurrentClassButton()->click();
@@ -298,7 +292,7 @@ private slots:
 
     void tieListEntryShowsItsClassAndLastRow() {
         CalculateFromMenu([](TCalc &dialog) { ClickButton(dialog, "&Ok"); });
-        form_->SelectTab(0);
+        form_->ShowClass(0);
         TToonBox ties(*form_, form_.get());
         ties.AddProblem("", 1); // an empty text is not added
         QVERIFY(!ties.HasProblems());
@@ -323,8 +317,8 @@ private slots:
         QCOMPARE(title, QString("Stand niet kunnen bepalen van:"));
         QCOMPARE(help, TToonBox::kHelpTieList);
         QVERIFY((visited == std::vector<std::pair<int, int>>{{1, 12}, {2, 5}}));
-        QCOMPARE(form_->Tabs()->currentIndex(), 2);
-        QCOMPARE(form_->ActiveGrid()->Class(), &ClassAt(2));
+        QCOMPARE(Tabs().currentIndex(), 2);
+        QCOMPARE(Grid().Class(), &ClassAt(2));
         QVERIFY(!ties.HasProblems()); // emptied after showing
     }
 
@@ -378,6 +372,17 @@ private slots:
         QCOMPARE(byName.Mode(), int(ModeName));
         QVERIFY(!byName.ResultBox()->isEnabled());
         QCOMPARE(byName.ModeButton(4)->text(), FromModelText(club.ExtraLabel1.str()));
+
+        // The Ok button's Alt key is its own.
+        QPushButton *ok = nullptr;
+        for (QPushButton *button : byName.findChildren<QPushButton *>())
+            if (button->isDefault())
+                ok = button;
+        QVERIFY(ok);
+        for (QAbstractButton *other : byName.findChildren<QAbstractButton *>())
+            if (other != ok)
+                QVERIFY2(QKeySequence::mnemonic(other->text()) != QKeySequence::mnemonic(ok->text()),
+                         qPrintable(other->text()));
     }
 
     void sortingThroughTheDialog() {
@@ -388,12 +393,19 @@ private slots:
                 if (mode == ModeResult)
                     dialog.ResultBox()->setValue(resultNo);
                 (descending ? dialog.DescendingButton() : dialog.AscendingButton())->click();
-                ClickButton(dialog, "&Ok");
+                ClickButton(dialog, "O&k");
             });
             form_->Action("Sorteren1Click")->trigger();
         };
+        auto labelsStayInOrder = [this] {
+            for (int row = 1; row < Klasse().Grid.RowCount(); ++row)
+                if (RowLabel(row) != QString::number(row))
+                    return false;
+            return true;
+        };
         sortBy(ModeName, 0, false);
         QVERIFY(Ordered(Keys(ModeName), false));
+        QVERIFY(labelsStayInOrder()); // only the riders move
         sortBy(2, 0, true);
         QVERIFY(Ordered(Keys(2), true));
         sortBy(ModeResult, 2, false);

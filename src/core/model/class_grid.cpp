@@ -66,10 +66,14 @@ void NumberRowsByPlace(TKlasse &klasse) {
     }
 }
 
-std::string ClassCaption(const ClubRec &club, const TKlasse &klasse) {
-    std::string caption = (club.ClubName.str() + " - ").substr(0, 33);
-    caption += klasse.Name.str();
+std::string ClassCaption(std::string_view clubName, std::string_view className) {
+    std::string caption = (std::string(clubName) + " - ").substr(0, 33);
+    caption += className;
     return caption.substr(0, 63);
+}
+
+std::string ClassCaption(const ClubRec &club, const TKlasse &klasse) {
+    return ClassCaption(club.ClubName.str(), klasse.Name.str());
 }
 
 std::string ResultModeText(const ClubRec &club) {

@@ -7,6 +7,7 @@
 #include "core/model/model.h"
 
 #include <string>
+#include <string_view>
 
 namespace rondaxa {
 
@@ -28,6 +29,8 @@ void NumberRowsByPlace(TKlasse &klasse);
 // The window caption for a class: club name and " - " as far as 33
 // characters reach, then the class name, the whole at most 63 characters.
 std::string ClassCaption(const ClubRec &club, const TKlasse &klasse);
+// The same for any two names (the stored names are shorter than the cuts).
+std::string ClassCaption(std::string_view clubName, std::string_view className);
 
 // Status panel 1: the result display mode.
 std::string ResultModeText(const ClubRec &club);

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <system_error>
 
 #ifdef _WIN32
@@ -109,6 +110,18 @@ std::string TemporaryNameFor(const std::string &fileName) {
         if (!fs::exists(candidate, ec) || i > 1000)
             return candidate;
     }
+}
+
+// A second name for the file: a hard link where the disk has them, else a
+// durable copy.
+bool LinkOrCopy(const std::string &from, const std::string &to) {
+    std::error_code ec;
+    fs::create_hard_link(from, to, ec);
+    if (!ec)
+        return true;
+    std::ifstream in(from, std::ios::binary);
+    const Bytes bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    return !in.bad() && WriteFileDurably(to, bytes);
 }
 
 bool RemoveBackup(const std::string &path) {
@@ -324,8 +337,12 @@ bool ParseClassBlock(ByteReader &reader, const ClubRec &club, std::unique_ptr<TK
         if (!infoBytes)
             return false;
         auto info = std::make_unique<ResultInfo>(DecodeResultInfo(infoBytes));
-        if (info->FromCol >= 1 && info->FromCol <= header.ResultCount)
-            grid.ColData(klasse->ResultColumn(info->FromCol))->Info = std::move(info);
+        if (info->FromCol < 1 || info->FromCol > header.ResultCount)
+            continue;
+        // A range covers at least its own first column and ends within the
+        // result columns a class can have.
+        info->ToCol = std::clamp(info->ToCol, info->FromCol, kMaxResults);
+        grid.ColData(klasse->ResultColumn(info->FromCol))->Info = std::move(info);
     }
     if ((club.Options & OptFixedColumns) && grid.ColCount() > 3)
         grid.FixedCols = 3;
@@ -378,8 +395,24 @@ ResultInfo DecodeResultInfo(const uint8_t *p) {
     return info;
 }
 
+namespace {
+
+// Whether the tie-break steps are those that reading an older version sets
+// for the tie method (which it does in place of the stored steps).
+bool HasPresetTieSteps(const ClubRec &club) {
+    ClubRec preset = club;
+    SetSimpleTieMethod(preset, preset.TieMethod);
+    for (std::size_t i = 1; i <= kTieStepCount; ++i)
+        if (preset.TieSteps[i].Method != club.TieSteps[i].Method ||
+            preset.TieSteps[i].Param != club.TieSteps[i].Param)
+            return false;
+    return preset.TieNotify == club.TieNotify;
+}
+
+} // namespace
+
 int32_t FileVersionFor(const ClubRec &club) {
-    if (club.TieMethod == 3)
+    if (club.TieMethod == 3 || !HasPresetTieSteps(club))
         return 4;
     if (club.Deduction != 1 || club.TieMethod == 2)
         return 3;
@@ -458,6 +491,11 @@ std::unique_ptr<Competition> ParseCompetition(const Bytes &bytes) {
     // of at least one point; nothing else can be computed from.
     club.PointsCount = static_cast<uint8_t>(std::clamp<int>(club.PointsCount, 1, kPointsTableSize));
     club.Deduction = static_cast<uint16_t>(std::clamp<int>(club.Deduction, 1, 10));
+    // The counting rules are brought into the ranges the club settings allow,
+    // so no damaged value reaches the calculation.
+    club.CountPercent = std::clamp(club.CountPercent, 0, kMaxCountPercent);
+    club.CountPlus = std::clamp(club.CountPlus, 0, kMaxCountPlus);
+    club.DropCount = std::clamp(club.DropCount, 0, kMaxDropCount);
 
     reader.Seek(kClubRecSize + kReservedSize);
     const uint8_t *printBytes = reader.Take(kPrintSettingsSize);
@@ -483,16 +521,27 @@ std::string BackupName(const std::string &fileName) {
     return fileName.substr(0, dot) + ".BAK";
 }
 
+bool NamesSameFile(const std::string &a, const std::string &b) {
+    if (UpperCase1252(a) == UpperCase1252(b))
+        return true; // one file on a disk that ignores case
+    std::error_code ec;
+    return fs::equivalent(a, b, ec) && !ec;
+}
+
 bool HasKzbExtension(const std::string &fileName) {
     const std::size_t at = UpperCase1252(fileName).find(".KZB");
     return at != std::string::npos && at >= 1;
 }
 
 Bytes ReadFileBytes(const std::string &path) {
+    return ReadFileHead(path, kMaxFileSize);
+}
+
+Bytes ReadFileHead(const std::string &path, std::size_t limit) {
     std::ifstream in(path, std::ios::binary);
     if (!in)
         throw IoError("Kan bestand niet openen: " + path);
-    Bytes bytes(kMaxFileSize);
+    Bytes bytes(limit);
     in.read(reinterpret_cast<char *>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     if (in.bad())
         throw IoError("Fout bij het lezen van: " + path);
@@ -521,17 +570,29 @@ bool SaveCompetition(Competition &comp, const std::string &fileName, Prompts &pr
     if (!WriteFileDurably(temporary, bytes))
         return fail(temporary);
 
+    // The file keeps its name until the new content replaces it in one step;
+    // the backup, too, is replaced in one step by a second name of the
+    // current file, so that a save stopped at any moment leaves a complete
+    // file and a complete backup.
     std::error_code ec;
-    if (fs::exists(fileName, ec)) {
-        const std::string backup = BackupName(fileName);
-        if (fs::exists(backup, ec)) {
-            const DisposeBackupFn &dispose = disposeBackup ? disposeBackup : DisposeBackupFn(RemoveBackup);
-            if (!dispose(backup) && !RemoveBackup(backup))
-                return fail(temporary);
-        }
-        fs::rename(fileName, backup, ec);
-        if (ec)
+    const std::string backup = BackupName(fileName);
+    // A file named as its own backup ("club.kzb.BAK") keeps no backup: the
+    // new content simply replaces it.
+    if (fs::exists(fileName, ec) && !NamesSameFile(fileName, backup)) {
+        const std::string staged = TemporaryNameFor(backup);
+        if (!LinkOrCopy(fileName, staged)) {
+            fs::remove(staged, ec);
             return fail(temporary);
+        }
+        if (disposeBackup && fs::exists(backup, ec) && !disposeBackup(backup) && !RemoveBackup(backup)) {
+            fs::remove(staged, ec);
+            return fail(temporary);
+        }
+        fs::rename(staged, backup, ec);
+        if (ec) {
+            fs::remove(staged, ec);
+            return fail(temporary);
+        }
     }
     fs::rename(temporary, fileName, ec);
     if (ec)

@@ -38,8 +38,9 @@ void DecodeRider(const uint8_t *bytes, TRijder &rider); // kRiderSize bytes; wor
 Bytes EncodeResultInfo(const ResultInfo &info);
 ResultInfo DecodeResultInfo(const uint8_t *bytes); // kResultInfoSize bytes
 
-// The lowest version that holds the settings: 4 advanced tie-break, 3
-// deduction other than 1 or tie method 2, else 2.
+// The lowest version that holds the settings: 4 advanced tie-break (or
+// tie-break steps other than the simple method's own, which older versions
+// do not keep), 3 deduction other than 1 or tie method 2, else 2.
 int32_t FileVersionFor(const ClubRec &club);
 
 // The whole file in memory. SerializeCompetition sets Version, ClassCount
@@ -54,6 +55,9 @@ std::unique_ptr<Competition> ParseCompetition(const Bytes &bytes);
 
 // Backup name: the same name with its extension replaced by ".BAK".
 std::string BackupName(const std::string &fileName);
+// True when two names may denote one file: equal but for case (one file on
+// a disk that ignores case), or, where both exist, the same file.
+bool NamesSameFile(const std::string &a, const std::string &b);
 // The load's name test: ".KZB" at position 2 or later of the upper-cased name.
 bool HasKzbExtension(const std::string &fileName);
 
@@ -63,8 +67,11 @@ using DisposeBackupFn = std::function<bool(const std::string &path)>;
 
 // Saves the competition to fileName, crash-safe: the new content goes to a
 // temporary file in the same folder first; only when that is complete does
-// the old backup go, the current file become the backup and the temporary
-// file take the name. On failure shows message 1 and returns false, leaving
+// the current file become the backup (a second name of it replaces the old
+// backup, which is disposed of first when disposeBackup is given) and the
+// temporary file replace the file. A file named as its own backup keeps no
+// backup. Stopped at any moment, the save leaves
+// under the name the complete old or new file. On failure shows message 1 and returns false, leaving
 // the existing file untouched. On success sets DateSaved, the file name,
 // "LastFile" (when a store is given) and clears the modified flag.
 bool SaveCompetition(Competition &comp, const std::string &fileName, Prompts &prompts,
@@ -85,5 +92,8 @@ void CloseCompetition(Competition &comp);
 
 // Reads a whole file; throws IoError with a readable message when it cannot.
 Bytes ReadFileBytes(const std::string &path);
+// Reads at most limit bytes from the start of a file; throws IoError like
+// ReadFileBytes.
+Bytes ReadFileHead(const std::string &path, std::size_t limit);
 
 } // namespace rondaxa

@@ -19,6 +19,9 @@ inline constexpr int kMaxResults = 50;
 inline constexpr int kMaxResultValue = 250;
 inline constexpr int kPointsTableSize = 10;
 inline constexpr int kTieStepCount = 5;
+inline constexpr int kMaxDropCount = 20;     // ClubRec.DropCount 0..20
+inline constexpr int kMaxCountPlus = 20;     // ClubRec.CountPlus 0..20
+inline constexpr int kMaxCountPercent = 100; // ClubRec.CountPercent 0..100
 
 // ---- result encoding ------------------------------------------------------
 inline constexpr int16_t kNoResult = -1;

@@ -47,6 +47,11 @@ private:
 std::string Cp1252ToUtf8(std::string_view bytes);
 std::string Utf8ToCp1252(std::string_view utf8);
 
+// Text of the old DOS edition (code page 850) in the program's cp1252. The
+// first 128 characters are the same; a DOS character cp1252 does not have
+// (box drawing, shading, the dotless i) becomes '?'.
+std::string Cp850ToCp1252(std::string_view bytes);
+
 // Upper case of one cp1252 byte / a cp1252 text, independent of the machine.
 unsigned char UpperChar1252(unsigned char c);
 std::string UpperCase1252(std::string_view text);

@@ -1,16 +1,12 @@
 #include "core/results/problem_clicks.h"
 
+#include "core/results/results_check.h"
+
 #include <cctype>
 
 namespace rondaxa {
 
 namespace {
-
-// Whether the check words its findings as finish positions ("Plaats") or as
-// stored or shown point values ("waarde").
-bool WordedAsPositions(const ClubRec &club) {
-    return (club.Options & OptStoreFinishOrder) && !(club.Options & OptPositionsAsPoints);
-}
 
 int FirstRiderWith(const TKlasse &klasse, int c, int value) {
     for (int row = 1; row < klasse.Grid.RowCount(); ++row)

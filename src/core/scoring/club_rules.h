@@ -72,8 +72,5 @@ uint16_t DeductionInRange(int value);
 // A count setting as stored: a value outside 0..max becomes 0
 // (DropCount and CountPlus 0..20, CountPercent 0..100).
 int32_t CountInRange(int value, int max);
-inline constexpr int kMaxDropCount = 20;
-inline constexpr int kMaxCountPlus = 20;
-inline constexpr int kMaxCountPercent = 100;
 
 } // namespace rondaxa

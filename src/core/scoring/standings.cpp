@@ -83,13 +83,16 @@ void ShellSortRows(std::vector<int> &order, const std::vector<std::string_view> 
     }
 }
 
+// Puts the riders in the sorted order. The row labels stay where they are:
+// a plain sort keeps "1".."n", so a row's label is its position; standings
+// number their rows afterwards.
 void ReorderRows(ClassGrid &grid, const std::vector<int> &order) {
-    std::vector<ClassGrid::Row> rows;
-    rows.reserve(order.size());
+    std::vector<std::unique_ptr<TRijder>> riders;
+    riders.reserve(order.size());
     for (int r : order)
-        rows.push_back(std::move(grid.RowAt(r)));
-    for (std::size_t i = 0; i < rows.size(); ++i)
-        grid.RowAt(static_cast<int>(i) + 1) = std::move(rows[i]);
+        riders.push_back(std::move(grid.RowAt(r).Rider));
+    for (std::size_t i = 0; i < riders.size(); ++i)
+        grid.RowAt(static_cast<int>(i) + 1).Rider = std::move(riders[i]);
 }
 
 // Place numbers in row order; hors-concours riders get "BM" under every

@@ -21,6 +21,14 @@ bool IsPlainLeftRelease(const QMouseEvent *event) {
 
 // ---- cell drawing -------------------------------------------------------------
 
+Qt::Alignment CellAlignment(int kind) {
+    if (kind == KindStartNo || kind == KindResult)
+        return Qt::AlignHCenter;
+    if (kind >= KindNet && kind <= KindDailyGross)
+        return Qt::AlignRight;
+    return Qt::AlignLeft;
+}
+
 void ClassGridDelegate::paint(QPainter *painter, const QStyleOptionViewItem &option,
                               const QModelIndex &index) const {
     const TKlasse *klasse = model_.Class();
@@ -74,11 +82,11 @@ void ClassGridDelegate::paint(QPainter *painter, const QStyleOptionViewItem &opt
     const QRect rect = option.rect;
     const int textWidth = option.fontMetrics.horizontalAdvance(text); // strike-out keeps the metrics
     int x = rect.left() + 2;
-    if (kind == KindStartNo || kind == KindResult) {
+    const Qt::Alignment alignment = CellAlignment(kind);
+    if (alignment & Qt::AlignHCenter)
         x = rect.left() + (rect.width() - textWidth) / 2;
-    } else if (kind >= KindNet && kind <= KindDailyGross) {
-        x = textWidth + 4 > rect.width() ? rect.left() + 2 : rect.right() + 1 - 4 - textWidth;
-    }
+    else if ((alignment & Qt::AlignRight) && textWidth + 4 <= rect.width())
+        x = rect.right() + 1 - 4 - textWidth;
     const QRect textRect(x, rect.top() + 1, std::max(textWidth, 1), rect.height() - 1);
     painter->setClipRect(rect);
     painter->drawText(textRect, Qt::AlignLeft | Qt::AlignTop | Qt::TextSingleLine, text);
@@ -157,6 +165,10 @@ void ClassGridView::SetUpFrozenView() {
     frozen_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     frozen_->setSelectionMode(QAbstractItemView::NoSelection);
     frozen_->verticalHeader()->hide();
+    // Rows follow the grid's row-height rules, not the style's: a frozen row
+    // of another height would put a name beside another rider's results.
+    frozen_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    frozen_->verticalHeader()->setMinimumSectionSize(verticalHeader()->minimumSectionSize());
     frozen_->horizontalHeader()->setSectionsClickable(false);
     frozen_->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     frozen_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -169,6 +181,10 @@ void ClassGridView::SetUpFrozenView() {
             &QAbstractSlider::setValue);
     connect(verticalScrollBar(), &QAbstractSlider::valueChanged, frozen_->verticalScrollBar(),
             &QAbstractSlider::setValue);
+    // The frozen view's range may follow the grid's only later (a font or
+    // row-height change): it then takes the grid's position again.
+    connect(frozen_->verticalScrollBar(), &QAbstractSlider::rangeChanged, this,
+            [this] { frozen_->verticalScrollBar()->setValue(verticalScrollBar()->value()); });
     frozen_->hide();
 }
 
@@ -198,9 +214,10 @@ void ClassGridView::LayOutFrozenView() {
         if (c < fixed)
             frozen_->setColumnWidth(c, columnWidth(c));
     }
+    frozen_->setFont(font()); // before the sizes: a font change may reset them
+    frozen_->verticalHeader()->setMinimumSectionSize(verticalHeader()->minimumSectionSize());
     frozen_->verticalHeader()->setDefaultSectionSize(verticalHeader()->defaultSectionSize());
     frozen_->horizontalHeader()->setFixedHeight(horizontalHeader()->height());
-    frozen_->setFont(font());
     frozen_->setGeometry(verticalHeader()->width() + frameWidth(), frameWidth(), FrozenWidth(),
                          viewport()->height() + horizontalHeader()->height());
     frozen_->verticalScrollBar()->setValue(verticalScrollBar()->value());

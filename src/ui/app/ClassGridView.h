@@ -12,6 +12,11 @@
 
 namespace rondaxa {
 
+// How a cell of that column kind aligns its text: start numbers and results
+// centred, the calculated columns to the right, everything else to the left.
+// The editing field over a cell aligns the same way.
+Qt::Alignment CellAlignment(int kind);
+
 // Draws one cell as the grid shows it.
 class ClassGridDelegate : public QStyledItemDelegate {
     Q_OBJECT

@@ -1,11 +1,9 @@
 #include "ui/app/KZBmain.h"
 
 #include "core/model/class_grid.h"
-#include "core/model/editing.h"
 #include "core/model/kzb_file.h"
 #include "core/model/messages.h"
 #include "core/model/startup.h"
-#include "ui/app/CellEditor.h"
 #include "ui/app/ClassGridView.h"
 #include "ui/app/Informatie.h"
 #include "ui/app/SetExtra.h"
@@ -46,6 +44,23 @@ public:
     Answer Ask(std::string_view, Buttons) override { return Answer::Cancel; }
 };
 
+// An icon drawn by the program, with a disabled look of its own: grey and
+// faded, as a disabled button's picture is expected to be. (The style's
+// generated version keeps dark glyphs dark, so they would look enabled.)
+QIcon DrawnIcon(const QPixmap &pixmap) {
+    QImage disabled = pixmap.toImage().convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < disabled.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(disabled.scanLine(y));
+        for (int x = 0; x < disabled.width(); ++x) {
+            const int grey = 128 + qGray(line[x]) / 2;
+            line[x] = qRgba(grey, grey, grey, qAlpha(line[x]) * 2 / 5);
+        }
+    }
+    QIcon icon(pixmap);
+    icon.addPixmap(QPixmap::fromImage(disabled), QIcon::Disabled);
+    return icon;
+}
+
 // A small glyph for toolbar buttons and menu items that have no standard icon.
 QIcon GlyphIcon(const QString &glyph, const QColor &colour) {
     QPixmap pixmap(32, 32);
@@ -58,7 +73,8 @@ QIcon GlyphIcon(const QString &glyph, const QColor &colour) {
     painter.setFont(font);
     painter.setPen(colour);
     painter.drawText(pixmap.rect(), Qt::AlignCenter, glyph);
-    return QIcon(pixmap);
+    painter.end();
+    return DrawnIcon(pixmap);
 }
 
 // A printer: paper coming out of a grey body.
@@ -76,7 +92,8 @@ QIcon PrinterIcon() {
     painter.drawRect(QRectF(9, 19, 14, 10));
     painter.drawLine(QPointF(12, 23), QPointF(20, 23));
     painter.drawLine(QPointF(12, 26), QPointF(20, 26));
-    return QIcon(pixmap);
+    painter.end();
+    return DrawnIcon(pixmap);
 }
 
 // A calendar sheet: the daily classification.
@@ -95,7 +112,8 @@ QIcon CalendarIcon() {
     for (int row = 0; row < 3; ++row)
         for (int col = 0; col < 4; ++col)
             painter.drawRect(QRectF(7 + col * 5.5, 14 + row * 4.5, 3, 3));
-    return QIcon(pixmap);
+    painter.end();
+    return DrawnIcon(pixmap);
 }
 
 } // namespace
@@ -146,9 +164,22 @@ QAction *TMainForm::AddCommand(QMenu *menu, const QString &caption, const QStrin
     return action;
 }
 
+// A name the window does not know comes from a typing error in the code: it
+// must not go unnoticed as a command that silently stays as it was.
+static void ReportUnknownCommand(const QString &name) {
+    qCritical("TMainForm: unknown command \"%s\"", qPrintable(name));
+    Q_ASSERT_X(false, "TMainForm", "unknown command name");
+}
+
+std::function<void(const QString &name)> TMainForm::UnknownCommand = ReportUnknownCommand;
+
 QAction *TMainForm::Action(const QString &name) const {
     const auto it = actions_.find(name);
-    return it == actions_.end() ? nullptr : it->second;
+    if (it != actions_.end())
+        return it->second;
+    if (UnknownCommand)
+        UnknownCommand(name);
+    return nullptr;
 }
 
 void TMainForm::BuildMenus() {
@@ -337,6 +368,7 @@ void TMainForm::BuildTabArea() {
     grid_->setContextMenuPolicy(Qt::CustomContextMenu);
     grid_->installEventFilter(this);
     tabs_ = new QTabBar(tabArea_);
+    tabs_->setObjectName("ClassTabs");
     tabs_->setShape(QTabBar::RoundedSouth);
     tabs_->setExpanding(false);
     tabs_->setDrawBase(true);
@@ -348,8 +380,7 @@ void TMainForm::BuildTabArea() {
     layout->addWidget(tabs_);
     setCentralWidget(tabArea_);
 
-    edit1_ = new CellEditor(grid_->viewport());
-    edit1_->setObjectName("Edit1");
+    SetUpCellEditor();
 
     connect(tabs_, &QTabBar::currentChanged, this,
             [this](int) { RunCommand([this] { TabControl1Change(); }); });
@@ -364,29 +395,33 @@ void TMainForm::BuildTabArea() {
     });
     connect(grid_, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &pos) { popup_->popup(grid_->viewport()->mapToGlobal(pos)); });
-    connect(edit1_, &CellEditor::EnterPressed, this, &TMainForm::Edit1Enter);
-    connect(edit1_, &CellEditor::EscapePressed, this, &TMainForm::Edit1Escape);
-    connect(edit1_, &CellEditor::UpPressed, this, &TMainForm::Edit1Up);
-    connect(edit1_, &CellEditor::DownPressed, this, &TMainForm::Edit1Down);
-    connect(edit1_, &CellEditor::FocusLeft, this, [this](Qt::FocusReason) { Edit1Exit(); });
 }
 
 void TMainForm::BuildStatusBar() {
+    // The widths are minimums: a panel is as wide as its text needs. The
+    // result-mode panel is as wide as the longer of its two texts, so it does
+    // not jump when the mode changes; the last panel reaches to the window's
+    // edge, as a status bar's last part does.
     const int widths[3] = {90, 200, 200};
     for (int i = 0; i < 3; ++i) {
         auto *panel = new QLabel(this);
+        panel->setObjectName(QStringLiteral("StatusPanel%1").arg(i + 1));
         panel->setAlignment(Qt::AlignCenter);
         panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        // The last panel reaches to the window's edge, as a status bar's last
-        // part does, so a long calculation description stays readable.
-        const bool last = i == 2;
-        if (last)
-            panel->setMinimumWidth(widths[i]);
-        else
-            panel->setFixedWidth(widths[i]);
-        statusBar()->addWidget(panel, last ? 1 : 0);
+        panel->setMargin(2);
+        panel->setMinimumWidth(widths[i]);
+        statusBar()->addWidget(panel, i == 2 ? 1 : 0);
         panels_.push_back(panel);
     }
+    QLabel *mode = panels_[0];
+    int modeWidth = widths[0];
+    for (const int32_t options : {0, static_cast<int32_t>(OptStoreFinishOrder)}) {
+        ClubRec club;
+        club.Options = options;
+        const int text = mode->fontMetrics().horizontalAdvance(FromModelText(ResultModeText(club)));
+        modeWidth = std::max(modeWidth, text + 2 * (mode->frameWidth() + mode->margin()) + 8);
+    }
+    mode->setFixedWidth(modeWidth);
     statusBar()->setSizeGripEnabled(true);
 }
 
@@ -561,8 +596,14 @@ void TMainForm::GoToCell(int col, int row) {
         return;
     grid.CurCol = col;
     grid.CurRow = row;
-    grid_->ShowCurrentCell();
-    ActiveSGSelectCell(col, row);
+    ShowCursor();
+}
+
+void TMainForm::ShowCursor() {
+    if (TKlasse *klasse = ActiveClass()) {
+        grid_->ShowCurrentCell();
+        ActiveSGSelectCell(klasse->Grid.CurCol, klasse->Grid.CurRow);
+    }
 }
 
 void TMainForm::PrepareForCommand() {
@@ -622,8 +663,7 @@ void TMainForm::TabControl1Change() {
         setWindowTitle(FromModelText(ClassCaption(comp_.Club, *klasse)));
         UpdateResultCommands();
         grid_->setFocus();
-        grid_->ShowCurrentCell();
-        ActiveSGSelectCell(klasse->Grid.CurCol, klasse->Grid.CurRow);
+        ShowCursor();
     } else if (comp_.ClassCount() == 0) {
         comp_.ActiveClass = -1;
         grid_->SetClass(&comp_.Club, nullptr);
@@ -691,177 +731,6 @@ void TMainForm::ActiveSGFixedClick(int row) {
         return;
     NumberRowsByPlace(*klasse);
     RedrawGrid();
-}
-
-// ---- in-grid editing ---------------------------------------------------------------
-
-bool TMainForm::eventFilter(QObject *watched, QEvent *event) {
-    if (watched == grid_ && event->type() == QEvent::KeyPress && KeyPreview(static_cast<QKeyEvent *>(event)))
-        return true;
-    return QMainWindow::eventFilter(watched, event);
-}
-
-bool TMainForm::KeyPreview(QKeyEvent *event) {
-    TKlasse *klasse = ActiveClass();
-    if (!klasse || editing_ || !grid_->isVisible())
-        return false;
-    const ClassGrid &grid = klasse->Grid;
-    if (grid.CurCol < 1 || grid.CurRow < 1)
-        return false;
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        const TColData *data = klasse->ColData(grid.CurCol);
-        const bool riderColumn = data && (data->Kind == KindName || data->Kind == KindStartNo);
-        if (riderColumn && riderDetails_ && riderDetails_->IsOpen())
-            riderDetails_->TakeFocus();
-        else
-            StartCellEdit(QChar());
-        return true;
-    }
-    const QString text = event->text();
-    if (text.size() == 1 && text[0].isPrint() &&
-        (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) == 0) {
-        StartCellEdit(text[0]);
-        return true;
-    }
-    return false;
-}
-
-void TMainForm::StartCellEdit(QChar key) {
-    TKlasse *klasse = ActiveClass();
-    if (!klasse)
-        return;
-    ClassGrid &grid = klasse->Grid;
-    const int column = grid.CurCol;
-    const bool hadStandings = klasse->CalcState != 0;
-    rondaxa::RemoveClassStandings(*klasse);
-    if (column < grid.ColCount())
-        grid.CurCol = column;
-    if (hadStandings)
-        ReloadGrid();
-    else
-        RedrawGrid();
-
-    const int row = grid.CurRow;
-    const int col = grid.CurCol;
-    const TRijder *rider = klasse->Rider(row);
-    const TColData *data = klasse->ColData(col);
-    if (!rider || !data || !IsEditableKind(data->Kind) || col < grid.FixedCols)
-        return;
-    editKind_ = data->Kind;
-    editRow_ = row;
-    editCol_ = col;
-
-    grid_->scrollTo(grid_->GridModel().IndexOf(row, col));
-    edit1_->setFont(grid_->font());
-    edit1_->setGeometry(grid_->GridCellRect(row, col));
-    edit1_->SetDigitsOnly(editKind_ == KindResult);
-    edit1_->setMaxLength(MaxEditLength(editKind_));
-    edit1_->setText(FromModelText(EditText(comp_.Club, *rider, editKind_, data->Number)));
-    edit1_->selectAll();
-    if ((editKind_ == KindResult || edit1_->text().isEmpty()) && key.unicode() > 31 && edit1_->Accepts(key)) {
-        edit1_->setText(QString(key));
-        edit1_->deselect();
-        edit1_->setCursorPosition(1);
-        edit1_->setModified(true);
-    }
-    editing_ = true;
-    edit1_->show();
-    edit1_->setFocus();
-}
-
-void TMainForm::Edit1Exit() {
-    FinishEdit(ExitCause::Leave);
-}
-
-void TMainForm::FinishEdit(ExitCause cause) {
-    if (!editing_ || exiting_)
-        return;
-    TKlasse *klasse = ActiveClass();
-    if (!klasse || !edit1_->isModified()) {
-        HideEditor();
-        return;
-    }
-    exiting_ = true;
-    const std::string text = ToModelText(edit1_->text());
-    EditOutcome outcome = EditOutcome::Refused;
-    RunCommand([&] {
-        outcome = StoreCellEdit(comp_, *klasse, editRow_, editCol_, text, prompts_,
-                                [this](std::string_view t) { return TextWidth(t); });
-    });
-    exiting_ = false;
-    UpdateSaveButton();
-
-    if (outcome == EditOutcome::Stored) {
-        editKind_ = 0;
-        if (editCol_ < klasse->FirstResultCol && riderDetails_ && riderDetails_->IsOpen())
-            riderDetails_->ShowRow(editRow_);
-        HideEditor();
-        grid_->ApplyLayout();
-        RedrawGrid();
-        return;
-    }
-    if (cause == ExitCause::ClassChange) {
-        HideEditor(); // the refused edit is dropped with the class change
-        return;
-    }
-    // Stay on the refused cell, also when a click on another cell made the
-    // field lose its focus: that click is handled after this, so the cell is
-    // made current again once it has been.
-    KeepEditCellCurrent();
-    QMetaObject::invokeMethod(this, &TMainForm::KeepEditCellCurrent, Qt::QueuedConnection);
-    if (outcome == EditOutcome::Refused) {
-        edit1_->setFocus();
-        return;
-    }
-    HideEditor();
-    StartCellEdit(QChar());
-}
-
-void TMainForm::KeepEditCellCurrent() {
-    TKlasse *klasse = ActiveClass();
-    if (!editing_ || !klasse)
-        return;
-    klasse->Grid.CurRow = editRow_;
-    klasse->Grid.CurCol = editCol_;
-    grid_->ShowCurrentCell();
-    edit1_->setFocus();
-}
-
-void TMainForm::HideEditor() {
-    editing_ = false;
-    edit1_->hide();
-    if (grid_->isVisible())
-        grid_->setFocus();
-}
-
-void TMainForm::MoveCursor(void (*move)(ClassGrid &)) {
-    TKlasse *klasse = ActiveClass();
-    if (!klasse || editKind_ != 0)
-        return;
-    grid_->StoreScrollPosition();
-    move(klasse->Grid);
-    grid_->ShowCurrentCell();
-    ActiveSGSelectCell(klasse->Grid.CurCol, klasse->Grid.CurRow);
-}
-
-void TMainForm::Edit1Enter() {
-    Edit1Exit();
-    MoveCursor(&MoveAfterEnter);
-}
-
-void TMainForm::Edit1Escape() {
-    edit1_->setModified(false);
-    Edit1Exit();
-}
-
-void TMainForm::Edit1Up() {
-    Edit1Exit();
-    MoveCursor(&MoveUp);
-}
-
-void TMainForm::Edit1Down() {
-    Edit1Exit();
-    MoveCursor(&MoveDown);
 }
 
 // ---- the competition file -------------------------------------------------------------

@@ -10,6 +10,10 @@
 // columns changed, RedrawGrid() when only texts or colours did, or
 // ShowCompetition() when the whole competition was replaced. Every handler
 // runs inside RunCommand, so an IoError or SettingsError ends only it.
+//
+// Dialogs get the window as a GridHost, never as itself; what is public here
+// beyond that is for the program's start-up and the window's tests. The
+// in-grid editing lives in KZBmain_editing.cpp.
 #pragma once
 
 #include "core/model/model.h"
@@ -38,6 +42,7 @@ namespace rondaxa {
 
 class CellEditor;
 class ClassGridView;
+class TRijderData;
 
 class TMainForm : public QMainWindow, public GridHost {
     Q_OBJECT
@@ -56,18 +61,14 @@ public:
     // (empty where arguments come split) and the arguments after the program.
     void SetCommandLine(std::string commandLine, std::vector<std::string> params);
 
-    // ---- what dialogs work on ------------------------------------------------
+    // ---- what the window's tests and parts look at ----------------------------
     Competition &Comp() { return comp_; }
-    Prompts &GetPrompts() { return prompts_; }
-    SettingsStore &Store() { return store_; }
     TKlasse *ActiveClass() const { return comp_.Active(); }
-    ClassGridView *ActiveGrid() const { return grid_; }
-    QTabBar *Tabs() const { return tabs_; }
-    QWidget *TabArea() const { return tabArea_; }
-    QAction *Action(const QString &name) const; // by handler or button name
-    QMenu *GridPopup() const { return popup_; }
-    QLabel *StatusPanel(int i) const { return panels_.at(static_cast<std::size_t>(i)); }
+    // A menu item, pop-up item or toolbar button by handler or button name.
+    // An unknown name is a programming error: see UnknownCommand.
+    QAction *Action(const QString &name) const;
     int HelpContext() const { return helpContext_; }
+    bool IsEditing() const { return editing_; }
     // The choices of the final-standings dialog; they last until the program ends.
     CalcOptions &FinalStandingsOptions() { return calcOptions_; }
     void SetRiderDetails(RiderDetailsWindow *window) { riderDetails_ = window; }
@@ -79,6 +80,14 @@ public:
     // Disposes of the backup a save replaces: to the desktop's trash
     // (replaceable, for tests). False when it could not.
     std::function<bool(const std::string &path)> DisposeBackup;
+    // What a command name that the window does not have leads to: a warning,
+    // and in debug builds an assertion. Tests replace it to see it happen.
+    static std::function<void(const QString &name)> UnknownCommand;
+
+    // Marks unsaved changes (ModifiedData or ModifiedClasses).
+    void SetModified(uint8_t bits);
+    void RedrawGrid(); // texts or colours of the active class changed
+    void ReloadGrid(); // its rows or columns changed
 
     // ---- what dialogs may ask of the window (GridHost) ------------------------------
     Competition &HostCompetition() override { return comp_; }
@@ -86,42 +95,9 @@ public:
     void GoToCell(int col, int row) override;
     void CloseModelessWindows() override;
 
-    // ---- the window's operations -----------------------------------------------
-    void EnableCompetitionCommands(bool on);
-    void UpdateResultCommands();
-    void PrepareForCommand();
-    void UpdateSaveButton();
-    // Marks unsaved changes (ModifiedData or ModifiedClasses).
-    void SetModified(uint8_t bits);
-
-    // Tabs and the active grid.
-    void RebuildTabs();        // one tab per class ("?" without classes)
-    void SelectTab(int index); // selects the tab and shows its class
-    void TabControl1Change();  // shows the class of the selected tab
-    void ShowResultMode();
-    void ColourInfoColumns();
-    void RemoveClassStandings(int tab);
-    void RedrawGrid(); // texts or colours changed
-    void ReloadGrid(); // rows or columns changed
-    void ActiveSGSelectCell(int col, int row);
-    void ActiveSGHeadingClick(int col);
-    void ActiveSGFixedClick(int row);
-
-    // In-grid editing.
-    void StartCellEdit(QChar key);
-    void Edit1Exit();
-    bool IsEditing() const { return editing_; }
-    CellEditor *Edit1() const { return edit1_; }
-    int EditingKind() const { return editKind_; }
-
-    // The competition file.
-    bool ConfirmDiscard();
-    void CloseCompetition();
+    // ---- the competition file ----------------------------------------------------
     // Loads a file and shows its first class; false when nothing was loaded.
     bool LoadFile(const QString &fileName, Prompts &prompts);
-    // Shows a competition that replaced the open one (loaded, imported or
-    // made new): its tabs, the first class, the competition commands.
-    void ShowCompetition();
 
     // Start-up steps of the first paint (run once).
     void FirstPaint();
@@ -132,10 +108,6 @@ public:
     // one taken at the first paint is ignored.
     void Notify(int code, int32_t key);
     int32_t NotificationKey() const { return firstPaintStamp_.value_or(0); }
-
-    // Runs a command: an input/output or settings failure is shown in a
-    // message box and ends only that command.
-    void RunCommand(const std::function<void()> &command);
 
 public slots:
     // "&Bestand"
@@ -183,6 +155,44 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    class RiderHost; // the rider details window's view of the window
+
+    // Runs a command: an input/output or settings failure is shown in a
+    // message box and ends only that command.
+    void RunCommand(const std::function<void()> &command);
+
+    // ---- the window's operations -----------------------------------------------
+    void EnableCompetitionCommands(bool on);
+    void UpdateResultCommands();
+    void PrepareForCommand();
+    void UpdateSaveButton();
+
+    // Tabs and the active grid.
+    void RebuildTabs();        // one tab per class ("?" without classes)
+    void SelectTab(int index); // selects the tab and shows its class
+    void TabControl1Change();  // shows the class of the selected tab
+    void ShowResultMode();
+    void ColourInfoColumns();
+    void RemoveClassStandings(int tab);
+    // Scrolls the class's current cell into view and lets the status panels
+    // and the rider details window follow it.
+    void ShowCursor();
+    void ActiveSGSelectCell(int col, int row);
+    void ActiveSGHeadingClick(int col);
+    void ActiveSGFixedClick(int row);
+
+    // The competition file.
+    bool ConfirmDiscard();
+    void CloseCompetition();
+    // Shows a competition that replaced the open one (loaded, imported or
+    // made new): its tabs, the first class, the competition commands.
+    void ShowCompetition();
+
+    // The rider details window: made the first time it is needed, and the
+    // one that is open (or nothing).
+    TRijderData *RiderDetails();
+    TRijderData *OpenRiderDetails();
+
     // Construction.
     void BuildMenus();
     void BuildToolbar();
@@ -202,8 +212,11 @@ private:
     void SortByHeading(int col);
     void SynchroniseResultInfo();
 
-    // Editing.
+    // In-grid editing.
     enum class ExitCause { Leave, ClassChange };
+    void SetUpCellEditor();
+    void StartCellEdit(QChar key);
+    void Edit1Exit();
     void FinishEdit(ExitCause cause);
     void HideEditor();
     void KeepEditCellCurrent();

@@ -2,7 +2,8 @@
 // program. A handler listed in PendingHandlers has its menu item and button
 // shown but disabled; when its window is added, the handler gets its body
 // here and leaves the list. The standings commands (final standings,
-// sorting, text export) live in KZBmain_standings.cpp.
+// sorting, text export) live in KZBmain_standings.cpp, quick entry, the
+// results check and searching in KZBmain_results.cpp.
 #include "core/scoring/final_standings.h"
 #include "core/scoring/sorting.h"
 #include "ui/app/KZBmain.h"
@@ -13,16 +14,9 @@ namespace rondaxa {
 
 bool TMainForm::IsPendingHandler(const QString &handler) {
     static const QStringList pending = {
-        "Laadversie11Click",
-        "GegevensToevoegen1Click",
+        // clang-format off
         "Printen1Click",
-        "Uitslagentoevoegen1Click",
-        "Uitslagkolommentoevoegen1Click",
-        "Uitslagenverwijderen1Click",
-        "Informatieuitslagen1Click",
-        "Controleuitslagen1Click",
-        "SnelZoekClick",
-        "UitZoekenClick",
+        // clang-format on
     };
     return pending.contains(handler);
 }
@@ -39,23 +33,11 @@ void TMainForm::SortByHeading(int col) {
         ReloadGrid();
 }
 
-// The result-information synchronisation dialog (private notification 2).
-void TMainForm::SynchroniseResultInfo() {}
-
-void TMainForm::Laadversie11Click() {}
-void TMainForm::GegevensToevoegen1Click() {}
 void TMainForm::Printen1Click() {}
-void TMainForm::Uitslagentoevoegen1Click() {}
-void TMainForm::Uitslagkolommentoevoegen1Click() {}
-void TMainForm::Uitslagenverwijderen1Click() {}
-void TMainForm::Informatieuitslagen1Click() {}
-void TMainForm::Controleuitslagen1Click() {}
 // "&Verwijder eindstanden": every class back to its results as entered.
 void TMainForm::Verwijderuitslagen1Click() {
     RemoveAllStandings(comp_);
     ReloadGrid();
 }
-void TMainForm::SnelZoekClick() {}
-void TMainForm::UitZoekenClick() {}
 
 } // namespace rondaxa

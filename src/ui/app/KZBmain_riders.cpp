@@ -19,15 +19,13 @@
 
 namespace rondaxa {
 
-namespace {
-
 // The rider details window's view of the main window.
-class MainFormRiderHost : public RiderDetailsHost {
+class TMainForm::RiderHost : public RiderDetailsHost {
 public:
-    explicit MainFormRiderHost(TMainForm &form) : form_(form) {}
+    explicit RiderHost(TMainForm &form) : form_(form) {}
 
-    Competition &Comp() override { return form_.Comp(); }
-    Prompts &GetPrompts() override { return form_.GetPrompts(); }
+    Competition &Comp() override { return form_.comp_; }
+    Prompts &GetPrompts() override { return form_.prompts_; }
     int CurrentRow() const override {
         const TKlasse *klasse = form_.ActiveClass();
         return klasse ? klasse->Grid.CurRow : 0;
@@ -42,29 +40,27 @@ public:
         TKlasse *klasse = form_.ActiveClass();
         if (!klasse)
             return;
-        ClassGridView *grid = form_.ActiveGrid();
-        rondaxa::WidenColumnFor(*klasse, form_.Comp().Club, kind, row,
+        ClassGridView *grid = form_.grid_;
+        rondaxa::WidenColumnFor(*klasse, form_.comp_.Club, kind, row,
                                 [grid](std::string_view text) { return grid->TextWidth(text); });
         grid->ApplyLayout();
     }
     bool CheckDuplicate(std::string_view text, int kind, int exceptRow) override {
         const TKlasse *klasse = form_.ActiveClass();
         return !klasse ||
-               rondaxa::CheckDuplicate(form_.Comp().Club, *klasse, text, kind, exceptRow, GetPrompts());
+               rondaxa::CheckDuplicate(form_.comp_.Club, *klasse, text, kind, exceptRow, GetPrompts());
     }
     void FocusGrid() override {
         form_.activateWindow();
-        form_.ActiveGrid()->setFocus();
+        form_.grid_->setFocus();
     }
 
 private:
     TMainForm &form_;
 };
 
-} // namespace
-
-// The rider details window of the main window: its child while kept on top,
-// a window of its own otherwise.
+// The window is the main window's child while kept on top, a window of its
+// own otherwise.
 static TRijderData *FindRiderDetails(TMainForm &form) {
     if (auto *window = form.findChild<TRijderData *>())
         return window;
@@ -74,19 +70,18 @@ static TRijderData *FindRiderDetails(TMainForm &form) {
     return nullptr;
 }
 
-// The rider details window lives as long as the main window; it is made
-// the first time it is needed.
-static TRijderData *RiderDetailsOf(TMainForm &form) {
-    auto *window = FindRiderDetails(form);
+// The rider details window lives as long as the main window.
+TRijderData *TMainForm::RiderDetails() {
+    auto *window = FindRiderDetails(*this);
     if (!window) {
-        window = new TRijderData(std::make_unique<MainFormRiderHost>(form), &form);
-        form.SetRiderDetails(window);
+        window = new TRijderData(std::make_unique<RiderHost>(*this), this);
+        SetRiderDetails(window);
     }
     return window;
 }
 
-static TRijderData *OpenRiderDetailsOf(TMainForm &form) {
-    auto *window = FindRiderDetails(form);
+TRijderData *TMainForm::OpenRiderDetails() {
+    auto *window = FindRiderDetails(*this);
     return window && window->IsOpen() ? window : nullptr;
 }
 
@@ -97,7 +92,7 @@ bool TMainForm::ClipboardHoldsRider() const {
 void TMainForm::Rijder1Click() {
     Edit1Exit();
     if (ActiveClass())
-        RiderDetailsOf(*this)->OpenRiderDetails();
+        RiderDetails()->OpenRiderDetails();
 }
 
 void TMainForm::Rijdertoevogen1Click() {
@@ -105,7 +100,7 @@ void TMainForm::Rijdertoevogen1Click() {
     TKlasse *klasse = ActiveClass();
     if (!klasse)
         return;
-    if (TRijderData *details = OpenRiderDetailsOf(*this)) {
+    if (TRijderData *details = OpenRiderDetails()) {
         details->SBnewClick();
         details->TakeFocus();
         return;
@@ -120,12 +115,12 @@ void TMainForm::Rijdertoevogen1Click() {
         StartCellEdit(QChar());
     } else {
         GoToCell(klasse->Grid.CurCol, row);
-        RiderDetailsOf(*this)->OpenRiderDetails();
+        RiderDetails()->OpenRiderDetails();
     }
 }
 
 void TMainForm::RijderVerwijderen1Click() {
-    TRijderData *details = OpenRiderDetailsOf(*this);
+    TRijderData *details = OpenRiderDetails();
     if (details)
         details->StoreRiderEdits();
     Edit1Exit();
@@ -144,7 +139,7 @@ void TMainForm::RijderVerwijderen1Click() {
 }
 
 void TMainForm::Verwijderrijdersbuitenmededing1Click() {
-    TRijderData *details = OpenRiderDetailsOf(*this);
+    TRijderData *details = OpenRiderDetails();
     if (details)
         details->StoreRiderEdits();
     Edit1Exit();
@@ -162,7 +157,7 @@ void TMainForm::Verwijderrijdersbuitenmededing1Click() {
 }
 
 void TMainForm::Kopieerrijder1Click() {
-    if (TRijderData *details = OpenRiderDetailsOf(*this))
+    if (TRijderData *details = OpenRiderDetails())
         details->StoreRiderEdits();
     Edit1Exit();
     if (const TKlasse *klasse = ActiveClass())
@@ -170,7 +165,7 @@ void TMainForm::Kopieerrijder1Click() {
 }
 
 void TMainForm::Plakkenrijder1Click() {
-    if (TRijderData *details = OpenRiderDetailsOf(*this))
+    if (TRijderData *details = OpenRiderDetails())
         details->StoreRiderEdits();
     Edit1Exit();
     TKlasse *klasse = ActiveClass();
@@ -183,7 +178,7 @@ void TMainForm::Plakkenrijder1Click() {
         return;
     UpdateSaveButton();
     RedrawGrid();
-    if (TRijderData *details = OpenRiderDetailsOf(*this))
+    if (TRijderData *details = OpenRiderDetails())
         details->ShowRider(row);
     if (!CheckDuplicate(comp_.Club, *klasse, klasse->Rider(row)->Name.str(), KindName, row, prompts_))
         ShowError(prompts_, 10);

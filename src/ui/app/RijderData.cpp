@@ -96,8 +96,16 @@ TRijderData::TRijderData(std::unique_ptr<RiderDetailsHost> host, QWidget *parent
 }
 
 void TRijderData::TakeFocus() {
+    ReturnToField(edits_[0]);
+}
+
+// A store refused or questioned here may have run because the user went to
+// another window; the message is about this window's field, so the user goes
+// on there, not with keystrokes that would land in the grid.
+void TRijderData::ReturnToField(QLineEdit *edit) {
+    raise();
     activateWindow();
-    edits_[0]->setFocus();
+    edit->setFocus();
 }
 
 QToolButton *TRijderData::AddButton(const char *name, const QString &hint, QStyle::StandardPixmap icon) {
@@ -177,14 +185,14 @@ bool TRijderData::StoreRiderEdits() {
         const std::string text = ToModelText(edit->text());
         const int kind = kEditKinds[i];
         if (kind == KindStartNo && !host_.CheckDuplicate(text, kind, row)) {
-            edit->setFocus();
+            ReturnToField(edit);
             stored = false; // the fields after it wait for the next store
             break;
         }
         SetCellText(comp.Club, *rider, text, kind, 0);
         host_.WidenColumnFor(kind, row);
         if (kind == KindName && !host_.CheckDuplicate(text, kind, row))
-            edit->setFocus();
+            ReturnToField(edit);
     }
     if (stored) {
         const int32_t flags = checkBox1_->isChecked() ? RiderHorsConcours : 0;

@@ -90,6 +90,7 @@ protected:
 private:
     QToolButton *AddButton(const char *name, const QString &hint, QStyle::StandardPixmap icon);
     bool Navigate(int row);
+    void ReturnToField(QLineEdit *edit);
     int LastRow() const;
     TKlasse *Klasse() const;
 

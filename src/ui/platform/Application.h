@@ -6,17 +6,16 @@ class QApplication;
 
 namespace rondaxa {
 
-// The build may pass the project's version as RONDAXA_VERSION.
-#ifdef RONDAXA_VERSION
+// The project's version; the build passes it as RONDAXA_VERSION.
 inline constexpr const char *kProgramVersion = RONDAXA_VERSION;
-#else
-inline constexpr const char *kProgramVersion = "0.1.0";
-#endif
 
 // Loads Qt's own Dutch translations (qtbase_nl), so that standard buttons and
 // dialogs read Ja/Nee/Annuleren/OK. Looks in Qt's translations folder, then
 // in "translations" beside the program. Returns whether they were found.
 bool InstallDutchTranslations(QApplication &app);
+
+// The program's icon for its windows, and the name of its desktop entry.
+void InstallProgramIcon(QApplication &app);
 
 // Everything above plus the application's names, the clock and locale of the
 // core and F1 for help. Call once, right after creating the QApplication.

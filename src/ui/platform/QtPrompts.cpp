@@ -3,6 +3,7 @@
 #include "ui/platform/ModelText.h"
 
 #include <QApplication>
+#include <QGridLayout>
 #include <QMessageBox>
 
 namespace rondaxa {
@@ -58,6 +59,19 @@ QString PromptText(std::string_view text) {
     return FromModelText(text);
 }
 
+// Room for the title: a short message ("Fout nr.: 4") makes a narrow box, and
+// the title bar also holds the system's icon and window buttons.
+constexpr int kTitleBarExtras = 180;
+
+void MakeRoomForTitle(QMessageBox &box) {
+    auto *layout = qobject_cast<QGridLayout *>(box.layout());
+    if (!layout)
+        return;
+    const int width = box.fontMetrics().horizontalAdvance(box.windowTitle()) + kTitleBarExtras;
+    layout->addItem(new QSpacerItem(width, 0, QSizePolicy::Minimum, QSizePolicy::Minimum), layout->rowCount(),
+                    0, 1, layout->columnCount());
+}
+
 } // namespace
 
 QtPrompts::QtPrompts(QWidget *parent) : parent_(parent) {}
@@ -76,6 +90,7 @@ QWidget *QtPrompts::Owner() const {
 
 void QtPrompts::Message(std::string_view text, MessageIcon icon) {
     QMessageBox box(BoxIcon(icon), kProgramTitle, PromptText(text), QMessageBox::Ok, Owner());
+    MakeRoomForTitle(box);
     box.exec();
 }
 
@@ -89,6 +104,7 @@ Answer QtPrompts::AskCaptioned(std::string_view caption, std::string_view text, 
     // Like the classic boxes: the first button (Yes) is the default; Escape
     // means Cancel when there is one and No otherwise.
     box.setDefaultButton(buttons == Buttons::Ok ? QMessageBox::Ok : QMessageBox::Yes);
+    MakeRoomForTitle(box);
     if (buttons == Buttons::YesNo)
         box.setEscapeButton(QMessageBox::No);
     return AnswerFor(box.exec());

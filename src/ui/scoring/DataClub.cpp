@@ -248,12 +248,14 @@ QWidget *TClubData::BuildScoringPage() {
     storageGroup_ = new QGroupBox(QStringLiteral("Opslag uitslagen"), page);
     finishOrder_ = new QRadioButton(QStringLiteral("&Finish volgorde"), storageGroup_);
     pointsAward_ = new QRadioButton(QStringLiteral("&Punten toekenning"), storageGroup_);
-    minOnePoint_ = new QCheckBox(QStringLiteral("Gefinisht = &minimaal 1 punt"), storageGroup_);
+    // The minimum-point rule sits below the storage group, not in it: the
+    // group is disabled exactly while finish positions are stored, which is
+    // when the rule applies.
+    minOnePoint_ = new QCheckBox(QStringLiteral("Gefinisht = &minimaal 1 punt"), page);
     minOnePoint_->setObjectName(QStringLiteral("CheckBox1"));
     auto *storageLayout = new QVBoxLayout(storageGroup_);
     storageLayout->addWidget(finishOrder_);
     storageLayout->addWidget(pointsAward_);
-    storageLayout->addWidget(minOnePoint_);
     const bool positions = storedMethod_ == StorageMethod::Positions;
     (positions ? finishOrder_ : pointsAward_)->setChecked(true);
     storageGroup_->setEnabled(!positions);
@@ -328,7 +330,10 @@ QWidget *TClubData::BuildScoringPage() {
 
     auto *layout = new QGridLayout(page);
     layout->addWidget(pointsGroup_, 0, 0, 1, 2);
-    layout->addWidget(storageGroup_, 1, 0);
+    auto *storageColumn = new QVBoxLayout;
+    storageColumn->addWidget(storageGroup_);
+    storageColumn->addWidget(minOnePoint_);
+    layout->addLayout(storageColumn, 1, 0);
     layout->addWidget(ties, 1, 1, 2, 1);
     layout->addWidget(counting, 2, 0);
     layout->setRowStretch(3, 1);

@@ -54,7 +54,8 @@ TSorteer::TSorteer(const ClubRec &club, const TKlasse &klasse, QWidget *parent)
     dirLayout->addWidget(ascending_);
     dirLayout->addWidget(descending_);
 
-    auto *buttons = AddDialogButtons(this, kHelpContext, true, Qt::Vertical);
+    // "&Oplopend" has Alt+O here, so the Ok button takes Alt+K.
+    auto *buttons = AddDialogButtons(this, kHelpContext, true, Qt::Vertical, QStringLiteral("O&k"));
 
     auto *right = new QVBoxLayout;
     right->addWidget(dirGroup);

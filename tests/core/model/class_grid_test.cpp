@@ -7,26 +7,17 @@
 namespace rondaxa {
 namespace {
 
+using test::AddResultInfo;
 using test::AddRider;
 using test::MakeCompetition;
-
-void AddInfo(TKlasse &klasse, int from, int to, const std::string &date, uint8_t flags = 0) {
-    auto info = std::make_unique<ResultInfo>();
-    info->FromCol = from;
-    info->ToCol = to;
-    info->Date = date;
-    info->Remark = "Oss";
-    info->InfoFlags = flags;
-    klasse.ColData(klasse.ResultColumn(from))->Info = std::move(info);
-}
 
 TEST(ClassGrid, InfoRangesAlternateColours) {
     Competition comp = MakeCompetition({"MX1"});
     TKlasse &klasse = *comp.Classes[0];
     AddRider(comp, klasse, "A", "1", {1, 2, 3, 4, 5});
-    AddInfo(klasse, 1, 2, "20260501");
-    AddInfo(klasse, 3, 3, "20260508");
-    AddInfo(klasse, 5, 5, "20260515");
+    AddResultInfo(klasse, 1, 2, 0, "Oss", "20260501");
+    AddResultInfo(klasse, 3, 3, 0, "Oss", "20260508");
+    AddResultInfo(klasse, 5, 5, 0, "Oss", "20260515");
     comp.Club.InfoColor1 = 0x111111;
     comp.Club.InfoColor2 = 0x222222;
     ColourInfoColumns(klasse, comp.Club);
@@ -48,7 +39,7 @@ TEST(ClassGrid, StatusPanelsDescribeTheSelectedCell) {
     TKlasse &klasse = *comp.Classes[0];
     TRijder &rider = AddRider(comp, klasse, "Jansen, Piet", "12", {1, 2});
     rider.Flags = RiderHorsConcours;
-    AddInfo(klasse, 1, 1, "19990501", InfoNotCounting);
+    AddResultInfo(klasse, 1, 1, InfoNotCounting, "Oss", "19990501");
     EXPECT_EQ(RiderPanelText(comp.Club, rider), "Piet Jansen (Buitenmededinging)");
     EXPECT_EQ(ColumnPanelText(comp.Club, klasse, klasse.ResultColumn(1), 1), "01 mei Oss (niet tellend)");
     EXPECT_EQ(ColumnPanelText(comp.Club, klasse, klasse.ResultColumn(2), 1), "");
@@ -78,16 +69,22 @@ TEST(ClassGrid, RowLabelsAfterStandingsSkipHorsConcours) {
 }
 
 TEST(ClassGrid, CaptionCutsClubAndWhole) {
-    Competition comp = MakeCompetition({std::string(30, 'K')});
-    comp.Club.ClubName = std::string(30, 'C');
-    const std::string caption = ClassCaption(comp.Club, *comp.Classes[0]);
-    EXPECT_EQ(caption, std::string(30, 'C') + " - " + std::string(30, 'K'));
-    comp.Club.ClubName = "MCC";
-    EXPECT_EQ(ClassCaption(comp.Club, *comp.Classes[0]), "MCC - " + std::string(30, 'K'));
-    // A longer club part is cut at 33 characters, the whole at 63.
-    comp.Club.ClubName = std::string(30, 'C');
-    comp.Classes[0]->Name = "Jeugd";
-    EXPECT_EQ(ClassCaption(comp.Club, *comp.Classes[0]), std::string(30, 'C') + " - Jeugd");
+    const std::string c30(30, 'C'), c40(40, 'C'), k30(30, 'K'), k50(50, 'K');
+    const struct {
+        std::string club, klasse, caption;
+    } cases[] = {
+        {"MCC", "Jeugd", "MCC - Jeugd"},
+        {c30, k30, c30 + " - " + k30},                                     // the stored maxima just fit
+        {std::string(31, 'C'), "Jeugd", std::string(31, 'C') + " -Jeugd"}, // " - " cut at 33
+        {c40, "Jeugd", std::string(33, 'C') + "Jeugd"},                    // the club part cut at 33
+        {"MCC", k50 + k50, "MCC - " + std::string(57, 'K')},               // the whole cut at 63
+        {c40, k50, std::string(33, 'C') + std::string(30, 'K')},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(ClassCaption(c.club, c.klasse), c.caption) << c.club << " / " << c.klasse;
+    Competition comp = MakeCompetition({k30});
+    comp.Club.ClubName = c30;
+    EXPECT_EQ(ClassCaption(comp.Club, *comp.Classes[0]), c30 + " - " + k30);
 }
 
 TEST(ClassGrid, AutoSizeFitsTexts) {

@@ -2,10 +2,12 @@
 #include "core/model/demo.h"
 #include "core/model/kzb_file.h"
 #include "core/model/settings.h"
+#include "core/scoring/standings.h"
 #include "support/test_files.h"
 
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <filesystem>
 #include <random>
 
@@ -156,13 +158,23 @@ TEST(KzbFile, DemoFileInTheRepositoryIsTheGeneratedOne) {
 
 TEST(KzbFile, VersionIsTheLowestThatHoldsTheSettings) {
     ClubRec club;
+    SetSimpleTieMethod(club, 0);
     EXPECT_EQ(FileVersionFor(club), 2);
     club.TieMethod = 1;
+    SetSimpleTieMethod(club, 1);
     EXPECT_EQ(FileVersionFor(club), 2);
+    // Steps of their own, with a simple method, are only kept by version 4.
+    club.TieSteps[5] = {8, 0};
+    EXPECT_EQ(FileVersionFor(club), 4);
+    SetSimpleTieMethod(club, 1);
+    club.TieNotify = 1;
+    EXPECT_EQ(FileVersionFor(club), 4);
+    SetSimpleTieMethod(club, 1);
     club.Deduction = 2;
     EXPECT_EQ(FileVersionFor(club), 3);
     club.Deduction = 1;
     club.TieMethod = 2;
+    SetSimpleTieMethod(club, 2);
     EXPECT_EQ(FileVersionFor(club), 3);
     club.TieMethod = 3;
     EXPECT_EQ(FileVersionFor(club), 4);
@@ -183,6 +195,23 @@ TEST(KzbFile, OlderVersionsResetDeductionAndTieSteps) {
     ASSERT_NE(v3, nullptr);
     EXPECT_EQ(v3->Club.Deduction, 2);
     EXPECT_EQ(v3->Club.TieSteps[1].Method, 3);
+}
+
+// A version 4 file with a simple tie method and steps of its own is saved
+// so that reading it back gives the same steps (found by fuzzing).
+TEST(KzbFile, OwnTieStepsOfASimpleMethodSurviveSavingAndReading) {
+    Bytes bytes = HandBuiltFile();
+    bytes[67] = 0; // "De meeste Beste uitslagen", steps {6, 4} as stored
+    auto comp = ParseCompetition(bytes);
+    ASSERT_NE(comp, nullptr);
+    ASSERT_EQ(comp->Club.TieSteps[1].Method, 6);
+    const Bytes saved = SerializeCompetition(*comp);
+    auto again = ParseCompetition(saved);
+    ASSERT_NE(again, nullptr);
+    EXPECT_EQ(again->Club.TieSteps[1].Method, 6);
+    EXPECT_EQ(again->Club.TieSteps[1].Param, 4);
+    EXPECT_EQ(again->Club.TieNotify, 1);
+    EXPECT_EQ(SerializeCompetition(*again), saved);
 }
 
 TEST(KzbFile, DamagedHeadersAreRejected) {
@@ -263,6 +292,43 @@ TEST(KzbFile, LengthBytesAreClampedToTheirRoom) {
     ASSERT_NE(comp, nullptr);
     EXPECT_EQ(comp->Club.ClubName.size(), 30u);
     EXPECT_EQ(comp->Classes[0]->Rider(1)->StartNo.size(), 5u);
+}
+
+// Damaged counting rules and ranges are brought into their valid ranges, so
+// that the calculation and the exports never see them.
+TEST(KzbFile, DamagedValuesAreBroughtIntoTheirRanges) {
+    struct Case {
+        std::size_t At;
+        int32_t Stored;
+        int32_t ClubRec::*Field;
+        int32_t Read;
+    };
+    const Case cases[] = {
+        {68, 101, &ClubRec::CountPercent, 100},   {68, INT32_MIN, &ClubRec::CountPercent, 0},
+        {72, INT32_MAX, &ClubRec::CountPlus, 20}, {72, -3, &ClubRec::CountPlus, 0},
+        {76, 21, &ClubRec::DropCount, 20},        {76, INT32_MIN, &ClubRec::DropCount, 0},
+        {76, 20, &ClubRec::DropCount, 20},        {68, 0, &ClubRec::CountPercent, 0},
+    };
+    for (const Case &c : cases) {
+        Bytes bytes = HandBuiltFile();
+        PutI32(bytes, c.At, c.Stored);
+        auto comp = ParseCompetition(bytes);
+        ASSERT_NE(comp, nullptr);
+        EXPECT_EQ(comp->Club.*c.Field, c.Read) << "offset " << c.At << " stored " << c.Stored;
+        CountingResultNumber(comp->Club, comp->Classes[0].get()); // no overflow under the sanitizers
+    }
+
+    // An information range ends at or after its start and within 50 results.
+    const std::size_t toCol = HandBuiltFile().size() - kResultInfoSize + 76;
+    for (auto [stored, read] : {std::pair{INT32_MAX, 50}, {INT32_MIN, 2}, {1, 2}, {3, 3}}) {
+        Bytes bytes = HandBuiltFile();
+        PutI32(bytes, toCol, stored);
+        auto comp = ParseCompetition(bytes);
+        ASSERT_NE(comp, nullptr);
+        TKlasse &klasse = *comp->Classes[0];
+        EXPECT_EQ(klasse.ColData(klasse.ResultColumn(2))->Info->ToCol, read) << "stored " << stored;
+        EXPECT_GE(CountColumns(klasse), 1);
+    }
 }
 
 TEST(KzbFile, InformationOutsideTheResultColumnsIsSkipped) {
@@ -389,6 +455,42 @@ TEST_F(KzbFileOnDisk, SavingTwiceKeepsExactlyOneBackup) {
     for ([[maybe_unused]] const auto &entry : fs::directory_iterator(dir.Root()))
         ++files;
     EXPECT_EQ(files, 3); // the file, its backup and the trash; no temporary left
+}
+
+// A file opened from its backup ("club.kzb.BAK") or named so on a disk that
+// ignores case ("seizoen.kzb.bak") is its own backup name: the save must not
+// dispose of it or move it away, and the file ends up with the new content.
+TEST_F(KzbFileOnDisk, AFileNamedAsItsOwnBackupIsSavedInPlace) {
+    for (const char *name : {"club.kzb.BAK", "seizoen.kzb.bak", "SEIZOEN.Kzb.Bak"}) {
+        SCOPED_TRACE(name);
+        const std::string file = dir.Path(name);
+        auto demo = MakeDemoCompetition();
+        ASSERT_TRUE(SaveCompetition(*demo, file, prompts));
+        if (BackupName(file) != file) // where case counts, an older backup of another spelling
+            test::WriteAll(BackupName(file), "ouder");
+        demo->Club.ClubName = "Tweede";
+        std::vector<std::string> disposed;
+        auto dispose = [&](const std::string &path) {
+            disposed.push_back(path);
+            return fs::remove(path);
+        };
+        ASSERT_TRUE(SaveCompetition(*demo, file, prompts, nullptr, dispose));
+        for (const std::string &path : disposed)
+            EXPECT_FALSE(NamesSameFile(path, file)) << path;
+        Competition loaded;
+        ASSERT_EQ(LoadCompetition(loaded, file, prompts), LoadResult::Loaded);
+        EXPECT_EQ(loaded.Club.ClubName.str(), "Tweede");
+        EXPECT_TRUE(prompts.Messages.empty());
+        fs::remove(file);
+    }
+}
+
+TEST_F(KzbFileOnDisk, NamesOfOneFile) {
+    test::WriteAll(dir.Path("a.kzb"), "x");
+    fs::create_symlink(dir.Path("a.kzb"), dir.Path("link.BAK"));
+    EXPECT_TRUE(NamesSameFile(dir.Path("a.kzb"), dir.Path("link.BAK")));
+    EXPECT_TRUE(NamesSameFile("C:\\Club\\a.KZB", "c:\\club\\A.kzb"));
+    EXPECT_FALSE(NamesSameFile(dir.Path("a.kzb"), dir.Path("a.BAK")));
 }
 
 TEST_F(KzbFileOnDisk, AFailedSaveLeavesTheFileUntouched) {

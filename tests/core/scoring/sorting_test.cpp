@@ -9,20 +9,8 @@ namespace {
 
 using test::AddRider;
 using test::MakeCompetition;
-
-std::vector<std::string> Names(const TKlasse &klasse) {
-    std::vector<std::string> names;
-    for (int r = 1; r < klasse.Grid.RowCount(); ++r)
-        names.push_back(klasse.Rider(r)->Name.str());
-    return names;
-}
-
-std::vector<std::string> Labels(const TKlasse &klasse) {
-    std::vector<std::string> labels;
-    for (int r = 1; r < klasse.Grid.RowCount(); ++r)
-        labels.push_back(klasse.Grid.RowAt(r).Label);
-    return labels;
-}
+using test::RiderNames;
+using test::RowLabels;
 
 class SortingTest : public ::testing::Test {
 protected:
@@ -35,10 +23,10 @@ TEST_F(SortingTest, NamesSwappedOrAsStored) {
     AddRider(comp, klasse, "de Vries, Jan", "1");
     AddRider(comp, klasse, "Bakker, Piet", "2");
     SortClass(comp.Club, klasse, ModeName, 0, kAscending, true, HcNoPlace);
-    EXPECT_EQ(Names(klasse), (std::vector<std::string>{"de Vries, Jan", "Bakker, Piet"}));
+    EXPECT_EQ(RiderNames(klasse), (std::vector<std::string>{"de Vries, Jan", "Bakker, Piet"}));
     EXPECT_EQ(klasse.Rider(1)->SortKey, "JAN DE VRIES");
     SortClass(comp.Club, klasse, ModeName, 0, kAscending, false, HcNoPlace);
-    EXPECT_EQ(Names(klasse), (std::vector<std::string>{"Bakker, Piet", "de Vries, Jan"}));
+    EXPECT_EQ(RiderNames(klasse), (std::vector<std::string>{"Bakker, Piet", "de Vries, Jan"}));
     EXPECT_EQ(comp.Club.Options, 97); // put back after the sort
 }
 
@@ -46,9 +34,9 @@ TEST_F(SortingTest, StartNumbersNumericThenTextThenEmpty) {
     for (const char *startNo : {"A3", "", "12A", "12", "7"})
         AddRider(comp, klasse, std::string("R") + startNo, startNo);
     CalculateStandings(comp.Club, klasse, ModeStartNo, 0, kAscending, 0);
-    EXPECT_EQ(Names(klasse), (std::vector<std::string>{"R7", "R12", "R12A", "RA3", "R"}));
+    EXPECT_EQ(RiderNames(klasse), (std::vector<std::string>{"R7", "R12", "R12A", "RA3", "R"}));
     CalculateStandings(comp.Club, klasse, ModeStartNo, 0, kDescending, 0);
-    EXPECT_EQ(Names(klasse), (std::vector<std::string>{"RA3", "R12A", "R12", "R7", "R"}));
+    EXPECT_EQ(RiderNames(klasse), (std::vector<std::string>{"RA3", "R12A", "R12", "R7", "R"}));
 }
 
 TEST_F(SortingTest, ResultColumnKeepsRidersWithoutResultLast) {
@@ -58,9 +46,9 @@ TEST_F(SortingTest, ResultColumnKeepsRidersWithoutResultLast) {
     AddRider(comp, klasse, "first", "3", {3, 1});
     AddRider(comp, klasse, "second", "4", {4, 2});
     CalculateStandings(comp.Club, klasse, ModeResult, 2, kAscending, 0);
-    EXPECT_EQ(Names(klasse), (std::vector<std::string>{"first", "second", "third", "none"}));
+    EXPECT_EQ(RiderNames(klasse), (std::vector<std::string>{"first", "second", "third", "none"}));
     CalculateStandings(comp.Club, klasse, ModeResult, 2, kDescending, 0);
-    EXPECT_EQ(Names(klasse), (std::vector<std::string>{"third", "second", "first", "none"}));
+    EXPECT_EQ(RiderNames(klasse), (std::vector<std::string>{"third", "second", "first", "none"}));
 }
 
 TEST_F(SortingTest, HeadingClicksAlternateAndRenumberPlaces) {
@@ -72,15 +60,15 @@ TEST_F(SortingTest, HeadingClicksAlternateAndRenumberPlaces) {
     const int netCol = klasse.Grid.ColCount() - 1;
     ASSERT_EQ(klasse.ColData(netCol)->Kind, KindNet);
     ASSERT_TRUE(SortByHeading(comp.Club, klasse, netCol, options.HorsConcours()));
-    EXPECT_EQ(Names(klasse), (std::vector<std::string>{"C", "B", "A"})); // lowest net first
-    EXPECT_EQ(Labels(klasse), (std::vector<std::string>{"1", "2", "3"}));
+    EXPECT_EQ(RiderNames(klasse), (std::vector<std::string>{"C", "B", "A"})); // lowest net first
+    EXPECT_EQ(RowLabels(klasse), (std::vector<std::string>{"1", "2", "3"}));
     ASSERT_TRUE(SortByHeading(comp.Club, klasse, netCol, options.HorsConcours()));
-    EXPECT_EQ(Names(klasse), (std::vector<std::string>{"A", "B", "C"}));
+    EXPECT_EQ(RiderNames(klasse), (std::vector<std::string>{"A", "B", "C"}));
     EXPECT_FALSE(klasse.CalcInfo.empty());
 
     ASSERT_TRUE(SortByHeading(comp.Club, klasse, 1, options.HorsConcours())); // by name
     EXPECT_TRUE(klasse.CalcInfo.empty());
-    EXPECT_EQ(Labels(klasse), (std::vector<std::string>{"1", "2", "3"}));
+    EXPECT_EQ(RowLabels(klasse), (std::vector<std::string>{"1", "2", "3"}));
 }
 
 TEST_F(SortingTest, AverageTableColumnsUseTheirOwnModes) {
@@ -101,9 +89,9 @@ TEST_F(SortingTest, AverageTableColumnsUseTheirOwnModes) {
     EXPECT_EQ(SortKeyFor(comp.Club, *klasse.Rider(1), ModeAverageValue, 0), "00050.0");
 
     ASSERT_TRUE(SortByHeading(comp.Club, klasse, first + 1, HcNoPlace)); // ascending: fewer results first
-    EXPECT_EQ(Names(klasse), (std::vector<std::string>{"A", "B"}));
+    EXPECT_EQ(RiderNames(klasse), (std::vector<std::string>{"A", "B"}));
     ASSERT_TRUE(SortByHeading(comp.Club, klasse, first + 1, HcNoPlace));
-    EXPECT_EQ(Names(klasse), (std::vector<std::string>{"B", "A"}));
+    EXPECT_EQ(RiderNames(klasse), (std::vector<std::string>{"B", "A"}));
 }
 
 TEST_F(SortingTest, FewerThanTwoRidersIgnoreHeadingClicks) {

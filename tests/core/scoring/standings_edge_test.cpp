@@ -1,5 +1,4 @@
-// Corner cases of the standings: the order of the percentage arithmetic,
-// several hors-concours riders, adjustments that find no place, drop marks
+// Corner cases of the standings: several hors-concours riders, adjustments that find no place, drop marks
 // searched by their points, the fixed sentences and the tie report's groups.
 #include "core/scoring/final_standings.h"
 #include "core/scoring/standings.h"
@@ -12,39 +11,8 @@ namespace {
 
 using test::AddRider;
 using test::MakeCompetition;
-
-std::vector<int> Results(const TRijder &rider, int count) {
-    return std::vector<int>(rider.Results.begin() + 1, rider.Results.begin() + 1 + count);
-}
-
-std::vector<std::string> Names(const TKlasse &klasse) {
-    std::vector<std::string> names;
-    for (int r = 1; r < klasse.Grid.RowCount(); ++r)
-        names.push_back(klasse.Rider(r) ? klasse.Rider(r)->Name.str() : "");
-    return names;
-}
-
-TEST(CountingResultNumber, PercentageIsWorkedOutAsCOver100TimesThePercentage) {
-    Competition comp = MakeCompetition({"MX1"});
-    TKlasse &klasse = *comp.Classes[0];
-    ClubRec &club = comp.Club;
-    club.CountPlus = 0;
-    auto withColumns = [&](int c, int percent) {
-        klasse.ResultCount = c;
-        RebuildFixedColumns(klasse, club);
-        club.CountPercent = percent;
-        return CountingResultNumber(club, &klasse);
-    };
-    // 7 / 100 x 43 is a little above 3.01: its fraction counts as more than
-    // 0.01, so rounding up gives 4 (7 x 43 / 100 would give 3).
-    EXPECT_EQ(withColumns(7, 43), 4);
-    // 21 / 100 x 81 is a little below 17.01: not rounded up (21 x 81 / 100
-    // would give 18).
-    EXPECT_EQ(withColumns(21, 81), 17);
-    club.CalcFlags = CalcRoundDown;
-    EXPECT_EQ(withColumns(7, 43), 3);
-    EXPECT_EQ(withColumns(21, 81), 17);
-}
+using test::RiderNames;
+using test::StoredResults;
 
 class HorsConcoursTest : public ::testing::Test {
 protected:
@@ -72,16 +40,16 @@ TEST_F(HorsConcoursTest, LaterHorsConcoursRiderIsMovedUpByAnEarlierOne) {
     AddRider(comp, klasse, "H2", "2", {2}).Flags = RiderHorsConcours;
     AddRider(comp, klasse, "A", "3", {3});
     Calculate(3);
-    EXPECT_EQ(Results(Find("A"), 1), std::vector<int>{1});
-    EXPECT_EQ(Results(Find("H1"), 1), std::vector<int>{-1});
-    EXPECT_EQ(Results(Find("H2"), 1), std::vector<int>{-1});
+    EXPECT_EQ(StoredResults(Find("A"), 1), std::vector<int>{1});
+    EXPECT_EQ(StoredResults(Find("H1"), 1), std::vector<int>{-1});
+    EXPECT_EQ(StoredResults(Find("H2"), 1), std::vector<int>{-1});
     EXPECT_EQ(klasse.Grid.RowAt(1).Label, "1");
     EXPECT_EQ(klasse.Rider(1)->Name.str(), "A");
 
     RemoveAllStandings(comp);
-    EXPECT_EQ(Results(Find("A"), 1), std::vector<int>{3});
-    EXPECT_EQ(Results(Find("H1"), 1), std::vector<int>{1});
-    EXPECT_EQ(Results(Find("H2"), 1), std::vector<int>{2});
+    EXPECT_EQ(StoredResults(Find("A"), 1), std::vector<int>{3});
+    EXPECT_EQ(StoredResults(Find("H1"), 1), std::vector<int>{1});
+    EXPECT_EQ(StoredResults(Find("H2"), 1), std::vector<int>{2});
 }
 
 TEST_F(HorsConcoursTest, PointsMissingFromTheTableFindNoPlace) {
@@ -90,11 +58,11 @@ TEST_F(HorsConcoursTest, PointsMissingFromTheTableFindNoPlace) {
     AddRider(comp, klasse, "A", "2", {48}); // not in the points table
     AddRider(comp, klasse, "B", "3", {45}); // third place: becomes second
     Calculate(3);
-    EXPECT_EQ(Results(Find("A"), 1), std::vector<int>{-1});
-    EXPECT_EQ(Results(Find("B"), 1), std::vector<int>{47});
+    EXPECT_EQ(StoredResults(Find("A"), 1), std::vector<int>{-1});
+    EXPECT_EQ(StoredResults(Find("B"), 1), std::vector<int>{47});
     RemoveAllStandings(comp);
-    EXPECT_EQ(Results(Find("A"), 1), std::vector<int>{48});
-    EXPECT_EQ(Results(Find("B"), 1), std::vector<int>{45});
+    EXPECT_EQ(StoredResults(Find("A"), 1), std::vector<int>{48});
+    EXPECT_EQ(StoredResults(Find("B"), 1), std::vector<int>{45});
 }
 
 TEST(DropMarks, PositionsAreSearchedByThePositionOfTheirPoints) {
@@ -109,7 +77,7 @@ TEST(DropMarks, PositionsAreSearchedByThePositionOfTheirPoints) {
     CalculateStandings(comp.Club, klasse, ModeNet, 1, kDescending, 3);
     EXPECT_EQ(rider.CalcNet, 50);
     EXPECT_EQ(rider.CalcTotal, 52);
-    EXPECT_EQ(Results(rider, 3), (std::vector<int>{1, 46, 1045}));
+    EXPECT_EQ(StoredResults(rider, 3), (std::vector<int>{1, 46, 1045}));
 }
 
 TEST(Sentences, AverageDescriptionsAndLabels) {
@@ -201,7 +169,7 @@ TEST(Places, RiderlessRowGetsNoPlace) {
     CalculateFinalStandings(comp, CalcOptions{}, 0, 1, nullptr);
     ASSERT_EQ(klasse.Grid.RowCount(), 2);
     EXPECT_EQ(klasse.Grid.RowAt(1).Label, "");
-    EXPECT_EQ(Names(klasse), std::vector<std::string>{""});
+    EXPECT_EQ(RiderNames(klasse), std::vector<std::string>{""});
 }
 
 } // namespace

@@ -7,8 +7,12 @@
 namespace rondaxa {
 namespace {
 
+using test::AddResultInfo;
 using test::AddRider;
 using test::MakeCompetition;
+using test::RiderNames;
+using test::RowLabels;
+using test::StoredResults;
 
 using test::CommaLocale;
 
@@ -17,33 +21,6 @@ Competition PointsCompetition() {
     Competition comp = MakeCompetition({"MX1"});
     comp.Club.Options &= ~(OptStoreFinishOrder | OptPositionsAsPoints);
     return comp;
-}
-
-void AddInfo(TKlasse &klasse, int from, int to, bool notCounting, const char *remark = "x") {
-    auto info = std::make_unique<ResultInfo>();
-    info->FromCol = from;
-    info->ToCol = to;
-    info->Remark = remark;
-    info->InfoFlags = notCounting ? InfoNotCounting : 0;
-    klasse.ColData(klasse.ResultColumn(from))->Info = std::move(info);
-}
-
-std::vector<std::string> Labels(const TKlasse &klasse) {
-    std::vector<std::string> labels;
-    for (int r = 1; r < klasse.Grid.RowCount(); ++r)
-        labels.push_back(klasse.Grid.RowAt(r).Label);
-    return labels;
-}
-
-std::vector<std::string> Names(const TKlasse &klasse) {
-    std::vector<std::string> names;
-    for (int r = 1; r < klasse.Grid.RowCount(); ++r)
-        names.push_back(klasse.Rider(r) ? klasse.Rider(r)->Name.str() : "");
-    return names;
-}
-
-std::vector<int> Results(const TRijder &rider, int count) {
-    return std::vector<int>(rider.Results.begin() + 1, rider.Results.begin() + 1 + count);
 }
 
 TEST(CountingResultNumber, PercentageRoundingAndFallbacks) {
@@ -81,8 +58,32 @@ TEST(CountingResultNumber, PercentageRoundingAndFallbacks) {
     EXPECT_EQ(CountingResultNumber(club, nullptr), 0);
 
     withColumns(6);
-    AddInfo(klasse, 2, 3, true); // two non-counting columns
+    AddResultInfo(klasse, 2, 3, InfoNotCounting); // two non-counting columns
     EXPECT_EQ(CountingResultNumber(club, &klasse), 2);
+}
+
+// The order of the percentage arithmetic matters where C x percentage / 100
+// and C / 100 x percentage round differently.
+TEST(CountingResultNumber, PercentageIsWorkedOutAsCOver100TimesThePercentage) {
+    Competition comp = MakeCompetition({"MX1"});
+    TKlasse &klasse = *comp.Classes[0];
+    ClubRec &club = comp.Club;
+    club.CountPlus = 0;
+    auto withColumns = [&](int c, int percent) {
+        klasse.ResultCount = c;
+        RebuildFixedColumns(klasse, club);
+        club.CountPercent = percent;
+        return CountingResultNumber(club, &klasse);
+    };
+    // 7 / 100 x 43 is a little above 3.01: its fraction counts as more than
+    // 0.01, so rounding up gives 4 (7 x 43 / 100 would give 3).
+    EXPECT_EQ(withColumns(7, 43), 4);
+    // 21 / 100 x 81 is a little below 17.01: not rounded up (21 x 81 / 100
+    // would give 18).
+    EXPECT_EQ(withColumns(21, 81), 17);
+    club.CalcFlags = CalcRoundDown;
+    EXPECT_EQ(withColumns(7, 43), 3);
+    EXPECT_EQ(withColumns(21, 81), 17);
 }
 
 TEST(KeyFormatting, PadNumberAndItsNumericForm) {
@@ -163,22 +164,22 @@ TEST_F(NetKeyTest, DroppedResultsAreMarkedButNeverAMissingOne) {
     Build(rider, 3, 5);
     EXPECT_EQ(rider.CalcTotal, 142);
     EXPECT_EQ(rider.CalcNet, 142);
-    EXPECT_EQ(Results(rider, 5), (std::vector<int>{50, -1, 47, 1000, 45}));
+    EXPECT_EQ(StoredResults(rider, 5), (std::vector<int>{50, -1, 47, 1000, 45}));
 
     RemoveStandings(klasse);
     Build(rider, 2, 5);
     EXPECT_EQ(rider.CalcNet, 97);
-    EXPECT_EQ(Results(rider, 5), (std::vector<int>{50, -1, 47, 1000, 1045}));
+    EXPECT_EQ(StoredResults(rider, 5), (std::vector<int>{50, -1, 47, 1000, 1045}));
 
     RemoveStandings(klasse);
     comp.Club.Options |= OptZeroAsEmpty; // a zero shown empty is not marked
     Build(rider, 2, 5);
-    EXPECT_EQ(Results(rider, 5), (std::vector<int>{50, -1, 47, 0, 1045}));
+    EXPECT_EQ(StoredResults(rider, 5), (std::vector<int>{50, -1, 47, 0, 1045}));
 
     RemoveStandings(klasse);
     comp.Club.ViewFlags = 0;
     Build(rider, 2, 5);
-    EXPECT_EQ(Results(rider, 5), (std::vector<int>{50, -1, 47, 0, 45}));
+    EXPECT_EQ(StoredResults(rider, 5), (std::vector<int>{50, -1, 47, 0, 45}));
 }
 
 TEST_F(NetKeyTest, DroppedPositionsAreFoundByTheirPoints) {
@@ -187,12 +188,12 @@ TEST_F(NetKeyTest, DroppedPositionsAreFoundByTheirPoints) {
     TRijder &rider = Rider({1, 3, 2, 3});
     Build(rider, 2, 4);
     EXPECT_EQ(rider.CalcNet, 97);
-    EXPECT_EQ(Results(rider, 4), (std::vector<int>{1, 1003, 2, 1003}));
+    EXPECT_EQ(StoredResults(rider, 4), (std::vector<int>{1, 1003, 2, 1003}));
 }
 
 TEST_F(NetKeyTest, NonCountingColumnsAreSkipped) {
     TRijder &rider = Rider({50, 47, 45, 43});
-    AddInfo(klasse, 2, 3, true);
+    AddResultInfo(klasse, 2, 3, InfoNotCounting);
     Build(rider, 2, CountColumns(klasse));
     EXPECT_EQ(rider.CalcTotal, 93);
     EXPECT_EQ(rider.SortKey, "1"
@@ -242,9 +243,10 @@ TEST(CalculateStandings, ShellSortLeavesEqualKeysWhereTheProcedurePutsThem) {
     AddRider(comp, klasse, "D", "0");
     CalculateStandings(comp.Club, klasse, ModeStartNo, 0, kAscending, 0);
     // Not stable: C ends before B.
-    EXPECT_EQ(Names(klasse), (std::vector<std::string>{"C", "B", "D", "A"}));
-    // Without standings the row labels travel with their rows.
-    EXPECT_EQ(Labels(klasse), (std::vector<std::string>{"3", "2", "4", "1"}));
+    EXPECT_EQ(RiderNames(klasse), (std::vector<std::string>{"C", "B", "D", "A"}));
+    // Without standings only the riders move: the labels stay "1".."n", so a
+    // message naming a row's position names the label the user sees.
+    EXPECT_EQ(RowLabels(klasse), (std::vector<std::string>{"1", "2", "3", "4"}));
 }
 
 class ClassStandingsTest : public ::testing::Test {
@@ -266,14 +268,14 @@ TEST_F(ClassStandingsTest, EqualRidersGetConsecutivePlacesAndHorsConcoursBM) {
     AddRider(comp, klasse, "H", "3", {45, 45}).Flags = RiderHorsConcours;
     AddRider(comp, klasse, "Z", "4", {41, -1});
     Calculate(1);
-    EXPECT_EQ(Labels(klasse), (std::vector<std::string>{"1", "2", "BM", "3"}));
+    EXPECT_EQ(RowLabels(klasse), (std::vector<std::string>{"1", "2", "BM", "3"}));
     EXPECT_EQ(klasse.Grid.Col(0).Heading, "PL");
     Calculate(0);
-    EXPECT_EQ(Labels(klasse), (std::vector<std::string>{"1", "2", "3", "4"}));
+    EXPECT_EQ(RowLabels(klasse), (std::vector<std::string>{"1", "2", "3", "4"}));
     Calculate(2); // no points: below every rider with points
-    EXPECT_EQ(Names(klasse).back(), "H");
+    EXPECT_EQ(RiderNames(klasse).back(), "H");
     EXPECT_EQ(klasse.Rider(4)->CalcTotal, -1);
-    EXPECT_EQ(Labels(klasse), (std::vector<std::string>{"1", "2", "3", "BM"}));
+    EXPECT_EQ(RowLabels(klasse), (std::vector<std::string>{"1", "2", "3", "BM"}));
 }
 
 TEST_F(ClassStandingsTest, HorsConcoursWithoutResultsMovesOthersUpAndIsUndone) {
@@ -283,21 +285,21 @@ TEST_F(ClassStandingsTest, HorsConcoursWithoutResultsMovesOthersUpAndIsUndone) {
     AddRider(comp, klasse, "B", "3", {3, 4});
     AddRider(comp, klasse, "C", "4", {-1, 2});
     Calculate(3);
-    EXPECT_EQ(Names(klasse), (std::vector<std::string>{"A", "B", "C", "H"}));
-    EXPECT_EQ(Labels(klasse), (std::vector<std::string>{"1", "2", "3", "BM"}));
-    EXPECT_EQ(Results(*klasse.Rider(1), 2), (std::vector<int>{1, 2}));
-    EXPECT_EQ(Results(*klasse.Rider(2), 2), (std::vector<int>{2, 3}));
-    EXPECT_EQ(Results(*klasse.Rider(3), 2), (std::vector<int>{-1, 1}));
-    EXPECT_EQ(Results(*klasse.Rider(4), 2), (std::vector<int>{-1, -1}));
+    EXPECT_EQ(RiderNames(klasse), (std::vector<std::string>{"A", "B", "C", "H"}));
+    EXPECT_EQ(RowLabels(klasse), (std::vector<std::string>{"1", "2", "3", "BM"}));
+    EXPECT_EQ(StoredResults(*klasse.Rider(1), 2), (std::vector<int>{1, 2}));
+    EXPECT_EQ(StoredResults(*klasse.Rider(2), 2), (std::vector<int>{2, 3}));
+    EXPECT_EQ(StoredResults(*klasse.Rider(3), 2), (std::vector<int>{-1, 1}));
+    EXPECT_EQ(StoredResults(*klasse.Rider(4), 2), (std::vector<int>{-1, -1}));
     EXPECT_EQ(klasse.Rider(4)->SortKey, "");
 
     Calculate(3); // a second run gives the same standings
-    EXPECT_EQ(Results(*klasse.Rider(2), 2), (std::vector<int>{2, 3}));
+    EXPECT_EQ(StoredResults(*klasse.Rider(2), 2), (std::vector<int>{2, 3}));
 
     RemoveAllStandings(comp);
-    EXPECT_EQ(Results(*klasse.Rider(4), 2), (std::vector<int>{2, 1})); // his own results back
-    EXPECT_EQ(Results(*klasse.Rider(2), 2), (std::vector<int>{3, 4}));
-    EXPECT_EQ(Labels(klasse), (std::vector<std::string>{"1", "2", "3", "4"}));
+    EXPECT_EQ(StoredResults(*klasse.Rider(4), 2), (std::vector<int>{2, 1})); // his own results back
+    EXPECT_EQ(StoredResults(*klasse.Rider(2), 2), (std::vector<int>{3, 4}));
+    EXPECT_EQ(RowLabels(klasse), (std::vector<std::string>{"1", "2", "3", "4"}));
     EXPECT_EQ(klasse.Grid.Col(0).Heading, " ");
     EXPECT_EQ(klasse.Grid.ColCount(), klasse.FirstResultCol + 2);
     EXPECT_FALSE(HasAnyStandings(comp));
@@ -311,9 +313,9 @@ TEST_F(ClassStandingsTest, HorsConcoursWithoutResultsWithPointsStored) {
     EXPECT_EQ(klasse.Rider(1)->Results[1], 50);
     EXPECT_EQ(klasse.Rider(2)->Results[1], 40);
     RemoveAllStandings(comp);
-    EXPECT_EQ(Results(*klasse.Rider(1), 1), std::vector<int>{47});
-    EXPECT_EQ(Results(*klasse.Rider(2), 1), std::vector<int>{39});
-    EXPECT_EQ(Results(*klasse.Rider(3), 1), std::vector<int>{50});
+    EXPECT_EQ(StoredResults(*klasse.Rider(1), 1), std::vector<int>{47});
+    EXPECT_EQ(StoredResults(*klasse.Rider(2), 1), std::vector<int>{39});
+    EXPECT_EQ(StoredResults(*klasse.Rider(3), 1), std::vector<int>{50});
 }
 
 TEST_F(ClassStandingsTest, HorsConcoursInAveragesAndCountBelowOne) {
@@ -326,11 +328,11 @@ TEST_F(ClassStandingsTest, HorsConcoursInAveragesAndCountBelowOne) {
     options.SetHorsConcoursChoice(2);                      // no points: both totals of the net average -1
     CalculateFinalStandings(comp, options, 0, 0, nullptr); // a count below 1 means C
     EXPECT_EQ(klasse.ColData(klasse.Grid.ColCount() - 1)->Number, 3);
-    EXPECT_EQ(Names(klasse), (std::vector<std::string>{"A", "H"}));
+    EXPECT_EQ(RiderNames(klasse), (std::vector<std::string>{"A", "H"}));
     EXPECT_EQ(klasse.Rider(1)->CalcTotal, 120);
     EXPECT_EQ(klasse.Rider(2)->CalcTotal, -1);
     EXPECT_EQ(klasse.Rider(2)->CalcNet, -1);
-    EXPECT_EQ(Labels(klasse), (std::vector<std::string>{"1", "BM"}));
+    EXPECT_EQ(RowLabels(klasse), (std::vector<std::string>{"1", "BM"}));
 
     options.SetHorsConcoursChoice(3); // without results he has no average at all
     comp.Club.AverageMethod = 1;
@@ -339,7 +341,7 @@ TEST_F(ClassStandingsTest, HorsConcoursInAveragesAndCountBelowOne) {
     EXPECT_EQ(klasse.Rider(2)->CalcTotal, -1);
     EXPECT_EQ(CellText(comp.Club, *klasse.Rider(2), KindAverage, 0), "");
     RemoveAllStandings(comp);
-    EXPECT_EQ(Results(*klasse.Rider(2), 3), (std::vector<int>{47, 47, 47}));
+    EXPECT_EQ(StoredResults(*klasse.Rider(2), 3), (std::vector<int>{47, 47, 47}));
 }
 
 TEST(CalcInfo, SentencesByCountingRule) {
@@ -360,7 +362,7 @@ TEST(StandingsDescription, SentenceByColumnsAndPlaceholders) {
     comp.Club.ClubName = "MC";
     TKlasse &klasse = *comp.Classes[0];
     AddRider(comp, klasse, "A", "1", {1, 2, 3, 4, 5, 6});
-    AddInfo(klasse, 6, 6, true);
+    AddResultInfo(klasse, 6, 6, InfoNotCounting);
     EXPECT_EQ(StandingsDescription(comp.Club, klasse), "");
 
     CalcOptions options;

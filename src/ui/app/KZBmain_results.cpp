@@ -1,0 +1,69 @@
+// The main window's commands of the race evening: quick results entry, the
+// results check and the two searches.
+#include "core/model/messages.h"
+#include "core/results/quick_entry.h"
+#include "ui/app/KZBmain.h"
+#include "ui/results/SnelUitslag.h"
+#include "ui/results/VraagUitslag.h"
+#include "ui/scoring/SnelZoeken.h"
+#include "ui/scoring/ZoekAll.h"
+
+namespace rondaxa {
+
+// The quick search window lives as long as the main window; it is made the
+// first time it is needed.
+static TSnelZoeken *QuickSearchOf(TMainForm &form) {
+    auto *window = form.findChild<TSnelZoeken *>();
+    if (!window) {
+        window = new TSnelZoeken(form, form.GetPrompts(), &form);
+        form.SetQuickSearch(window);
+    }
+    return window;
+}
+
+// "&Snel uitslagen toevoegen...": refused for a class that has too few
+// start numbers; the standings go before the dialog opens, even when it is
+// then cancelled.
+void TMainForm::Uitslagentoevoegen1Click() {
+    Edit1Exit();
+    TKlasse *klasse = ActiveClass();
+    if (!klasse)
+        return;
+    if (!HasEnoughStartNumbers(*klasse)) {
+        ShowError(prompts_, kFewStartNumbersCode);
+        return;
+    }
+    PrepareForCommand();
+    {
+        TSnelUit dialog(
+            comp_, prompts_, [this] { ReloadGrid(); }, this);
+        dialog.Prepare();
+        dialog.exec();
+    }
+    TabControl1Change(); // a new column gets its width like the others
+    UpdateSaveButton();
+}
+
+// "&Controle uitslagen...".
+void TMainForm::Controleuitslagen1Click() {
+    Edit1Exit();
+    RunResultsCheck(comp_, prompts_, *this, this);
+}
+
+// "&Snelzoeken..." (F3).
+void TMainForm::SnelZoekClick() {
+    Edit1Exit();
+    if (ActiveClass())
+        QuickSearchOf(*this)->SnelZoekClick();
+}
+
+// "&Uitgebreid zoeken...".
+void TMainForm::UitZoekenClick() {
+    Edit1Exit();
+    if (!ActiveClass())
+        return;
+    TZoekAll dialog(*this, prompts_, this);
+    dialog.exec();
+}
+
+} // namespace rondaxa

@@ -1,0 +1,121 @@
+#include "core/results/problem_clicks.h"
+#include "core/results/results_check.h"
+#include "support/test_files.h"
+
+#include <gtest/gtest.h>
+
+namespace rondaxa {
+namespace {
+
+using test::AddRider;
+using test::MakeCompetition;
+
+constexpr int N = kNoResult;
+
+// One class whose columns hold the given values, one rider per row.
+Competition ClassWithRows(const std::vector<std::vector<int>> &rows, int32_t options) {
+    Competition comp = MakeCompetition({"MX1"});
+    comp.Club.Options = options;
+    for (std::size_t i = 0; i < rows.size(); ++i)
+        AddRider(comp, *comp.Classes[0], "Rijder " + std::to_string(i + 1), std::to_string(i + 1), rows[i]);
+    CountColumns(*comp.Classes[0]);
+    return comp;
+}
+
+Competition ClassWithColumn(const std::vector<int> &values, int32_t options) {
+    std::vector<std::vector<int>> rows;
+    for (int v : values)
+        rows.push_back({v});
+    return ClassWithRows(rows, options);
+}
+
+std::vector<std::string> Findings(const Competition &comp, int first = 1, int last = 1) {
+    ProblemList problems;
+    CheckResults(comp.Club, *comp.Classes[0], first, last, problems);
+    std::vector<std::string> texts;
+    for (const Problem &problem : problems.Entries())
+        texts.push_back(problem.Text);
+    return texts;
+}
+
+using Texts = std::vector<std::string>;
+
+TEST(CheckResults, DoublesAndGapsOfFinishPositions) {
+    const Competition comp = ClassWithColumn({1, 2, 2, 4, 6}, OptStoreFinishOrder);
+    EXPECT_EQ(Findings(comp),
+              (Texts{"Kolom: 1\tPlaats 2 komt 2 maal voor.", "Kolom: 1\tPlaats 3 komt niet voor.",
+                     "Kolom: 1\tPlaats 5 komt niet voor."}));
+}
+
+TEST(CheckResults, ARunOfMissingPlacesIsOneFindingReadFromHighToLow) {
+    const Competition comp = ClassWithRows({{N, N, 1}, {N, N, 5}, {N, N, 6}}, OptStoreFinishOrder);
+    const Texts found = Findings(comp, 3, 3);
+    EXPECT_EQ(found, (Texts{"Kolom: 3\tPlaats 4 t/m 2 komen niet voor."}));
+    // Its click leads to the rider after the gap.
+    EXPECT_EQ(CheckEntryRow(comp.Club, *comp.Classes[0], found[0], 3), 2);
+}
+
+TEST(CheckResults, PointsStoredReportValuesTheTableCannotGive) {
+    const Competition comp = ClassWithColumn({50, 46, 47, 0, N}, 0);
+    const Texts found = Findings(comp);
+    EXPECT_EQ(found,
+              (Texts{"Kolom: 1\tOngeldige uitslag waarde 46 !", "Kolom: 1\tOngeldige uitslag waarde 0 !"}));
+    EXPECT_EQ(CheckEntryRow(comp.Club, *comp.Classes[0], found[0], 1), 2);
+    EXPECT_EQ(CheckEntryRow(comp.Club, *comp.Classes[0], found[1], 1), 1);
+}
+
+TEST(CheckResults, PositionsShownAsPointsAreWordedAsPoints) {
+    const int32_t shown = OptStoreFinishOrder | OptPositionsAsPoints;
+    EXPECT_EQ(Findings(ClassWithColumn({1, 2, 2, 4}, shown)),
+              (Texts{"Kolom: 1\tUitslag waarde 47 komt 2 maal voor.",
+                     "Kolom: 1\tUitslag waarde 45 komt niet voor."}));
+    EXPECT_EQ(Findings(ClassWithColumn({1, 5, 6}, shown)),
+              (Texts{"Kolom: 1\tUitslag waarde 43 t/m 47 komen niet voor."}));
+    // A second gap further down is reported as the first.
+    EXPECT_EQ(Findings(ClassWithColumn({1, 3, 5, 6, 8}, shown)),
+              (Texts{"Kolom: 1\tUitslag waarde 47 komt niet voor.",
+                     "Kolom: 1\tUitslag waarde 43 komt niet voor."}));
+    // The same gaps with points stored.
+    EXPECT_EQ(Findings(ClassWithColumn({50, 45, 41, 40}, 0)),
+              (Texts{"Kolom: 1\tUitslag waarde 47 komt niet voor.",
+                     "Kolom: 1\tUitslag waarde 43 komt niet voor."}));
+}
+
+TEST(CheckResults, PlacesAboveTheCountAndValuesAbove100AreNotExamined) {
+    EXPECT_TRUE(Findings(ClassWithColumn({1, 2, 150, 0}, OptStoreFinishOrder)).empty());
+    // Places that earn no points are not checked while positions show as points.
+    Competition table = ClassWithColumn({1, 2, 3, 4, 5, 60, 70}, OptStoreFinishOrder | OptPositionsAsPoints);
+    table.Club.Deduction = 1;
+    EXPECT_TRUE(Findings(table).empty());
+}
+
+TEST(CheckResults, AHundredPlacesWithTheLastOneMissingEndsTheWalk) {
+    // Places 1..99 and 101: place 100 is missing and no place after it is
+    // looked at beyond the counters.
+    std::vector<int> values;
+    for (int p = 1; p <= 99; ++p)
+        values.push_back(p);
+    values.push_back(101);
+    values.push_back(1);
+    EXPECT_EQ(Findings(ClassWithColumn(values, OptStoreFinishOrder)),
+              (Texts{"Kolom: 1\tPlaats 1 komt 2 maal voor.", "Kolom: 1\tPlaats 100 komt niet voor."}));
+}
+
+TEST(CheckResults, RangeAndEmptyColumns) {
+    const Competition comp = ClassWithRows({{1, N, 1}, {1, N, 2}}, OptStoreFinishOrder);
+    EXPECT_EQ(Findings(comp, 1, 3),
+              (Texts{"Kolom: 1\tPlaats 1 komt 2 maal voor.", "Kolom: 1\tPlaats 2 komt niet voor."}));
+    EXPECT_TRUE(Findings(comp, 2, 3).empty());
+    EXPECT_TRUE(Findings(comp, 3, 4).empty()); // beyond the class's columns: nothing checked
+    EXPECT_TRUE(Findings(comp, 0, 1).empty());
+
+    const CheckRange all = CheckRangeFor(true, 2, 1, 7);
+    EXPECT_EQ(all.First, 1);
+    EXPECT_EQ(all.Last, 7);
+    const CheckRange upward = CheckRangeFor(false, 5, 2, 7);
+    EXPECT_EQ(upward.First, 5);
+    EXPECT_EQ(upward.Last, 5);
+}
+
+} // namespace
+} // namespace rondaxa

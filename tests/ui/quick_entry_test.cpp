@@ -1,0 +1,306 @@
+// The race evening in the main window, offscreen: quick results entry, the
+// results check with its problem list, the quick search window and the
+// extended search.
+#include "core/model/kzb_file.h"
+#include "core/model/settings.h"
+#include "support/test_files.h"
+#include "support/ui_support.h"
+#include "ui/app/KZBmain.h"
+#include "ui/results/SnelUitslag.h"
+#include "ui/results/ToonBox.h"
+#include "ui/results/VraagUitslag.h"
+#include "ui/scoring/SnelZoeken.h"
+#include "ui/scoring/ZoekAll.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QtTest>
+
+using namespace rondaxa;
+using rondaxa::test::AddRider;
+using rondaxa::test::ClickButton;
+using rondaxa::test::OnNextDialog;
+
+class QuickEntryTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<test::TempDir> dir_;
+    test::ScriptedPrompts prompts_;
+    MemorySettingsStore store_;
+    std::unique_ptr<TMainForm> form_;
+
+    TKlasse &Klasse() { return *form_->ActiveClass(); }
+    Competition &Comp() { return form_->Comp(); }
+
+    // Opens a competition of two classes: MX1 with riders 7, 12 and 3 and
+    // results in columns 1 and 2 (finish positions stored), MX2 with two riders.
+    void Open(int resultColumns = 2) {
+        Competition comp = test::MakeCompetition({"MX1", "MX2"});
+        comp.Club.Options = OptStoreFinishOrder | OptNamesAsStored;
+        std::vector<int> results(static_cast<std::size_t>(resultColumns), 1);
+        AddRider(comp, *comp.Classes[0], "Jansen, Piet", "7", results);
+        AddRider(comp, *comp.Classes[0], "Bakker, Kees", "12", results);
+        AddRider(comp, *comp.Classes[0], "de Vries, Jan", "3", results);
+        AddRider(comp, *comp.Classes[1], "Mol, Tom", "21");
+        AddRider(comp, *comp.Classes[1], "de Vries, Bas", "22");
+        const std::string file = dir_->Path("season.kzb");
+        const Bytes bytes = SerializeCompetition(comp);
+        test::WriteAll(file, std::string(bytes.begin(), bytes.end()));
+        QVERIFY(form_->LoadFile(QString::fromStdString(file), prompts_));
+    }
+    int ResultOf(const std::string &startNo, int n) {
+        for (int row = 1; row < Klasse().Grid.RowCount(); ++row)
+            if (Klasse().Rider(row)->StartNo == startNo)
+                return GetResult(*Klasse().Rider(row), n);
+        return -2;
+    }
+
+private slots:
+    void init() {
+        dir_ = std::make_unique<test::TempDir>();
+        prompts_ = test::ScriptedPrompts();
+        store_ = MemorySettingsStore();
+        form_ = std::make_unique<TMainForm>(prompts_, store_);
+        form_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+        QTRY_VERIFY(form_->FirstPaintDone());
+        Open();
+    }
+
+    void cleanup() {
+        Comp().Modified = 0;
+        form_.reset();
+        dir_.reset();
+    }
+
+    void commandsAreAvailable() {
+        for (const char *name : {"Uitslagentoevoegen1Click", "Controleuitslagen1Click", "SnelZoekClick",
+                                 "UitZoekenClick", "PopupUitslagentoevoegen1Click", "SpeedButton8"})
+            QVERIFY2(form_->Action(name) && form_->Action(name)->isEnabled(), name);
+    }
+
+    // ---- quick entry ------------------------------------------------------------
+
+    void modeButtonsFollowTheClassAndTheStorage() {
+        TSnelUit dialog(Comp(), prompts_, nullptr);
+        dialog.Prepare();
+        QVERIFY(dialog.NewColumnButton()->isChecked());
+        QVERIFY(!dialog.ColumnBox()->isEnabled() && !dialog.FetchButton()->isEnabled());
+        QCOMPARE(dialog.ColumnBox()->maximum(), 2);
+        dialog.ChangeColumnButton()->setChecked(true);
+        QVERIFY(dialog.ColumnBox()->isEnabled() && dialog.FetchButton()->isEnabled());
+        Comp().Club.Options &= ~OptStoreFinishOrder; // points stored: nothing to fetch back
+        dialog.RadioButton1Click();
+        QVERIFY(dialog.ColumnBox()->isEnabled() && !dialog.FetchButton()->isEnabled());
+        QVERIFY(prompts_.Messages.empty());
+    }
+
+    void classWithoutColumnsOrWithAllOfThem() {
+        Open(0);
+        {
+            TSnelUit dialog(Comp(), prompts_, nullptr);
+            dialog.Prepare();
+            QVERIFY(dialog.NewColumnButton()->isChecked());
+            QVERIFY(!dialog.ChangeColumnButton()->isEnabled());
+        }
+        Open(kMaxResults);
+        TSnelUit dialog(Comp(), prompts_, nullptr);
+        dialog.Prepare();
+        QVERIFY(dialog.ChangeColumnButton()->isChecked());
+        QVERIFY(!dialog.NewColumnButton()->isEnabled());
+        QCOMPARE(prompts_.Messages, std::vector<std::string>{"Het maximum aantal uitslagen is bereikt."});
+    }
+
+    void enterOnARepeatedStartNumberIsRefused() {
+        TSnelUit dialog(Comp(), prompts_, nullptr);
+        dialog.Prepare();
+        dialog.Memo()->setPlainText("12\n7\n12");
+        dialog.Memo()->moveCursor(QTextCursor::End);
+        QTest::keyClick(dialog.Memo(), Qt::Key_Return);
+        QCOMPARE(dialog.Memo()->toPlainText(), QString("12\n7\n12"));
+        QCOMPARE(prompts_.Messages, std::vector<std::string>{"Dit startnummer komt al voor op positie: 1"});
+        QCOMPARE(dialog.PositionLabel()->text(), QString("3"));
+        // Enter after the last start number, once more, but not a third time.
+        dialog.Memo()->setPlainText("12\n7");
+        dialog.Memo()->moveCursor(QTextCursor::End);
+        for (int i = 0; i < 3; ++i)
+            QTest::keyClick(dialog.Memo(), Qt::Key_Return);
+        QCOMPARE(dialog.Memo()->toPlainText(), QString("12\n7\n\n"));
+        QCOMPARE(dialog.PositionLabel()->text(), QString("4"));
+    }
+
+    void pastedListBecomesANewColumn() {
+        bool seen = false;
+        OnNextDialog<TSnelUit>(
+            [](TSnelUit &dialog) {
+                dialog.Memo()->setPlainText("12\n\n3*0\n7\n99\tMol\tOss\n");
+                ClickButton(dialog, "&Ok");
+            },
+            &seen);
+        form_->Action("Uitslagentoevoegen1Click")->trigger();
+        QVERIFY(seen);
+        QCOMPARE(Klasse().ResultCount, 3);
+        QCOMPARE(ResultOf("12", 3), 1);
+        QCOMPARE(ResultOf("3", 3), 0);
+        QCOMPARE(ResultOf("7", 3), 2);
+        QCOMPARE(ResultOf("99", 3), 3);
+        QCOMPARE(Klasse().Rider(4)->Name.str(), std::string("Mol"));
+        QVERIFY(Comp().Modified & ModifiedData);
+        QVERIFY(form_->Action("Bewaren1Click")->isEnabled());
+    }
+
+    void refusedListKeepsTheDialogOpenAndTheClassAsItWas() {
+        bool closed = false;
+        OnNextDialog<TSnelUit>([&closed](TSnelUit &dialog) {
+            dialog.Memo()->setPlainText("7\n\nab\n7");
+            ClickButton(dialog, "&Ok");
+            closed = !dialog.isVisible();
+            QCOMPARE(dialog.Memo()->toPlainText(), QString("7\nab\n7")); // the empty line went
+            dialog.reject();
+        });
+        form_->Action("Uitslagentoevoegen1Click")->trigger();
+        QVERIFY(!closed);
+        QCOMPARE(prompts_.Messages, std::vector<std::string>{"Er komen dubbele startnummers voor!"});
+        QCOMPARE(Klasse().ResultCount, 2);
+        QCOMPARE(Comp().Modified, uint8_t(0));
+    }
+
+    void fetchingAColumnListsItsFinishingOrder() {
+        Klasse().Rider(1)->Results[2] = 2;
+        Klasse().Rider(2)->Results[2] = kNoResult;
+        Klasse().Rider(3)->Results[2] = 1;
+        int redraws = 0;
+        TSnelUit dialog(Comp(), prompts_, [&redraws] { ++redraws; });
+        dialog.Prepare();
+        dialog.ChangeColumnButton()->setChecked(true);
+        dialog.ColumnBox()->setValue(2);
+        dialog.FetchButton()->click();
+        QCOMPARE(dialog.Memo()->toPlainText(), QString("3\n7"));
+        QCOMPARE(redraws, 1);
+        QCOMPARE(Klasse().Rider(1)->StartNo.str(), std::string("3"));
+    }
+
+    void tooFewStartNumbersRefuseTheCommand() {
+        for (int i = 0; i < 4; ++i)
+            AddRider(Comp(), Klasse(), "Zonder nummer", "");
+        for (int row = 1; row <= 2; ++row)
+            Klasse().Rider(row)->StartNo.clear();
+        bool seen = false;
+        OnNextDialog<TSnelUit>([](TSnelUit &dialog) { dialog.reject(); }, &seen);
+        form_->Action("Uitslagentoevoegen1Click")->trigger();
+        QVERIFY(!seen);
+        QCOMPARE(prompts_.Messages.size(), std::size_t(1));
+        QCOMPARE(prompts_.Icons.back(), MessageIcon::Information);
+    }
+
+    // ---- the results check ------------------------------------------------------
+
+    void checkFindingsAreClickable() {
+        // Column 2: 1, 1, 3 gives a double 1 and a missing 2.
+        Klasse().Rider(3)->Results[2] = 3;
+        QStringList entries;
+        OnNextDialog<TVraagUitslag>([&entries](TVraagUitslag &dialog) {
+            QVERIFY(dialog.AllBox()->isChecked());
+            QVERIFY(!dialog.FromBox()->isEnabled());
+            dialog.AllBox()->setChecked(false);
+            QVERIFY(dialog.FromBox()->isEnabled());
+            dialog.FromBox()->setValue(2);
+            QCOMPARE(dialog.ToBox()->value(), 2);
+            OnNextDialog<TToonBox>([&entries](TToonBox &list) {
+                for (int i = 0; i < list.List()->count(); ++i)
+                    entries << list.List()->item(i)->text();
+                list.ListBox1Click(1); // "Plaats 2 komt niet voor": the rider after the gap
+                list.accept();
+            });
+            ClickButton(dialog, "&Ok");
+        });
+        form_->Action("Controleuitslagen1Click")->trigger();
+        QCOMPARE(entries,
+                 QStringList({"Kolom: 2\tPlaats 1 komt 2 maal voor.", "Kolom: 2\tPlaats 2 komt niet voor."}));
+        QCOMPARE(Klasse().Grid.CurRow, 3);
+        QCOMPARE(Klasse().Grid.CurCol, Klasse().ResultColumn(2));
+    }
+
+    void checkWithoutFindingsSaysSo() {
+        OnNextDialog<TVraagUitslag>([](TVraagUitslag &dialog) {
+            dialog.AllBox()->setChecked(false);
+            dialog.FromBox()->setValue(1);
+            dialog.accept();
+        });
+        Klasse().Rider(2)->Results[1] = 2;
+        Klasse().Rider(3)->Results[1] = 3;
+        form_->Action("Controleuitslagen1Click")->trigger();
+        QCOMPARE(prompts_.Messages, std::vector<std::string>{"Geen fouten gevonden."});
+    }
+
+    // ---- searching --------------------------------------------------------------
+
+    void quickSearchFollowsTheTyping() {
+        form_->Action("SnelZoekClick")->trigger();
+        auto *search = form_->findChild<TSnelZoeken *>();
+        QVERIFY(search && search->isVisible());
+        QVERIFY(!search->isModal());
+        QTest::keyClicks(search->SearchText(), "vr");
+        QCOMPARE(Klasse().Grid.CurRow, 3); // "de Vries, Jan"
+        search->ContainsBox()->setChecked(false);
+        search->SearchText()->clear();
+        QTest::keyClicks(search->SearchText(), "b");
+        QCOMPARE(Klasse().Grid.CurRow, 2); // "Bakker, Kees"
+        QTest::keyClicks(search->SearchText(), "x");
+        QCOMPARE(search->SearchText()->text(), QString());
+        QCOMPARE(prompts_.Beeps, 1);
+        QCOMPARE(Klasse().Grid.CurRow, 2);
+        // F3 while open: the next match after the current row; from the last
+        // row it starts again at the first.
+        search->ContainsBox()->setChecked(true);
+        search->SearchText()->setText("e");
+        form_->Action("SnelZoekClick")->trigger();
+        QCOMPARE(Klasse().Grid.CurRow, 3);
+        form_->Action("SnelZoekClick")->trigger();
+        QCOMPARE(Klasse().Grid.CurRow, 1);
+        QCOMPARE(prompts_.Beeps, 1);
+        // Another command closes it; the menu opens it again with an empty text.
+        form_->PrepareForCommand();
+        QVERIFY(!search->isVisible());
+        search->SearchText()->setText("old");
+        form_->Action("SnelZoekClick")->trigger();
+        QVERIFY(search->isVisible());
+        QCOMPARE(search->SearchText()->text(), QString());
+        QCOMPARE(form_->findChildren<TSnelZoeken *>().size(), qsizetype(1));
+    }
+
+    void extendedSearchGoesThroughTheClasses() {
+        OnNextDialog<TZoekAll>([this](TZoekAll &dialog) {
+            QCOMPARE(dialog.Field(2)->maxLength(), 40);
+            dialog.Field(0)->setText("de vries");
+            ClickButton(dialog, "&Zoek");
+            QCOMPARE(Comp().ActiveClass, 0);
+            QCOMPARE(Klasse().Grid.CurRow, 3);
+            ClickButton(dialog, "&Nogmaals");
+            QCOMPARE(Comp().ActiveClass, 1);
+            QCOMPARE(Klasse().Grid.CurRow, 2);
+            QCOMPARE(Klasse().Grid.CurCol, 1);
+            ClickButton(dialog, "&Nogmaals");
+            QCOMPARE(prompts_.Beeps, 1);
+            QCOMPARE(Klasse().Grid.CurRow, 2);
+            dialog.CaseSensitiveBox()->setChecked(true);
+            ClickButton(dialog, "&Zoek");
+            QCOMPARE(prompts_.Beeps, 2);
+            ClickButton(dialog, "&Wis");
+            QCOMPARE(dialog.Field(0)->text(), QString());
+            dialog.reject();
+        });
+        form_->Action("UitZoekenClick")->trigger();
+    }
+};
+
+QTEST_MAIN(QuickEntryTest)
+#include "quick_entry_test.moc"
