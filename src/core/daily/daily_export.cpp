@@ -1,7 +1,6 @@
 #include "core/daily/daily_export.h"
 
 #include "core/model/class_grid.h"
-#include "core/model/dates.h"
 #include "core/platform/platform.h"
 #include "core/reports/text_export.h"
 
@@ -102,16 +101,8 @@ std::string ResultInfoLine(const ClubRec &club, const TKlasse &klasse, const Dai
         const TColData *data = klasse.ColData(klasse.ResultColumn(column.Number));
         if (!data || !data->Info || data->Kind != KindResult)
             continue;
-        const ResultInfo &info = *data->Info;
-        line += ", " + IntText(info.FromCol);
-        if (info.ToCol > info.FromCol)
-            line += "+" + IntText(info.ToCol);
-        line += ": ";
-        if (!info.Date.empty())
-            line += FormatStoredDate(info.Date, 0, showYear);
-        if (!info.Remark.empty())
-            line += " " + info.Remark.str();
-        coveredTo = std::max(coveredTo, info.ToCol);
+        line += ", " + ResultInfoText(*data->Info, showYear, "+", ": ");
+        coveredTo = std::max(coveredTo, data->Info->ToCol);
     }
     return line;
 }
