@@ -174,7 +174,7 @@ private slots:
         QVERIFY(prompts_.Questions ==
                 std::vector<std::string>{"Uitslagen van de kolommen 3 t/m 4 vervangen met Dagklassement ?"});
         QCOMPARE(Klasse().ResultCount, results - 1);
-        QCOMPARE(form_->ActiveGrid()->GridModel().columnCount(), Klasse().Grid.ColCount() - 1);
+        QCOMPARE(test::GridOf(*form_).GridModel().columnCount(), Klasse().Grid.ColCount() - 1);
         // The day's winner holds place 1 in column 3.
         QCOMPARE(int(Klasse().Rider(places[0])->Results[3]), 1);
         QVERIFY(form_->Comp().Modified & ModifiedData);
@@ -193,7 +193,7 @@ private slots:
     }
 
     void shortRangesShowEveryColumn() {
-        TDagKL2 window(form_->Comp(), 1, 2, false, form_->ActiveGrid()->font(), form_.get());
+        TDagKL2 window(form_->Comp(), 1, 2, false, test::GridOf(*form_).font(), form_.get());
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QVERIFY(!window.Grid()->horizontalScrollBar()->isVisible() ||
@@ -204,7 +204,7 @@ private slots:
     // ---- "Dagklassement exporteren" ---------------------------------------------
 
     void exportDialogStartsWithTheDefaultsAndRemembersTheChoices() {
-        TDagKL2 window(form_->Comp(), 1, 2, false, form_->ActiveGrid()->font(), form_.get());
+        TDagKL2 window(form_->Comp(), 1, 2, false, test::GridOf(*form_).font(), form_.get());
         Club().ViewFlags &= ~(ViewExtra1 | ViewExtra2 | ViewExtra3);
         bool seen = false;
         OnNextDialog<TDagUit>(

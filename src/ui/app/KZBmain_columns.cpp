@@ -65,7 +65,7 @@ void TMainForm::Uitslagkolommentoevoegen1Click() {
         if (dialog.exec() == QDialog::Accepted) {
             AutoSizeColumns(
                 *klasse, comp_.Club, [this](std::string_view text) { return TextWidth(text); },
-                ActiveGrid()->TextHeight());
+                grid_->TextHeight());
             ColourAllClasses(comp_);
             ReloadGrid();
         }

@@ -13,7 +13,7 @@ void TMainForm::Dagklassement1Click() {
         return;
     RemoveClassStandings(comp_.ActiveClass);
     ReloadGrid();
-    if (!RunDailyClassification(comp_, prompts_, ActiveGrid()->font(), this))
+    if (!RunDailyClassification(comp_, prompts_, grid_->font(), this))
         return;
     ReloadGrid();
     UpdateResultCommands();

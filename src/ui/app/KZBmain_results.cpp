@@ -12,10 +12,10 @@ namespace rondaxa {
 
 // The quick search window lives as long as the main window; it is made the
 // first time it is needed.
-static TSnelZoeken *QuickSearchOf(TMainForm &form) {
+static TSnelZoeken *QuickSearchOf(TMainForm &form, Prompts &prompts) {
     auto *window = form.findChild<TSnelZoeken *>();
     if (!window) {
-        window = new TSnelZoeken(form, form.GetPrompts(), &form);
+        window = new TSnelZoeken(form, prompts, &form);
         form.SetQuickSearch(window);
     }
     return window;
@@ -54,7 +54,7 @@ void TMainForm::Controleuitslagen1Click() {
 void TMainForm::SnelZoekClick() {
     Edit1Exit();
     if (ActiveClass())
-        QuickSearchOf(*this)->SnelZoekClick();
+        QuickSearchOf(*this, prompts_)->SnelZoekClick();
 }
 
 // "&Uitgebreid zoeken...".

@@ -2,14 +2,13 @@
 
 #include "ui/platform/DialogButtons.h"
 #include "ui/platform/Help.h"
+#include "ui/platform/ModelFont.h"
 #include "ui/platform/ModelText.h"
 
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QClipboard>
-#include <QFileDialog>
-#include <QFileInfo>
 #include <QFontDialog>
 #include <QGroupBox>
 #include <QGuiApplication>
@@ -22,43 +21,20 @@ namespace rondaxa {
 
 namespace {
 
-QCheckBox *AddBox(QLayout *layout, const QString &caption) {
-    auto *box = new QCheckBox(caption);
-    layout->addWidget(box);
-    return box;
-}
-
 QString ChooseWithDialog(ExportFileType type, const QString &folder, QWidget *parent) {
-    QFileDialog dialog(parent);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setFileMode(QFileDialog::AnyFile);
-    dialog.setDirectory(folder);
-    dialog.setNameFilters(
-        {QStringLiteral("Tekstbestand (*.txt)"), QStringLiteral("HTML bestand (*.htm *.html)")});
-    dialog.selectNameFilter(dialog.nameFilters().at(type == ExportFileType::Html ? 1 : 0));
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    return dialog.selectedFiles().first();
+    return ChooseSaveFile(
+        {QStringLiteral("Tekstbestand (*.txt)"), QStringLiteral("HTML bestand (*.htm *.html)")},
+        type == ExportFileType::Html ? 1 : 0, folder, parent);
 }
 
 QFont FontOf(const DailyExportChoices &choices) {
-    QFont font = QApplication::font();
-    if (!choices.FontName.empty())
-        font.setFamily(FromModelText(choices.FontName));
-    font.setPointSize(choices.FontSize > 0 ? choices.FontSize : 11);
-    font.setBold(choices.FontStyle & 1);
-    font.setItalic(choices.FontStyle & 2);
-    font.setUnderline(choices.FontStyle & 4);
-    font.setStrikeOut(choices.FontStyle & 8);
-    return font;
+    return ModelFont(QApplication::font(), choices.FontName, choices.FontSize, choices.FontStyle, 11);
 }
 
 // The file of a text or HTML export, asked for with the save dialog.
 std::string ExportToFile(const Competition &comp, ExportFileType type, const std::string &bytes,
                          QWidget *parent) {
-    const QString folder =
-        comp.FileName.empty() ? QString() : QFileInfo(QString::fromStdString(comp.FileName)).absolutePath();
-    const QString chosen = ChooseDailyExportFile()(type, folder, parent);
+    const QString chosen = ChooseDailyExportFile()(type, CompetitionFolder(comp), parent);
     if (chosen.isEmpty())
         return {};
     const std::string path = ExportFileName(chosen.toStdString(), type);
@@ -94,11 +70,11 @@ TDagUit::TDagUit(const Competition &comp, const TKlasse &klasse, const DailyExpo
 
     auto *dataGroup = new QGroupBox(QStringLiteral("Gegevens uitvoeren inclusief :"), this);
     auto *dataLayout = new QVBoxLayout(dataGroup);
-    startNo_ = AddBox(dataLayout, QStringLiteral("&Startnummer"));
-    info_ = AddBox(dataLayout, QStringLiteral("Informatie &uitslagen"));
-    replacement_ = AddBox(dataLayout, QStringLiteral("&Vervang punten"));
-    allRiders_ = AddBox(dataLayout, QStringLiteral("&Rijders zonder punten"));
-    extra_ = AddBox(dataLayout, QStringLiteral("&Extra rijdergegevens"));
+    startNo_ = AddCheckBox(dataLayout, QStringLiteral("&Startnummer"));
+    info_ = AddCheckBox(dataLayout, QStringLiteral("Informatie &uitslagen"));
+    replacement_ = AddCheckBox(dataLayout, QStringLiteral("&Vervang punten"));
+    allRiders_ = AddCheckBox(dataLayout, QStringLiteral("&Rijders zonder punten"));
+    extra_ = AddCheckBox(dataLayout, QStringLiteral("&Extra rijdergegevens"));
 
     auto *printGroup = new QGroupBox(QStringLiteral("Print instelling"), this);
     auto *printLayout = new QHBoxLayout(printGroup);
