@@ -17,5 +17,6 @@ int RunCheck(const CommandArgs &args);
 #ifdef RONDAXA_CLI_PRINT
 int RunPrint(const CommandArgs &args);
 #endif
+int RunDaily(const CommandArgs &args);
 
 } // namespace rondaxa::cli

@@ -23,6 +23,9 @@ const Command kCommands[] = {
      "    [--no-results] [--no-startno] [--info] [--swap-names|--no-swap-names] [--no-club]\n"
      "    [--no-class-name] [--zero-empty|--no-zero-empty] [--empty-text TEXT] [--join-results TEXT]\n"
      "    [--decimal C] [--out PATH]"},
+    {"daily", rondaxa::cli::RunDaily,
+     "rondaxa-cli daily FILE --class NAME|#N --from N --to M [--hc-no-points] [--html] [--no-startno]\n"
+     "    [--info] [--replacement] [--all-riders] [--extra] [--apply] [--out PATH]"},
     {"import-dos", rondaxa::cli::RunImportDos,
      "rondaxa-cli import-dos DIR --set S [--class-dir DIR2] --out FILE.kzb"},
     {"check", rondaxa::cli::RunCheck, "rondaxa-cli check FILE [--class NAME|#N] [--from N --to M]"},

@@ -615,6 +615,21 @@ std::string HtmlEscape(std::string_view text) {
     return escaped;
 }
 
+std::string ResultInfoText(const ResultInfo &info, bool showYear, std::string_view rangeMark,
+                           std::string_view dateMark) {
+    std::string text = IntText(info.FromCol);
+    if (info.ToCol > info.FromCol) {
+        text += rangeMark;
+        text += IntText(info.ToCol);
+    }
+    text += dateMark;
+    if (!info.Date.empty())
+        text += FormatStoredDate(info.Date, 0, showYear);
+    if (!info.Remark.empty())
+        text += " " + info.Remark.str();
+    return text;
+}
+
 std::vector<std::string> ResultInfoLines(const ClubRec &club, const TKlasse &klasse) {
     std::vector<std::string> lines;
     const bool showYear = (club.ViewFlags & ViewShowYear) != 0;
@@ -623,15 +638,7 @@ std::vector<std::string> ResultInfoLines(const ClubRec &club, const TKlasse &kla
         if (!data || !data->Info || data->Kind != KindResult)
             continue;
         const ResultInfo &info = *data->Info;
-        std::string line = IntText(info.FromCol);
-        if (info.ToCol > info.FromCol)
-            line += "-" + IntText(info.ToCol);
-        line += " = ";
-        if (!info.Date.empty())
-            line += FormatStoredDate(info.Date, 0, showYear);
-        if (!info.Remark.empty())
-            line += " " + info.Remark.str();
-        lines.push_back(std::move(line));
+        lines.push_back(ResultInfoText(info, showYear, "-", " = "));
         // The other columns of the block are not listed again (never moving back).
         if (info.ToCol > 0)
             col = std::max(col, klasse.ResultColumn(std::min(info.ToCol, kMaxResults)));

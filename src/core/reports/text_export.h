@@ -142,6 +142,12 @@ std::string WriteHtmlCell(int flags, uint32_t colour, std::string_view text);
 // Text as HTML character data: & < > " escaped.
 std::string HtmlEscape(std::string_view text);
 
+// One block as text: FromCol, rangeMark and ToCol when the block spans more
+// than one result, dateMark, the date (with the year when asked) and " "
+// and the remark when there is one: "4-5 = 01-05-2026 Zandbaan".
+std::string ResultInfoText(const ResultInfo &info, bool showYear, std::string_view rangeMark,
+                           std::string_view dateMark);
+
 // The result-information lines of a class: "4-5 = 01-05-2026 Zandbaan".
 std::vector<std::string> ResultInfoLines(const ClubRec &club, const TKlasse &klasse);
 

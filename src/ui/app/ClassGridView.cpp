@@ -1,5 +1,7 @@
 #include "ui/app/ClassGridView.h"
 
+#include "ui/platform/ModelFont.h"
+
 #include <QAbstractButton>
 #include <QFontMetrics>
 #include <QHeaderView>
@@ -277,15 +279,7 @@ void ClassGridView::Redraw() {
 }
 
 QFont ClassGridView::GridFontOf(const GridFont &gridFont) const {
-    QFont font = QWidget::font();
-    if (!gridFont.Name.empty())
-        font.setFamily(FromModelText(gridFont.Name));
-    font.setPointSize(gridFont.Size > 0 ? gridFont.Size : 10);
-    font.setBold(gridFont.Style & 1);
-    font.setItalic(gridFont.Style & 2);
-    font.setUnderline(gridFont.Style & 4);
-    font.setStrikeOut(gridFont.Style & 8);
-    return font;
+    return ModelFont(QWidget::font(), gridFont.Name, gridFont.Size, gridFont.Style, 10);
 }
 
 int ClassGridView::TextWidth(std::string_view text) const {

@@ -160,7 +160,6 @@ QAction *TMainForm::AddCommand(QMenu *menu, const QString &caption, const QStrin
     menu->addAction(action);
     if (!actions_.contains(handler))
         actions_[handler] = action;
-    action->setEnabled(!IsPendingHandler(handler));
     return action;
 }
 
@@ -270,7 +269,6 @@ void TMainForm::BuildMenus() {
     auto popupItem = [this](const QString &caption, const QString &handler, void (TMainForm::*slot)()) {
         QAction *action = AddCommand(popup_, caption, "Popup" + handler, slot);
         action->setProperty("handler", handler);
-        action->setEnabled(!IsPendingHandler(handler));
         if (QAction *menuItem = Action(handler))
             action->setIcon(menuItem->icon());
     };
@@ -348,7 +346,6 @@ void TMainForm::BuildToolbar() {
                 [this, slot] { RunCommand([this, slot] { (this->*slot)(); }); });
         toolbar_->addAction(action);
         actions_[button.name] = action;
-        action->setEnabled(!IsPendingHandler(button.handler));
     }
     auto *margin = new QWidget(toolbar_);
     margin->setFixedWidth(6);
@@ -540,7 +537,7 @@ void TMainForm::SetActionEnabled(const QString &name, bool on) {
     QAction *action = Action(name);
     if (!action)
         return;
-    action->setEnabled(on && !IsPendingHandler(action->property("handler").toString()));
+    action->setEnabled(on);
 }
 
 void TMainForm::EnableCompetitionCommands(bool on) {

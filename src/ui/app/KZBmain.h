@@ -2,9 +2,8 @@
 // editing field, the status bar and the file commands. It owns the one open
 // competition. Command handlers keep the names of their menu items.
 //
-// A dialog's command is hooked in by giving its handler a body (the handlers
-// of dialogs made elsewhere live in KZBmain_commands.cpp) and taking the
-// handler off the pending list there. A handler typically calls Edit1Exit()
+// Handlers live in KZBmain_<area>.cpp files by menu area (standings, results,
+// columns, daily, print, import, riders, editing). A handler typically calls Edit1Exit()
 // (and PrepareForCommand() before structural changes), runs its dialog on
 // Comp() / ActiveClass(), then SetModified(...) and ReloadGrid() when rows or
 // columns changed, RedrawGrid() when only texts or colours did, or
@@ -204,8 +203,6 @@ private:
     void ApplyPlacement();
     void WritePlacement();
 
-    // Commands that are not part of the program yet stay disabled.
-    static bool IsPendingHandler(const QString &handler);
     void SetActionEnabled(const QString &name, bool on);
     void MenuOpening();
     bool ClipboardHoldsRider() const;

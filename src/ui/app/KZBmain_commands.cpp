@@ -1,25 +1,11 @@
-// The main window's commands whose windows come from other parts of the
-// program. A handler listed in PendingHandlers has its menu item and button
-// shown but disabled; when its window is added, the handler gets its body
-// here and leaves the list. The standings commands (final standings,
+// Small commands of the main window. The standings commands (final standings,
 // sorting, text export) live in KZBmain_standings.cpp, quick entry, the
 // results check and searching in KZBmain_results.cpp.
 #include "core/scoring/final_standings.h"
 #include "core/scoring/sorting.h"
 #include "ui/app/KZBmain.h"
 
-#include <QStringList>
-
 namespace rondaxa {
-
-bool TMainForm::IsPendingHandler(const QString &handler) {
-    static const QStringList pending = {
-        // clang-format off
-        "Dagklassement1Click",
-        // clang-format on
-    };
-    return pending.contains(handler);
-}
 
 // "Bere&kenen" opening: "&Verwijder eindstanden" only while some class shows standings.
 void TMainForm::CalculateMenuOpening() {
@@ -38,6 +24,5 @@ void TMainForm::Verwijderuitslagen1Click() {
     RemoveAllStandings(comp_);
     ReloadGrid();
 }
-void TMainForm::Dagklassement1Click() {}
 
 } // namespace rondaxa

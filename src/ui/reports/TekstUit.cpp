@@ -23,27 +23,37 @@ namespace rondaxa {
 
 namespace {
 
-QCheckBox *AddBox(QLayout *layout, const QString &caption) {
-    auto *box = new QCheckBox(caption);
-    layout->addWidget(box);
-    return box;
+QString ChooseWithDialog(ExportFileType type, const QString &folder, QWidget *parent) {
+    return ChooseSaveFile({QStringLiteral("Tekstbestanden [*.txt] (*.txt)"),
+                           QStringLiteral("HTML bestand [*.html / *.htm] (*.html *.htm)"),
+                           QStringLiteral("Alle bestanden (*)")},
+                          type == ExportFileType::Html ? 1 : 0, folder, parent);
 }
 
-QString ChooseWithDialog(ExportFileType type, const QString &folder, QWidget *parent) {
+} // namespace
+
+QString ChooseSaveFile(const QStringList &filters, int filterIndex, const QString &folder, QWidget *parent) {
     QFileDialog dialog(parent);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setDirectory(folder);
-    dialog.setNameFilters({QStringLiteral("Tekstbestanden [*.txt] (*.txt)"),
-                           QStringLiteral("HTML bestand [*.html / *.htm] (*.html *.htm)"),
-                           QStringLiteral("Alle bestanden (*)")});
-    dialog.selectNameFilter(dialog.nameFilters().at(type == ExportFileType::Html ? 1 : 0));
+    dialog.setNameFilters(filters);
+    dialog.selectNameFilter(filters.value(filterIndex));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().first();
 }
 
-} // namespace
+QString CompetitionFolder(const Competition &comp) {
+    return comp.FileName.empty() ? QString()
+                                 : QFileInfo(QString::fromStdString(comp.FileName)).absolutePath();
+}
+
+QCheckBox *AddCheckBox(QLayout *layout, const QString &caption) {
+    auto *box = new QCheckBox(caption);
+    layout->addWidget(box);
+    return box;
+}
 
 TTekstUit::TTekstUit(const Competition &comp, const ExportMemory &memory, QWidget *parent) : QDialog(parent) {
     setObjectName(QStringLiteral("TTekstUit"));
@@ -75,20 +85,20 @@ TTekstUit::TTekstUit(const Competition &comp, const ExportMemory &memory, QWidge
 
     auto *columnGroup = new QGroupBox(QStringLiteral("Uitvoer bewerkscherm  inclusief :"), this);
     auto *columnLayout = new QVBoxLayout(columnGroup);
-    results_ = AddBox(columnLayout, QStringLiteral("&Uitslagen"));
-    startNo_ = AddBox(columnLayout, QStringLiteral("&Startnummer"));
-    net_ = AddBox(columnLayout, QStringLiteral("Netto"));
-    gross_ = AddBox(columnLayout, QStringLiteral("Bruto"));
-    total_ = AddBox(columnLayout, QStringLiteral("Totaal"));
-    count_ = AddBox(columnLayout, QStringLiteral("Aantal uitslagen"));
-    average_ = AddBox(columnLayout, QStringLiteral("Gemiddelde"));
+    results_ = AddCheckBox(columnLayout, QStringLiteral("&Uitslagen"));
+    startNo_ = AddCheckBox(columnLayout, QStringLiteral("&Startnummer"));
+    net_ = AddCheckBox(columnLayout, QStringLiteral("Netto"));
+    gross_ = AddCheckBox(columnLayout, QStringLiteral("Bruto"));
+    total_ = AddCheckBox(columnLayout, QStringLiteral("Totaal"));
+    count_ = AddCheckBox(columnLayout, QStringLiteral("Aantal uitslagen"));
+    average_ = AddCheckBox(columnLayout, QStringLiteral("Gemiddelde"));
 
     auto *miscGroup = new QGroupBox(QStringLiteral("Diverse :"), this);
     auto *miscLayout = new QVBoxLayout(miscGroup);
-    info_ = AddBox(miscLayout, QStringLiteral("&Informatie uitslagen uitvoeren"));
-    swap_ = AddBox(miscLayout, QStringLiteral("&Wissel naam"));
-    clubName_ = AddBox(miscLayout, QStringLiteral("Clubnaam uitvoeren"));
-    className_ = AddBox(miscLayout, QStringLiteral("Naam klasse uitvoeren"));
+    info_ = AddCheckBox(miscLayout, QStringLiteral("&Informatie uitslagen uitvoeren"));
+    swap_ = AddCheckBox(miscLayout, QStringLiteral("&Wissel naam"));
+    clubName_ = AddCheckBox(miscLayout, QStringLiteral("Clubnaam uitvoeren"));
+    className_ = AddCheckBox(miscLayout, QStringLiteral("Naam klasse uitvoeren"));
 
     auto *resultGroup = new QGroupBox(QStringLiteral("Uitslagen :"), this);
     auto *resultLayout = new QGridLayout(resultGroup);
@@ -260,9 +270,7 @@ std::string RunTextExport(Competition &comp, QWidget *parent) {
         return {};
     const ExportChoices choices = dialog.Choices();
     StoreExportChoices(choices, ProgramExportMemory());
-    const QString folder =
-        comp.FileName.empty() ? QString() : QFileInfo(QString::fromStdString(comp.FileName)).absolutePath();
-    const QString chosen = ChooseExportFile()(choices.FileType, folder, parent);
+    const QString chosen = ChooseExportFile()(choices.FileType, CompetitionFolder(comp), parent);
     if (chosen.isEmpty())
         return {};
     const std::string path = ExportFileName(chosen.toStdString(), choices.FileType);

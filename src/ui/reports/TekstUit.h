@@ -12,6 +12,7 @@
 
 class QCheckBox;
 class QLabel;
+class QLayout;
 class QLineEdit;
 class QListWidget;
 class QRadioButton;
@@ -93,6 +94,14 @@ private:
 
 // The choices of the dialog kept until the program ends.
 ExportMemory &ProgramExportMemory();
+
+// A save dialog with the filters ("Naam (*.ext)"), the filter at index
+// filterIndex chosen, opened in folder: the chosen file, or "" when cancelled.
+QString ChooseSaveFile(const QStringList &filters, int filterIndex, const QString &folder, QWidget *parent);
+// The folder of the competition's file, where exports are first offered.
+QString CompetitionFolder(const Competition &comp);
+// A check box of a dialog, added to layout.
+QCheckBox *AddCheckBox(QLayout *layout, const QString &caption);
 
 // The save dialog of the export (replaceable, for tests): the chosen file,
 // or "" when cancelled.

@@ -1,0 +1,152 @@
+// rondaxa-cli daily on a generated competition: whole outputs compared, and
+// the file as saved after --apply.
+#include "core/model/kzb_file.h"
+#include "support/test_files.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace rondaxa {
+namespace {
+
+using test::AddRider;
+using test::MakeCompetition;
+using test::ReadAll;
+using test::TempDir;
+
+// MX1: a race day of heats 1 and 2 (dated, with a remark) and race 3.
+class DailyCliTest : public ::testing::Test {
+protected:
+    DailyCliTest() {
+        Competition comp = MakeCompetition({"MX1", "MX2"});
+        comp.Club.ClubName = "MC Zand";
+        TKlasse &mx1 = *comp.Classes[0];
+        AddRider(comp, mx1, "Jansen, Piet", "7", {1, 3, 2});
+        AddRider(comp, mx1, "Bakker, Kees", "12", {2, 2, 1});
+        AddRider(comp, mx1, "Vos, Tim", "3", {3, 1, -1}).Flags = RiderHorsConcours;
+        AddRider(comp, mx1, "Smit, Jan", "9", {-1, -1, 3});
+        auto info = std::make_unique<ResultInfo>();
+        info->FromCol = 1;
+        info->ToCol = 2;
+        info->Date = "20260501";
+        info->Remark = "Zandbaan";
+        mx1.ColData(mx1.ResultColumn(1))->Info = std::move(info);
+        AddRider(comp, *comp.Classes[1], "Alleen, Ad", "1");
+        const Bytes bytes = SerializeCompetition(comp);
+        test::WriteAll(file_, std::string(bytes.begin(), bytes.end()));
+    }
+
+    test::CliRun Run(const std::vector<std::string> &args) {
+        std::vector<std::string> all{"daily", file_};
+        all.insert(all.end(), args.begin(), args.end());
+        return test::RunCli(all);
+    }
+
+    std::unique_ptr<Competition> Saved() { return ParseCompetition(ReadFileBytes(file_)); }
+
+    TempDir dir_;
+    std::string file_ = dir_.Path("season.kzb");
+};
+
+TEST_F(DailyCliTest, DefaultTextOnStandardOutput) {
+    const test::CliRun run = Run({"--class", "MX1", "--from", "1", "--to", "2"});
+    EXPECT_EQ(run.ExitCode, 0);
+    EXPECT_EQ(run.Err, "");
+    EXPECT_EQ(run.Out, "MC Zand - MX1\n"
+                       "PL\tNaam\tStartnr\t1\t2\tTotaal\n"
+                       "1\tTim Vos\t3\t45\t50\t95\n"
+                       "2\tPiet Jansen\t7\t50\t45\t95\n"
+                       "3\tKees Bakker\t12\t47\t47\t94\n");
+}
+
+TEST_F(DailyCliTest, TextFileWithEveryChoice) {
+    const std::string out = dir_.Path("dag.txt");
+    const test::CliRun run = Run({"--class", "#1", "--from", "2", "--to", "1", "--info", "--replacement",
+                                  "--all-riders", "--no-startno", "--hc-no-points", "--extra", "--out", out});
+    EXPECT_EQ(run.ExitCode, 0);
+    EXPECT_EQ(run.Out, "");
+    // No extra field is shown in the grid, so --extra adds nothing.
+    EXPECT_EQ(ReadAll(out), "MC Zand - MX1\r\n"
+                            "Info uitslag, 1+2: 01-05 Zandbaan\r\n"
+                            "PL\tNaam\t1\t2\tTotaal\tVervang\r\n"
+                            "1\tTim Vos\t45\t50\t95\t\r\n"
+                            "2\tPiet Jansen\t50\t45\t95\t50\r\n"
+                            "3\tKees Bakker\t47\t47\t94\t47\r\n"
+                            "4\tJan Smit\t\t\t\t\r\n");
+}
+
+TEST_F(DailyCliTest, HtmlFile) {
+    const std::string out = dir_.Path("dag.html");
+    ASSERT_EQ(
+        Run({"--class", "MX1", "--from", "3", "--to", "3", "--html", "--replacement", "--out", out}).ExitCode,
+        0);
+    auto row = [](const char *place, const char *name, const char *startNo, const char *result,
+                  const char *points) {
+        return std::string("<tr>\r\n<td>") + place + "</td>\r\n<td>" + name + "</td>\r\n<td align=center>" +
+               startNo + "</td>\r\n<td align=center>" + result + "</td>\r\n<td align=right>" + result +
+               "</td>\r\n<td align=right>" + points + "</td>\r\n</tr>\r\n";
+    };
+    EXPECT_EQ(ReadAll(out), "<html>\r\n<head>\r\n<title>MC Zand - MX1 dagklassement</title>\r\n"
+                            "<META name=\"generator\" content=\"Rondaxa voor Windows\">\r\n</head>\r\n\r\n"
+                            "<body>\r\n<p>Dagklassement: MC Zand - MX1</p>\r\n"
+                            "<table border=1 cellspacing=0 cellpadding=2>\r\n<tr bgcolor=\"silver\">\r\n"
+                            "<td>PL</td>\r\n<td>Naam</td>\r\n<td>Startnr</td>\r\n<td align=center>3</td>\r\n"
+                            "<td>Totaal</td>\r\n<td>Vervang</td>\r\n</tr>\r\n" +
+                                row("1", "Kees Bakker", "12", "50", "50") +
+                                row("2", "Piet Jansen", "7", "47", "47") +
+                                row("3", "Jan Smit", "9", "45", "45") + "</table>\r\n</body>\r\n</html>\r\n");
+}
+
+TEST_F(DailyCliTest, ApplyReplacesTheHeatsAndSaves) {
+    const test::CliRun run = Run({"--class", "MX1", "--from", "1", "--to", "2", "--apply"});
+    EXPECT_EQ(run.ExitCode, 0);
+    // The export shows the day as it was before the replacement.
+    EXPECT_NE(run.Out.find("1\tTim Vos\t3\t45\t50\t95\n"), std::string::npos);
+    EXPECT_TRUE(std::filesystem::exists(dir_.Path("season.BAK")));
+    const auto saved = Saved();
+    ASSERT_TRUE(saved);
+    const TKlasse &mx1 = *saved->Classes[0];
+    EXPECT_EQ(mx1.ResultCount, 2);
+    std::vector<std::vector<int>> results;
+    for (int r = 1; r < mx1.Grid.RowCount(); ++r)
+        results.push_back({mx1.Rider(r)->Results[1], mx1.Rider(r)->Results[2], mx1.Rider(r)->Results[3]});
+    // Jansen, Bakker, Vos, Smit: the day's places in column 1, race 3 moved to column 2.
+    EXPECT_EQ(results, (std::vector<std::vector<int>>{{2, 2, -1}, {3, 1, -1}, {1, -1, -1}, {-1, 3, -1}}));
+    const ResultInfo *info = mx1.ColData(mx1.ResultColumn(1))->Info.get();
+    ASSERT_TRUE(info);
+    EXPECT_EQ(info->ToCol, 1);
+    EXPECT_EQ(saved->Classes[1]->Rider(1)->Name, "Alleen, Ad");
+}
+
+TEST_F(DailyCliTest, ApplyToOneColumnOverwritesIt) {
+    ASSERT_EQ(Run({"--class", "MX1", "--from", "3", "--to", "3", "--apply", "--hc-no-points"}).ExitCode, 0);
+    const TKlasse &mx1 = *Saved()->Classes[0];
+    EXPECT_EQ(mx1.ResultCount, 3);
+    // Bakker 1st, Jansen 2nd, Smit 3rd; Vos had no result in race 3.
+    std::vector<int> column3;
+    for (int r = 1; r < mx1.Grid.RowCount(); ++r)
+        column3.push_back(mx1.Rider(r)->Results[3]);
+    EXPECT_EQ(column3, (std::vector<int>{2, 1, -1, 3}));
+}
+
+TEST_F(DailyCliTest, UsageErrorsLeaveTheFileAlone) {
+    const std::string before = ReadAll(file_);
+    for (const std::vector<std::string> &args : {std::vector<std::string>{"--class", "MX1", "--from", "1"},
+                                                 {"--class", "MX1", "--from", "1", "--to", "4", "--apply"},
+                                                 {"--class", "MX1", "--from", "0", "--to", "1"},
+                                                 {"--class", "MX2", "--from", "1", "--to", "1", "--apply"},
+                                                 {"--class", "#3", "--from", "1", "--to", "1"},
+                                                 {"--class", "MX1", "--from", "1", "--to", "1", "--bogus"}}) {
+        const test::CliRun run = Run(args);
+        EXPECT_EQ(run.ExitCode, 2) << args[1] << " " << args.back();
+        EXPECT_NE(run.Err.find("rondaxa-cli daily: "), std::string::npos) << run.Err;
+        EXPECT_EQ(run.Out, "");
+    }
+    EXPECT_EQ(ReadAll(file_), before);
+    test::WriteAll(file_, "not a competition");
+    EXPECT_EQ(Run({"--class", "MX1", "--from", "1", "--to", "1"}).ExitCode, 3);
+}
+
+} // namespace
+} // namespace rondaxa

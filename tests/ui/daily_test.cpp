@@ -1,0 +1,255 @@
+// The daily classification in the main window, offscreen: the range dialog
+// and its defaults, the classification window with a dragged row, the
+// replacement of the heats, and the export dialog with its memory.
+#include "core/daily/daily_export.h"
+#include "core/model/settings.h"
+#include "support/test_files.h"
+#include "support/ui_support.h"
+#include "ui/app/ClassGridView.h"
+#include "ui/app/KZBmain.h"
+#include "ui/daily/DagUit.h"
+#include "ui/daily/dagklas1.h"
+#include "ui/daily/dagklas2.h"
+#include "ui/platform/ModelText.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSpinBox>
+#include <QtTest>
+
+#include <filesystem>
+
+using namespace rondaxa;
+using rondaxa::test::ClickButton;
+using rondaxa::test::OnNextDialog;
+
+class DailyTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<test::TempDir> dir_;
+    test::ScriptedPrompts prompts_;
+    MemorySettingsStore store_;
+    std::unique_ptr<TMainForm> form_;
+
+    TKlasse &Klasse() { return *form_->ActiveClass(); }
+    ClubRec &Club() { return form_->Comp().Club; }
+
+    // Runs the command: f1 answers the range dialog, f2 the classification
+    // window (which then closes with "&Annuleren" unless f2 closed it).
+    void RunCommand(const std::function<void(TDagKL1 &)> &f1, const std::function<void(TDagKL2 &)> &f2) {
+        bool seen1 = false;
+        bool seen2 = false;
+        QObject command;
+        OnNextDialog<TDagKL1>(
+            [&](TDagKL1 &range) {
+                f1(range);
+                OnNextDialog<TDagKL2>(
+                    [&](TDagKL2 &window) {
+                        f2(window);
+                        if (window.isVisible())
+                            ClickButton(window, "&Annuleren");
+                    },
+                    &seen2, &command);
+                if (range.isVisible())
+                    ClickButton(range, "&Ok");
+            },
+            &seen1);
+        form_->Action("Dagklassement1Click")->trigger();
+        QVERIFY(seen1);
+    }
+
+private slots:
+    void init() {
+        dir_ = std::make_unique<test::TempDir>();
+        prompts_ = test::ScriptedPrompts();
+        store_ = MemorySettingsStore();
+        const std::string demo = dir_->Path("demo.kzb");
+        std::filesystem::copy_file(RONDAXA_SOURCE_DIR "/examples/demo.kzb", demo);
+        form_ = std::make_unique<TMainForm>(prompts_, store_);
+        form_->show();
+        QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
+        QTRY_VERIFY(form_->FirstPaintDone());
+        QVERIFY(form_->LoadFile(QString::fromStdString(demo), prompts_));
+        ProgramDailyExportMemory() = DailyExportMemory();
+    }
+
+    void cleanup() {
+        form_->Comp().Modified = 0;
+        form_->hide();
+        form_.reset();
+        dir_.reset();
+        ChooseDailyExportFile() = nullptr;
+    }
+
+    // ---- "Dagklassement berekenen" ----------------------------------------------
+
+    void rangeStartsAtTheRaceDayUnderTheCursor() {
+        TKlasse &klasse = Klasse();
+        QVERIFY(form_->Action("Dagklassement1Click")->isEnabled());
+        // Result 4 lies in the race day of heats 3 and 4.
+        klasse.Grid.CurCol = klasse.ResultColumn(4);
+        TDagKL1 dialog(klasse, DefaultDailyRange(klasse));
+        QCOMPARE(dialog.FromBox()->value(), 3);
+        QCOMPARE(dialog.ToBox()->value(), 4);
+        QCOMPARE(dialog.FromBox()->maximum(), klasse.ResultCount);
+        // Outside any result column: result 1's race day.
+        klasse.Grid.CurCol = 1;
+        QCOMPARE(DefaultDailyRange(klasse).From, 1);
+        // A result column without a block: that column alone.
+        klasse.ColData(klasse.ResultColumn(3))->Info.reset();
+        klasse.Grid.CurCol = klasse.ResultColumn(4);
+        QCOMPARE(DefaultDailyRange(klasse).From, 4);
+        QCOMPARE(DefaultDailyRange(klasse).To, 4);
+    }
+
+    void rangeBoxesKeepFromBelowToAndTheLabelTogglesTheBox() {
+        TDagKL1 dialog(Klasse(), DailyRange{2, 3});
+        dialog.FromBox()->setValue(5);
+        QCOMPARE(dialog.ToBox()->value(), 5);
+        dialog.ToBox()->setValue(1);
+        QCOMPARE(dialog.FromBox()->value(), 1);
+        QVERIFY(!dialog.HcBox()->isChecked());
+        QTest::mouseClick(dialog.HcLabel(), Qt::LeftButton);
+        QVERIFY(dialog.HcBox()->isChecked());
+        QVERIFY(dialog.HcNoPoints());
+    }
+
+    // ---- the classification and its replacement -------------------------------
+
+    void draggingARowMovesTheReplacementPoints() {
+        const int columns = Klasse().Grid.ColCount();
+        RunCommand([](TDagKL1 &range) { range.FromBox()->setValue(1), range.ToBox()->setValue(2); },
+                   [&](TDagKL2 &window) {
+                       const DailyTable &table = window.Table();
+                       QCOMPARE(table.ColCount(), 3 + 2 + 2);
+                       QCOMPARE(window.GridModel()->headerData(5, Qt::Horizontal, Qt::DisplayRole).toString(),
+                                QString("Totaal"));
+                       const TRijder *first = table.Rider(Klasse(), 1);
+                       QCOMPARE(first->CalcTotal, PointsForPosition(Club(), 1));
+                       // The last rider with points, dragged by his name to the top.
+                       const int last = LastRowWithPoints(Club(), Klasse(), table);
+                       const TRijder *dragged = table.Rider(Klasse(), last);
+                       QWidget *fixed = window.Grid()->findChild<QTableView *>("FixedColumns")->viewport();
+                       auto centre = [&](int r) {
+                           return window.Grid()->visualRect(window.GridModel()->index(r - 1, 1)).center();
+                       };
+                       window.Grid()->scrollTo(window.GridModel()->index(last - 1, 1));
+                       const QPoint from = centre(last);
+                       QTest::mousePress(fixed, Qt::LeftButton, {}, from);
+                       window.Grid()->scrollToTop();
+                       QMouseEvent move(QEvent::MouseMove, QPointF(centre(1)),
+                                        fixed->mapToGlobal(QPointF(centre(1))), Qt::NoButton, Qt::LeftButton,
+                                        {});
+                       QApplication::sendEvent(fixed, &move);
+                       QTest::mouseRelease(fixed, Qt::LeftButton, {}, centre(1));
+                       QCOMPARE(table.Rider(Klasse(), 1), dragged);
+                       QCOMPARE(dragged->CalcTotal, PointsForPosition(Club(), 1));
+                       QCOMPARE(table.Rider(Klasse(), 2), first);
+                       QCOMPARE(first->CalcTotal, PointsForPosition(Club(), 2));
+                   });
+        // Cancelled: nothing changed.
+        QCOMPARE(Klasse().Grid.ColCount(), columns);
+        QVERIFY(prompts_.Questions.empty());
+        QCOMPARE(form_->Comp().Modified, uint8_t(0));
+        QVERIFY(Klasse().Rider(1)->SortKey.empty());
+    }
+
+    void applyReplacesTheRaceDayByOneColumn() {
+        const int results = Klasse().ResultCount;
+        std::vector<int> places;
+        RunCommand([](TDagKL1 &range) { range.FromBox()->setValue(3), range.ToBox()->setValue(4); },
+                   [&](TDagKL2 &window) {
+                       for (int r = 1; r < window.Table().RowCount(); ++r)
+                           places.push_back(window.Table().Links[static_cast<std::size_t>(r)]);
+                       ClickButton(window, "&Toepassen");
+                   });
+        QVERIFY(prompts_.Questions ==
+                std::vector<std::string>{"Uitslagen van de kolommen 3 t/m 4 vervangen met Dagklassement ?"});
+        QCOMPARE(Klasse().ResultCount, results - 1);
+        QCOMPARE(test::GridOf(*form_).GridModel().columnCount(), Klasse().Grid.ColCount() - 1);
+        // The day's winner holds place 1 in column 3.
+        QCOMPARE(int(Klasse().Rider(places[0])->Results[3]), 1);
+        QVERIFY(form_->Comp().Modified & ModifiedData);
+        QVERIFY(form_->Action("SpeedButton3")->isEnabled());
+    }
+
+    void answeringNoKeepsTheColumns() {
+        const int columns = Klasse().Grid.ColCount();
+        prompts_.Answers.push_back(Answer::No);
+        RunCommand([](TDagKL1 &range) { range.ToBox()->setValue(3), range.FromBox()->setValue(3); },
+                   [](TDagKL2 &window) { ClickButton(window, "&Toepassen"); });
+        QVERIFY(prompts_.Questions ==
+                std::vector<std::string>{"De uitslagen van kolom 3 vervangen met Dagklassement ?"});
+        QCOMPARE(Klasse().Grid.ColCount(), columns);
+        QCOMPARE(form_->Comp().Modified, uint8_t(0));
+    }
+
+    void shortRangesShowEveryColumn() {
+        TDagKL2 window(form_->Comp(), 1, 2, false, test::GridOf(*form_).font(), form_.get());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(!window.Grid()->horizontalScrollBar()->isVisible() ||
+                window.Grid()->horizontalScrollBar()->maximum() == 0);
+        window.close();
+    }
+
+    // ---- "Dagklassement exporteren" ---------------------------------------------
+
+    void exportDialogStartsWithTheDefaultsAndRemembersTheChoices() {
+        TDagKL2 window(form_->Comp(), 1, 2, false, test::GridOf(*form_).font(), form_.get());
+        Club().ViewFlags &= ~(ViewExtra1 | ViewExtra2 | ViewExtra3);
+        bool seen = false;
+        OnNextDialog<TDagUit>(
+            [](TDagUit &dialog) {
+                // The printed export is not part of the program yet.
+                QVERIFY(!dialog.TargetButton(DailyTarget::Printer)->isEnabled());
+                QVERIFY(dialog.TargetButton(DailyTarget::Clipboard)->isChecked());
+                QVERIFY(!dialog.FontButton()->isEnabled() && !dialog.AutoFontBox()->isEnabled() &&
+                        !dialog.PrinterButton()->isEnabled());
+                QVERIFY(dialog.StartNoBox()->isChecked() && !dialog.InfoBox()->isChecked());
+                QVERIFY(!dialog.ReplacementBox()->isChecked() && !dialog.AllRidersBox()->isChecked());
+                QVERIFY(!dialog.ExtraBox()->isEnabled());
+                dialog.ReplacementBox()->setChecked(true);
+                ClickButton(dialog, "&Ok");
+            },
+            &seen);
+        window.Button4Click();
+        QVERIFY(seen);
+        const QString clip = QGuiApplication::clipboard()->text();
+        QVERIFY(clip.startsWith(FromModelText(ExportTitle(Club(), Klasse())) + "\nPL\t"));
+        QVERIFY(clip.contains("\tTotaal\tVervang\n1\t"));
+
+        // The second opening shows the first one's choices; HTML to a file.
+        const std::string chosen = dir_->Path("dag.htm");
+        ChooseDailyExportFile() = [&](ExportFileType type, const QString &, QWidget *) {
+            return type == ExportFileType::Html ? QString::fromStdString(chosen) : QString();
+        };
+        seen = false;
+        OnNextDialog<TDagUit>(
+            [](TDagUit &dialog) {
+                QVERIFY(dialog.ReplacementBox()->isChecked());
+                QVERIFY(dialog.TargetButton(DailyTarget::Clipboard)->isChecked());
+                dialog.TargetButton(DailyTarget::HtmlFile)->click();
+                ClickButton(dialog, "&Ok");
+            },
+            &seen);
+        window.Button4Click();
+        QVERIFY(seen);
+        DailyExportChoices expected =
+            OpenDailyExportChoices(form_->Comp(), Klasse(), ProgramDailyExportMemory());
+        QCOMPARE(expected.Target, DailyTarget::HtmlFile);
+        QCOMPARE(test::ReadAll(dir_->Path("dag.html")),
+                 DailyHtmlFile(Club(), Klasse(), window.Table(), expected));
+    }
+};
+
+QTEST_MAIN(DailyTest)
+#include "daily_test.moc"
