@@ -121,7 +121,8 @@ TEST_F(DailyCliTest, ApplyReplacesTheHeatsAndSaves) {
 
 TEST_F(DailyCliTest, ApplyToOneColumnOverwritesIt) {
     ASSERT_EQ(Run({"--class", "MX1", "--from", "3", "--to", "3", "--apply", "--hc-no-points"}).ExitCode, 0);
-    const TKlasse &mx1 = *Saved()->Classes[0];
+    const auto saved = Saved();
+    const TKlasse &mx1 = *saved->Classes[0];
     EXPECT_EQ(mx1.ResultCount, 3);
     // Bakker 1st, Jansen 2nd, Smit 3rd; Vos had no result in race 3.
     std::vector<int> column3;
