@@ -22,29 +22,33 @@ std::string EmptyKeyReplacement(int direction) {
 }
 
 // Marks the dropped values as MarkDropped does one after the other: each
-// value marks the first counting slot that still holds it. Values that can
-// be results are counted and then marked in one walk over the slots.
-void MarkDroppedValues(const CountingFlags &counting, TRijder &rider, const int *values, int count) {
-    std::array<uint8_t, kMaxResultValue + 1> wanted{};
-    bool any = false;
-    for (int i = 0; i < count; ++i) {
-        const int value = values[i];
+// value marks the first counting slot that still holds it. The walked slots
+// are found through their lists by value (which marking uses up); a value
+// that can be no result, or that no walked slot holds any more, is looked
+// for in the slots after them.
+void MarkDroppedValues(const CountingBasis &basis, CountedResults &walked, TRijder &rider, const int *values,
+                       int count) {
+    for (int k = 0; k < count; ++k) {
+        const int value = values[k];
         if (value >= 0 && value <= kMaxResultValue) {
-            ++wanted[static_cast<std::size_t>(value)];
-            any = true;
+            uint8_t &first = walked.FirstWith[static_cast<std::size_t>(value)];
+            if (first != CountedResults::kEndOfList) {
+                const int i = first;
+                first = walked.NextWith[static_cast<std::size_t>(i)];
+                int16_t &stored = rider.Results[static_cast<std::size_t>(basis.Slot(i))];
+                stored = static_cast<int16_t>(stored + kDropMark);
+                continue;
+            }
+            for (int i = basis.SlotCount(); i < basis.CountingSlotCount(); ++i) {
+                int16_t &stored = rider.Results[static_cast<std::size_t>(basis.Slot(i))];
+                if (stored == value) {
+                    stored = static_cast<int16_t>(stored + kDropMark);
+                    break;
+                }
+            }
         } else {
-            MarkDropped(counting, rider, value);
+            MarkDropped(basis.Counting(), rider, value);
         }
-    }
-    for (int slot = 1; any && slot <= kMaxResults; ++slot) {
-        int16_t &stored = rider.Results[static_cast<std::size_t>(slot)];
-        if (!counting[static_cast<std::size_t>(slot)] || stored < 0 || stored > kMaxResultValue)
-            continue;
-        // Without a branch: which slots hold dropped values is unforeseeable.
-        uint8_t &left = wanted[static_cast<std::size_t>(stored)];
-        const int mark = left > 0 ? 1 : 0;
-        left = static_cast<uint8_t>(left - mark);
-        stored = static_cast<int16_t>(stored + mark * kDropMark);
     }
 }
 
@@ -64,16 +68,36 @@ void ApplyHorsConcoursOption(const ClubRec &club, TKlasse &klasse) {
             ApplyHorsConcours(club, klasse, r);
 }
 
+// The first eight bytes of a key as one number (zeros after a shorter key),
+// so that most comparisons of two keys are one comparison of two numbers:
+// where these differ, they order the keys as the whole keys do.
+uint64_t KeyPrefix(std::string_view key) {
+    uint64_t prefix = 0;
+    for (std::size_t i = 0; i < 8; ++i)
+        prefix = (prefix << 8) | (i < key.size() ? static_cast<unsigned char>(key[i]) : 0u);
+    return prefix;
+}
+
 // The Shell sort of the rows: only the rows move, and equal keys end where
 // this procedure leaves them (it is not stable). order[0..R-1] holds row
 // indices; keys is indexed by row.
 void ShellSortRows(std::vector<int> &order, const std::vector<std::string_view> &keys, int direction) {
     const int count = static_cast<int>(order.size());
-    auto key = [&](int i) { return keys[static_cast<std::size_t>(order[i])]; };
+    std::vector<uint64_t> prefixes(keys.size());
+    for (std::size_t r = 0; r < keys.size(); ++r)
+        prefixes[r] = KeyPrefix(keys[r]);
+    auto compare = [&](int a, int b) {
+        const uint64_t pa = prefixes[static_cast<std::size_t>(a)];
+        const uint64_t pb = prefixes[static_cast<std::size_t>(b)];
+        if (pa != pb)
+            return pa < pb ? -1 : 1;
+        return keys[static_cast<std::size_t>(a)].compare(keys[static_cast<std::size_t>(b)]);
+    };
     for (int gap = count / 2; gap > 0; gap /= 2) {
         for (int i = gap; i < count; ++i) {
             for (int j = i - gap; j >= 0; j -= gap) {
-                const int cmp = key(j).compare(key(j + gap));
+                const int cmp =
+                    compare(order[static_cast<std::size_t>(j)], order[static_cast<std::size_t>(j + gap)]);
                 const bool exchange = direction == kAscending ? cmp > 0 : cmp < 0;
                 if (!exchange)
                     break;
@@ -136,9 +160,14 @@ int ResultPoints(const ClubRec &club, int stored) {
     return stored;
 }
 
-ResultPointsTable::ResultPointsTable(const ClubRec &club) : club_(&club) {
-    for (int stored = 0; stored <= kMaxResultValue; ++stored)
-        points_[static_cast<std::size_t>(stored)] = static_cast<int16_t>(ResultPoints(club, stored));
+CountingBasis::CountingBasis(const ClubRec &club, const CountingFlags &counting, int c)
+    : club_(&club), counting_(counting) {
+    for (int slot = 1; slot <= kMaxResults; ++slot)
+        if (counting[static_cast<std::size_t>(slot)])
+            slots_[static_cast<std::size_t>(countingSlotCount_++)] = static_cast<uint8_t>(slot);
+    slotCount_ = std::clamp(c, 0, countingSlotCount_);
+    for (int stored = -1; stored <= kMaxResultValue; ++stored)
+        points_[static_cast<std::size_t>(stored + 1)] = static_cast<int16_t>(ResultPoints(club, stored));
 }
 
 int CountingResultNumber(const ClubRec &club, TKlasse *klasse) {
@@ -160,31 +189,75 @@ int CountingResultNumber(const ClubRec &club, TKlasse *klasse) {
     return n < 1 ? c : n;
 }
 
-std::size_t BuildStandingKey(const ClubRec &club, const CountingFlags &counting,
-                             const ResultPointsTable &points, TRijder &rider, int n, int c,
+namespace {
+
+// The totals of a rider's values: of all values of 0 or more, and of those
+// among the first n (-1 when there are none).
+struct Totals {
+    int Total = -1;
+    int Net = -1;
+};
+
+// All values of 0 and more make the total, those among the first n the net
+// total. The values after the first n are few (the dropped ones), so the net
+// total is the total less theirs.
+Totals SumValues(const CountedResults &counted, int n) {
+    int restSum = 0;
+    int restResults = 0;
+    for (int i = std::clamp(n, 0, counted.Taken); i < counted.Taken; ++i) {
+        const int value = counted.Values[static_cast<std::size_t>(i)];
+        restSum += value < 0 ? 0 : value;
+        restResults += value < 0 ? 0 : 1;
+    }
+    Totals totals;
+    if (counted.Results > 0)
+        totals.Total = counted.Sum;
+    if (counted.Results > restResults)
+        totals.Net = counted.Sum - restSum;
+    return totals;
+}
+
+// Marks the dropped values of a net key (the sorted values from n on) in the
+// rider's counting slots; with finish positions stored, by their position.
+void MarkDroppedOfKey(const ClubRec &club, const CountingBasis &basis, CountedResults &sorted, TRijder &rider,
+                      int n) {
+    const bool storedAsPositions = (club.Options & OptStoreFinishOrder) != 0;
+    std::array<int, kMaxResults> dropped;
+    int count = 0;
+    for (int i = std::max(n, 0); i < sorted.Taken; ++i) {
+        const int value = sorted.Values[static_cast<std::size_t>(i)];
+        if (value < 0 || (value == 0 && (club.Options & OptZeroAsEmpty)))
+            continue;
+        dropped[static_cast<std::size_t>(count++)] =
+            storedAsPositions && value >= 1 ? PositionForPoints(club, value) : value;
+    }
+    MarkDroppedValues(basis, sorted, rider, dropped.data(), count);
+}
+
+} // namespace
+
+std::size_t BuildStandingKey(const ClubRec &club, const CountingBasis &basis, TRijder &rider, int n,
                              KeyVariant variant, int horsConcours) {
-    CountedResults counted = CollectCountingResults(counting, points, rider, c);
+    KeyBuffer key;
+    const std::size_t head = WriteStandingKey(club, basis, rider, n, variant, horsConcours, key);
+    rider.SortKey.assign(key.View());
+    return head;
+}
+
+std::size_t WriteStandingKey(const ClubRec &club, const CountingBasis &basis, TRijder &rider, int n,
+                             KeyVariant variant, int horsConcours, KeyBuffer &key) {
+    CountedResults counted = CollectCountingResults(basis, rider);
     if (variant != KeyVariant::Daily)
         SortBestFirst(counted);
 
-    int total = -1;
-    int net = -1;
-    for (int i = 0; i < counted.Taken; ++i) {
-        const int value = counted.Values[static_cast<std::size_t>(i)];
-        if (value < 0)
-            continue;
-        total = std::max(total, 0) + value;
-        if (i < n)
-            net = std::max(net, 0) + value;
-    }
+    Totals totals = SumValues(counted, n);
     if (horsConcours == HcNoPoints && rider.HorsConcours())
-        total = net = -1;
-    rider.CalcTotal = total;
-    rider.CalcNet = net;
+        totals = Totals{};
+    rider.CalcTotal = totals.Total;
+    rider.CalcNet = totals.Net;
 
-    KeyBuffer key;
     key.Char((rider.CalcMarks & MarkNotClassified) ? '0' : '1');
-    key.Padded(variant == KeyVariant::Net ? net : total, kTotalWidth);
+    key.Padded(variant == KeyVariant::Net ? totals.Net : totals.Total, kTotalWidth);
     std::size_t head = key.Size();
     if (variant == KeyVariant::Daily) {
         if (counted.LastColumnValue < 0)
@@ -194,33 +267,20 @@ std::size_t BuildStandingKey(const ClubRec &club, const CountingFlags &counting,
     } else {
         head = AppendTieBreak(key, club, counted, rider, n, variant == KeyVariant::Net);
     }
-    rider.SortKey.assign(key.View());
 
-    if (variant == KeyVariant::Net && (club.ViewFlags & ViewMarkDropped)) {
-        const bool storedAsPositions = (club.Options & OptStoreFinishOrder) != 0;
-        std::array<int, kMaxResults> dropped;
-        int count = 0;
-        for (int i = std::max(n, 0); i < counted.Taken; ++i) {
-            const int value = counted.Values[static_cast<std::size_t>(i)];
-            if (value < 0 || (value == 0 && (club.Options & OptZeroAsEmpty)))
-                continue;
-            dropped[static_cast<std::size_t>(count++)] =
-                storedAsPositions && value >= 1 ? PositionForPoints(club, value) : value;
-        }
-        MarkDroppedValues(counting, rider, dropped.data(), count);
-    }
+    if (variant == KeyVariant::Net && (club.ViewFlags & ViewMarkDropped))
+        MarkDroppedOfKey(club, basis, counted, rider, n);
     return head;
 }
 
-void AverageKey(const ClubRec &club, const CountingFlags &counting, const ResultPointsTable &points,
-                TRijder &rider, int n, int c, int horsConcours) {
+void AverageKey(const ClubRec &club, const CountingBasis &basis, TRijder &rider, int n, int horsConcours) {
     if (club.AverageMethod == 2) {
-        BuildStandingKey(club, counting, points, rider, n, c, KeyVariant::Net, horsConcours);
+        BuildStandingKey(club, basis, rider, n, KeyVariant::Net, horsConcours);
         const bool noPoints = horsConcours == HcNoPoints && rider.HorsConcours();
         rider.CalcTotal = rider.CalcNet;
         rider.CalcNet = noPoints ? -1 : n;
     } else {
-        const CountedResults counted = CollectCountingResults(counting, points, rider, c);
+        const CountedResults counted = CollectCountingResults(basis, rider);
         const bool withZero = club.AverageMethod == 1;
         int total = -1;
         for (int i = 0; i < counted.Taken; ++i) {
@@ -277,11 +337,7 @@ void KeyBuffer::Padded(int value, int width) {
     if (value >= 0 && value < 1000 && width >= 3) {
         for (int i = 3; i < width; ++i)
             *out++ = '0';
-        const char *digits = &detail::kThreeDigits[static_cast<std::size_t>(3 * value)];
-        out[0] = digits[0];
-        out[1] = digits[1];
-        out[2] = digits[2];
-        size_ = static_cast<std::size_t>(out + 3 - chars_.data());
+        SetEnd(PutThreeDigits(out, value));
         return;
     }
     char digits[16];
@@ -395,15 +451,23 @@ void CalculateStandings(const ClubRec &club, TKlasse &klasse, int mode, int n, i
             ApplyHorsConcoursOption(club, klasse);
         counting = CountingFlagsOf(klasse);
     }
-    const ResultPointsTable points(club);
+    const CountingBasis basis(club, counting, c);
     klasse.CalcInfo = CalcInfoText(club, mode, n, c);
 
     const int rowCount = grid.RowCount() - 1;
-    // Keys stay in the riders' SortKey (which keeps its room from one
-    // calculation to the next); the sort looks at them through views.
+    // The keys of the standings are gathered in one buffer, the others stay
+    // in the riders' SortKey (which keeps its room from one calculation to
+    // the next); the sort looks at them through views.
     const std::string replacement = EmptyKeyReplacement(direction);
     std::vector<std::string_view> keys(static_cast<std::size_t>(std::max(grid.RowCount(), 1)), replacement);
     std::vector<std::size_t> heads(keys.size(), replacement.size());
+    std::string gathered;
+    struct Piece {
+        std::size_t At = std::string::npos;
+        std::size_t Length = 0;
+    };
+    std::vector<Piece> gatheredAt(keys.size());
+    KeyBuffer key;
     for (int r = 1; r <= rowCount; ++r) {
         TRijder *rider = grid.Rider(r);
         if (!rider)
@@ -418,14 +482,20 @@ void CalculateStandings(const ClubRec &club, TKlasse &klasse, int mode, int n, i
             const KeyVariant variant = mode == ModeNet     ? KeyVariant::Net
                                        : mode == ModeGross ? KeyVariant::Gross
                                                            : KeyVariant::Daily;
-            head = BuildStandingKey(club, counting, points, *rider, n, c, variant, run.HorsConcours);
-            break;
+            key.Clear();
+            head = WriteStandingKey(club, basis, *rider, n, variant, run.HorsConcours, key);
+            if (gathered.empty())
+                gathered.reserve(static_cast<std::size_t>(rowCount) * (key.Size() + 16));
+            gatheredAt[static_cast<std::size_t>(r)] = Piece{gathered.size(), key.Size()};
+            gathered += key.View();
+            heads[static_cast<std::size_t>(r)] = head;
+            continue;
         }
         case ModeAverage:
-            AverageKey(club, counting, points, *rider, n, c, run.HorsConcours);
+            AverageKey(club, basis, *rider, n, run.HorsConcours);
             break;
         default:
-            rider->SortKey = SortKeyFor(club, *rider, mode, n);
+            rider->SortKey.assign(SortKeyFor(club, *rider, mode, n));
             break;
         }
         if (rider->SortKey.empty())
@@ -433,12 +503,18 @@ void CalculateStandings(const ClubRec &club, TKlasse &klasse, int mode, int n, i
         keys[static_cast<std::size_t>(r)] = rider->SortKey;
         heads[static_cast<std::size_t>(r)] = head;
     }
+    for (std::size_t r = 0; r < keys.size(); ++r)
+        if (gatheredAt[r].At != std::string::npos)
+            keys[r] = std::string_view(gathered).substr(gatheredAt[r].At, gatheredAt[r].Length);
 
     std::vector<int> order(static_cast<std::size_t>(std::max(rowCount, 0)));
     for (int r = 1; r <= rowCount; ++r)
         order[static_cast<std::size_t>(r - 1)] = r;
     ShellSortRows(order, keys, direction);
     ReorderRows(grid, order);
+    if (run.Keys)
+        for (int r : order)
+            run.Keys->emplace_back(keys[static_cast<std::size_t>(r)]);
     if (klasse.CalcState == 0)
         return;
 

@@ -12,8 +12,10 @@
 #include "core/scoring/problem_list.h"
 
 #include <array>
+#include <cstring>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace rondaxa {
 
@@ -54,27 +56,42 @@ CountingFlags CountingFlagsOf(const TKlasse &klasse);
 struct StandingsRun {
     int HorsConcours = HcNoPlace;
     ProblemList *Problems = nullptr;
+    // Where given, receives the key of every row in the new order.
+    std::vector<std::string> *Keys = nullptr;
 };
 
 // The points a stored result is worth: with finish positions stored, a value
 // of 1 or more is PointsForPosition(value); otherwise the value itself.
 int ResultPoints(const ClubRec &club, int stored);
 
-// ResultPoints of every value a result can hold (0..250), worked out once
-// for a calculation instead of once per result; other values are converted
-// when met.
-class ResultPointsTable {
+// What the keys of one calculation share, worked out once for a class
+// instead of once per rider: the counting slots in column order, of which
+// the first c make the values a key walks, and the points of every value a
+// result can hold (-1..250); other values are converted when met.
+class CountingBasis {
 public:
-    explicit ResultPointsTable(const ClubRec &club);
-    int operator()(int stored) const {
-        if (stored < 0 || stored > kMaxResultValue)
+    CountingBasis(const ClubRec &club, const CountingFlags &counting, int c);
+
+    const CountingFlags &Counting() const { return counting_; }
+    // The slots a key walks: Slot(0..SlotCount()-1).
+    int SlotCount() const { return slotCount_; }
+    // Every counting slot: Slot(0..CountingSlotCount()-1).
+    int CountingSlotCount() const { return countingSlotCount_; }
+    int Slot(int i) const { return slots_[static_cast<std::size_t>(i)]; }
+    int Points(int stored) const {
+        const auto index = static_cast<unsigned>(stored + 1);
+        if (index > static_cast<unsigned>(kMaxResultValue + 1))
             return ResultPoints(*club_, stored);
-        return points_[static_cast<std::size_t>(stored)];
+        return points_[index];
     }
 
 private:
     const ClubRec *club_;
-    std::array<int16_t, kMaxResultValue + 1> points_;
+    CountingFlags counting_;
+    std::array<uint8_t, kMaxResults> slots_{};
+    int countingSlotCount_ = 0;
+    int slotCount_ = 0;
+    std::array<int16_t, kMaxResultValue + 2> points_; // by stored value + 1
 };
 
 // N, the number of results that make the net total, by the club's rule
@@ -101,14 +118,12 @@ enum class KeyVariant { Net, Gross, Daily };
 // the length of the key's head: the key without the tie-break contributions
 // of steps TieNotify..5 (daily: without the last-column result), which the
 // tie report compares.
-std::size_t BuildStandingKey(const ClubRec &club, const CountingFlags &counting,
-                             const ResultPointsTable &points, TRijder &rider, int n, int c,
+std::size_t BuildStandingKey(const ClubRec &club, const CountingBasis &basis, TRijder &rider, int n,
                              KeyVariant variant, int horsConcours);
 
 // Fills CalcTotal, CalcNet and SortKey of a rider for the average standings
 // by the club's AverageMethod.
-void AverageKey(const ClubRec &club, const CountingFlags &counting, const ResultPointsTable &points,
-                TRijder &rider, int n, int c, int horsConcours);
+void AverageKey(const ClubRec &club, const CountingBasis &basis, TRijder &rider, int n, int horsConcours);
 
 // sum / count rounded to one decimal (halves to even), with the locale's
 // decimal separator and zeros in front up to 6 characters: 0007,5. A count
@@ -126,17 +141,25 @@ std::string PadNumber(std::string_view text, int width);
 void AppendPadded(std::string &key, int value, int width);
 
 namespace detail {
-// "000" .. "999", for the values that make up most of every key.
-inline constexpr std::array<char, 3000> kThreeDigits = [] {
-    std::array<char, 3000> digits{};
+// "000" .. "999" for the values that make up most of every key, each in four
+// bytes so that a value is written with one copy.
+inline constexpr std::array<char, 4000> kThreeDigits = [] {
+    std::array<char, 4000> digits{};
     for (int v = 0; v < 1000; ++v) {
-        digits[static_cast<std::size_t>(3 * v)] = static_cast<char>('0' + v / 100);
-        digits[static_cast<std::size_t>(3 * v + 1)] = static_cast<char>('0' + v / 10 % 10);
-        digits[static_cast<std::size_t>(3 * v + 2)] = static_cast<char>('0' + v % 10);
+        digits[static_cast<std::size_t>(4 * v)] = static_cast<char>('0' + v / 100);
+        digits[static_cast<std::size_t>(4 * v + 1)] = static_cast<char>('0' + v / 10 % 10);
+        digits[static_cast<std::size_t>(4 * v + 2)] = static_cast<char>('0' + v % 10);
     }
     return digits;
 }();
 } // namespace detail
+
+// Writes value (0..999) as three digits at out and returns the end. The
+// fourth byte copied along lands in room that is written next or unused.
+inline char *PutThreeDigits(char *out, int value) {
+    std::memcpy(out, &detail::kThreeDigits[static_cast<std::size_t>(4 * value)], 4);
+    return out + 3;
+}
 
 // A standing key as it is written: room for the longest key there can be
 // (prefix, total and five steps of 50 values of at most 6 characters, or an
@@ -152,23 +175,30 @@ public:
     static constexpr int kMaxWidth = 16;
     // Padded(value, 3), the form of most values of a key.
     void Padded3(int value) {
-        if (value < 0 || value >= 1000) {
+        if (value < 0 || value >= 1000)
             Padded(value, 3);
-            return;
-        }
-        const char *digits = &detail::kThreeDigits[static_cast<std::size_t>(3 * value)];
-        chars_[size_] = digits[0];
-        chars_[size_ + 1] = digits[1];
-        chars_[size_ + 2] = digits[2];
-        size_ += 3;
+        else
+            SetEnd(PutThreeDigits(End(), value));
     }
     std::size_t Size() const { return size_; }
     std::string_view View() const { return {chars_.data(), size_}; }
+    void Clear() { size_ = 0; }
+
+    // For loops that write many values: they write from End() on (through
+    // a pointer of their own, which the compiler keeps in a register) and
+    // hand the new end back.
+    char *End() { return chars_.data() + size_; }
+    void SetEnd(const char *end) { size_ = static_cast<std::size_t>(end - chars_.data()); }
 
 private:
-    std::array<char, kRoom> chars_;
+    std::array<char, kRoom + 4> chars_; // + the spare byte of a four-byte copy
     std::size_t size_ = 0;
 };
+
+// BuildStandingKey with the key written into key instead of the rider's
+// SortKey (which a calculation of a whole class gathers in one buffer).
+std::size_t WriteStandingKey(const ClubRec &club, const CountingBasis &basis, TRijder &rider, int n,
+                             KeyVariant variant, int horsConcours, KeyBuffer &key);
 
 // The range total of the daily classification: CalcNet = the points of the
 // results in slots from..to (-1 without any), CalcTotal = -1, SortKey = the

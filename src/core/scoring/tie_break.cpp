@@ -2,19 +2,26 @@
 
 #include <algorithm>
 #include <array>
+#include <cstring>
 #include <functional>
 
 namespace rondaxa {
 
 namespace {
 
-void AppendValue(KeyBuffer &key, int value) {
+// A value of a step: "//" for no result, else three digits (or more).
+char *PutValue(char *out, int value) {
     if (value < 0) {
-        key.Char('/');
-        key.Char('/');
-    } else {
-        key.Padded3(value);
+        out[0] = '/';
+        out[1] = '/';
+        return out + 2;
     }
+    if (value < 1000)
+        return PutThreeDigits(out, value);
+    KeyBuffer wide;
+    wide.Padded(value, 3);
+    const std::string_view text = wide.View();
+    return std::copy(text.begin(), text.end(), out);
 }
 
 // The average of tie method 7, by the club's average method.
@@ -34,29 +41,62 @@ std::string AverageContribution(const ClubRec &club, const CountedResults &count
     }
 }
 
+// Appends the sorted values [from, to) to key: a piece of their text, or,
+// when a value has more than three digits, value by value.
+void AppendRun(KeyBuffer &key, const CountedResults &sorted, int from, int to) {
+    if (from >= to)
+        return;
+    if (sorted.HasText) {
+        // The results come first (three characters each), then the values
+        // of no result (two).
+        auto offset = [results = sorted.Results](int i) {
+            return static_cast<std::size_t>(3 * std::min(i, results) + 2 * std::max(i - results, 0));
+        };
+        key.Text(std::string_view(sorted.Text.data() + offset(from), offset(to) - offset(from)));
+        return;
+    }
+    char *out = key.End();
+    for (int i = from; i < to; ++i)
+        out = PutValue(out, sorted.Values[static_cast<std::size_t>(i)]);
+    key.SetEnd(out);
+}
+
+// k values of no result: "//" each.
+void AppendNoResults(KeyBuffer &key, int k) {
+    static constexpr std::string_view kSlashes = "///////////////////////////////////////////////////////////"
+                                                 "/////////////////////////////////////////";
+    static_assert(kSlashes.size() == 2 * kMaxResults);
+    key.Text(kSlashes.substr(0, static_cast<std::size_t>(2 * std::clamp(k, 0, kMaxResults))));
+}
+
+// The number of sorted values above points: they come first.
+int CountAbove(const CountedResults &sorted, int points) {
+    int count = 0;
+    while (count < sorted.Taken && sorted.Values[static_cast<std::size_t>(count)] > points)
+        ++count;
+    return count;
+}
+
 void AppendContribution(KeyBuffer &key, const ClubRec &club, const TieStep &step,
                         const CountedResults &sorted, const TRijder &rider, int n, bool net) {
-    const int taken = sorted.Taken;
     switch (step.Method) {
     case TieBestResults:
-        for (int i = 0; i < taken; ++i)
-            AppendValue(key, sorted.Values[static_cast<std::size_t>(i)]);
+        AppendRun(key, sorted, 0, sorted.Taken);
         break;
     case TiePlaceCounts: {
-        const int better = PointsForPosition(club, step.Param + 1);
-        for (int i = 0; i < taken; ++i) {
-            const int value = sorted.Values[static_cast<std::size_t>(i)];
-            AppendValue(key, value > better ? value : -1);
-        }
+        // The values above the points of the place after Param; the others
+        // are written as no result.
+        const int above = CountAbove(sorted, PointsForPosition(club, step.Param + 1));
+        AppendRun(key, sorted, 0, above);
+        AppendNoResults(key, sorted.Taken - above);
         break;
     }
     case TieDropped:
         if (net)
-            for (int i = std::max(n, 0); i < taken; ++i)
-                AppendValue(key, sorted.Values[static_cast<std::size_t>(i)]);
+            AppendRun(key, sorted, std::max(n, 0), sorted.Taken);
         break;
     case TieLastResult:
-        AppendValue(key, sorted.LastColumnValue);
+        key.SetEnd(PutValue(key.End(), sorted.LastColumnValue));
         break;
     case TieLastObtained:
         key.Padded3(sorted.LastObtained);
@@ -81,55 +121,75 @@ void AppendContribution(KeyBuffer &key, const ClubRec &club, const TieStep &step
 
 } // namespace
 
-CountedResults CollectCountingResults(const CountingFlags &counting, const ResultPointsTable &points,
-                                      const TRijder &rider, int c) {
+CountedResults CollectCountingResults(const CountingBasis &basis, const TRijder &rider) {
     CountedResults counted;
-    for (int slot = 1; slot <= kMaxResults && counted.Taken < c; ++slot) {
-        if (!counting[static_cast<std::size_t>(slot)])
-            continue;
-        const int value = points(rider.Results[static_cast<std::size_t>(slot)]);
-        counted.Values[static_cast<std::size_t>(counted.Taken++)] = value;
-        // Counted without branches: missing and zero results come anywhere.
-        const bool result = value >= 0;
-        counted.Results += result ? 1 : 0;
-        counted.AboveZero += value > 0 ? 1 : 0;
-        counted.LastObtained = result ? value : counted.LastObtained;
-        counted.LastColumnValue = value;
+    const int taken = basis.SlotCount();
+    constexpr auto kOutside = static_cast<unsigned>(kMaxResultValue + 2);
+    constexpr auto kNoList = static_cast<unsigned>(kMaxResultValue + 1);
+    counted.FirstWith.fill(CountedResults::kEndOfList);
+    int sum = 0;
+    int highest = -1;
+    // From the last slot to the first, so that every list is put together
+    // in column order.
+    for (int i = taken - 1; i >= 0; --i) {
+        const int stored = rider.Results[static_cast<std::size_t>(basis.Slot(i))];
+        const int value = basis.Points(stored);
+        counted.Values[static_cast<std::size_t>(i)] = value;
+        ++counted.Count[std::min(static_cast<unsigned>(value + 1), kOutside)];
+        sum += value > 0 ? value : 0;
+        highest = std::max(highest, value);
+        uint8_t &first =
+            counted.FirstWith[std::min(static_cast<unsigned>(static_cast<uint16_t>(stored)), kNoList)];
+        counted.NextWith[static_cast<std::size_t>(i)] = first;
+        first = static_cast<uint8_t>(i);
+    }
+    counted.Taken = taken;
+    counted.Sum = sum;
+    counted.Highest = highest;
+    if (counted.Count[kOutside] == 0) {
+        counted.Results = taken - counted.Count[0];
+        counted.AboveZero = counted.Results - counted.Count[1];
+    } else {
+        for (int i = 0; i < taken; ++i) {
+            const int value = counted.Values[static_cast<std::size_t>(i)];
+            counted.Results += value >= 0 ? 1 : 0;
+            counted.AboveZero += value > 0 ? 1 : 0;
+        }
+    }
+    if (taken > 0)
+        counted.LastColumnValue = counted.Values[static_cast<std::size_t>(taken - 1)];
+    for (int i = taken - 1; i >= 0; --i) {
+        if (counted.Values[static_cast<std::size_t>(i)] >= 0) {
+            counted.LastObtained = counted.Values[static_cast<std::size_t>(i)];
+            break;
+        }
     }
     return counted;
 }
 
 void SortBestFirst(CountedResults &counted) {
     // Equal numbers cannot be told apart, so any correct sort gives the
-    // order of the Shell sort; the values are counted into place (without
-    // a comparison or a branch per value).
-    int *begin = counted.Values.data();
-    int *end = begin + counted.Taken;
-    if (begin == end)
-        return;
-    const auto [low, high] = std::minmax_element(begin, end);
-    const int lowest = *low;
-    const int span = *high - lowest + 1;
-    if (span > kMaxResultValue + 2) {
-        std::sort(begin, end, std::greater<>());
+    // order of the Shell sort. Values of -1..250 (nearly all) have been
+    // counted, and are written back best first without a comparison, their
+    // text along with them.
+    int *values = counted.Values.data();
+    const int taken = counted.Taken;
+    counted.HasText = counted.Count[kMaxResultValue + 2] == 0;
+    if (!counted.HasText) {
+        std::sort(values, values + taken, std::greater<>());
         return;
     }
-    // Where each value's run starts, best first; then every value is put in
-    // its place.
-    std::array<uint8_t, kMaxResultValue + 2> start;
-    std::fill_n(start.begin(), span, uint8_t{0});
-    for (const int *v = begin; v != end; ++v)
-        ++start[static_cast<std::size_t>(*v - lowest)];
-    int placed = 0;
-    for (int i = span - 1; i >= 0; --i) {
-        const int count = start[static_cast<std::size_t>(i)];
-        start[static_cast<std::size_t>(i)] = static_cast<uint8_t>(placed);
-        placed += count;
+    int *out = values;
+    char *text = counted.Text.data();
+    for (int value = counted.Highest; value >= 0; --value) {
+        for (int k = counted.Count[static_cast<std::size_t>(value + 1)]; k > 0; --k) {
+            *out++ = value;
+            text = PutThreeDigits(text, value);
+        }
     }
-    std::array<int, kMaxResults> sorted;
-    for (const int *v = begin; v != end; ++v)
-        sorted[start[static_cast<std::size_t>(*v - lowest)]++] = *v;
-    std::copy(sorted.begin(), sorted.begin() + counted.Taken, begin);
+    const int noResults = counted.Count[0];
+    std::fill_n(out, noResults, -1);
+    std::memset(text, '/', static_cast<std::size_t>(2 * noResults));
 }
 
 std::size_t AppendTieBreak(KeyBuffer &key, const ClubRec &club, const CountedResults &sorted,

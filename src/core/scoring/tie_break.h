@@ -45,15 +45,32 @@ struct CountedResults {
     int Taken = 0;                         // number of counting columns walked (C)
     int Results = 0;                       // values of 0 or more
     int AboveZero = 0;                     // values above 0
+    int Sum = 0;                           // the sum of the values of 0 or more
     int LastObtained = -1;                 // the last value of 0 or more in column order
     int LastColumnValue = -1;              // the value in the last counting column
+    // How often each value of -1..250 occurs (by value + 1), for the sort;
+    // the last entry counts the values outside that range.
+    std::array<uint8_t, kMaxResultValue + 3> Count{};
+    int Highest = -1; // the highest value
+    // After SortBestFirst, when every value is -1..250: the sorted values as
+    // a key writes them, one after the other ("//" for no result, else three
+    // digits), so that a step writing a run of them copies a piece of it.
+    bool HasText = false;
+    std::array<char, 3 * kMaxResults + 1> Text; // + the spare byte of a four-byte copy
+    // The walked slots by stored value, for marking dropped results:
+    // FirstWith[s] is the first index (into the walked slots) whose slot
+    // holds s (0..250), NextWith[i] the next index holding the same value as
+    // index i, and kEndOfList ends a list.
+    static constexpr uint8_t kEndOfList = 0xFF;
+    std::array<uint8_t, kMaxResultValue + 2> FirstWith;
+    std::array<uint8_t, kMaxResults> NextWith;
 };
 
-// Walks the counting slots 1..50 until c values are taken.
-CountedResults CollectCountingResults(const CountingFlags &counting, const ResultPointsTable &points,
-                                      const TRijder &rider, int c);
+// The rider's values in the slots the calculation walks.
+CountedResults CollectCountingResults(const CountingBasis &basis, const TRijder &rider);
 
-// Sorts the values best first (the same Shell sort as the rows).
+// Sorts the values best first (the same order as the Shell sort of the rows
+// gives), and writes their Text.
 void SortBestFirst(CountedResults &counted);
 
 // Appends the contributions of the club's steps (from step 1 up to the first

@@ -103,14 +103,11 @@ TEST(KilledSave, LeavesTheCompleteOldOrNewFileAndAnEarlierBackup) {
     int32_t last = VersionOf(ReadFileBytes(file));
     ASSERT_EQ(last, 4);
     int kills = 0, oldFiles = 0, newFiles = 0;
-    // A few hundred kills or a few seconds, but enough kills on a slow
-    // machine to have stopped saves before and after their end.
+    // A few hundred kills, bounded in time for a slow or busy machine.
     const auto start = std::chrono::steady_clock::now();
     auto enough = [&] {
         const auto spent = std::chrono::steady_clock::now() - start;
-        if (kills >= 300 || spent > std::chrono::seconds(20))
-            return true;
-        return spent > std::chrono::seconds(4) && kills >= 20 && oldFiles > 0 && newFiles > 0;
+        return kills >= 300 || spent > std::chrono::seconds(30);
     };
     while (!enough()) {
         const pid_t child = fork();

@@ -122,7 +122,7 @@ protected:
     TRijder &Rider(const std::vector<int> &results) { return AddRider(comp, klasse, "R", "1", results); }
     std::size_t Build(TRijder &rider, int n, int c, KeyVariant variant = KeyVariant::Net,
                       int hc = HcNoPlace) {
-        return BuildStandingKey(comp.Club, CountingFlagsOf(klasse), ResultPointsTable(comp.Club), rider, n, c,
+        return BuildStandingKey(comp.Club, CountingBasis(comp.Club, CountingFlagsOf(klasse), c), rider, n,
                                 variant, hc);
     }
     Competition comp;
@@ -218,18 +218,18 @@ TEST(AverageKey, MethodsCountDifferentResults) {
     for (const Case &c : {Case{0, 29, 2, "0014,5002"}, Case{1, 29, 3, "0009,7003"},
                           Case{2, 29, 2, "0014,5002"}, Case{3, 29, 4, "0007,2004"}}) {
         comp.Club.AverageMethod = c.Method;
-        AverageKey(comp.Club, counting, ResultPointsTable(comp.Club), rider, 2, 4, HcNoPlace);
+        AverageKey(comp.Club, CountingBasis(comp.Club, counting, 4), rider, 2, HcNoPlace);
         EXPECT_EQ(rider.CalcTotal, c.Total) << c.Method;
         EXPECT_EQ(rider.CalcNet, c.Count) << c.Method;
         EXPECT_EQ(rider.SortKey, c.Key) << c.Method;
     }
     rider.Flags = RiderHorsConcours;
     comp.Club.AverageMethod = 2;
-    AverageKey(comp.Club, counting, ResultPointsTable(comp.Club), rider, 2, 4, HcNoPoints);
+    AverageKey(comp.Club, CountingBasis(comp.Club, counting, 4), rider, 2, HcNoPoints);
     EXPECT_EQ(rider.CalcTotal, -1);
     EXPECT_EQ(rider.CalcNet, -1);
     comp.Club.AverageMethod = 0;
-    AverageKey(comp.Club, counting, ResultPointsTable(comp.Club), rider, 2, 4,
+    AverageKey(comp.Club, CountingBasis(comp.Club, counting, 4), rider, 2,
                HcNoPoints); // as "Geen eindklassing"
     EXPECT_EQ(rider.CalcTotal, 29);
 }

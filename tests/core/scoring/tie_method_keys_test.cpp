@@ -32,8 +32,8 @@ protected:
         for (auto &s : comp.Club.TieSteps)
             s = TieStep{};
         comp.Club.TieSteps[1] = step;
-        BuildStandingKey(comp.Club, CountingFlagsOf(klasse), ResultPointsTable(comp.Club), *rider, n, 6,
-                         variant, hc);
+        BuildStandingKey(comp.Club, CountingBasis(comp.Club, CountingFlagsOf(klasse), 6), *rider, n, variant,
+                         hc);
         return rider->SortKey.substr(6);
     }
 
@@ -101,11 +101,15 @@ TEST_F(TieMethodKeyTest, AverageOfTheNetTotalUsesNLoweredToC) {
     for (auto &s : comp.Club.TieSteps)
         s = TieStep{};
     comp.Club.TieSteps[1] = {TieAverage, 0};
-    CalculateStandings(comp.Club, klasse, ModeNet, 10, kDescending, 6);
+    std::vector<std::string> keys;
+    StandingsRun run;
+    run.Keys = &keys;
+    CalculateStandings(comp.Club, klasse, ModeNet, 10, kDescending, 6, run);
     EXPECT_EQ(rider->CalcNet, 142);
-    EXPECT_EQ(rider->SortKey, "1"
-                              "00142"
-                              "0023,7"); // 142 over 6, not over 10
+    ASSERT_EQ(keys.size(), 1u);
+    EXPECT_EQ(keys[0], "1"
+                       "00142"
+                       "0023,7"); // 142 over 6, not over 10
 }
 
 TEST_F(TieMethodKeyTest, HeadStopsBeforeTheNotificationStep) {
@@ -117,8 +121,8 @@ TEST_F(TieMethodKeyTest, HeadStopsBeforeTheNotificationStep) {
     const CountingFlags counting = CountingFlagsOf(klasse);
     auto head = [&](int notify) {
         comp.Club.TieNotify = static_cast<uint8_t>(notify);
-        const std::size_t length = BuildStandingKey(comp.Club, counting, ResultPointsTable(comp.Club), *rider,
-                                                    2, 6, KeyVariant::Net, 0);
+        const std::size_t length =
+            BuildStandingKey(comp.Club, CountingBasis(comp.Club, counting, 6), *rider, 2, KeyVariant::Net, 0);
         return rider->SortKey.substr(0, length);
     };
     EXPECT_EQ(head(0), "100097004045246");
