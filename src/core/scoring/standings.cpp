@@ -4,7 +4,9 @@
 #include "core/scoring/tie_break.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cmath>
+#include <cstring>
 #include <vector>
 
 namespace rondaxa {
@@ -31,7 +33,7 @@ void MarkDroppedValues(const CountingBasis &basis, CountedResults &walked, TRijd
     for (int k = 0; k < count; ++k) {
         const int value = values[k];
         if (value >= 0 && value <= kMaxResultValue) {
-            uint8_t &first = walked.FirstWith[static_cast<std::size_t>(value)];
+            uint8_t &first = walked.FirstWith[static_cast<std::size_t>(value + 1)];
             if (first != CountedResults::kEndOfList) {
                 const int i = first;
                 first = walked.NextWith[static_cast<std::size_t>(i)];
@@ -72,9 +74,12 @@ void ApplyHorsConcoursOption(const ClubRec &club, TKlasse &klasse) {
 // so that most comparisons of two keys are one comparison of two numbers:
 // where these differ, they order the keys as the whole keys do.
 uint64_t KeyPrefix(std::string_view key) {
+    unsigned char bytes[8] = {};
+    if (!key.empty())
+        std::memcpy(bytes, key.data(), std::min<std::size_t>(key.size(), 8));
     uint64_t prefix = 0;
-    for (std::size_t i = 0; i < 8; ++i)
-        prefix = (prefix << 8) | (i < key.size() ? static_cast<unsigned char>(key[i]) : 0u);
+    for (unsigned char byte : bytes)
+        prefix = (prefix << 8) | byte;
     return prefix;
 }
 
@@ -119,6 +124,13 @@ void ReorderRows(ClassGrid &grid, const std::vector<int> &order) {
         grid.RowAt(static_cast<int>(i) + 1).Rider = std::move(riders[i]);
 }
 
+// label = the decimal text of number, without a text in between.
+void AssignNumber(std::string &label, int number) {
+    char digits[16];
+    const auto end = std::to_chars(digits, digits + sizeof digits, number).ptr;
+    label.assign(digits, end);
+}
+
 // Place numbers in row order; hors-concours riders get "BM" under every
 // option but 0 and use no number.
 void NumberPlaces(ClassGrid &grid, int horsConcours) {
@@ -131,7 +143,7 @@ void NumberPlaces(ClassGrid &grid, int horsConcours) {
         else if (rider->HorsConcours() && horsConcours != HcNormal)
             label = "BM";
         else
-            label = IntText(++place);
+            AssignNumber(label, ++place);
     }
 }
 
@@ -166,8 +178,18 @@ CountingBasis::CountingBasis(const ClubRec &club, const CountingFlags &counting,
         if (counting[static_cast<std::size_t>(slot)])
             slots_[static_cast<std::size_t>(countingSlotCount_++)] = static_cast<uint8_t>(slot);
     slotCount_ = std::clamp(c, 0, countingSlotCount_);
-    for (int stored = -1; stored <= kMaxResultValue; ++stored)
-        points_[static_cast<std::size_t>(stored + 1)] = static_cast<int16_t>(ResultPoints(club, stored));
+    for (int stored = -1; stored <= kMaxResultValue; ++stored) {
+        const int points = ResultPoints(club, stored);
+        const auto index = static_cast<std::size_t>(stored + 1);
+        points_[index] = static_cast<int16_t>(points);
+        countIndex_[index] = static_cast<uint8_t>(std::min(static_cast<unsigned>(points + 1), kCountOutside));
+        highestPoints_ = std::max(highestPoints_, points);
+    }
+    hasPositions_ = (club.Options & OptStoreFinishOrder) && (club.ViewFlags & ViewMarkDropped);
+    if (hasPositions_)
+        for (int points = 0; points <= kMaxResultValue; ++points)
+            positions_[static_cast<std::size_t>(points)] =
+                static_cast<int16_t>(PositionForPoints(club, points));
 }
 
 int CountingResultNumber(const ClubRec &club, TKlasse *klasse) {
@@ -204,7 +226,8 @@ struct Totals {
 Totals SumValues(const CountedResults &counted, int n) {
     int restSum = 0;
     int restResults = 0;
-    for (int i = std::clamp(n, 0, counted.Taken); i < counted.Taken; ++i) {
+    const int first = std::clamp(n, 0, counted.Taken);
+    for (int i = first; i < counted.Taken; ++i) {
         const int value = counted.Values[static_cast<std::size_t>(i)];
         restSum += value < 0 ? 0 : value;
         restResults += value < 0 ? 0 : 1;
@@ -222,14 +245,16 @@ Totals SumValues(const CountedResults &counted, int n) {
 void MarkDroppedOfKey(const ClubRec &club, const CountingBasis &basis, CountedResults &sorted, TRijder &rider,
                       int n) {
     const bool storedAsPositions = (club.Options & OptStoreFinishOrder) != 0;
+    const bool zeroAsEmpty = (club.Options & OptZeroAsEmpty) != 0;
     std::array<int, kMaxResults> dropped;
     int count = 0;
-    for (int i = std::max(n, 0); i < sorted.Taken; ++i) {
+    // Sorted, the results come first: the values after them are no results.
+    for (int i = std::max(n, 0); i < sorted.Results; ++i) {
         const int value = sorted.Values[static_cast<std::size_t>(i)];
-        if (value < 0 || (value == 0 && (club.Options & OptZeroAsEmpty)))
+        if (value == 0 && zeroAsEmpty)
             continue;
         dropped[static_cast<std::size_t>(count++)] =
-            storedAsPositions && value >= 1 ? PositionForPoints(club, value) : value;
+            storedAsPositions && value >= 1 ? basis.PositionFor(value) : value;
     }
     MarkDroppedValues(basis, sorted, rider, dropped.data(), count);
 }
@@ -324,11 +349,6 @@ std::string PadNumber(std::string_view input, int width) {
     if (negative)
         return "-" + std::string(w - numberLength + 1, '0') + text.substr(1);
     return std::string(w - numberLength, '0') + text;
-}
-
-void KeyBuffer::Text(std::string_view text) {
-    std::copy(text.begin(), text.end(), chars_.begin() + static_cast<std::ptrdiff_t>(size_));
-    size_ += text.size();
 }
 
 void KeyBuffer::Padded(int value, int width) {

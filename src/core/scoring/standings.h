@@ -80,9 +80,26 @@ public:
     int Slot(int i) const { return slots_[static_cast<std::size_t>(i)]; }
     int Points(int stored) const {
         const auto index = static_cast<unsigned>(stored + 1);
-        if (index > static_cast<unsigned>(kMaxResultValue + 1))
+        if (index >= kStoredIndexes)
             return ResultPoints(*club_, stored);
         return points_[index];
+    }
+
+    // The tables by stored value + 1, for a stored value of -1..250: its
+    // points, and where those are counted by value (points + 1, or
+    // kCountOutside for points outside -1..250).
+    static constexpr unsigned kStoredIndexes = kMaxResultValue + 2;
+    static constexpr unsigned kCountOutside = kMaxResultValue + 2;
+    int TablePoints(unsigned index) const { return points_[index]; }
+    unsigned CountIndex(unsigned index) const { return countIndex_[index]; }
+    // The highest points in the table.
+    int HighestPoints() const { return highestPoints_; }
+    // PositionForPoints, looked up for points of 0..250 where dropped
+    // results are marked by their position (the one use there is).
+    int PositionFor(int points) const {
+        if (!hasPositions_ || points < 0 || points > kMaxResultValue)
+            return PositionForPoints(*club_, points);
+        return positions_[static_cast<std::size_t>(points)];
     }
 
 private:
@@ -91,7 +108,11 @@ private:
     std::array<uint8_t, kMaxResults> slots_{};
     int countingSlotCount_ = 0;
     int slotCount_ = 0;
-    std::array<int16_t, kMaxResultValue + 2> points_; // by stored value + 1
+    std::array<int16_t, kStoredIndexes> points_;
+    std::array<uint8_t, kStoredIndexes> countIndex_;
+    int highestPoints_ = -1;
+    bool hasPositions_ = false;
+    std::array<int16_t, kMaxResultValue + 1> positions_; // by points
 };
 
 // N, the number of results that make the net total, by the club's rule
@@ -169,7 +190,12 @@ public:
     static constexpr std::size_t kRoom = 64 + kTieStepCount * kMaxResults * 8;
 
     void Char(char ch) { chars_[size_++] = ch; }
-    void Text(std::string_view text);
+    void Text(std::string_view text) {
+        if (text.empty())
+            return;
+        std::memcpy(chars_.data() + size_, text.data(), text.size());
+        size_ += text.size();
+    }
     // PadNumber of value's decimal text with width (at most kMaxWidth).
     void Padded(int value, int width);
     static constexpr int kMaxWidth = 16;

@@ -125,21 +125,30 @@ CountedResults CollectCountingResults(const CountingBasis &basis, const TRijder 
     CountedResults counted;
     const int taken = basis.SlotCount();
     constexpr auto kOutside = static_cast<unsigned>(kMaxResultValue + 2);
-    constexpr auto kNoList = static_cast<unsigned>(kMaxResultValue + 1);
+    constexpr unsigned kOtherStored = CountingBasis::kStoredIndexes;
     counted.FirstWith.fill(CountedResults::kEndOfList);
     int sum = 0;
-    int highest = -1;
+    int highest = basis.HighestPoints();
     // From the last slot to the first, so that every list is put together
     // in column order.
     for (int i = taken - 1; i >= 0; --i) {
         const int stored = rider.Results[static_cast<std::size_t>(basis.Slot(i))];
-        const int value = basis.Points(stored);
+        auto index = static_cast<unsigned>(stored + 1);
+        int value = 0;
+        unsigned countAt = 0;
+        if (index < CountingBasis::kStoredIndexes) {
+            value = basis.TablePoints(index);
+            countAt = basis.CountIndex(index);
+        } else {
+            value = basis.Points(stored);
+            countAt = std::min(static_cast<unsigned>(value + 1), kOutside);
+            highest = std::max(highest, value);
+            index = kOtherStored;
+        }
         counted.Values[static_cast<std::size_t>(i)] = value;
-        ++counted.Count[std::min(static_cast<unsigned>(value + 1), kOutside)];
+        ++counted.Count[countAt];
         sum += value > 0 ? value : 0;
-        highest = std::max(highest, value);
-        uint8_t &first =
-            counted.FirstWith[std::min(static_cast<unsigned>(static_cast<uint16_t>(stored)), kNoList)];
+        uint8_t &first = counted.FirstWith[index];
         counted.NextWith[static_cast<std::size_t>(i)] = first;
         first = static_cast<uint8_t>(i);
     }
@@ -181,7 +190,7 @@ void SortBestFirst(CountedResults &counted) {
     }
     int *out = values;
     char *text = counted.Text.data();
-    for (int value = counted.Highest; value >= 0; --value) {
+    for (int value = std::min(counted.Highest, kMaxResultValue); value >= 0; --value) {
         for (int k = counted.Count[static_cast<std::size_t>(value + 1)]; k > 0; --k) {
             *out++ = value;
             text = PutThreeDigits(text, value);

@@ -41,28 +41,29 @@ inline constexpr std::array<const char *, 10> kTieMethodNames = {"<niets>",
 // A rider's values in the counting columns, in column order (or sorted
 // best first), with what the keys need besides.
 struct CountedResults {
-    std::array<int, kMaxResults> Values{}; // points; -1 for no result
-    int Taken = 0;                         // number of counting columns walked (C)
-    int Results = 0;                       // values of 0 or more
-    int AboveZero = 0;                     // values above 0
-    int Sum = 0;                           // the sum of the values of 0 or more
-    int LastObtained = -1;                 // the last value of 0 or more in column order
-    int LastColumnValue = -1;              // the value in the last counting column
+    std::array<int, kMaxResults> Values; // points (-1 for no result), the first Taken of them
+    int Taken = 0;                       // number of counting columns walked (C)
+    int Results = 0;                     // values of 0 or more
+    int AboveZero = 0;                   // values above 0
+    int Sum = 0;                         // the sum of the values of 0 or more
+    int LastObtained = -1;               // the last value of 0 or more in column order
+    int LastColumnValue = -1;            // the value in the last counting column
     // How often each value of -1..250 occurs (by value + 1), for the sort;
     // the last entry counts the values outside that range.
     std::array<uint8_t, kMaxResultValue + 3> Count{};
-    int Highest = -1; // the highest value
+    int Highest = -1; // no value is higher
     // After SortBestFirst, when every value is -1..250: the sorted values as
     // a key writes them, one after the other ("//" for no result, else three
     // digits), so that a step writing a run of them copies a piece of it.
     bool HasText = false;
     std::array<char, 3 * kMaxResults + 1> Text; // + the spare byte of a four-byte copy
     // The walked slots by stored value, for marking dropped results:
-    // FirstWith[s] is the first index (into the walked slots) whose slot
-    // holds s (0..250), NextWith[i] the next index holding the same value as
-    // index i, and kEndOfList ends a list.
+    // FirstWith[s + 1] is the first index (into the walked slots) whose slot
+    // holds s (-1..250), NextWith[i] the next index holding the same value as
+    // index i, and kEndOfList ends a list. The last list gathers the other
+    // stored values.
     static constexpr uint8_t kEndOfList = 0xFF;
-    std::array<uint8_t, kMaxResultValue + 2> FirstWith;
+    std::array<uint8_t, kMaxResultValue + 3> FirstWith;
     std::array<uint8_t, kMaxResults> NextWith;
 };
 
