@@ -72,7 +72,7 @@ std::unique_ptr<Competition> LoadForCli(const std::string &path) {
     probe.close();
     try {
         // The command line names the file exactly: no extension rule here.
-        auto parsed = ParseCompetition(ReadFileBytes(path));
+        auto parsed = ParseCompetitionFile(path);
         if (!parsed)
             throw CliExit(kExitFile, ErrorMessageFor(kLoadRejectedCode).Text);
         parsed->FileName = path;

@@ -111,8 +111,8 @@ ExportChoices ExportChoicesFor(const StandingsArgs &read, const Competition &com
     return choices;
 }
 
-// The export written class by class, so that no copy of the whole file is
-// held in memory.
+// The export written to the file as it is made, so that no copy of the
+// whole file is held in memory.
 void WriteExportTo(const std::string &path, Competition &comp, const ExportChoices &choices) {
     try {
         if (WriteExportFile(comp, choices, path))

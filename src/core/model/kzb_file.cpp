@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
@@ -87,6 +88,14 @@ template <std::size_t N> void GetStr(const uint8_t *at, FixedString<N> &s) {
 }
 
 // ---- files ------------------------------------------------------------------------
+
+IoError CannotOpen(const std::string &path) {
+    return IoError("Kan bestand niet openen: " + path);
+}
+
+IoError CannotRead(const std::string &path) {
+    return IoError("Fout bij het lezen van: " + path);
+}
 
 bool WriteFileDurably(const std::string &path, const Bytes &bytes) {
     std::FILE *file = std::fopen(path.c_str(), "wb");
@@ -284,7 +293,9 @@ struct ClassHeader {
     int32_t ResultCount = 0;
 };
 
-// A cursor over the file's bytes that refuses to read past the end.
+// A cursor over the file's bytes that refuses to read past the end. Take
+// gives the next count bytes, or nothing where the bytes end before them;
+// SkipTo moves on to a position (never back).
 class ByteReader {
 public:
     explicit ByteReader(const Bytes &bytes) : bytes_(bytes) {}
@@ -295,14 +306,71 @@ public:
         pos_ += count;
         return at;
     }
-    void Seek(std::size_t pos) { pos_ = std::min(pos, bytes_.size()); }
+    void SkipTo(std::size_t pos) { pos_ = std::min(pos, bytes_.size()); }
 
 private:
     const Bytes &bytes_;
     std::size_t pos_ = 0;
 };
 
-bool ParseClassBlock(ByteReader &reader, const ClubRec &club, std::unique_ptr<TKlasse> &out) {
+// The same cursor over a file that is read piece by piece, so that the file
+// is never held whole. It sees what ReadFileBytes would give: the first
+// kMaxFileSize bytes at most. What Take gives stays valid until the next
+// Take. Throws IoError when the file cannot be opened or read.
+class FileByteReader {
+public:
+    explicit FileByteReader(const std::string &path)
+        : path_(path), in_(path, std::ios::binary), piece_(std::make_unique_for_overwrite<uint8_t[]>(kRoom)) {
+        if (!in_)
+            throw CannotOpen(path);
+    }
+
+    const uint8_t *Take(std::size_t count) {
+        if (pos_ + count > start_ + filled_ && !ReadOn(count))
+            return nullptr;
+        const uint8_t *at = piece_.get() + (pos_ - start_);
+        pos_ += count;
+        return at;
+    }
+    void SkipTo(std::size_t pos) { pos_ = std::min(pos, kMaxFileSize); }
+
+private:
+    // Room for many records; the largest one taken at once must fit.
+    static constexpr std::size_t kRoom = 64 * 1024;
+    static_assert(kRoom >= kPrintSettingsSize && kRoom >= kRiderSize);
+
+    // Starts the piece at the cursor, keeping what it holds from there on,
+    // and fills it up; true when count bytes are then there.
+    bool ReadOn(std::size_t count) {
+        const std::size_t end = start_ + filled_;
+        std::size_t kept = 0;
+        if (pos_ < end) {
+            kept = end - pos_;
+            std::memmove(piece_.get(), piece_.get() + (pos_ - start_), kept);
+        } else if (pos_ > end) {
+            in_.ignore(static_cast<std::streamsize>(pos_ - end));
+        }
+        start_ = pos_;
+        filled_ = kept;
+        const std::size_t room = std::min(kRoom, kMaxFileSize - start_);
+        in_.read(reinterpret_cast<char *>(piece_.get() + filled_),
+                 static_cast<std::streamsize>(room - filled_));
+        filled_ += static_cast<std::size_t>(in_.gcount());
+        if (in_.bad())
+            throw CannotRead(path_);
+        return filled_ >= count;
+    }
+
+    std::string path_;
+    std::ifstream in_;
+    std::unique_ptr<uint8_t[]> piece_;
+    std::size_t start_ = 0;  // the file position of the piece's first byte
+    std::size_t filled_ = 0; // the bytes of the file the piece holds
+    std::size_t pos_ = 0;    // the cursor's file position
+};
+
+template <class Reader>
+bool ParseClassBlock(Reader &reader, const ClubRec &club, std::unique_ptr<TKlasse> &out) {
     const uint8_t *headerBytes = reader.Take(kClassHeaderSize);
     if (!headerBytes)
         return false;
@@ -473,8 +541,9 @@ Bytes SerializeCompetition(Competition &comp) {
     return out;
 }
 
-std::unique_ptr<Competition> ParseCompetition(const Bytes &bytes) {
-    ByteReader reader(bytes);
+namespace {
+
+template <class Reader> std::unique_ptr<Competition> ParseFrom(Reader &reader) {
     const uint8_t *clubBytes = reader.Take(kClubRecSize);
     if (!clubBytes)
         return nullptr;
@@ -497,7 +566,7 @@ std::unique_ptr<Competition> ParseCompetition(const Bytes &bytes) {
     club.CountPlus = std::clamp(club.CountPlus, 0, kMaxCountPlus);
     club.DropCount = std::clamp(club.DropCount, 0, kMaxDropCount);
 
-    reader.Seek(kClubRecSize + kReservedSize);
+    reader.SkipTo(kClubRecSize + kReservedSize);
     const uint8_t *printBytes = reader.Take(kPrintSettingsSize);
     if (!printBytes)
         return nullptr;
@@ -511,6 +580,18 @@ std::unique_ptr<Competition> ParseCompetition(const Bytes &bytes) {
     }
     comp->ActiveClass = comp->Classes.empty() ? -1 : 0;
     return comp;
+}
+
+} // namespace
+
+std::unique_ptr<Competition> ParseCompetition(const Bytes &bytes) {
+    ByteReader reader(bytes);
+    return ParseFrom(reader);
+}
+
+std::unique_ptr<Competition> ParseCompetitionFile(const std::string &path) {
+    FileByteReader reader(path);
+    return ParseFrom(reader);
 }
 
 std::string BackupName(const std::string &fileName) {
@@ -540,12 +621,27 @@ Bytes ReadFileBytes(const std::string &path) {
 Bytes ReadFileHead(const std::string &path, std::size_t limit) {
     std::ifstream in(path, std::ios::binary);
     if (!in)
-        throw IoError("Kan bestand niet openen: " + path);
-    Bytes bytes(limit);
-    in.read(reinterpret_cast<char *>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-    if (in.bad())
-        throw IoError("Fout bij het lezen van: " + path);
-    bytes.resize(static_cast<std::size_t>(in.gcount()));
+        throw CannotOpen(path);
+    // Room for the file as it is now, so that a small file does not cost
+    // the room of the largest; a file that grows meanwhile, or whose size
+    // is not known, is read on up to limit.
+    std::error_code ec;
+    const std::uintmax_t size = fs::file_size(path, ec);
+    Bytes bytes(ec ? 0 : static_cast<std::size_t>(std::min<std::uintmax_t>(size, limit)));
+    std::size_t got = 0;
+    for (;;) {
+        in.read(reinterpret_cast<char *>(bytes.data() + got),
+                static_cast<std::streamsize>(bytes.size() - got));
+        got += static_cast<std::size_t>(in.gcount());
+        const bool more =
+            got == bytes.size() && got < limit && in.peek() != std::ifstream::traits_type::eof();
+        if (in.bad())
+            throw CannotRead(path);
+        if (!more)
+            break;
+        bytes.resize(std::min(limit, std::max<std::size_t>(2 * bytes.size(), 64 * 1024)));
+    }
+    bytes.resize(got);
     return bytes;
 }
 
@@ -615,7 +711,7 @@ LoadResult LoadCompetition(Competition &comp, const std::string &fileName, Promp
     std::error_code ec;
     if (!HasKzbExtension(fileName) || !fs::is_regular_file(fileName, ec))
         return LoadResult::NotAttempted;
-    std::unique_ptr<Competition> loaded = ParseCompetition(ReadFileBytes(fileName));
+    std::unique_ptr<Competition> loaded = ParseCompetitionFile(fileName);
     if (!loaded) {
         ShowError(prompts, kLoadRejectedCode);
         return LoadResult::Rejected;

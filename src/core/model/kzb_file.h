@@ -52,6 +52,10 @@ void SaveClassBlock(TKlasse &klasse, Bytes &out);
 // is rejected (too short, a version other than 2..4, a count out of range,
 // or ending inside a block); the caller shows message 2.
 std::unique_ptr<Competition> ParseCompetition(const Bytes &bytes);
+// The same for a file, read piece by piece instead of whole: gives what
+// ParseCompetition(ReadFileBytes(path)) gives. Throws IoError like
+// ReadFileBytes.
+std::unique_ptr<Competition> ParseCompetitionFile(const std::string &path);
 
 // Backup name: the same name with its extension replaced by ".BAK".
 std::string BackupName(const std::string &fileName);

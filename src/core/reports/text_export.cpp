@@ -9,11 +9,11 @@
 #include <algorithm>
 #include <array>
 #include <cstdio>
+#include <cstring>
 #include <fstream>
 #include <functional>
 #include <map>
 #include <memory>
-#include <optional>
 
 namespace rondaxa {
 
@@ -129,28 +129,83 @@ std::string CellTagStart(uint32_t colour) {
     return "<td bgcolor=\"#" + ColorToHtml(colour) + "\";";
 }
 
-bool NeedsEscape(char ch) {
-    return ch == '&' || ch == '<' || ch == '>' || ch == '"';
+// Whether one of the eight bytes of a word is zero (exact for the word as a
+// whole).
+constexpr bool HasZeroByte(uint64_t word) {
+    constexpr uint64_t kOnes = 0x0101010101010101u;
+    constexpr uint64_t kHighBits = 0x8080808080808080u;
+    return ((word - kOnes) & ~word & kHighBits) != 0;
+}
+
+// Whether one of eight characters needs an escape. The four are " & < >:
+// " and & are the characters that read 0x26 with bit 2 set, < and > those
+// that read 0x3E with bit 1 set. A zero byte is none of them.
+constexpr bool WordNeedsEscape(uint64_t word) {
+    constexpr uint64_t kOnes = 0x0101010101010101u;
+    return HasZeroByte((word | kOnes * 0x04) ^ (kOnes * 0x26)) ||
+           HasZeroByte((word | kOnes * 0x02) ^ (kOnes * 0x3E));
+}
+
+uint64_t WordAt(const char *at) {
+    uint64_t word = 0;
+    std::memcpy(&word, at, sizeof word);
+    return word;
+}
+
+// The characters of a text shorter than eight in one word, some of them
+// twice, the rest of the word zero.
+uint64_t ShortTextWord(std::string_view text) {
+    const std::size_t n = text.size();
+    if (n >= 4) {
+        uint32_t first = 0;
+        uint32_t last = 0;
+        std::memcpy(&first, text.data(), sizeof first);
+        std::memcpy(&last, text.data() + n - 4, sizeof last);
+        return first | static_cast<uint64_t>(last) << 32;
+    }
+    if (n == 0)
+        return 0;
+    const auto byte = [&text](std::size_t i) {
+        return static_cast<uint64_t>(static_cast<unsigned char>(text[i]));
+    };
+    return byte(0) | byte(n / 2) << 8 | byte(n - 1) << 16;
+}
+
+// Whether a text has a character that needs an escape, eight characters at a
+// time: most texts have none and are then written as they are.
+bool HasCharToEscape(std::string_view text) {
+    if (text.size() < 8)
+        return WordNeedsEscape(ShortTextWord(text));
+    const char *at = text.data();
+    const char *last = at + text.size() - 8;
+    for (; at < last; at += 8)
+        if (WordNeedsEscape(WordAt(at)))
+            return true;
+    return WordNeedsEscape(WordAt(last)); // the last eight, partly seen already
+}
+
+// The escape of a character that needs one, else nothing.
+std::string_view EscapeOf(char ch) {
+    switch (ch) {
+    case '&':
+        return "&amp;";
+    case '<':
+        return "&lt;";
+    case '>':
+        return "&gt;";
+    case '"':
+        return "&quot;";
+    default:
+        return {};
+    }
 }
 
 void AppendEscaped(std::string &out, std::string_view text) {
     for (char ch : text) {
-        switch (ch) {
-        case '&':
-            out += "&amp;";
-            break;
-        case '<':
-            out += "&lt;";
-            break;
-        case '>':
-            out += "&gt;";
-            break;
-        case '"':
-            out += "&quot;";
-            break;
-        default:
+        if (const std::string_view escape = EscapeOf(ch); !escape.empty())
+            out += escape;
+        else
             out += ch;
-        }
     }
 }
 
@@ -159,11 +214,16 @@ template <std::size_t N> void AppendLiteral(std::string &out, const char (&text)
     out.append(text, N - 1);
 }
 
+// An empty text and a single space both make a cell that shows a hard space.
+bool ShownAsEmptyCell(std::string_view text) {
+    return text.empty() || text == " ";
+}
+
 // One cell line without its line end; text escaped when asked.
 void AppendHtmlCell(std::string &out, int flags, std::string_view tagStart, std::string_view text,
                     bool escape) {
     out += tagStart;
-    if (text.empty() || text == " ") {
+    if (ShownAsEmptyCell(text)) {
         AppendLiteral(out, ">&nbsp</td>");
         return;
     }
@@ -177,7 +237,7 @@ void AppendHtmlCell(std::string &out, int flags, std::string_view tagStart, std:
     const bool strike = (flags & kCellStrike) != 0;
     if (strike)
         AppendLiteral(out, "<s>");
-    if (escape && std::any_of(text.begin(), text.end(), [](char ch) { return NeedsEscape(ch); }))
+    if (escape && HasCharToEscape(text))
         AppendEscaped(out, text);
     else
         out += text;
@@ -187,13 +247,145 @@ void AppendHtmlCell(std::string &out, int flags, std::string_view tagStart, std:
         AppendLiteral(out, "</td>");
 }
 
+// A piece of markup made once and written often, held in room of a fixed
+// size, so that writing it is one copy of a length known when compiling. A
+// piece longer than the room (a cell with a long empty-result text) is held
+// as a string.
+template <std::size_t Room> struct PaddedText {
+    static constexpr std::size_t kRoom = Room;
+
+    explicit PaddedText(std::string text) : Size(text.size()) {
+        if (Size <= Room)
+            std::copy(text.begin(), text.end(), Bytes.begin());
+        else
+            Long = std::move(text);
+    }
+
+    bool Fits() const { return Size <= Room; }
+
+    std::array<char, Room> Bytes{};
+    std::size_t Size;
+    std::string Long;
+};
+
+using CellLine = PaddedText<64>; // a result cell, line end included
+using Markup = PaddedText<32>;   // the markup around a text cell
+
+// Where the writer's text goes: pieces are gathered in a block of fixed room,
+// and the block is handed on whole (appended to a string, written to a file)
+// each time it fills up. The many small pieces of a table are so copied
+// straight into place, without the bookkeeping of a growing string for each.
+class BlockOutput {
+public:
+    using Sink = std::function<void(std::string_view)>;
+
+    BlockOutput(std::size_t room, Sink sink)
+        : block_(std::make_unique_for_overwrite<char[]>(room)), next_(block_.get()), end_(next_ + room),
+          sink_(std::move(sink)) {}
+
+    void Put(std::string_view text) {
+        if (text.size() <= Free()) {
+            std::memcpy(next_, text.data(), text.size());
+            next_ += text.size();
+        } else {
+            PutAcrossBlocks(text);
+        }
+    }
+
+    void Put(char ch) {
+        MakeRoom(1);
+        *next_++ = ch;
+    }
+
+    // Copies all of the room at once, of which only Size bytes count: the
+    // rest is overwritten by what follows or never handed on.
+    template <std::size_t Room> void Put(const PaddedText<Room> &text) {
+        if (!text.Fits()) {
+            Put(text.Long);
+            return;
+        }
+        MakeRoom(Room);
+        std::memcpy(next_, text.Bytes.data(), Room);
+        next_ += text.Size;
+    }
+
+    void PutEscaped(std::string_view text) {
+        if (!HasCharToEscape(text)) {
+            Put(text);
+            return;
+        }
+        for (char ch : text) {
+            if (const std::string_view escape = EscapeOf(ch); !escape.empty())
+                Put(escape);
+            else
+                Put(ch);
+        }
+    }
+
+    // For a writer of its own: room for n bytes (at most kMinRoom) and where
+    // they go. Advance then tells where the writing stopped.
+    char *Reserve(std::size_t n) {
+        MakeRoom(n);
+        return next_;
+    }
+    void Advance(char *to) { next_ = to; }
+
+    // Hands on what the block holds and starts it afresh.
+    void HandOn() {
+        if (next_ != block_.get())
+            sink_(std::string_view(block_.get(), static_cast<std::size_t>(next_ - block_.get())));
+        next_ = block_.get();
+    }
+
+    static constexpr std::size_t kMinRoom = 4096;
+
+private:
+    std::size_t Free() const { return static_cast<std::size_t>(end_ - next_); }
+
+    // n must not exceed kMinRoom.
+    void MakeRoom(std::size_t n) {
+        if (Free() < n)
+            HandOn();
+    }
+
+    void PutAcrossBlocks(std::string_view text) {
+        while (!text.empty()) {
+            if (Free() == 0)
+                HandOn();
+            const std::size_t part = std::min(text.size(), Free());
+            std::memcpy(next_, text.data(), part);
+            next_ += part;
+            text.remove_prefix(part);
+        }
+    }
+
+    std::unique_ptr<char[]> block_;
+    char *next_;
+    char *end_;
+    Sink sink_;
+};
+
+// Block sizes: small for a string, so the block stays in the nearest cache
+// and each hand-on is a short copy; larger for a file, so it is written in
+// big writes, yet small enough to stay in the cache while it is filled.
+constexpr std::size_t kStringBlock = BlockOutput::kMinRoom;
+constexpr std::size_t kFileBlock = 64 * 1024;
+
+// The result cells written through one reserve of room.
+constexpr std::size_t kCellsPerReserve = BlockOutput::kMinRoom / CellLine::kRoom;
+
+// The stored values a result column's cells are kept for: no result (-1) up
+// to the highest result carrying the drop mark. Anything else a damaged file
+// may hold is made afresh each time.
+constexpr int kLowestKeptValue = kNoResult;
+constexpr int kHighestKeptValue = kDropMark + kMaxResultValue;
+constexpr std::size_t kKeptValues = kHighestKeptValue - kLowestKeptValue + 1;
+
 class ExportWriter {
 public:
-    // Hands the text written so far to its destination (and empties it).
-    using Flush = std::function<void(std::string &)>;
-
-    ExportWriter(Competition &comp, const ExportChoices &choices, std::string &out, Flush flush = {})
-        : comp_(comp), club_(comp.Club), choices_(choices), out_(out), flush_(std::move(flush)) {}
+    ExportWriter(Competition &comp, const ExportChoices &choices, std::size_t blockRoom,
+                 BlockOutput::Sink sink)
+        : comp_(comp), club_(comp.Club), choices_(choices), out_(blockRoom, std::move(sink)) {}
 
     void Run() {
         const bool html = choices_.FileType == ExportFileType::Html;
@@ -207,23 +399,15 @@ public:
                 WriteClassHtml(klasse);
             else
                 WriteClassText(klasse);
-            FlushOut();
         }
         if (html) {
             Line("</body>");
             Line("</html>");
         }
-        FlushOut();
+        out_.HandOn();
     }
 
 private:
-    void FlushOut() {
-        if (flush_) {
-            flush_(out_);
-            out_.clear();
-        }
-    }
-
     bool Chosen(int i) const {
         switch (choices_.Classes) {
         case ExportClassChoice::All:
@@ -237,8 +421,8 @@ private:
     }
 
     void Line(std::string_view text) {
-        out_ += text;
-        out_ += kLineEnd;
+        out_.Put(text);
+        out_.Put(kLineEnd);
     }
 
     // ---- text ----
@@ -319,10 +503,11 @@ private:
         Line("\r\n<body>");
     }
 
-    // One cell line of the table; text escaped when asked.
-    void Cell(int flags, const std::string &tagStart, std::string_view text, bool escape = true) {
-        AppendHtmlCell(out_, flags, tagStart, text, escape);
-        out_ += kLineEnd;
+    // One cell line of the table, text escaped.
+    void Cell(int flags, const std::string &tagStart, std::string_view text) {
+        std::string line;
+        AppendHtmlCell(line, flags, tagStart, text, true);
+        Line(line);
     }
 
     const std::string &TagStart(uint32_t colour) {
@@ -332,47 +517,76 @@ private:
         return found->second;
     }
 
-    // The lines of the result cells with one tag start and flags, by result
-    // (line end included). A line depends only on these and the result, and
-    // the display settings stay as they are during the export, so each line
-    // is made once.
-    struct ResultLines {
-        const std::string *Tag = nullptr;
-        int Flags = 0;
-        std::array<std::optional<std::string>, kMaxResultValue + 2> Lines; // by result + 1
+    // The cells of a column that shows competition text, without colour: the
+    // markup before and after a text, and the whole line of an empty cell.
+    // All three are cut from cells AppendHtmlCell makes, so that it alone
+    // knows how a cell is written.
+    struct TextCells {
+        Markup Open;
+        Markup Close;
+        Markup Empty;
     };
 
-    static std::string MakeResultLine(const ResultLines &lines, const std::string &text) {
+    static TextCells MakeTextCells(int flags, const std::string &tagStart) {
+        constexpr char kStandIn = '\x01'; // stands for the text while the markup is cut out
         std::string line;
-        AppendHtmlCell(line, lines.Flags, *lines.Tag, text, false);
+        AppendHtmlCell(line, flags, tagStart, std::string_view(&kStandIn, 1), false);
+        const std::size_t at = line.find(kStandIn);
+        std::string empty;
+        AppendHtmlCell(empty, flags, tagStart, {}, false);
+        return TextCells{Markup(line.substr(0, at)), Markup(line.substr(at + 1) + std::string(kLineEnd)),
+                         Markup(empty + std::string(kLineEnd))};
+    }
+
+    const TextCells &TextCellsFor(int align) {
+        auto found = textCells_.find(align);
+        if (found == textCells_.end())
+            found = textCells_.emplace(align, MakeTextCells(align, TagStart(0))).first;
+        return found->second;
+    }
+
+    void TextCell(const TextCells &cells, std::string_view text) {
+        if (ShownAsEmptyCell(text)) {
+            out_.Put(cells.Empty);
+            return;
+        }
+        out_.Put(cells.Open);
+        out_.PutEscaped(text);
+        out_.Put(cells.Close);
+    }
+
+    // The result cells of the columns with one colour (and one colour for a
+    // dropped result), by stored value. A cell depends only on the stored
+    // value while the export runs (the display settings stay as they are),
+    // so each cell line is made once and then copied.
+    struct ResultCells {
+        const std::string *PlainTag = nullptr;
+        const std::string *DroppedTag = nullptr;
+        std::unique_ptr<CellLine> NoRider;
+        // By stored value - kLowestKeptValue: every line made so far, and
+        // those of them that fit their room (copied without a look at their
+        // size).
+        std::array<std::unique_ptr<CellLine>, kKeptValues> Made;
+        std::array<const CellLine *, kKeptValues> Fitting{};
+    };
+
+    ResultCells &ResultCellsFor(const std::string &plainTag, const std::string &droppedTag) {
+        for (auto &cells : resultCells_)
+            if (cells->PlainTag == &plainTag && cells->DroppedTag == &droppedTag)
+                return *cells;
+        auto cells = std::make_unique<ResultCells>();
+        cells->PlainTag = &plainTag;
+        cells->DroppedTag = &droppedTag;
+        cells->NoRider = std::make_unique<CellLine>(ResultLine(plainTag, kCellCentre, std::string()));
+        resultCells_.push_back(std::move(cells));
+        return *resultCells_.back();
+    }
+
+    static std::string ResultLine(const std::string &tag, int flags, const std::string &escapedText) {
+        std::string line;
+        AppendHtmlCell(line, flags, tag, escapedText, false);
         line += kLineEnd;
         return line;
-    }
-
-    ResultLines *LinesFor(const std::string &tag, int flags) {
-        for (auto &lines : resultLines_)
-            if (lines->Tag == &tag && lines->Flags == flags)
-                return lines.get();
-        resultLines_.push_back(std::make_unique<ResultLines>());
-        resultLines_.back()->Tag = &tag;
-        resultLines_.back()->Flags = flags;
-        return resultLines_.back().get();
-    }
-
-    void ResultCell(const TRijder *rider, int number, ResultLines &lines) {
-        if (!rider) { // a row without a rider: an empty cell
-            out_ += MakeResultLine(lines, std::string());
-            return;
-        }
-        const int value = GetResult(*rider, number);
-        if (value < -1 || value > kMaxResultValue) {
-            out_ += MakeResultLine(lines, HtmlEscape(ResultCellText(club_, rider, choices_, number)));
-            return;
-        }
-        std::optional<std::string> &line = lines.Lines[static_cast<std::size_t>(value + 1)];
-        if (!line)
-            line = MakeResultLine(lines, HtmlEscape(ResultCellText(club_, rider, choices_, number)));
-        out_ += *line;
     }
 
     // An included column of the table, worked out once per class.
@@ -380,44 +594,123 @@ private:
         int Col = 0;
         int Kind = 0;
         int Number = 0;
-        int Align = 0;
-        ResultLines *Plain = nullptr;   // result columns: a result as it is
-        ResultLines *Dropped = nullptr; // result columns: a result marked dropped
+        const TextCells *Text = nullptr; // columns of competition text
+        ResultCells *Results = nullptr;  // result columns
+        bool KeepsResultLines = false;   // a valid result number: its cells are kept
+        int KeptRun = 0; // columns that keep their cells: how many such columns follow from here
     };
+
+    // The cell line of a result of a rider, made from the rider.
+    std::string MakeResultLine(const ResultCells &cells, const TRijder &rider, int number) const {
+        const bool dropped = markDropped_ && IsDropped(rider, number);
+        const std::string text = HtmlEscape(ResultCellText(club_, &rider, choices_, number));
+        return dropped ? ResultLine(*cells.DroppedTag, droppedFlags_, text)
+                       : ResultLine(*cells.PlainTag, kCellCentre, text);
+    }
+
+    const CellLine &UnkeptResultLine(const TRijder &rider, const HtmlColumn &column) {
+        unkept_ = std::make_unique<CellLine>(MakeResultLine(*column.Results, rider, column.Number));
+        return *unkept_;
+    }
+
+    // The stored value of a result as an index of the kept lines; kKeptValues
+    // or more for a value that is not kept.
+    static std::size_t KeptIndex(const TRijder &rider, const HtmlColumn &column) {
+        const int stored = rider.Results[static_cast<std::size_t>(column.Number)];
+        return static_cast<std::size_t>(static_cast<unsigned>(stored - kLowestKeptValue));
+    }
+
+    // The cell of a column that keeps its cells, where no fitting line is
+    // kept yet: made now, too long to be copied in one piece, or of a value
+    // that is not kept.
+    const CellLine &OtherResultLine(const TRijder &rider, const HtmlColumn &column, std::size_t index) {
+        if (index >= kKeptValues)
+            return UnkeptResultLine(rider, column);
+        ResultCells &cells = *column.Results;
+        std::unique_ptr<CellLine> &made = cells.Made[index];
+        if (!made) {
+            made = std::make_unique<CellLine>(MakeResultLine(cells, rider, column.Number));
+            if (made->Fits())
+                cells.Fitting[index] = made.get();
+        }
+        return *made;
+    }
+
+    // A result cell of a column that does not keep its cells.
+    void WriteUnkeptResultCell(const TRijder *rider, const HtmlColumn &column) {
+        out_.Put(rider ? UnkeptResultLine(*rider, column) : *column.Results->NoRider);
+    }
+
+    // The cells of a rider's consecutive result columns that keep their
+    // cells. The cells are copied whole into room reserved for many at once.
+    void WriteKeptResultCells(const TRijder *rider, const HtmlColumn *column, const HtmlColumn *end) {
+        if (!rider) { // a row without a rider: empty cells
+            for (; column != end; ++column)
+                out_.Put(*column->Results->NoRider);
+            return;
+        }
+        while (column != end) {
+            const HtmlColumn *stop = column + std::min<std::ptrdiff_t>(end - column, kCellsPerReserve);
+            char *to = out_.Reserve(static_cast<std::size_t>(stop - column) * CellLine::kRoom);
+            for (; column != stop; ++column) {
+                const std::size_t index = KeptIndex(*rider, *column);
+                const CellLine *line = index < kKeptValues ? column->Results->Fitting[index] : nullptr;
+                if (!line) [[unlikely]] {
+                    out_.Advance(to);
+                    out_.Put(OtherResultLine(*rider, *column, index));
+                    to = out_.Reserve(static_cast<std::size_t>(stop - column) * CellLine::kRoom);
+                    continue;
+                }
+                std::memcpy(to, line->Bytes.data(), CellLine::kRoom);
+                to += line->Size;
+            }
+            out_.Advance(to);
+        }
+    }
 
     std::vector<HtmlColumn> HtmlColumns(const TKlasse &klasse) {
         std::vector<HtmlColumn> columns;
         const bool infoColours = !(club_.ViewFlags & ViewNoInfoColours) && choices_.Info;
         const bool markColour = !(club_.ViewFlags & ViewNoMarkColour);
-        const int droppedFlags = kCellCentre | ((club_.ViewFlags & ViewStrikeDropped) ? kCellStrike : 0);
         for (int col = 0; col < klasse.Grid.ColCount(); ++col) {
             const int kind = KindOf(klasse, col);
             if (!ColumnIncluded(klasse, choices_, kind))
                 continue;
             const TColData &data = *klasse.ColData(col);
-            HtmlColumn column{col, kind, data.Number, HtmlAlignment(kind)};
+            HtmlColumn column{col, kind, data.Number};
             if (kind == KindResult) {
                 const std::string &tag = TagStart(infoColours && data.Color != kClWindow ? data.Color : 0);
-                column.Plain = LinesFor(tag, kCellCentre);
-                column.Dropped = LinesFor(markColour ? TagStart(club_.MarkColor) : tag, droppedFlags);
+                column.Results = &ResultCellsFor(tag, markColour ? TagStart(club_.MarkColor) : tag);
+                column.KeepsResultLines = data.Number >= 1 && data.Number <= kMaxResults;
+            } else {
+                column.Text = &TextCellsFor(HtmlAlignment(kind));
             }
             columns.push_back(column);
         }
+        for (std::size_t i = columns.size(); i-- > 0;)
+            if (columns[i].KeepsResultLines)
+                columns[i].KeptRun = 1 + (i + 1 < columns.size() ? columns[i + 1].KeptRun : 0);
         return columns;
     }
 
     void WriteHtmlRow(const TKlasse &klasse, const std::vector<HtmlColumn> &columns, int row) {
         const TRijder *rider = klasse.Rider(row);
-        const bool markDropped = (club_.ViewFlags & ViewMarkDropped) != 0;
-        const std::string &plainTag = TagStart(0);
-        for (const HtmlColumn &column : columns) {
-            if (column.Kind != KindResult) {
-                Cell(column.Align, plainTag, CellOf(club_, klasse, choices_, column.Col, row));
+        out_.Put("<tr>\r\n");
+        for (const HtmlColumn *column = columns.data(), *end = column + columns.size(); column != end;) {
+            if (column->KeptRun > 0) {
+                WriteKeptResultCells(rider, column, column + column->KeptRun);
+                column += column->KeptRun;
                 continue;
             }
-            const bool dropped = rider && markDropped && IsDropped(*rider, column.Number);
-            ResultCell(rider, column.Number, dropped ? *column.Dropped : *column.Plain);
+            if (column->Results)
+                WriteUnkeptResultCell(rider, *column);
+            else if (column->Kind == KindRowNumber)
+                TextCell(*column->Text, klasse.Grid.RowAt(row).Label);
+            else
+                TextCell(*column->Text, rider ? CellText(club_, *rider, column->Kind, 0) : std::string());
+            ++column;
         }
+        out_.Put("</tr>\r\n");
     }
 
     void WriteClassHtml(TKlasse &klasse) {
@@ -438,11 +731,8 @@ private:
         for (const HtmlColumn &column : columns)
             Cell(kCellCentre, TagStart(0), grid.Col(column.Col).Heading);
         Line("</tr>");
-        for (int row = 1; row < grid.RowCount(); ++row) {
-            Line("<tr>");
+        for (int row = 1; row < grid.RowCount(); ++row)
             WriteHtmlRow(klasse, columns, row);
-            Line("</tr>");
-        }
         Line("</table>");
         if (choices_.Info) {
             Line("<p>Informatie uitslagen:<br>");
@@ -455,12 +745,29 @@ private:
     Competition &comp_;
     const ClubRec &club_;
     const ExportChoices &choices_;
+    const bool markDropped_ = (club_.ViewFlags & ViewMarkDropped) != 0;
+    const int droppedFlags_ = kCellCentre | ((club_.ViewFlags & ViewStrikeDropped) ? kCellStrike : 0);
     std::string separator_;
-    std::string &out_;
-    Flush flush_;
+    BlockOutput out_;
     std::map<uint32_t, std::string> tagStarts_;
-    std::vector<std::unique_ptr<ResultLines>> resultLines_;
+    std::map<int, TextCells> textCells_;
+    std::vector<std::unique_ptr<ResultCells>> resultCells_;
+    std::unique_ptr<CellLine> unkept_; // the last cell of a value that is not kept
 };
+
+// A first guess of the size of an export, so that the string it goes to
+// takes its room once instead of growing (and copying) step by step.
+std::size_t ExpectedExportSize(const Competition &comp, const ExportChoices &choices) {
+    constexpr std::size_t kHtmlCellBytes = 48;
+    constexpr std::size_t kTextCellBytes = 6;
+    std::size_t cells = 0;
+    for (const auto &klasse : comp.Classes)
+        cells += static_cast<std::size_t>(klasse->Grid.RowCount()) *
+                 static_cast<std::size_t>(klasse->Grid.ColCount());
+    if (choices.Classes != ExportClassChoice::All)
+        cells /= std::max<std::size_t>(comp.Classes.size(), 1);
+    return cells * (choices.FileType == ExportFileType::Html ? kHtmlCellBytes : kTextCellBytes);
+}
 
 } // namespace
 
@@ -537,7 +844,8 @@ std::string ExportFileName(std::string_view chosen, ExportFileType type) {
 
 void AppendExport(Competition &comp, const ExportChoices &choices, std::string &out) {
     OptionsOverride override(comp.Club, choices);
-    ExportWriter(comp, choices, out).Run();
+    out.reserve(out.size() + ExpectedExportSize(comp, choices));
+    ExportWriter(comp, choices, kStringBlock, [&out](std::string_view block) { out += block; }).Run();
 }
 
 std::string ExportStandings(Competition &comp, const ExportChoices &choices) {
@@ -552,9 +860,9 @@ bool WriteExportFile(Competition &comp, const ExportChoices &choices, const std:
         return false;
     {
         OptionsOverride override(comp.Club, choices);
-        std::string buffer;
-        ExportWriter(comp, choices, buffer, [&file](std::string &text) {
-            file.write(text.data(), static_cast<std::streamsize>(text.size()));
+        ExportWriter(comp, choices, kFileBlock, [&file, &path](std::string_view block) {
+            if (!file.write(block.data(), static_cast<std::streamsize>(block.size())))
+                throw IoError("Fout bij het schrijven van " + path);
         }).Run();
     }
     file.close();

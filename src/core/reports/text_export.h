@@ -110,9 +110,9 @@ std::string ExportStandings(Competition &comp, const ExportChoices &choices);
 // The same, appended to out (whose room can so be used again).
 void AppendExport(Competition &comp, const ExportChoices &choices, std::string &out);
 
-// Writes the export to exactly path, class by class. Returns false, writing
-// nothing, when the file cannot be created; a write error after that throws
-// IoError.
+// Writes the export to exactly path, in large blocks as it is made (no copy
+// of the whole export is held). Returns false, writing nothing, when the file
+// cannot be created; a write error after that throws IoError at once.
 bool WriteExportFile(Competition &comp, const ExportChoices &choices, const std::string &path);
 
 // ---- building blocks ---------------------------------------------------------

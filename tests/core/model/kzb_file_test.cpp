@@ -539,6 +539,62 @@ TEST_F(KzbFileOnDisk, RejectedFilesLeaveTheOpenCompetition) {
     EXPECT_EQ(SerializeCompetition(*demo), before);
 }
 
+// A file read in pieces gives what the same file read whole gives: the same
+// competition, or the same refusal, also for files cut or damaged anywhere
+// and for files larger than one piece.
+TEST_F(KzbFileOnDisk, AFileReadInPiecesGivesWhatItsBytesGive) {
+    Competition comp = test::MakeCompetition({"MX1", "MX2", "MX3"});
+    for (auto &klasse : comp.Classes) {
+        for (int r = 0; r < 200; ++r)
+            test::AddRider(comp, *klasse, "Rijder " + std::to_string(r), std::to_string(r),
+                           {r % 7, 2, -1, r});
+        test::AddResultInfo(*klasse, 2, 3, 0, "Oss", "20260412");
+    }
+    const Bytes full = SerializeCompetition(comp);
+    ASSERT_GT(full.size(), 2 * 64 * 1024u);
+    const std::string file = dir.Path("stukken.kzb");
+    auto sameAsWhole = [&](const Bytes &bytes) {
+        test::WriteAll(file, std::string(bytes.begin(), bytes.end()));
+        const auto whole = ParseCompetition(bytes);
+        const auto pieces = ParseCompetitionFile(file);
+        if (!whole || !pieces)
+            return !whole && !pieces;
+        return SerializeCompetition(*whole) == SerializeCompetition(*pieces);
+    };
+    EXPECT_TRUE(sameAsWhole(full));
+    Bytes longer = full;
+    longer.insert(longer.end(), 1000, 7); // trailing bytes are ignored
+    EXPECT_TRUE(sameAsWhole(longer));
+    for (std::size_t length = 0; length < full.size(); length += 4099)
+        EXPECT_TRUE(sameAsWhole(Bytes(full.begin(), full.begin() + static_cast<std::ptrdiff_t>(length))))
+            << "length " << length;
+    std::mt19937 random(20261207);
+    for (int round = 0; round < 100; ++round) {
+        Bytes bytes = full;
+        for (int i = 0; i < 4; ++i)
+            bytes[random() % kClassBlocksOffset + (i % 2) * (random() % (full.size() - kClassBlocksOffset))] =
+                static_cast<uint8_t>(random());
+        EXPECT_TRUE(sameAsWhole(bytes)) << "round " << round;
+    }
+    EXPECT_THROW(ParseCompetitionFile(dir.Path("weg.kzb")), IoError);
+    EXPECT_THROW(ParseCompetitionFile(dir.Path("")), IoError); // the folder itself
+}
+
+TEST_F(KzbFileOnDisk, ReadingGivesTheFileUpToTheLimit) {
+    const std::string file = dir.Path("f.bin");
+    for (std::size_t size : {0u, 3u, 70000u}) {
+        std::string bytes(size, 'x');
+        for (std::size_t i = 0; i < size; ++i)
+            bytes[i] = static_cast<char>(i * 7);
+        test::WriteAll(file, bytes);
+        EXPECT_EQ(ReadFileBytes(file), Bytes(bytes.begin(), bytes.end())) << size;
+        const std::size_t head = std::min<std::size_t>(size, 5);
+        EXPECT_EQ(ReadFileHead(file, 5),
+                  Bytes(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(head)));
+    }
+    EXPECT_THROW(ReadFileBytes(dir.Path("weg")), IoError);
+}
+
 TEST_F(KzbFileOnDisk, CloseKeepsTheModifiedFlag) {
     auto demo = MakeDemoCompetition();
     demo->Modified = ModifiedClasses;

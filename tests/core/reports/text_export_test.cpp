@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 namespace rondaxa {
 namespace {
 
@@ -223,6 +225,98 @@ TEST(ExportFiles, NamesAndColours) {
         html.find("<tr>\r\n<td>&nbsp</td>\r\n<td>&nbsp</td>\r\n<td>&nbsp</td>\r\n<td>&nbsp</td>\r\n</tr>"),
         std::string::npos);
     EXPECT_NE(html.find("<td align=center>&lt;&gt;</td>"), std::string::npos);
+}
+
+// Every competition text reaches the page escaped, whatever its length and
+// wherever the character that needs the escape stands.
+TEST(ExportHtmlText, EveryCharacterAtEveryPlaceIsEscapedAsHtmlEscapeDoes) {
+    for (std::size_t length = 1; length <= FixedString<30>::Room; ++length) {
+        Competition comp = MakeCompetition({"A"});
+        TKlasse &klasse = *comp.Classes[0];
+        std::vector<std::string> names;
+        for (char special : {'&', '<', '>', '"'})
+            for (std::size_t at = 0; at < length; ++at) {
+                names.emplace_back(length, 'a');
+                names.back()[at] = special;
+            }
+        for (int byte = 0; byte < 256; ++byte) {
+            names.emplace_back(length, 'b');
+            names.back()[static_cast<std::size_t>(byte) % length] = static_cast<char>(byte);
+        }
+        for (const std::string &name : names)
+            AddRider(comp, klasse, name, "1");
+        ExportChoices choices = OpenExportChoices(comp, ExportMemory{});
+        choices.FileType = ExportFileType::Html;
+        choices.SwapNames = false; // the names as stored
+        const std::string html = ExportStandings(comp, choices);
+        for (const std::string &name : names) {
+            const std::string cell = name == " " ? "<td>&nbsp</td>" : "<td>" + HtmlEscape(name) + "</td>";
+            EXPECT_NE(html.find("\r\n" + cell + "\r\n"), std::string::npos) << "length " << length;
+        }
+    }
+}
+
+// Results a damaged file may hold, a result column with a number outside
+// the results, rows without a rider and an empty-result text too long for
+// the room a result cell is usually copied in: each cell as the rules make
+// it.
+TEST(ExportHtmlResults, UnusualValuesAndLongCellsAreWrittenInFull) {
+    Competition comp = MakeCompetition({"A"});
+    comp.Club.Options &= ~OptPositionsAsPoints; // the values as stored
+    comp.Club.ViewFlags = ViewMarkDropped;
+    TKlasse &klasse = *comp.Classes[0];
+    TRijder &rider = AddRider(comp, klasse, "Rijder", "1", {300, 1300, -5, 32767, 999, 5});
+    klasse.Grid.InsertRow(1); // a row without a rider above the rider
+    klasse.ColData(klasse.ResultColumn(6))->Number = kMaxResults + 1;
+    ASSERT_EQ(rider.Results[2], 1300);
+
+    ExportChoices choices = OpenExportChoices(comp, ExportMemory{});
+    choices.FileType = ExportFileType::Html;
+    choices.EmptyResult = true;
+    choices.EmptyText = std::string(70, 'x') + "&";
+    const std::string empty = "<td align=center>" + std::string(70, 'x') + "&amp;</td>\r\n";
+    const std::string mark = "<td bgcolor=\"#008080\"; align=center>";
+    const std::string html = ExportStandings(comp, choices);
+    EXPECT_NE(html.find("<tr>\r\n<td>&nbsp</td>\r\n<td>&nbsp</td>\r\n<td>&nbsp</td>\r\n" +
+                        std::string("<td>&nbsp</td>\r\n<td>&nbsp</td>\r\n<td>&nbsp</td>\r\n") +
+                        "<td>&nbsp</td>\r\n<td>&nbsp</td>\r\n<td>&nbsp</td>\r\n</tr>\r\n"),
+              std::string::npos);
+    EXPECT_NE(html.find("<td align=center>1</td>\r\n"
+                        "<td align=center>300</td>\r\n" +
+                        mark + "300</td>\r\n" + empty + mark + "31767</td>\r\n" + mark +
+                        std::string(70, 'x') + "&amp;</td>\r\n" + empty + "</tr>\r\n"),
+              std::string::npos)
+        << html;
+}
+
+// An export larger than the pieces it is written in: the file holds the
+// same bytes as the export made in memory.
+TEST(ExportFiles, ALargeExportIsWrittenWhole) {
+    Competition comp = MakeCompetition({"A", "B"});
+    for (auto &klasse : comp.Classes) {
+        for (int r = 0; r < kMaxRiders; ++r) {
+            std::vector<int> results;
+            for (int n = 0; n < kMaxResults; ++n)
+                results.push_back((r * 7 + n * 3) % 40 - 1);
+            AddRider(comp, *klasse, "Rijder " + std::to_string(r) + ", Voornaam", std::to_string(r + 1),
+                     results);
+        }
+    }
+    CalculateFinalStandings(comp, CalcOptions{}, 0, 0, nullptr);
+    test::TempDir dir;
+    ExportChoices choices = OpenExportChoices(comp, ExportMemory{});
+    choices.Classes = ExportClassChoice::All;
+    for (ExportFileType type : {ExportFileType::Text, ExportFileType::Html}) {
+        choices.FileType = type;
+        const std::string inMemory = ExportStandings(comp, choices);
+        ASSERT_TRUE(WriteExportFile(comp, choices, dir.Path("x")));
+        EXPECT_EQ(test::ReadAll(dir.Path("x")), inMemory);
+        EXPECT_GT(inMemory.size(), type == ExportFileType::Html ? 1000000u : 100000u);
+    }
+    // A disk that is full: the failure of the first write ends the export.
+    if (std::filesystem::exists("/dev/full")) {
+        EXPECT_THROW(WriteExportFile(comp, choices, "/dev/full"), IoError);
+    }
 }
 
 } // namespace
