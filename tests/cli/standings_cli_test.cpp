@@ -1,5 +1,7 @@
 // rondaxa-cli standings on generated competitions: whole outputs compared.
 #include "core/model/kzb_file.h"
+#include "core/reports/text_export.h"
+#include "core/scoring/final_standings.h"
 #include "support/test_files.h"
 
 #include <gtest/gtest.h>
@@ -153,6 +155,40 @@ TEST_F(StandingsCliTest, UnknownClassesAndMissingValuesAreUsageErrors) {
         EXPECT_EQ(run.ExitCode, 2) << args[0] << " " << args.back();
         EXPECT_EQ(run.Out, "");
     }
+}
+
+// A competition large enough that the command prepares its memory for it:
+// the page it writes is the one the core makes of the same file.
+TEST(StandingsCliLarge, TheHtmlOfALargeCompetitionIsTheCoresExport) {
+    Competition comp = MakeCompetition({});
+    for (int c = 0; c < 9; ++c) {
+        comp.Classes.push_back(CreateClass(comp.Club, "Klasse " + std::to_string(c + 1)));
+        for (int r = 0; r < kMaxRiders; ++r) {
+            std::vector<int> results;
+            for (int n = 0; n < kMaxResults; ++n)
+                results.push_back((r * 13 + n * 7 + c) % 45 - 1);
+            AddRider(comp, *comp.Classes.back(), "Rijder " + std::to_string(r) + ", Piet",
+                     std::to_string(r + 1), results);
+        }
+    }
+    TempDir dir;
+    const std::string file = dir.Path("groot.kzb");
+    const Bytes bytes = SerializeCompetition(comp);
+    ASSERT_GT(bytes.size(), 1u << 20);
+    test::WriteAll(file, std::string(bytes.begin(), bytes.end()));
+    const std::string out = dir.Path("stand.html");
+    const test::CliRun run = test::RunCli({"standings", file, "--html", "--out", out});
+    ASSERT_EQ(run.ExitCode, 0) << run.Err;
+
+    auto loaded = ParseCompetition(bytes);
+    ASSERT_NE(loaded, nullptr);
+    CalcOptions options;
+    options.Set(CalcOptions::AllClasses, true);
+    CalculateFinalStandings(*loaded, options, 0, 0, nullptr);
+    ExportChoices choices = OpenExportChoices(*loaded, ExportMemory{});
+    choices.FileType = ExportFileType::Html;
+    choices.Classes = ExportClassChoice::All;
+    EXPECT_TRUE(ReadAll(out) == ExportStandings(*loaded, choices));
 }
 
 } // namespace
