@@ -1,4 +1,4 @@
-# Where `cmake --install` puts the program: the two executables and, on
+# Where `cmake --install` puts the program: the executables and, on
 # freedesktop systems, the menu entry, the icon, the ".kzb" file type, the
 # software-centre description and the package documents.
 include(GNUInstallDirs)
@@ -9,6 +9,8 @@ set(RONDAXA_DATA_DIR ${PROJECT_SOURCE_DIR}/data)
 install(TARGETS rondaxa-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 if(RONDAXA_BUILD_UI)
   install(TARGETS rondaxa RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
+  # rondaxa-cli's "print", in the folder where rondaxa-cli looks for it.
+  install(TARGETS rondaxa-print RUNTIME DESTINATION ${CMAKE_INSTALL_LIBEXECDIR}/rondaxa)
 endif()
 
 if(WIN32)

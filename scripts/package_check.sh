@@ -39,6 +39,13 @@ cmp "$scratch/demo.kzb" examples/demo.kzb || fail "the packaged demo differs fro
 "$cli" info "$scratch/demo.kzb" | tee "$scratch/info.txt"
 grep -q "^Klassen: 4$" "$scratch/info.txt" || fail "rondaxa-cli info from the package gave no classes"
 
+# "print" runs in rondaxa-print, which rondaxa-cli looks for where the package puts it.
+print="$scratch/root/usr/libexec/rondaxa/rondaxa-print"
+[ -x "$print" ] || fail "rondaxa-print is missing"
+grep -q "/usr/libexec/rondaxa" "$cli" || fail "rondaxa-cli does not look for rondaxa-print in /usr/libexec/rondaxa"
+"$print" "$scratch/demo.kzb" --pdf "$scratch/demo.pdf" --all
+[ -s "$scratch/demo.pdf" ] || fail "rondaxa-print from the package wrote no PDF"
+
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"
 for lib in libqt6widgets6 libstdc++6 qt6-qpa-plugins qt6-translations-l10n; do

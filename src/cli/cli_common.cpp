@@ -1,4 +1,5 @@
 #include "cli/cli_common.h"
+#include "cli/commands.h"
 
 #include "core/model/kzb_file.h"
 #include "core/model/messages.h"
@@ -214,6 +215,26 @@ void WriteBytesTo(const std::string &path, const std::string &bytes) {
     out.close();
     if (!out)
         throw CliExit(kExitFile, "Kan bestand niet schrijven: " + path);
+}
+
+int RunCommand(const std::string &name, const char *usage, int (*run)(const CommandArgs &),
+               const CommandArgs &args) {
+    if (Args(args).WantsHelp()) {
+        std::cout << "usage: " << usage << '\n';
+        return kExitOk;
+    }
+    try {
+        return run(args);
+    } catch (const CliExit &exit) {
+        // Usage errors name the command; the system's own messages stand alone.
+        if (exit.Code == kExitUsage)
+            std::cerr << "rondaxa-cli " << name << ": ";
+        std::cerr << exit.what() << '\n';
+        return exit.Code;
+    } catch (const std::exception &error) {
+        std::cerr << "rondaxa-cli " << name << ": " << error.what() << '\n';
+        return kExitFile;
+    }
 }
 
 } // namespace rondaxa::cli

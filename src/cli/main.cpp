@@ -32,9 +32,7 @@ const Command kCommands[] = {
     {"add-results", rondaxa::cli::RunAddResults,
      "rondaxa-cli add-results FILE --class NAME|#N [--column N] [--ignore-unknown] [--order PATH]"},
 #ifdef RONDAXA_CLI_PRINT
-    {"print", rondaxa::cli::RunPrint,
-     "rondaxa-cli print FILE --pdf OUT.pdf [--class NAME|#N | --all] [--average] [--no-net] [--no-gross]\n"
-     "    [--daily] [--count N] [--hc 0|1|2|3] [--no-calc] [--decimal C]"},
+    {"print", rondaxa::cli::HandOverPrint, rondaxa::cli::kPrintUsage},
 #endif
     {"demo", rondaxa::cli::RunDemo, "rondaxa-cli demo OUT.kzb"},
 };
@@ -62,27 +60,10 @@ int main(int argc, char **argv) {
         std::cout << "rondaxa-cli " << RONDAXA_VERSION << '\n';
         return rondaxa::cli::kExitOk;
     }
-    for (const Command &command : kCommands) {
-        if (name != command.Name)
-            continue;
-        CommandArgs args(argv + 2, argv + argc);
-        if (rondaxa::cli::Args(args).WantsHelp()) {
-            std::cout << "usage: " << command.Usage << '\n';
-            return rondaxa::cli::kExitOk;
-        }
-        try {
-            return command.Run(args);
-        } catch (const rondaxa::cli::CliExit &exit) {
-            // Usage errors name the command; the system's own messages stand alone.
-            if (exit.Code == rondaxa::cli::kExitUsage)
-                std::cerr << "rondaxa-cli " << name << ": ";
-            std::cerr << exit.what() << '\n';
-            return exit.Code;
-        } catch (const std::exception &error) {
-            std::cerr << "rondaxa-cli " << name << ": " << error.what() << '\n';
-            return rondaxa::cli::kExitFile;
-        }
-    }
+    for (const Command &command : kCommands)
+        if (name == command.Name)
+            return rondaxa::cli::RunCommand(command.Name, command.Usage, command.Run,
+                                            CommandArgs(argv + 2, argv + argc));
     std::cerr << "rondaxa-cli: unknown command '" << name << "' (see rondaxa-cli --help)\n";
     return rondaxa::cli::kExitUsage;
 }
