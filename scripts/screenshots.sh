@@ -2,7 +2,8 @@
 # Takes the screenshots of the user guide (docs/images/*.png) from the real
 # window on a virtual display, driving the program with the keyboard like a
 # user: the demo competition, a heat entered from a finishing list, the final
-# standings and their export. Needs xvfb, xdotool and imagemagick.
+# standings, their export and printing, and a race day's classification.
+# Needs xvfb, xdotool and imagemagick.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 if [ -z "${RONDAXA_SCREENSHOT_DISPLAY:-}" ]; then
@@ -92,3 +93,15 @@ xdotool mousemove 97 107 click 1 # "HTML bestand"
 sleep 0.5
 shot export "Uitvoer tekst / HTML bestand"
 keys Escape
+refocus
+
+# 5. Printing the standings: the number of pages is told before printing.
+keys alt+b p
+shot print "Uitslagen printen"
+keys Escape
+refocus
+
+# 6. The daily classification of the last race day of the class.
+keys alt+k d
+keys Return
+shot daily "Dagklassement"
