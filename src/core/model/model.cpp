@@ -25,12 +25,6 @@ TColData *ClassGrid::ColData(int c) const {
     return columns_[static_cast<std::size_t>(c)].Data.get();
 }
 
-TRijder *ClassGrid::Rider(int r) const {
-    if (r < 0 || r >= RowCount())
-        return nullptr;
-    return rows_[static_cast<std::size_t>(r)].Rider.get();
-}
-
 void ClassGrid::InsertColumn(int at) {
     at = std::clamp(at, 0, ColCount());
     columns_.insert(columns_.begin() + at, Column{});

@@ -233,7 +233,11 @@ public:
     const Row &RowAt(int r) const { return rows_.at(static_cast<std::size_t>(r)); }
 
     TColData *ColData(int c) const;
-    TRijder *Rider(int r) const;
+    TRijder *Rider(int r) const {
+        if (r < 0 || r >= RowCount())
+            return nullptr;
+        return rows_[static_cast<std::size_t>(r)].Rider.get();
+    }
 
     void InsertColumn(int at);
     void DeleteColumn(int c);

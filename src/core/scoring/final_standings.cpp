@@ -98,7 +98,9 @@ void CalculateClassStandings(const ClubRec &club, TKlasse &klasse, const CalcOpt
             n = c;
     }
     klasse.ClassIndex = classIndex;
-    CalculateStandings(club, klasse, mode, n, kDescending, c, StandingsRun{options.HorsConcours(), problems});
+    StandingsRun run{options.HorsConcours(), problems};
+    run.MarksCleared = true; // RemoveStandings above
+    CalculateStandings(club, klasse, mode, n, kDescending, c, run);
     if (klasse.CalcState > 0 && klasse.Grid.ColCount() > 0)
         klasse.Grid.Col(0).Heading = "PL";
 }

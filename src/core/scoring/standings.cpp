@@ -23,35 +23,28 @@ std::string EmptyKeyReplacement(int direction) {
     return std::string(3, direction == kAscending ? '\xFF' : '\x01');
 }
 
-// Marks the dropped values as MarkDropped does one after the other: each
-// value marks the first counting slot that still holds it. The walked slots
-// are found through their lists by value (which marking uses up); a value
-// that can be no result, or that no walked slot holds any more, is looked
-// for in the slots after them.
-void MarkDroppedValues(const CountingBasis &basis, CountedResults &walked, TRijder &rider, const int *values,
-                       int count) {
-    for (int k = 0; k < count; ++k) {
-        const int value = values[k];
-        if (value >= 0 && value <= kMaxResultValue) {
-            uint8_t &first = walked.FirstWith[static_cast<std::size_t>(value + 1)];
-            if (first != CountedResults::kEndOfList) {
-                const int i = first;
-                first = walked.NextWith[static_cast<std::size_t>(i)];
-                int16_t &stored = rider.Results[static_cast<std::size_t>(basis.Slot(i))];
-                stored = static_cast<int16_t>(stored + kDropMark);
-                continue;
-            }
-            for (int i = basis.SlotCount(); i < basis.CountingSlotCount(); ++i) {
-                int16_t &stored = rider.Results[static_cast<std::size_t>(basis.Slot(i))];
-                if (stored == value) {
-                    stored = static_cast<int16_t>(stored + kDropMark);
-                    break;
-                }
-            }
-        } else {
-            MarkDropped(basis.Counting(), rider, value);
-        }
+// Marks a dropped value as MarkDropped does: the first counting slot that
+// still holds it. The walked slots are found through their lists by value
+// (which marking uses up); a value that can be no result, or that no walked
+// slot holds any more, is looked for in the slots after them.
+void MarkDroppedValue(const CountingBasis &basis, CountedResults &walked, TRijder &rider, int value) {
+    if (value < 0 || value > kMaxResultValue) {
+        MarkDropped(basis.Counting(), rider, value);
+        return;
     }
+    uint8_t &first = walked.FirstWith[static_cast<std::size_t>(value + 1)];
+    int i = first;
+    if (first != CountedResults::kEndOfList) {
+        first = walked.NextWith[static_cast<std::size_t>(i)];
+    } else {
+        for (i = basis.SlotCount(); i < basis.CountingSlotCount(); ++i)
+            if (rider.Results[static_cast<std::size_t>(basis.Slot(i))] == value)
+                break;
+        if (i == basis.CountingSlotCount())
+            return;
+    }
+    int16_t &stored = rider.Results[static_cast<std::size_t>(basis.Slot(i))];
+    stored = static_cast<int16_t>(stored + kDropMark);
 }
 
 // Keeps the stored results in SavedResults (once) and applies the
@@ -241,22 +234,20 @@ Totals SumValues(const CountedResults &counted, int n) {
 }
 
 // Marks the dropped values of a net key (the sorted values from n on) in the
-// rider's counting slots; with finish positions stored, by their position.
+// rider's counting slots, one after the other; with finish positions stored,
+// by their position.
 void MarkDroppedOfKey(const ClubRec &club, const CountingBasis &basis, CountedResults &sorted, TRijder &rider,
                       int n) {
     const bool storedAsPositions = (club.Options & OptStoreFinishOrder) != 0;
     const bool zeroAsEmpty = (club.Options & OptZeroAsEmpty) != 0;
-    std::array<int, kMaxResults> dropped;
-    int count = 0;
     // Sorted, the results come first: the values after them are no results.
     for (int i = std::max(n, 0); i < sorted.Results; ++i) {
         const int value = sorted.Values[static_cast<std::size_t>(i)];
         if (value == 0 && zeroAsEmpty)
             continue;
-        dropped[static_cast<std::size_t>(count++)] =
-            storedAsPositions && value >= 1 ? basis.PositionFor(value) : value;
+        MarkDroppedValue(basis, sorted, rider,
+                         storedAsPositions && value >= 1 ? basis.PositionFor(value) : value);
     }
-    MarkDroppedValues(basis, sorted, rider, dropped.data(), count);
 }
 
 } // namespace
@@ -493,7 +484,7 @@ void CalculateStandings(const ClubRec &club, TKlasse &klasse, int mode, int n, i
         if (!rider)
             continue;
         std::size_t head = 0;
-        if (standings)
+        if (standings && !run.MarksCleared)
             ClearDropMarks(*rider);
         switch (mode) {
         case ModeNet:

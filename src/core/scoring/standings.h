@@ -58,6 +58,9 @@ struct StandingsRun {
     ProblemList *Problems = nullptr;
     // Where given, receives the key of every row in the new order.
     std::vector<std::string> *Keys = nullptr;
+    // The caller has just removed the standings (RemoveStandings), so no
+    // result carries a drop mark.
+    bool MarksCleared = false;
 };
 
 // The points a stored result is worth: with finish positions stored, a value
