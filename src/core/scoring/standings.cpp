@@ -337,9 +337,16 @@ std::string PadNumber(std::string_view input, int width) {
     const auto w = static_cast<std::size_t>(std::max(width, 0));
     if (w <= text.size())
         return text;
-    if (negative)
-        return "-" + std::string(w - numberLength + 1, '0') + text.substr(1);
-    return std::string(w - numberLength, '0') + text;
+    std::string padded;
+    if (negative) {
+        padded = "-";
+        padded.append(w - numberLength + 1, '0');
+        padded.append(text, 1);
+    } else {
+        padded.append(w - numberLength, '0');
+        padded += text;
+    }
+    return padded;
 }
 
 void KeyBuffer::Padded(int value, int width) {
