@@ -7,6 +7,7 @@
 #include <charconv>
 #include <cmath>
 #include <cstring>
+#include <memory>
 #include <vector>
 
 namespace rondaxa {
@@ -62,6 +63,46 @@ void ApplyHorsConcoursOption(const ClubRec &club, TKlasse &klasse) {
         if (const TRijder *rider = grid.Rider(r); rider && rider->HorsConcours())
             ApplyHorsConcours(club, klasse, r);
 }
+
+// Keys written one after the other into one block of memory, each in place.
+class KeyStore {
+public:
+    // Room for the next key.
+    char *Room() {
+        if (capacity_ - size_ < KeyBuffer::kRoomNeeded)
+            Grow(size_ + KeyBuffer::kRoomNeeded);
+        return data_.get() + size_;
+    }
+    // The key written into Room() has length bytes; where it starts.
+    std::size_t Add(std::size_t length) {
+        size_ += length;
+        return size_ - length;
+    }
+    // After the first key: room for count more keys of about its length, at
+    // once (later calls change nothing).
+    void ExpectMore(int count) {
+        if (estimated_)
+            return;
+        estimated_ = true;
+        Grow(size_ + static_cast<std::size_t>(std::max(count, 0)) * (size_ + 16) + KeyBuffer::kRoomNeeded);
+    }
+    std::string_view At(std::size_t at, std::size_t length) const { return {data_.get() + at, length}; }
+
+private:
+    void Grow(std::size_t needed) {
+        const std::size_t capacity = std::max(needed, 2 * capacity_);
+        auto data = std::make_unique_for_overwrite<char[]>(capacity);
+        if (size_ > 0)
+            std::memcpy(data.get(), data_.get(), size_);
+        data_ = std::move(data);
+        capacity_ = capacity;
+    }
+
+    std::unique_ptr<char[]> data_;
+    std::size_t size_ = 0;
+    std::size_t capacity_ = 0;
+    bool estimated_ = false;
+};
 
 // The first eight bytes of a key as one number (zeros after a shorter key),
 // so that most comparisons of two keys are one comparison of two numbers:
@@ -351,7 +392,7 @@ std::string PadNumber(std::string_view input, int width) {
 
 void KeyBuffer::Padded(int value, int width) {
     width = std::min(width, kMaxWidth);
-    char *out = chars_.data() + size_;
+    char *out = chars_ + size_;
     if (value >= 0 && value < 1000 && width >= 3) {
         for (int i = 3; i < width; ++i)
             *out++ = '0';
@@ -377,7 +418,7 @@ void KeyBuffer::Padded(int value, int width) {
     }
     while (length > 0)
         *out++ = digits[--length];
-    size_ = static_cast<std::size_t>(out - chars_.data());
+    size_ = static_cast<std::size_t>(out - chars_);
 }
 
 void AppendPadded(std::string &key, int value, int width) {
@@ -473,19 +514,18 @@ void CalculateStandings(const ClubRec &club, TKlasse &klasse, int mode, int n, i
     klasse.CalcInfo = CalcInfoText(club, mode, n, c);
 
     const int rowCount = grid.RowCount() - 1;
-    // The keys of the standings are gathered in one buffer, the others stay
-    // in the riders' SortKey (which keeps its room from one calculation to
-    // the next); the sort looks at them through views.
+    // The keys of the standings are written one after the other into one
+    // block, the others stay in the riders' SortKey (which keeps its room
+    // from one calculation to the next); the sort looks at them through views.
     const std::string replacement = EmptyKeyReplacement(direction);
     std::vector<std::string_view> keys(static_cast<std::size_t>(std::max(grid.RowCount(), 1)), replacement);
     std::vector<std::size_t> heads(keys.size(), replacement.size());
-    std::string gathered;
+    KeyStore store;
     struct Piece {
         std::size_t At = std::string::npos;
         std::size_t Length = 0;
     };
-    std::vector<Piece> gatheredAt(keys.size());
-    KeyBuffer key;
+    std::vector<Piece> stored(keys.size());
     for (int r = 1; r <= rowCount; ++r) {
         TRijder *rider = grid.Rider(r);
         if (!rider)
@@ -500,12 +540,10 @@ void CalculateStandings(const ClubRec &club, TKlasse &klasse, int mode, int n, i
             const KeyVariant variant = mode == ModeNet     ? KeyVariant::Net
                                        : mode == ModeGross ? KeyVariant::Gross
                                                            : KeyVariant::Daily;
-            key.Clear();
+            KeyBuffer key(store.Room());
             head = WriteStandingKey(club, basis, *rider, n, variant, run.HorsConcours, key);
-            if (gathered.empty())
-                gathered.reserve(static_cast<std::size_t>(rowCount) * (key.Size() + 16));
-            gatheredAt[static_cast<std::size_t>(r)] = Piece{gathered.size(), key.Size()};
-            gathered += key.View();
+            stored[static_cast<std::size_t>(r)] = Piece{store.Add(key.Size()), key.Size()};
+            store.ExpectMore(rowCount - r);
             heads[static_cast<std::size_t>(r)] = head;
             continue;
         }
@@ -522,8 +560,8 @@ void CalculateStandings(const ClubRec &club, TKlasse &klasse, int mode, int n, i
         heads[static_cast<std::size_t>(r)] = head;
     }
     for (std::size_t r = 0; r < keys.size(); ++r)
-        if (gatheredAt[r].At != std::string::npos)
-            keys[r] = std::string_view(gathered).substr(gatheredAt[r].At, gatheredAt[r].Length);
+        if (stored[r].At != std::string::npos)
+            keys[r] = store.At(stored[r].At, stored[r].Length);
 
     std::vector<int> order(static_cast<std::size_t>(std::max(rowCount, 0)));
     for (int r = 1; r <= rowCount; ++r)

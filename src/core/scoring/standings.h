@@ -191,12 +191,21 @@ inline char *PutThreeDigits(char *out, int value) {
 class KeyBuffer {
 public:
     static constexpr std::size_t kRoom = 64 + kTieStepCount * kMaxResults * 8;
+    // + the spare byte of a four-byte copy
+    static constexpr std::size_t kRoomNeeded = kRoom + 4;
+
+    // A key written into the buffer's own room.
+    KeyBuffer() : chars_(own_) {}
+    // A key written into room of someone else's, of kRoomNeeded bytes.
+    explicit KeyBuffer(char *room) : chars_(room) {}
+    KeyBuffer(const KeyBuffer &) = delete;
+    KeyBuffer &operator=(const KeyBuffer &) = delete;
 
     void Char(char ch) { chars_[size_++] = ch; }
     void Text(std::string_view text) {
         if (text.empty())
             return;
-        std::memcpy(chars_.data() + size_, text.data(), text.size());
+        std::memcpy(chars_ + size_, text.data(), text.size());
         size_ += text.size();
     }
     // PadNumber of value's decimal text with width (at most kMaxWidth).
@@ -210,17 +219,17 @@ public:
             SetEnd(PutThreeDigits(End(), value));
     }
     std::size_t Size() const { return size_; }
-    std::string_view View() const { return {chars_.data(), size_}; }
-    void Clear() { size_ = 0; }
+    std::string_view View() const { return {chars_, size_}; }
 
     // For loops that write many values: they write from End() on (through
     // a pointer of their own, which the compiler keeps in a register) and
     // hand the new end back.
-    char *End() { return chars_.data() + size_; }
-    void SetEnd(const char *end) { size_ = static_cast<std::size_t>(end - chars_.data()); }
+    char *End() { return chars_ + size_; }
+    void SetEnd(const char *end) { size_ = static_cast<std::size_t>(end - chars_); }
 
 private:
-    std::array<char, kRoom + 4> chars_; // + the spare byte of a four-byte copy
+    char own_[kRoomNeeded];
+    char *chars_;
     std::size_t size_ = 0;
 };
 
