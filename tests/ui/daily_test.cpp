@@ -2,6 +2,7 @@
 // and its defaults, the classification window with a dragged row, the
 // replacement of the heats, and the export dialog with its memory.
 #include "core/daily/daily_export.h"
+#include "core/model/kzb_file.h"
 #include "core/model/settings.h"
 #include "support/test_files.h"
 #include "support/ui_support.h"
@@ -11,6 +12,9 @@
 #include "ui/daily/dagklas1.h"
 #include "ui/daily/dagklas2.h"
 #include "ui/platform/ModelText.h"
+#include "ui/platform/QtPrintDevice.h"
+#include "ui/reports/DailyPrint.h"
+#include "ui/reports/Printen1.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -18,6 +22,7 @@
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -87,6 +92,7 @@ private slots:
         form_.reset();
         dir_.reset();
         ChooseDailyExportFile() = nullptr;
+        DailyPrinter() = ProgramDailyPrinting();
     }
 
     // ---- "Dagklassement berekenen" ----------------------------------------------
@@ -209,9 +215,12 @@ private slots:
         bool seen = false;
         OnNextDialog<TDagUit>(
             [](TDagUit &dialog) {
-                // The printed export is not part of the program yet.
-                QVERIFY(!dialog.TargetButton(DailyTarget::Printer)->isEnabled());
-                QVERIFY(dialog.TargetButton(DailyTarget::Clipboard)->isChecked());
+                // "&Printer" first, with its print settings; they go with it.
+                QVERIFY(dialog.TargetButton(DailyTarget::Printer)->isEnabled());
+                QVERIFY(dialog.TargetButton(DailyTarget::Printer)->isChecked());
+                QVERIFY(dialog.FontButton()->isEnabled() && dialog.AutoFontBox()->isEnabled() &&
+                        dialog.PrinterButton()->isEnabled());
+                dialog.TargetButton(DailyTarget::Clipboard)->click();
                 QVERIFY(!dialog.FontButton()->isEnabled() && !dialog.AutoFontBox()->isEnabled() &&
                         !dialog.PrinterButton()->isEnabled());
                 QVERIFY(dialog.StartNoBox()->isChecked() && !dialog.InfoBox()->isChecked());
@@ -248,6 +257,78 @@ private slots:
         QCOMPARE(expected.Target, DailyTarget::HtmlFile);
         QCOMPARE(test::ReadAll(dir_->Path("dag.html")),
                  DailyHtmlFile(Club(), Klasse(), window.Table(), expected));
+    }
+
+    // "&Printer" with "&Ok" prints the table as the window shows it, with the
+    // dialog's choices; "Pri&nter" opens the printer set-up; every opening
+    // turns the program's printer upright.
+    void printerPrintsTheWindowsTableAndSetsUpThePrinter() {
+        ProgramPrinter().setPageOrientation(QPageLayout::Landscape);
+        TDagUit upright(form_->Comp(), Klasse(), ProgramDailyExportMemory());
+        QCOMPARE(ProgramPrinter().pageLayout().orientation(), QPageLayout::Portrait);
+
+        TDagKL2 window(form_->Comp(), 1, 2, false, test::GridOf(*form_).font(), form_.get());
+        window.StringGrid1RowMoved(3, 1);
+        int setups = 0;
+        int prints = 0;
+        DailyTable printed;
+        DailyExportChoices printedChoices;
+        DailyPrinter().Setup = [&](QWidget *) { ++setups; };
+        DailyPrinter().Print = [&](Competition &comp, const TKlasse &klasse, const DailyTable &table,
+                                   const DailyExportChoices &choices, QWidget *) {
+            QCOMPARE(&comp, &form_->Comp());
+            QCOMPARE(&klasse, &Klasse());
+            ++prints;
+            printed = table;
+            printedChoices = choices;
+        };
+        bool seen = false;
+        OnNextDialog<TDagUit>(
+            [&](TDagUit &dialog) {
+                QVERIFY(dialog.TargetButton(DailyTarget::Printer)->isChecked());
+                dialog.PrinterButton()->click();
+                QCOMPARE(setups, 1);
+                QCOMPARE(prints, 0);
+                dialog.AutoFontBox()->setChecked(true);
+                dialog.InfoBox()->setChecked(true);
+                ClickButton(dialog, "&Ok");
+            },
+            &seen);
+        window.Button4Click();
+        QVERIFY(seen);
+        QCOMPARE(prints, 1);
+        QVERIFY(printed.Links == window.Table().Links);
+        QVERIFY(printedChoices.AutoFontSize && printedChoices.Info);
+        QCOMPARE(ProgramDailyExportMemory().Choices.Target, DailyTarget::Printer);
+
+        // "&Annuleren" prints nothing.
+        OnNextDialog<TDagUit>([](TDagUit &dialog) { ClickButton(dialog, "&Annuleren"); });
+        window.Button4Click();
+        QCOMPARE(prints, 1);
+    }
+
+    // The program's own printing, into a PDF file; a printer that cannot
+    // start is reported and leaves the print settings as they were.
+    void printingOnAPrinterWritesThePagesOrReportsTheFailure() {
+        TDagKL2 window(form_->Comp(), 1, 2, false, test::GridOf(*form_).font(), form_.get());
+        DailyExportChoices choices = OpenDailyExportChoices(form_->Comp(), Klasse(), DailyExportMemory());
+        choices.AutoFontSize = true;
+        const std::string pdf = dir_->Path("dag.pdf");
+        auto printer = MakePdfPrinter(QString::fromStdString(pdf), PageOrientation::Portrait);
+        QVERIFY(PrintDailyOnPrinter(form_->Comp(), Klasse(), window.Table(), choices, *printer, prompts_));
+        QVERIFY(test::ReadAll(pdf).starts_with("%PDF"));
+        QVERIFY(prompts_.Messages.empty());
+        QVERIFY(!QApplication::overrideCursor());
+
+        const PrintSettings stored = form_->Comp().Print;
+        auto nowhere = MakePdfPrinter(QString::fromStdString(dir_->Path("no/such/folder/dag.pdf")),
+                                      PageOrientation::Portrait);
+        QVERIFY(!PrintDailyOnPrinter(form_->Comp(), Klasse(), window.Table(), choices, *nowhere, prompts_));
+        QCOMPARE(prompts_.Messages.size(), size_t(1));
+        QCOMPARE(prompts_.Messages[0], std::string(kPrinterUnavailable));
+        QCOMPARE(prompts_.Icons[0], MessageIcon::Error);
+        QVERIFY(EncodePrintSettings(form_->Comp().Print) == EncodePrintSettings(stored));
+        QVERIFY(!QApplication::overrideCursor());
     }
 };
 

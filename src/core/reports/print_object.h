@@ -134,6 +134,7 @@ private:
     bool StrikeDropped() const;
     bool MarkColourDropped() const;
     int TitleBlockHeight();
+    void CloseHeadingOrRow();
 
     PrintDevice &device_;
     Competition *comp_ = nullptr;

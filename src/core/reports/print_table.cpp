@@ -275,7 +275,7 @@ void TPrintObject::PrintTableHeading(bool withTitles) {
     TableTop = CurrentY;
     if (!(print.PrintFlags & PfHeadingRow)) {
         HorizontalRule();
-        CurrentY += RowSpacing;
+        CloseHeadingOrRow();
         return;
     }
     if (GreyLevel < 255) {
@@ -319,6 +319,14 @@ void TPrintObject::PrintTableHeading(bool withTitles) {
     SetFontColour(fontColour);
     NextLine();
     HorizontalRule();
+    CloseHeadingOrRow();
+}
+
+// The table's frame ends under the heading or row just printed, so that a
+// table without rows (or a sheet whose rows have not come yet) is closed
+// under its heading instead of wherever an earlier table ended.
+void TPrintObject::CloseHeadingOrRow() {
+    TableBottom = CurrentY - HLineWidth;
     CurrentY += RowSpacing;
 }
 
@@ -436,8 +444,7 @@ void TPrintObject::PrintRow(int classIndex, int row) {
     }
     NextLine();
     HorizontalRule();
-    TableBottom = CurrentY - HLineWidth;
-    CurrentY += RowSpacing;
+    CloseHeadingOrRow();
 }
 
 void TPrintObject::HorizontalRule() {

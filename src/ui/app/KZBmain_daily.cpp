@@ -13,7 +13,11 @@ void TMainForm::Dagklassement1Click() {
         return;
     RemoveClassStandings(comp_.ActiveClass);
     ReloadGrid();
-    if (!RunDailyClassification(comp_, prompts_, grid_->font(), this))
+    const bool applied = RunDailyClassification(comp_, prompts_, grid_->font(), this);
+    // A printout in an automatic font size keeps that size in the print
+    // settings, which travel with the competition.
+    UpdateSaveButton();
+    if (!applied)
         return;
     ReloadGrid();
     UpdateResultCommands();

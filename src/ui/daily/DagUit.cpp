@@ -4,6 +4,9 @@
 #include "ui/platform/Help.h"
 #include "ui/platform/ModelFont.h"
 #include "ui/platform/ModelText.h"
+#include "ui/platform/QtPrompts.h"
+#include "ui/reports/DailyPrint.h"
+#include "ui/reports/Printen1.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -13,6 +16,7 @@
 #include <QGroupBox>
 #include <QGuiApplication>
 #include <QHBoxLayout>
+#include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -43,8 +47,20 @@ std::string ExportToFile(const Competition &comp, ExportFileType type, const std
 
 } // namespace
 
+DailyPrinting ProgramDailyPrinting() {
+    DailyPrinting printing;
+    printing.Print = [](Competition &comp, const TKlasse &klasse, const DailyTable &table,
+                        const DailyExportChoices &choices, QWidget *parent) {
+        QtPrompts prompts(parent);
+        PrintDailyOnPrinter(comp, klasse, table, choices, ProgramPrinter(), prompts);
+    };
+    printing.Setup = [](QWidget *parent) { PrinterSetup(ProgramPrinter(), parent); };
+    printing.Portrait = [] { ProgramPrinter().setPageOrientation(QPageLayout::Portrait); };
+    return printing;
+}
+
 DailyPrinting &DailyPrinter() {
-    static DailyPrinting printing;
+    static DailyPrinting printing = ProgramDailyPrinting();
     return printing;
 }
 
@@ -66,6 +82,8 @@ TDagUit::TDagUit(const Competition &comp, const TKlasse &klasse, const DailyExpo
         targetLayout->addWidget(targets_[i]);
     }
     const bool canPrint = static_cast<bool>(DailyPrinter().Print);
+    if (DailyPrinter().Portrait)
+        DailyPrinter().Portrait();
     TargetButton(DailyTarget::Printer)->setEnabled(canPrint);
 
     auto *dataGroup = new QGroupBox(QStringLiteral("Gegevens uitvoeren inclusief :"), this);

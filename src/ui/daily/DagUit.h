@@ -19,15 +19,20 @@ class QRadioButton;
 namespace rondaxa {
 
 // The printed daily classification comes from the printing side of the
-// program; while Print is not set, "&Printer" cannot be chosen. Setup is
-// the printer set-up dialog of "Pri&nter".
+// program (on the program's printer, which the standings printout uses
+// too); while Print is not set, "&Printer" cannot be chosen. Setup is the
+// printer set-up dialog of "Pri&nter"; Portrait turns the printer upright,
+// as every opening of the dialog does. Tests replace them.
 struct DailyPrinting {
     std::function<void(Competition &comp, const TKlasse &klasse, const DailyTable &table,
                        const DailyExportChoices &choices, QWidget *parent)>
         Print;
     std::function<void(QWidget *parent)> Setup;
+    std::function<void()> Portrait;
 };
 DailyPrinting &DailyPrinter();
+// The hooks as the program fills them.
+DailyPrinting ProgramDailyPrinting();
 
 class TDagUit : public QDialog {
     Q_OBJECT

@@ -479,10 +479,7 @@ void Tafdruk::FontClick() {
 }
 
 void Tafdruk::PrinterSetupClick() {
-    QPrintDialog dialog(&printer_, this);
-    dialog.setWindowTitle(QStringLiteral("Printer instelling"));
-    dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
-    dialog.exec();
+    PrinterSetup(printer_, this);
     const bool landscape = printer_.pageLayout().orientation() == QPageLayout::Landscape;
     QSignalBlocker block(portrait_);
     (landscape ? landscape_ : portrait_)->setChecked(true);
@@ -652,6 +649,15 @@ void Tafdruk::ShowPreview() {
     preview.exec();
     const bool landscape = printer_.pageLayout().orientation() == QPageLayout::Landscape;
     (landscape ? landscape_ : portrait_)->setChecked(true);
+}
+
+// Only the printer's choices change: "OK" keeps them, cancelling leaves
+// the printer as it was, and neither prints.
+void PrinterSetup(QPrinter &printer, QWidget *parent) {
+    QPrintDialog dialog(&printer, parent);
+    dialog.setWindowTitle(QStringLiteral("Printer instelling"));
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
+    dialog.exec();
 }
 
 QPrinter &ProgramPrinter() {

@@ -129,6 +129,9 @@ private:
 // from one print to the next until the program ends.
 QPrinter &ProgramPrinter();
 
+// The platform's printer set-up dialog ("Printer instelling") on a printer.
+void PrinterSetup(QPrinter &printer, QWidget *parent);
+
 // The command: the dialog; on "&Print" the settings stored with the
 // competition (modified when they changed), then the job with its question.
 // Returns whether anything was printed.
