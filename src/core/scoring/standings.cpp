@@ -216,6 +216,7 @@ CountingBasis::CountingBasis(const ClubRec &club, const CountingFlags &counting,
         const int points = ResultPoints(club, stored);
         const auto index = static_cast<std::size_t>(stored + 1);
         points_[index] = static_cast<int16_t>(points);
+        gain_[index] = static_cast<int16_t>(std::max(points, 0));
         countIndex_[index] = static_cast<uint8_t>(std::min(static_cast<unsigned>(points + 1), kCountOutside));
         highestPoints_ = std::max(highestPoints_, points);
     }

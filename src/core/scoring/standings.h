@@ -89,11 +89,13 @@ public:
     }
 
     // The tables by stored value + 1, for a stored value of -1..250: its
-    // points, and where those are counted by value (points + 1, or
-    // kCountOutside for points outside -1..250).
+    // points, what it adds to a total (the points, 0 for none), and where
+    // those are counted by value (points + 1, or kCountOutside for points
+    // outside -1..250).
     static constexpr unsigned kStoredIndexes = kMaxResultValue + 2;
     static constexpr unsigned kCountOutside = kMaxResultValue + 2;
     int TablePoints(unsigned index) const { return points_[index]; }
+    int TableGain(unsigned index) const { return gain_[index]; }
     unsigned CountIndex(unsigned index) const { return countIndex_[index]; }
     // The highest points in the table.
     int HighestPoints() const { return highestPoints_; }
@@ -112,6 +114,7 @@ private:
     int countingSlotCount_ = 0;
     int slotCount_ = 0;
     std::array<int16_t, kStoredIndexes> points_;
+    std::array<int16_t, kStoredIndexes> gain_;
     std::array<uint8_t, kStoredIndexes> countIndex_;
     int highestPoints_ = -1;
     bool hasPositions_ = false;

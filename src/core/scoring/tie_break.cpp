@@ -139,15 +139,16 @@ CountedResults CollectCountingResults(const CountingBasis &basis, const TRijder 
         if (index < CountingBasis::kStoredIndexes) {
             value = basis.TablePoints(index);
             countAt = basis.CountIndex(index);
+            sum += basis.TableGain(index);
         } else {
             value = basis.Points(stored);
             countAt = std::min(static_cast<unsigned>(value + 1), kOutside);
+            sum += std::max(value, 0);
             highest = std::max(highest, value);
             index = kOtherStored;
         }
         counted.Values[static_cast<std::size_t>(i)] = value;
         ++counted.Count[countAt];
-        sum += value > 0 ? value : 0;
         uint8_t &first = counted.FirstWith[index];
         counted.NextWith[static_cast<std::size_t>(i)] = first;
         first = static_cast<uint8_t>(i);
