@@ -192,10 +192,17 @@ void SortBestFirst(CountedResults &counted) {
     int *out = values;
     char *text = counted.Text.data();
     for (int value = std::min(counted.Highest, kMaxResultValue); value >= 0; --value) {
-        for (int k = counted.Count[static_cast<std::size_t>(value + 1)]; k > 0; --k) {
+        int k = counted.Count[static_cast<std::size_t>(value + 1)];
+        if (k == 0)
+            continue;
+        // The value's digits are taken once, for every copy of it.
+        char digits[4];
+        PutThreeDigits(digits, value);
+        do {
             *out++ = value;
-            text = PutThreeDigits(text, value);
-        }
+            std::memcpy(text, digits, 4);
+            text += 3;
+        } while (--k > 0);
     }
     const int noResults = counted.Count[0];
     std::fill_n(out, noResults, -1);
