@@ -220,6 +220,9 @@ CountingBasis::CountingBasis(const ClubRec &club, const CountingFlags &counting,
         countIndex_[index] = static_cast<uint8_t>(std::min(static_cast<unsigned>(points + 1), kCountOutside));
         highestPoints_ = std::max(highestPoints_, points);
     }
+    for (int step = 1; step <= kTieStepCount; ++step)
+        placePoints_[static_cast<std::size_t>(step)] =
+            PointsForPosition(club, club.TieSteps[static_cast<std::size_t>(step)].Param + 1);
     hasPositions_ = (club.Options & OptStoreFinishOrder) && (club.ViewFlags & ViewMarkDropped);
     if (hasPositions_)
         for (int points = 0; points <= kMaxResultValue; ++points)
@@ -323,7 +326,7 @@ std::size_t WriteStandingKey(const ClubRec &club, const CountingBasis &basis, TR
         else
             key.Padded(counted.LastColumnValue, kValueWidth);
     } else {
-        head = AppendTieBreak(key, club, counted, rider, n, variant == KeyVariant::Net);
+        head = AppendTieBreak(key, club, basis, counted, rider, n, variant == KeyVariant::Net);
     }
 
     if (variant == KeyVariant::Net && (club.ViewFlags & ViewMarkDropped))

@@ -99,6 +99,9 @@ public:
     unsigned CountIndex(unsigned index) const { return countIndex_[index]; }
     // The highest points in the table.
     int HighestPoints() const { return highestPoints_; }
+    // The points of the place after the parameter of tie step s (1..5), for
+    // the step that counts better places.
+    int PlacePointsOfStep(int s) const { return placePoints_[static_cast<std::size_t>(s)]; }
     // PositionForPoints, looked up for points of 0..250 where dropped
     // results are marked by their position (the one use there is).
     int PositionFor(int points) const {
@@ -117,6 +120,7 @@ private:
     std::array<int16_t, kStoredIndexes> gain_;
     std::array<uint8_t, kStoredIndexes> countIndex_;
     int highestPoints_ = -1;
+    std::array<int, kTieStepCount + 1> placePoints_{};
     bool hasPositions_ = false;
     std::array<int16_t, kMaxResultValue + 1> positions_; // by points
 };

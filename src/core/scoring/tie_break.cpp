@@ -77,8 +77,9 @@ int CountAbove(const CountedResults &sorted, int points) {
     return count;
 }
 
-void AppendContribution(KeyBuffer &key, const ClubRec &club, const TieStep &step,
-                        const CountedResults &sorted, const TRijder &rider, int n, bool net) {
+void AppendContribution(KeyBuffer &key, const ClubRec &club, const CountingBasis &basis, int s,
+                        const TieStep &step, const CountedResults &sorted, const TRijder &rider, int n,
+                        bool net) {
     switch (step.Method) {
     case TieBestResults:
         AppendRun(key, sorted, 0, sorted.Taken);
@@ -86,7 +87,7 @@ void AppendContribution(KeyBuffer &key, const ClubRec &club, const TieStep &step
     case TiePlaceCounts: {
         // The values above the points of the place after Param; the others
         // are written as no result.
-        const int above = CountAbove(sorted, PointsForPosition(club, step.Param + 1));
+        const int above = CountAbove(sorted, basis.PlacePointsOfStep(s));
         AppendRun(key, sorted, 0, above);
         AppendNoResults(key, sorted.Taken - above);
         break;
@@ -209,8 +210,8 @@ void SortBestFirst(CountedResults &counted) {
     std::memset(text, '/', static_cast<std::size_t>(2 * noResults));
 }
 
-std::size_t AppendTieBreak(KeyBuffer &key, const ClubRec &club, const CountedResults &sorted,
-                           const TRijder &rider, int n, bool net) {
+std::size_t AppendTieBreak(KeyBuffer &key, const ClubRec &club, const CountingBasis &basis,
+                           const CountedResults &sorted, const TRijder &rider, int n, bool net) {
     std::size_t head = std::string::npos;
     for (int s = 1; s <= kTieStepCount; ++s) {
         const TieStep &step = club.TieSteps[static_cast<std::size_t>(s)];
@@ -218,7 +219,7 @@ std::size_t AppendTieBreak(KeyBuffer &key, const ClubRec &club, const CountedRes
             break;
         if (s == club.TieNotify)
             head = key.Size();
-        AppendContribution(key, club, step, sorted, rider, n, net);
+        AppendContribution(key, club, basis, s, step, sorted, rider, n, net);
     }
     return head == std::string::npos ? key.Size() : head;
 }

@@ -78,8 +78,8 @@ void SortBestFirst(CountedResults &counted);
 // "<niets>") to key; sorted holds the values best first, the rider his
 // totals already. Returns the length of the key before the contribution of
 // step TieNotify (the whole key when TieNotify is 0 or beyond the steps).
-std::size_t AppendTieBreak(KeyBuffer &key, const ClubRec &club, const CountedResults &sorted,
-                           const TRijder &rider, int n, bool net);
+std::size_t AppendTieBreak(KeyBuffer &key, const ClubRec &club, const CountingBasis &basis,
+                           const CountedResults &sorted, const TRijder &rider, int n, bool net);
 
 // One sorted row as the tie report sees it.
 struct TieRow {
