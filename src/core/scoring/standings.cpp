@@ -223,11 +223,7 @@ CountingBasis::CountingBasis(const ClubRec &club, const CountingFlags &counting,
     for (int step = 1; step <= kTieStepCount; ++step)
         placePoints_[static_cast<std::size_t>(step)] =
             PointsForPosition(club, club.TieSteps[static_cast<std::size_t>(step)].Param + 1);
-    hasPositions_ = (club.Options & OptStoreFinishOrder) && (club.ViewFlags & ViewMarkDropped);
-    if (hasPositions_)
-        for (int points = 0; points <= kMaxResultValue; ++points)
-            positions_[static_cast<std::size_t>(points)] =
-                static_cast<int16_t>(PositionForPoints(club, points));
+    positions_.fill(kNotWorkedOut);
 }
 
 int CountingResultNumber(const ClubRec &club, TKlasse *klasse) {

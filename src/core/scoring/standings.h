@@ -12,6 +12,7 @@
 #include "core/scoring/problem_list.h"
 
 #include <array>
+#include <cstdint>
 #include <cstring>
 #include <string>
 #include <string_view>
@@ -102,12 +103,14 @@ public:
     // The points of the place after the parameter of tie step s (1..5), for
     // the step that counts better places.
     int PlacePointsOfStep(int s) const { return placePoints_[static_cast<std::size_t>(s)]; }
-    // PositionForPoints, looked up for points of 0..250 where dropped
-    // results are marked by their position (the one use there is).
+    // PositionForPoints, remembered for points of 0..250 once worked out.
     int PositionFor(int points) const {
-        if (!hasPositions_ || points < 0 || points > kMaxResultValue)
+        if (points < 0 || points > kMaxResultValue)
             return PositionForPoints(*club_, points);
-        return positions_[static_cast<std::size_t>(points)];
+        int16_t &position = positions_[static_cast<std::size_t>(points)];
+        if (position == kNotWorkedOut)
+            position = static_cast<int16_t>(PositionForPoints(*club_, points));
+        return position;
     }
 
 private:
@@ -121,8 +124,8 @@ private:
     std::array<uint8_t, kStoredIndexes> countIndex_;
     int highestPoints_ = -1;
     std::array<int, kTieStepCount + 1> placePoints_{};
-    bool hasPositions_ = false;
-    std::array<int16_t, kMaxResultValue + 1> positions_; // by points
+    static constexpr int16_t kNotWorkedOut = INT16_MIN;
+    mutable std::array<int16_t, kMaxResultValue + 1> positions_; // by points
 };
 
 // N, the number of results that make the net total, by the club's rule
