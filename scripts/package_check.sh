@@ -42,9 +42,8 @@ grep -q "^Klassen: 4$" "$scratch/info.txt" || fail "rondaxa-cli info from the pa
 # "print" runs in rondaxa-print, which rondaxa-cli looks for where the package puts it.
 print="$scratch/root/usr/libexec/rondaxa/rondaxa-print"
 [ -x "$print" ] || fail "rondaxa-print is missing"
-grep -q "/usr/libexec/rondaxa" "$cli" || fail "rondaxa-cli does not look for rondaxa-print in /usr/libexec/rondaxa"
-"$print" "$scratch/demo.kzb" --pdf "$scratch/demo.pdf" --all
-[ -s "$scratch/demo.pdf" ] || fail "rondaxa-print from the package wrote no PDF"
+"$cli" print "$scratch/demo.kzb" --pdf "$scratch/demo.pdf" --all
+[ -s "$scratch/demo.pdf" ] || fail "rondaxa-cli print from the package wrote no PDF"
 
 depends=$(dpkg-deb -f "$deb" Depends)
 echo "Depends: $depends"

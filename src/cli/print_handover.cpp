@@ -27,17 +27,23 @@ constexpr const char *kPrintProgram = "rondaxa-print";
 #endif
 
 // rondaxa-print next to this program (as in the build), else in the folder
-// of the programs' helpers it was installed with.
+// of the programs' helpers beside the installed program's folder
+// (bin/../libexec/rondaxa, whatever the prefix), else in that folder where
+// the build meant to install it.
 fs::path FindPrintProgram() {
+    std::vector<fs::path> candidates;
     std::error_code ec;
 #ifdef __linux__
     const fs::path self = fs::read_symlink("/proc/self/exe", ec);
-    if (!ec && fs::exists(self.parent_path() / kPrintProgram, ec))
-        return self.parent_path() / kPrintProgram;
+    if (!ec) {
+        candidates.push_back(self.parent_path() / kPrintProgram);
+        candidates.push_back(self.parent_path().parent_path() / RONDAXA_LIBEXEC_SUBDIR / kPrintProgram);
+    }
 #endif
-    const fs::path installed = fs::path(RONDAXA_LIBEXEC_DIR) / kPrintProgram;
-    if (fs::exists(installed, ec))
-        return installed;
+    candidates.push_back(fs::path(RONDAXA_LIBEXEC_DIR) / kPrintProgram);
+    for (const fs::path &candidate : candidates)
+        if (fs::exists(candidate, ec))
+            return candidate;
     return {};
 }
 
