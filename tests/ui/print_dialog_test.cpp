@@ -132,6 +132,23 @@ private slots:
         QVERIFY(RunPrintDialog(*comp_, *printer_, prompts, nullptr));
         QCOMPARE(comp_->Modified, uint8_t(0)); // nothing changed this time
         QVERIFY(QFileInfo(pdf_).size() > 1000);
+        QVERIFY(prompts.Messages.empty());
+    }
+
+    // A printer that cannot start the job is reported, not passed over in
+    // silence as if the standings had been printed.
+    void APrinterThatCannotStartIsReported() {
+        test::ScriptedPrompts prompts;
+        auto nowhere = MakePdfPrinter(QString::fromStdString(dir_.Path("no/such/folder/stand.pdf")),
+                                      PageOrientation::Portrait);
+        test::OnNextDialog<Tafdruk>(
+            [](Tafdruk &dialog) { test::ClickButton(dialog, QStringLiteral("&Print")); });
+        QVERIFY(!RunPrintDialog(*comp_, *nowhere, prompts, nullptr));
+        QCOMPARE(prompts.Messages.size(), std::size_t(1));
+        QCOMPARE(prompts.Messages[0], std::string(kPrinterUnavailable));
+        QCOMPARE(prompts.Icons[0], MessageIcon::Error);
+        QVERIFY(prompts.Captions.empty()); // no question about pages first
+        QVERIFY(!QApplication::overrideCursor());
     }
 
 private:

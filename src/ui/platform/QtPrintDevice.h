@@ -16,12 +16,16 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 
 class QPainter;
 class QPrinter;
 
 namespace rondaxa {
+
+// What the desktop program says when the printer does not take a job.
+inline constexpr std::string_view kPrinterUnavailable = "Kan niet printen: de printer is niet beschikbaar.";
 
 class QtPrintDevice : public PrintDevice {
 public:

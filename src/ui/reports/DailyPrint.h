@@ -11,8 +11,6 @@ class QPrinter;
 
 namespace rondaxa {
 
-inline constexpr std::string_view kPrinterUnavailable = "Kan niet printen: de printer is niet beschikbaar.";
-
 // Prints the daily table of klasse (a class of comp) on printer. Returns
 // whether it was printed; a failure has been reported through prompts.
 bool PrintDailyOnPrinter(Competition &comp, const TKlasse &klasse, const DailyTable &table,

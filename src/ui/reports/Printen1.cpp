@@ -670,7 +670,11 @@ bool RunPrintDialog(Competition &comp, QPrinter &printer, Prompts &prompts, QWid
     if (dialog.exec() != QDialog::Accepted)
         return false;
     StorePrintSettings(comp, dialog.Settings());
-    return PrintWithHourglass(comp, dialog.Choices(), printer, prompts).Printed;
+    const PrintOutcome outcome = PrintWithHourglass(comp, dialog.Choices(), printer, prompts);
+    // A printer that does not take the job is said so, not passed over.
+    if (!outcome.Started)
+        prompts.Message(kPrinterUnavailable, MessageIcon::Error);
+    return outcome.Printed;
 }
 
 } // namespace rondaxa
