@@ -19,12 +19,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, std::size_t size) {
         const EntryLine entry = ParseEntryLine(line);
         fuzz::Consume(entry.StartNo + entry.Name + entry.Extra[0] + entry.Extra[1] + entry.Extra[2]);
     }
-    // The cursor on one of the first lines, or on the last one.
+    // The cursor on one of the first lines, and on the last one.
     const int lineCount = static_cast<int>(lines.size());
-    for (int i = 0; i < lineCount && i < 4; ++i)
-        LineWithSameStartNo(lines, i);
-    if (lineCount > 4)
-        LineWithSameStartNo(lines, lineCount - 1);
+    LineWithSameStartNo(lines, choice % 4);
+    LineWithSameStartNo(lines, lineCount - 1);
 
     std::unique_ptr<Competition> comp = fuzz::SmallCompetition();
     TKlasse &klasse = *comp->Classes[0];

@@ -69,12 +69,12 @@ inline void CalculateOneKind(Competition &comp, uint8_t choice) {
     CalculateFinalStandings(comp, options, 0, choice / 32, &problems);
 }
 
-// Every sort mode, and a clicked heading: one column in four, chosen by the
-// input, so that every column is reached without sorting by all of them on
-// every input.
+// Sorting in one mode in three and by a clicked heading in one column in
+// four, chosen by the input, so that every mode and column is reached
+// without sorting in all of them on every input.
 inline void SortEveryWay(Competition &comp, uint8_t choice) {
     for (auto &klasse : comp.Classes) {
-        for (int mode = ModeInputOrder; mode <= ModeExtra3; ++mode)
+        for (int mode = ModeInputOrder + choice % 3; mode <= ModeExtra3; mode += 3)
             SortClass(comp.Club, *klasse, mode, 1 + mode % kMaxResults, mode % 2, mode % 3 == 0, HcNoPlace);
         for (int c = choice >> 6; c < klasse->Grid.ColCount(); c += 4)
             SortByHeading(comp.Club, *klasse, c, HcNoPlace);
