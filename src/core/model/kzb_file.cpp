@@ -10,6 +10,7 @@
 #include <fstream>
 #include <iterator>
 #include <system_error>
+#include <vector>
 
 #ifdef _WIN32
 #include <io.h>
@@ -112,13 +113,45 @@ bool WriteFileDurably(const std::string &path, const Bytes &bytes) {
     return ok;
 }
 
+// A save writes its new content under a temporary name beside the file.
+constexpr const char *kTemporarySuffix = ".~tmp";
+
 std::string TemporaryNameFor(const std::string &fileName) {
     for (int i = 0;; ++i) {
-        std::string candidate = fileName + ".~tmp" + (i ? IntText(i) : std::string());
+        std::string candidate = fileName + kTemporarySuffix + (i ? IntText(i) : std::string());
         std::error_code ec;
         if (!fs::exists(candidate, ec) || i > 1000)
             return candidate;
     }
+}
+
+// Whether name is one of the temporary names of path: the suffix and an
+// optional number.
+bool IsTemporaryNameOf(const std::string &name, const std::string &path) {
+    const std::string stem = path + kTemporarySuffix;
+    if (name.size() < stem.size() || name.compare(0, stem.size(), stem) != 0)
+        return false;
+    return std::all_of(name.begin() + static_cast<std::ptrdiff_t>(stem.size()), name.end(),
+                       [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// A save that was stopped (a power cut, a killed program) leaves its
+// temporary files behind; the next save that succeeds removes them, so that
+// the folder does not fill up with them.
+void RemoveStrayTemporaries(const std::string &fileName, const std::string &backup) {
+    const fs::path file(fileName);
+    const fs::path folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
+    const std::string ownName = file.filename().string();
+    const std::string backupName = fs::path(backup).filename().string();
+    std::error_code ec;
+    std::vector<fs::path> stray;
+    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
+        const std::string name = it->path().filename().string();
+        if (IsTemporaryNameOf(name, ownName) || IsTemporaryNameOf(name, backupName))
+            stray.push_back(it->path());
+    }
+    for (const fs::path &path : stray)
+        fs::remove(path, ec);
 }
 
 // A second name for the file: a hard link where the disk has them, else a
@@ -693,6 +726,7 @@ bool SaveCompetition(Competition &comp, const std::string &fileName, Prompts &pr
     fs::rename(temporary, fileName, ec);
     if (ec)
         return fail(temporary);
+    RemoveStrayTemporaries(fileName, backup);
 
     comp.FileName = fileName;
     comp.Modified = 0;

@@ -61,6 +61,13 @@ bool IsCompleteVersion(const Bytes &bytes, const Bytes &expected) {
     return ParseCompetition(bytes) != nullptr;
 }
 
+int TemporaryFilesIn(const fs::path &folder) {
+    int count = 0;
+    for (const auto &entry : fs::directory_iterator(folder))
+        count += entry.path().filename().string().find(".~tmp") != std::string::npos ? 1 : 0;
+    return count;
+}
+
 // Saves version after version until killed.
 [[noreturn]] void SaveForever(Competition &comp, const std::string &file, int32_t first) {
     test::ScriptedPrompts prompts;
@@ -144,9 +151,7 @@ TEST(KilledSave, LeavesTheCompleteOldOrNewFileAndAnEarlierBackup) {
         }
         last = version;
     }
-    int leftovers = 0; // temporary files of stopped saves
-    for (const auto &entry : fs::directory_iterator(dir.Root()))
-        leftovers += entry.path().filename().string().find(".~tmp") != std::string::npos ? 1 : 0;
+    const int leftovers = TemporaryFilesIn(dir.Root()); // of the stopped saves
     std::printf("%d saves killed (a save takes %lld us): %d left the old file, %d a new one (last version "
                 "%d); %d temporary files left\n",
                 kills, static_cast<long long>(saveTime / std::chrono::microseconds(1)), oldFiles, newFiles,
@@ -159,6 +164,11 @@ TEST(KilledSave, LeavesTheCompleteOldOrNewFileAndAnEarlierBackup) {
     EXPECT_EQ(LoadCompetition(loaded, file, prompts), LoadResult::Loaded);
     EXPECT_EQ(loaded.Club.NextRiderId, last);
     EXPECT_TRUE(prompts.Messages.empty());
+
+    // The next save that completes clears what the stopped ones left.
+    loaded.Club.NextRiderId = last + 1;
+    ASSERT_TRUE(SaveCompetition(loaded, file, prompts));
+    EXPECT_EQ(TemporaryFilesIn(dir.Root()), 0);
 }
 
 } // namespace

@@ -457,6 +457,28 @@ TEST_F(KzbFileOnDisk, SavingTwiceKeepsExactlyOneBackup) {
     EXPECT_EQ(files, 3); // the file, its backup and the trash; no temporary left
 }
 
+// Temporaries of a save that was stopped go with the next save that
+// succeeds; names that only look alike stay.
+TEST_F(KzbFileOnDisk, ASaveRemovesTheTemporariesOfStoppedSaves) {
+    auto demo = MakeDemoCompetition();
+    const std::string file = dir.Path("club.kzb");
+    ASSERT_TRUE(SaveCompetition(*demo, file, prompts));
+    const std::vector<std::string> stray = {"club.kzb.~tmp", "club.kzb.~tmp7", "club.BAK.~tmp",
+                                            "club.BAK.~tmp12"};
+    const std::vector<std::string> others = {"club.kzb.~tmpx", "ander.kzb.~tmp", "club.kzb.~tmp1.txt",
+                                             "xclub.kzb.~tmp"};
+    for (const auto &name : stray)
+        test::WriteAll(dir.Path(name), "half");
+    for (const auto &name : others)
+        test::WriteAll(dir.Path(name), "eigen");
+    ASSERT_TRUE(SaveCompetition(*demo, file, prompts));
+    for (const auto &name : stray)
+        EXPECT_FALSE(fs::exists(dir.Path(name))) << name;
+    for (const auto &name : others)
+        EXPECT_EQ(test::ReadAll(dir.Path(name)), "eigen") << name;
+    EXPECT_EQ(test::ReadAll(dir.Path("club.BAK")), test::ReadAll(file));
+}
+
 // A file opened from its backup ("club.kzb.BAK") or named so on a disk that
 // ignores case ("seizoen.kzb.bak") is its own backup name: the save must not
 // dispose of it or move it away, and the file ends up with the new content.
