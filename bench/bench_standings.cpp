@@ -1,5 +1,6 @@
 // Final standings of every class of the largest competition (20 classes x
-// 500 riders x 50 results, five tie-break steps) and its HTML export.
+// 500 riders x 50 results, five tie-break steps) and its HTML and text
+// exports.
 #include "large_competition.h"
 
 #include "core/reports/text_export.h"
@@ -56,6 +57,22 @@ void BM_HtmlExportAllClasses(benchmark::State &state) {
     state.counters["bytes"] = static_cast<double>(out.size());
 }
 BENCHMARK(BM_HtmlExportAllClasses)->Unit(benchmark::kMillisecond);
+
+// The text export: tab-separated, one line per rider.
+void BM_TextExportAllClasses(benchmark::State &state) {
+    auto comp = bench::MakeLargeCompetition();
+    CalculateAll(*comp);
+    ExportChoices choices = HtmlOfAllClasses(*comp);
+    choices.FileType = ExportFileType::Text;
+    std::string out;
+    for (auto _ : state) {
+        out.clear();
+        AppendExport(*comp, choices, out);
+        benchmark::DoNotOptimize(out.data());
+    }
+    state.counters["bytes"] = static_cast<double>(out.size());
+}
+BENCHMARK(BM_TextExportAllClasses)->Unit(benchmark::kMillisecond);
 
 void BM_StandingsThenHtmlExport(benchmark::State &state) {
     auto comp = bench::MakeLargeCompetition();

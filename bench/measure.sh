@@ -24,6 +24,7 @@ instructions() {
 }
 echo "final standings of all classes: $(instructions 'rondaxa::CalculateFinalStandings*' BM_FinalStandingsAllClasses) instructions"
 echo "HTML export of all classes:     $(instructions 'rondaxa::AppendExport*' BM_HtmlExportAllClasses) instructions"
+echo "text export of all classes:     $(instructions 'rondaxa::AppendExport*' BM_TextExportAllClasses) instructions"
 
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT

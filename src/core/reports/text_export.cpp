@@ -91,21 +91,6 @@ std::string ResultCellText(const ClubRec &club, const TRijder *rider, const Expo
     return text;
 }
 
-// The text of the cell in column col of row (row 0: the heading).
-std::string CellOf(const ClubRec &club, const TKlasse &klasse, const ExportChoices &choices, int col,
-                   int row) {
-    const ClassGrid &grid = klasse.Grid;
-    if (row == 0)
-        return grid.Col(col).Heading;
-    const int kind = KindOf(klasse, col);
-    if (kind == KindRowNumber)
-        return grid.RowAt(row).Label;
-    const TRijder *rider = grid.Rider(row);
-    if (kind == KindResult)
-        return ResultCellText(club, rider, choices, klasse.ColData(col)->Number);
-    return rider ? CellText(club, *rider, kind, 0) : std::string();
-}
-
 std::string HeadingLine(const ClubRec &club, const TKlasse &klasse, const ExportChoices &choices) {
     std::string line;
     if (choices.ClubName)
@@ -254,6 +239,7 @@ void AppendHtmlCell(std::string &out, int flags, std::string_view tagStart, std:
 template <std::size_t Room> struct PaddedText {
     static constexpr std::size_t kRoom = Room;
 
+    PaddedText() = default;
     explicit PaddedText(std::string text) : Size(text.size()) {
         if (Size <= Room)
             std::copy(text.begin(), text.end(), Bytes.begin());
@@ -264,12 +250,13 @@ template <std::size_t Room> struct PaddedText {
     bool Fits() const { return Size <= Room; }
 
     std::array<char, Room> Bytes{};
-    std::size_t Size;
+    std::size_t Size = 0;
     std::string Long;
 };
 
-using CellLine = PaddedText<64>; // a result cell, line end included
-using Markup = PaddedText<32>;   // the markup around a text cell
+using CellLine = PaddedText<64>;  // a result cell, line end included
+using Markup = PaddedText<32>;    // the markup around a text cell
+using ShortText = PaddedText<16>; // a result or a separator of the text export
 
 // Where the writer's text goes: pieces are gathered in a block of fixed room,
 // and the block is handed on whole (appended to a string, written to a file)
@@ -381,6 +368,12 @@ constexpr int kLowestKeptValue = kNoResult;
 constexpr int kHighestKeptValue = kDropMark + kMaxResultValue;
 constexpr std::size_t kKeptValues = kHighestKeptValue - kLowestKeptValue + 1;
 
+// A stored value as an index of the kept cells; kKeptValues or more for a
+// value that is not kept.
+std::size_t KeptIndexOf(int stored) {
+    return static_cast<std::size_t>(static_cast<unsigned>(stored - kLowestKeptValue));
+}
+
 class ExportWriter {
 public:
     ExportWriter(Competition &comp, const ExportChoices &choices, std::size_t blockRoom,
@@ -427,8 +420,6 @@ private:
 
     // ---- text ----
 
-    bool EachFieldOnALine() const { return choices_.Separator == ExportSeparator::NewLine; }
-
     std::string Separator() const {
         switch (choices_.Separator) {
         case ExportSeparator::Character:
@@ -440,50 +431,132 @@ private:
         }
     }
 
-    void AppendField(std::string &line, std::string_view field) const {
-        if (!line.empty() && !EachFieldOnALine()) {
-            line += separator_;
-            line += field;
-        } else {
-            line = field;
+    // A column of the text rows, worked out once per class.
+    struct TextColumn {
+        int Col = 0;
+        int Kind = 0;
+        int Number = 0;
+        bool Included = false;
+    };
+
+    std::vector<TextColumn> TextColumns(const TKlasse &klasse) const {
+        std::vector<TextColumn> columns;
+        for (int col = 0; col < klasse.Grid.ColCount(); ++col) {
+            const TColData *data = klasse.ColData(col);
+            const int kind = data ? data->Kind : -1;
+            columns.push_back({col, kind, data ? data->Number : 0, ColumnIncluded(klasse, choices_, kind)});
         }
+        return columns;
     }
 
-    void WriteTextRow(const TKlasse &klasse, int row) {
+    // A field of a text row comes after the separator, unless nothing with
+    // text came before it on the line.
+    void PutSeparatorIfDue() {
+        if (lineHasText_ && !eachFieldOnALine_)
+            out_.Put(separator_);
+    }
+
+    void Field(std::string_view field) {
+        PutSeparatorIfDue();
+        out_.Put(field);
+        lineHasText_ = lineHasText_ || !field.empty();
+    }
+
+    void Field(const ShortText &field) {
+        PutSeparatorIfDue();
+        out_.Put(field);
+        lineHasText_ = lineHasText_ || field.Size != 0;
+    }
+
+    // A result field: the separator when due and the text, copied whole
+    // into room reserved for both.
+    void ResultField(const ShortText &text) {
+        if (!separator_.Fits() || !text.Fits()) [[unlikely]] {
+            Field(text);
+            return;
+        }
+        char *to = out_.Reserve(2 * ShortText::kRoom);
+        if (lineHasText_ && !eachFieldOnALine_) {
+            std::memcpy(to, separator_.Bytes.data(), ShortText::kRoom);
+            to += separator_.Size;
+        }
+        std::memcpy(to, text.Bytes.data(), ShortText::kRoom);
+        out_.Advance(to + text.Size);
+        lineHasText_ = lineHasText_ || text.Size != 0;
+    }
+
+    void EndLine() {
+        out_.Put(kLineEnd);
+        lineHasText_ = false;
+    }
+
+    // The text of a rider's result. It depends only on the stored value while
+    // the export runs (the display settings stay as they are), so the text of
+    // each value is made once.
+    const ShortText &ResultText(const TRijder *rider, int number) {
+        if (!rider)
+            return noText_;
+        const std::size_t index = number >= 1 && number <= kMaxResults
+                                      ? KeptIndexOf(rider->Results[static_cast<std::size_t>(number)])
+                                      : kKeptValues;
+        if (index >= kKeptValues) {
+            unkeptText_ = ShortText(ResultCellText(club_, rider, choices_, number));
+            return unkeptText_;
+        }
+        std::unique_ptr<ShortText> &made = resultTexts_[index];
+        if (!made) [[unlikely]]
+            made = std::make_unique<ShortText>(ResultCellText(club_, rider, choices_, number));
+        return *made;
+    }
+
+    // The text of a cell other than a rider's result (row 0: the heading).
+    std::string_view TextOf(const TKlasse &klasse, const TextColumn &column, const TRijder *rider, int row) {
+        const ClassGrid &grid = klasse.Grid;
+        if (row == 0)
+            return grid.Col(column.Col).Heading;
+        if (column.Kind == KindRowNumber)
+            return grid.RowAt(row).Label;
+        if (!rider)
+            return {};
+        scratch_ = CellText(club_, *rider, column.Kind, 0);
+        return scratch_;
+    }
+
+    void WriteTextRow(const TKlasse &klasse, const std::vector<TextColumn> &columns, int row) {
         const bool join = choices_.JoinResults && choices_.Results;
         bool joinPending = true;
-        std::string line;
-        for (int col = 0; col < klasse.Grid.ColCount(); ++col) {
-            const int kind = KindOf(klasse, col);
+        const TRijder *rider = row > 0 ? klasse.Grid.Rider(row) : nullptr;
+        for (const TextColumn &column : columns) {
             bool writeLine = true;
-            if (ColumnIncluded(klasse, choices_, kind)) {
-                if (kind == KindResult && join) {
+            if (column.Included) {
+                if (column.Kind == KindResult && join) {
                     if (joinPending)
-                        AppendField(line, JoinResults(club_, klasse, choices_, row));
+                        Field(JoinResults(club_, klasse, choices_, row));
                     else
                         writeLine = false;
                     joinPending = false;
+                } else if (column.Kind == KindResult && row > 0) {
+                    ResultField(ResultText(rider, column.Number));
                 } else {
-                    AppendField(line, CellOf(club_, klasse, choices_, col, row));
+                    Field(TextOf(klasse, column, rider, row));
                 }
             }
-            if (EachFieldOnALine() && writeLine) {
-                Line(line);
-                line.clear();
-            }
+            if (eachFieldOnALine_ && writeLine)
+                EndLine();
         }
-        if (!EachFieldOnALine())
-            Line(line);
+        if (!eachFieldOnALine_)
+            EndLine();
     }
 
     void WriteClassText(TKlasse &klasse) {
-        separator_ = Separator();
+        separator_ = ShortText(Separator());
         if (const std::string heading = HeadingLine(club_, klasse, choices_); !heading.empty())
             Line(heading);
         if (const std::string description = DescriptionLine(club_, klasse); !description.empty())
             Line(description);
+        const std::vector<TextColumn> columns = TextColumns(klasse);
         for (int row = 0; row < klasse.Grid.RowCount(); ++row)
-            WriteTextRow(klasse, row);
+            WriteTextRow(klasse, columns, row);
         if (choices_.Info) {
             Line("Informatie uitslagen:");
             for (const std::string &line : ResultInfoLines(club_, klasse))
@@ -613,11 +686,8 @@ private:
         return *unkept_;
     }
 
-    // The stored value of a result as an index of the kept lines; kKeptValues
-    // or more for a value that is not kept.
     static std::size_t KeptIndex(const TRijder &rider, const HtmlColumn &column) {
-        const int stored = rider.Results[static_cast<std::size_t>(column.Number)];
-        return static_cast<std::size_t>(static_cast<unsigned>(stored - kLowestKeptValue));
+        return KeptIndexOf(rider.Results[static_cast<std::size_t>(column.Number)]);
     }
 
     // The cell of a column that keeps its cells, where no fitting line is
@@ -747,7 +817,14 @@ private:
     const ExportChoices &choices_;
     const bool markDropped_ = (club_.ViewFlags & ViewMarkDropped) != 0;
     const int droppedFlags_ = kCellCentre | ((club_.ViewFlags & ViewStrikeDropped) ? kCellStrike : 0);
-    std::string separator_;
+    const bool eachFieldOnALine_ = choices_.Separator == ExportSeparator::NewLine;
+    ShortText separator_;
+    bool lineHasText_ = false;
+    std::vector<std::unique_ptr<ShortText>> resultTexts_ =
+        std::vector<std::unique_ptr<ShortText>>(kKeptValues);
+    const ShortText noText_;
+    ShortText unkeptText_; // the text of the last result of a value that is not kept
+    std::string scratch_;  // a text made for one field
     BlockOutput out_;
     std::map<uint32_t, std::string> tagStarts_;
     std::map<int, TextCells> textCells_;

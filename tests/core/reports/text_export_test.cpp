@@ -289,6 +289,33 @@ TEST(ExportHtmlResults, UnusualValuesAndLongCellsAreWrittenInFull) {
         << html;
 }
 
+// The same in the text export, with a separator longer than a result: the
+// text of each value is made once and then copied, so a value seen twice,
+// a value no text is kept for and long texts must all come out as the
+// rules make them.
+TEST(ExportTextResults, UnusualValuesAndLongTextsAreWrittenInFull) {
+    Competition comp = MakeCompetition({"A"});
+    comp.Club.Options &= ~OptPositionsAsPoints; // the values as stored
+    TKlasse &klasse = *comp.Classes[0];
+    AddRider(comp, klasse, "Rijder", "1", {300, 1300, -5, 32767, 300, 5});
+    klasse.Grid.InsertRow(1); // a row without a rider above the rider
+    klasse.ColData(klasse.ResultColumn(6))->Number = kMaxResults + 1;
+
+    ExportChoices choices = OpenExportChoices(comp, ExportMemory{});
+    choices.ClubName = choices.ClassName = false;
+    choices.Separator = ExportSeparator::Character;
+    choices.SeparatorText = " <tussen de velden> ";
+    choices.EmptyResult = true;
+    choices.EmptyText = std::string(20, 'x');
+    const std::string sep = choices.SeparatorText;
+    const std::string empty = choices.EmptyText;
+    EXPECT_EQ(ExportStandings(comp, choices),
+              " " + sep + "Naam" + sep + "Startnr" + sep + "1" + sep + "2" + sep + "3" + sep + "4" + sep +
+                  "5" + sep + "6\r\n" + "\r\n" + // the row without a rider: only empty fields, no separators
+                  "1" + sep + "Rijder" + sep + "1" + sep + "300" + sep + "300" + sep + empty + sep + "31767" +
+                  sep + "300" + sep + empty + "\r\n\r\n");
+}
+
 // An export larger than the pieces it is written in: the file holds the
 // same bytes as the export made in memory.
 TEST(ExportFiles, ALargeExportIsWrittenWhole) {
