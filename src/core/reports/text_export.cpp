@@ -271,6 +271,8 @@ public:
           sink_(std::move(sink)) {}
 
     void Put(std::string_view text) {
+        if (text.empty()) // an empty view may point nowhere
+            return;
         if (text.size() <= Free()) {
             std::memcpy(next_, text.data(), text.size());
             next_ += text.size();
