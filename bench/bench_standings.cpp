@@ -44,26 +44,13 @@ void BM_FinalStandingsAllClasses(benchmark::State &state) {
 }
 BENCHMARK(BM_FinalStandingsAllClasses)->Unit(benchmark::kMillisecond);
 
-void BM_HtmlExportAllClasses(benchmark::State &state) {
-    auto comp = bench::MakeLargeCompetition();
-    CalculateAll(*comp);
-    const ExportChoices choices = HtmlOfAllClasses(*comp);
-    std::string out; // about 24 MB: its room is used again by every run
-    for (auto _ : state) {
-        out.clear();
-        AppendExport(*comp, choices, out);
-        benchmark::DoNotOptimize(out.data());
-    }
-    state.counters["bytes"] = static_cast<double>(out.size());
-}
-BENCHMARK(BM_HtmlExportAllClasses)->Unit(benchmark::kMillisecond);
-
-// The text export: tab-separated, one line per rider.
-void BM_TextExportAllClasses(benchmark::State &state) {
+// One export of all classes, over and over; the string's room (about 24 MB
+// for HTML) is used again by every run.
+void ExportAllClasses(benchmark::State &state, ExportFileType type) {
     auto comp = bench::MakeLargeCompetition();
     CalculateAll(*comp);
     ExportChoices choices = HtmlOfAllClasses(*comp);
-    choices.FileType = ExportFileType::Text;
+    choices.FileType = type;
     std::string out;
     for (auto _ : state) {
         out.clear();
@@ -71,6 +58,16 @@ void BM_TextExportAllClasses(benchmark::State &state) {
         benchmark::DoNotOptimize(out.data());
     }
     state.counters["bytes"] = static_cast<double>(out.size());
+}
+
+void BM_HtmlExportAllClasses(benchmark::State &state) {
+    ExportAllClasses(state, ExportFileType::Html);
+}
+BENCHMARK(BM_HtmlExportAllClasses)->Unit(benchmark::kMillisecond);
+
+// The text export: tab-separated, one line per rider.
+void BM_TextExportAllClasses(benchmark::State &state) {
+    ExportAllClasses(state, ExportFileType::Text);
 }
 BENCHMARK(BM_TextExportAllClasses)->Unit(benchmark::kMillisecond);
 

@@ -551,7 +551,6 @@ private:
     }
 
     void WriteClassText(TKlasse &klasse) {
-        separator_ = ShortText(Separator());
         if (const std::string heading = HeadingLine(club_, klasse, choices_); !heading.empty())
             Line(heading);
         if (const std::string description = DescriptionLine(club_, klasse); !description.empty())
@@ -820,7 +819,7 @@ private:
     const bool markDropped_ = (club_.ViewFlags & ViewMarkDropped) != 0;
     const int droppedFlags_ = kCellCentre | ((club_.ViewFlags & ViewStrikeDropped) ? kCellStrike : 0);
     const bool eachFieldOnALine_ = choices_.Separator == ExportSeparator::NewLine;
-    ShortText separator_;
+    const ShortText separator_{Separator()};
     bool lineHasText_ = false;
     std::vector<std::unique_ptr<ShortText>> resultTexts_ =
         std::vector<std::unique_ptr<ShortText>>(kKeptValues);
