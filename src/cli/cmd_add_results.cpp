@@ -4,6 +4,7 @@
 #include "cli/commands.h"
 
 #include "core/model/messages.h"
+#include "core/model/text.h"
 #include "core/results/quick_entry.h"
 
 #include <fstream>
@@ -15,9 +16,6 @@
 namespace rondaxa::cli {
 
 namespace {
-
-// A finishing order is a few kilobytes; far more is no finishing order.
-constexpr std::size_t kMaxOrderBytes = 16u << 20;
 
 struct AddResultsArgs {
     std::string File;
@@ -57,7 +55,7 @@ std::string ReadOrder(std::istream &in, const std::string &what) {
     char buffer[65536];
     while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
         text.append(buffer, static_cast<std::size_t>(in.gcount()));
-        if (text.size() > kMaxOrderBytes)
+        if (text.size() > kMaxOrderListBytes)
             throw CliExit(kExitFile, "De lijst is te groot: " + what);
     }
     return text;
@@ -73,7 +71,7 @@ std::vector<std::string> OrderLines(const AddResultsArgs &read) {
     } else {
         text = ReadOrder(std::cin, "standaardinvoer");
     }
-    return SplitLines(Utf8ToCp1252(text));
+    return SplitLines(Utf8ToCp1252(TextFileToUtf8(text)));
 }
 
 CliExit Refusal(int code) {

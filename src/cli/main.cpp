@@ -30,7 +30,10 @@ const Command kCommands[] = {
      "rondaxa-cli import-dos DIR --set S [--class-dir DIR2] --out FILE.kzb"},
     {"check", rondaxa::cli::RunCheck, "rondaxa-cli check FILE [--class NAME|#N] [--from N --to M]"},
     {"add-results", rondaxa::cli::RunAddResults,
-     "rondaxa-cli add-results FILE --class NAME|#N [--column N] [--ignore-unknown] [--order PATH]"},
+     "rondaxa-cli add-results FILE --class NAME|#N [--column N] [--ignore-unknown] [--order PATH]\n"
+     "    The order (PATH or standard input) is UTF-8 text, one finisher per line; a leading byte-order\n"
+     "    mark is skipped, text that is not valid UTF-8 is read as Windows-1252 and UTF-16 with its\n"
+     "    byte-order mark as UTF-16."},
 #ifdef RONDAXA_CLI_PRINT
     {"print", rondaxa::cli::HandOverPrint, rondaxa::cli::kPrintUsage},
 #endif

@@ -45,6 +45,78 @@ char ByteFor(char32_t cp) {
     return '?';
 }
 
+constexpr char32_t kReplacement = 0xFFFD;
+
+// The length of the well-formed UTF-8 sequence at the front of text (no
+// overlong forms, no surrogates, nothing above U+10FFFF), or 0.
+std::size_t Utf8SequenceLength(std::string_view text) {
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(text[i]); };
+    const unsigned char lead = byte(0);
+    if (lead < 0x80)
+        return 1;
+    std::size_t length = 0;
+    unsigned char low = 0x80;
+    unsigned char high = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        low = lead == 0xE0 ? 0xA0 : 0x80;
+        high = lead == 0xED ? 0x9F : 0xBF;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        low = lead == 0xF0 ? 0x90 : 0x80;
+        high = lead == 0xF4 ? 0x8F : 0xBF;
+    } else {
+        return 0;
+    }
+    if (text.size() < length || byte(1) < low || byte(1) > high)
+        return 0;
+    for (std::size_t i = 2; i < length; ++i)
+        if ((byte(i) & 0xC0) != 0x80)
+            return 0;
+    return length;
+}
+
+bool IsUtf8(std::string_view text) {
+    while (!text.empty()) {
+        const std::size_t length = Utf8SequenceLength(text);
+        if (length == 0)
+            return false;
+        text.remove_prefix(length);
+    }
+    return true;
+}
+
+// UTF-16 code units in the given byte order; a surrogate without its
+// partner and an odd last byte become U+FFFD.
+std::string Utf16ToUtf8(std::string_view bytes, bool bigEndian) {
+    const auto unitAt = [&](std::size_t i) {
+        const auto first = static_cast<unsigned char>(bytes[i]);
+        const auto second = static_cast<unsigned char>(bytes[i + 1]);
+        return static_cast<char32_t>(bigEndian ? (first << 8) | second : (second << 8) | first);
+    };
+    std::string out;
+    out.reserve(bytes.size());
+    std::size_t i = 0;
+    while (i + 1 < bytes.size()) {
+        const char32_t unit = unitAt(i);
+        i += 2;
+        if (unit >= 0xD800 && unit <= 0xDBFF && i + 1 < bytes.size()) {
+            const char32_t next = unitAt(i);
+            if (next >= 0xDC00 && next <= 0xDFFF) {
+                AppendUtf8(out, 0x10000 + ((unit - 0xD800) << 10) + (next - 0xDC00));
+                i += 2;
+                continue;
+            }
+        }
+        AppendUtf8(out, unit >= 0xD800 && unit <= 0xDFFF ? kReplacement : unit);
+    }
+    if (i < bytes.size())
+        AppendUtf8(out, kReplacement);
+    return out;
+}
+
 // cp1252 bytes of code page 850's characters 0x80..0xFF ('?' where cp1252
 // has no such character).
 constexpr std::array<unsigned char, 128> kCp850High = {
@@ -73,6 +145,19 @@ std::string Cp1252ToUtf8(std::string_view bytes) {
     for (char c : bytes)
         AppendUtf8(out, CodePointOf(static_cast<unsigned char>(c)));
     return out;
+}
+
+std::string TextFileToUtf8(std::string_view bytes) {
+    constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
+    constexpr std::string_view kUtf16LeBom = "\xFF\xFE";
+    constexpr std::string_view kUtf16BeBom = "\xFE\xFF";
+    if (bytes.starts_with(kUtf16LeBom))
+        return Utf16ToUtf8(bytes.substr(kUtf16LeBom.size()), false);
+    if (bytes.starts_with(kUtf16BeBom))
+        return Utf16ToUtf8(bytes.substr(kUtf16BeBom.size()), true);
+    if (bytes.starts_with(kUtf8Bom))
+        bytes.remove_prefix(kUtf8Bom.size());
+    return IsUtf8(bytes) ? std::string(bytes) : Cp1252ToUtf8(bytes);
 }
 
 std::string Utf8ToCp1252(std::string_view utf8) {

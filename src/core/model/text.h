@@ -47,6 +47,13 @@ private:
 std::string Cp1252ToUtf8(std::string_view bytes);
 std::string Utf8ToCp1252(std::string_view utf8);
 
+// The text of a text file (a finishing order; text pasted or dropped into a
+// list) as UTF-8. A leading byte-order mark is skipped; UTF-16 with its
+// byte-order mark is read as UTF-16; text that is not valid UTF-8 is read as
+// Windows-1252, the code page of the competition file, so that every
+// character of a file saved by an older program survives.
+std::string TextFileToUtf8(std::string_view bytes);
+
 // Text of the old DOS edition (code page 850) in the program's cp1252. The
 // first 128 characters are the same; a DOS character cp1252 does not have
 // (box drawing, shading, the dotless i) becomes '?'.

@@ -7,6 +7,7 @@
 #include "core/model/model.h"
 
 #include <array>
+#include <cstddef>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -22,6 +23,9 @@ inline constexpr int kMaxResultsReachedCode = 60; // "Het maximum aantal uitslag
 inline constexpr int kFewStartNumbersCode =
     525;                                  // "Minder dan een derde van de rijders heeft een startnummer..."
 inline constexpr int kEmptyListCode = -1; // an empty list: refused without a message
+
+// A finishing order is a few kilobytes; a file of far more is no finishing order.
+inline constexpr std::size_t kMaxOrderListBytes = 16u << 20;
 
 // What one line of a finishing order says about its finisher.
 struct EntryLine {
