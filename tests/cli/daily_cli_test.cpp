@@ -87,7 +87,9 @@ TEST_F(DailyCliTest, HtmlFile) {
                startNo + "</td>\r\n<td align=center>" + result + "</td>\r\n<td align=right>" + result +
                "</td>\r\n<td align=right>" + points + "</td>\r\n</tr>\r\n";
     };
-    EXPECT_EQ(ReadAll(out), "<html>\r\n<head>\r\n<title>MC Zand - MX1 dagklassement</title>\r\n"
+    EXPECT_EQ(ReadAll(out), "<html>\r\n<head>\r\n"
+                            "<META http-equiv=\"Content-Type\" content=\"text/html; "
+                            "charset=windows-1252\">\r\n<title>MC Zand - MX1 dagklassement</title>\r\n"
                             "<META name=\"generator\" content=\"Rondaxa voor Windows\">\r\n</head>\r\n\r\n"
                             "<body>\r\n<p>Dagklassement: MC Zand - MX1</p>\r\n"
                             "<table border=1 cellspacing=0 cellpadding=2>\r\n<tr bgcolor=\"silver\">\r\n"

@@ -74,7 +74,9 @@ TEST_F(StandingsCliTest, AveragesOfOneClassAsHtmlOnStandardOutput) {
                startNo + "</td>\n" + result(r1) + result(r2) + result(r3) + "<td align=right>" + total +
                "</td>\n<td align=right>" + count + "</td>\n<td align=right>" + average + "</td>\n</tr>\n";
     };
-    EXPECT_EQ(run.Out, "<html>\n<head>\n<title>MC Zand wedstrijduitslagen</title>\n"
+    EXPECT_EQ(run.Out, "<html>\n<head>\n"
+                       "<META http-equiv=\"Content-Type\" content=\"text/html; "
+                       "charset=windows-1252\">\n<title>MC Zand wedstrijduitslagen</title>\n"
                        "<META name=\"generator\" content=\"Rondaxa voor Windows\">\n</head>\n\n<body>\n"
                        "<p>MX1<br>\n"
                        "Gemiddelde berekend van uitslagen met nul of meer punten.<br>\n"

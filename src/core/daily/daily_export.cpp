@@ -215,6 +215,7 @@ std::string DailyHtmlFile(const ClubRec &club, const TKlasse &klasse, const Dail
     std::string out;
     Line(out, "<html>");
     Line(out, "<head>");
+    Line(out, kHtmlCharsetLine);
     Line(out, "<title>" + title + " dagklassement</title>");
     Line(out, "<META name=\"generator\" content=\"Rondaxa voor Windows\">");
     Line(out, "</head>");

@@ -571,6 +571,7 @@ private:
     void WriteFrameStart() {
         Line("<html>");
         Line("<head>");
+        Line(kHtmlCharsetLine);
         Line("<title>" + HtmlEscape(club_.ClubName.str()) + " wedstrijduitslagen</title>");
         Line("<META name=\"generator\" content=\"Rondaxa voor Windows\">");
         Line("</head>");

@@ -142,6 +142,12 @@ std::string WriteHtmlCell(int flags, uint32_t colour, std::string_view text);
 // Text as HTML character data: & < > " escaped.
 std::string HtmlEscape(std::string_view text);
 
+// The line that follows "<head>" in every HTML page the program writes: it
+// names the code page the page is written in, so that a web server or
+// browser that takes a page for UTF-8 still shows every character.
+inline constexpr std::string_view kHtmlCharsetLine =
+    "<META http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">";
+
 // One block as text: FromCol, rangeMark and ToCol when the block spans more
 // than one result, dateMark, the date (with the year when asked) and " "
 // and the remark when there is one: "4-5 = 01-05-2026 Zandbaan".

@@ -83,7 +83,9 @@ TEST_F(DailyExportTest, HtmlPageEscapesCompetitionTextAndWritesEmptyCells) {
                cell(" align=center", r1) + cell(" align=center", r2) + cell(" align=right", total) +
                cell(" align=right", replacement) + "</tr>\r\n";
     };
-    EXPECT_EQ(html, "<html>\r\n<head>\r\n<title>MC &lt;Zand&gt; - MX1 dagklassement</title>\r\n"
+    EXPECT_EQ(html, "<html>\r\n<head>\r\n"
+                    "<META http-equiv=\"Content-Type\" content=\"text/html; "
+                    "charset=windows-1252\">\r\n<title>MC &lt;Zand&gt; - MX1 dagklassement</title>\r\n"
                     "<META name=\"generator\" content=\"Rondaxa voor Windows\">\r\n</head>\r\n\r\n<body>\r\n"
                     "<p>Dagklassement: MC &lt;Zand&gt; - MX1<br>\r\n"
                     "Info uitslag, 1:  R&amp;R</p>\r\n"

@@ -97,6 +97,20 @@ TEST_F(ExportTest, JoinedResults) {
     EXPECT_EQ(PadLeft("", 2), "  ");
 }
 
+// The page says which code page its bytes are in, ahead of the first text
+// that may hold a character beyond ASCII.
+TEST_F(ExportTest, HtmlNamesTheCodePageItIsWrittenIn) {
+    comp.Club.ClubName = "MC Br\xFCggen";
+    ExportChoices choices = Choices();
+    choices.FileType = ExportFileType::Html;
+    const std::string html = ExportStandings(comp, choices);
+    const std::size_t charset =
+        html.find("<META http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">");
+    ASSERT_NE(charset, std::string::npos);
+    EXPECT_LT(charset, html.find("<title>"));
+    EXPECT_NE(html.find("<title>MC Br\xFCggen wedstrijduitslagen</title>"), std::string::npos);
+}
+
 TEST_F(ExportTest, HtmlOfStandingsWithDroppedResultAndEscapedNames) {
     comp.Club.ViewFlags = ViewMarkDropped | ViewStrikeDropped;
     Calculate();
@@ -104,7 +118,9 @@ TEST_F(ExportTest, HtmlOfStandingsWithDroppedResultAndEscapedNames) {
     choices.FileType = ExportFileType::Html;
     EXPECT_TRUE(choices.Net && choices.Gross && !choices.Average);
     EXPECT_EQ(ExportStandings(comp, choices),
-              "<html>\r\n<head>\r\n<title>MC Test wedstrijduitslagen</title>\r\n"
+              "<html>\r\n<head>\r\n"
+              "<META http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">\r\n<title>MC "
+              "Test wedstrijduitslagen</title>\r\n"
               "<META name=\"generator\" content=\"Rondaxa voor Windows\">\r\n</head>\r\n\r\n<body>\r\n"
               "<p>MC Test - MX1<br>\r\n"
               "Er zijn 3 uitslagen. Hiervan zijn de 2 beste uitslagen tellend voor de eindstand<br>\r\n"
