@@ -14,9 +14,11 @@
 
 #include <QAction>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -155,6 +157,55 @@ private slots:
         QCOMPARE(Klasse().Rider(4)->Name.str(), std::string("Mol"));
         QVERIFY(Comp().Modified & ModifiedData);
         QVERIFY(form_->Action("Bewaren1Click")->isEnabled());
+    }
+
+    // Text from other programs: a byte-order mark makes no start number of
+    // its own, Windows-1252 and UTF-16 keep every character, and a dropped
+    // file gives its contents.
+    void pastedAndDroppedTextIsReadAsItWasWritten() {
+        TSnelUit dialog(Comp(), prompts_, nullptr);
+        dialog.Prepare();
+        QPlainTextEdit *memo = dialog.Memo();
+        const auto paste = [memo](const QByteArray &bytes) {
+            auto *mime = new QMimeData;
+            mime->setData("text/plain", bytes);
+            QGuiApplication::clipboard()->setMimeData(mime);
+            memo->paste();
+        };
+        paste("\xEF\xBB\xBF"
+              "12\r\n7\r\n");
+        paste("40\tM\xFCller\r\n");
+        QCOMPARE(memo->toPlainText(), QString::fromUtf8("12\n7\n40\tM\xC3\xBCller\n"));
+        memo->clear();
+        QGuiApplication::clipboard()->setText(QChar(0xFEFF) + QString("3\n"));
+        memo->paste();
+        QCOMPARE(memo->toPlainText(), QString("3\n"));
+
+        const std::string order = dir_->Path("order.txt");
+        test::WriteAll(order, std::string("\xFF\xFE"
+                                          "9\0\t\0J\0\xE9\0\r\0\n\0",
+                                          14));
+        const auto drop = [memo](const QString &path) {
+            QMimeData mime;
+            mime.setUrls({QUrl::fromLocalFile(path)});
+            memo->moveCursor(QTextCursor::End);
+            const QPoint end = memo->cursorRect().center();
+            QDragEnterEvent enter(end, Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(memo->viewport(), &enter);
+            QDropEvent dropped(QPointF(end), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+            QCoreApplication::sendEvent(memo->viewport(), &dropped);
+            return dropped.isAccepted();
+        };
+        QVERIFY(drop(QString::fromStdString(order)));
+        QCOMPARE(memo->toPlainText(), QString::fromUtf8("3\n9\tJ\xC3\xA9\n"));
+        QCOMPARE(dialog.MemoLines(), (std::vector<std::string>{"3", "9\tJ\xE9"}));
+        QVERIFY(prompts_.Messages.empty());
+
+        // A file that cannot be read adds nothing and says why.
+        drop(QString::fromStdString(dir_->Path("missing.txt")));
+        QCOMPARE(memo->toPlainText(), QString::fromUtf8("3\n9\tJ\xC3\xA9\n"));
+        QCOMPARE(prompts_.Messages.size(), std::size_t(1));
+        QVERIFY(prompts_.Messages[0].starts_with("Kan bestand niet lezen: "));
     }
 
     void refusedListKeepsTheDialogOpenAndTheClassAsItWas() {

@@ -6,6 +6,7 @@
 #include "ui/platform/DialogButtons.h"
 #include "ui/platform/Help.h"
 #include "ui/platform/ModelText.h"
+#include "ui/results/OrderListEdit.h"
 
 #include <QButtonGroup>
 #include <QDialogButtonBox>
@@ -44,7 +45,7 @@ TSnelUit::TSnelUit(Competition &comp, Prompts &prompts, std::function<void()> gr
 
     auto *memoCaption =
         new QLabel(QStringLiteral("Geef de startnrs. in de juiste volgorde. Eén per regel:"), this);
-    memo_ = new QPlainTextEdit(this);
+    memo_ = new OrderListEdit(prompts_, this);
     memo_->setObjectName(QStringLiteral("Memo1"));
     memo_->setLineWrapMode(QPlainTextEdit::NoWrap);
     memo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
