@@ -5,9 +5,9 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build pkg-config clang-format
-  qt6-base-dev qt6-base-dev-tools qt6-translations-l10n qt6-qpa-plugins libgl-dev
+  qt6-base-dev qt6-base-dev-tools qt6-translations-l10n qt6-qpa-plugins libgl-dev libcups2-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth imagemagick poppler-utils
+  xvfb xauth imagemagick poppler-utils man-db
   fonts-dejavu-core
 )
 

@@ -113,6 +113,8 @@ TEST_F(PrintCliTest, OneClassAndUsageErrors) {
     const std::string text = Capture("pdftotext '" + pdf_ + "' -");
     EXPECT_NE(text.find("MX2"), std::string::npos);
     EXPECT_EQ(text.find("MX1"), std::string::npos);
+    EXPECT_NE(Capture("pdfinfo '" + pdf_ + "'").find("Title:           Rondaxa - MC De Zandhazen - MX2\n"),
+              std::string::npos);
 
     EXPECT_EQ(test::RunCli({"print", demo_}).ExitCode, 2);
     EXPECT_EQ(test::RunCli({"print", demo_, "--pdf", pdf_, "--all", "--class", "#1"}).ExitCode, 2);

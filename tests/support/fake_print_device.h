@@ -36,6 +36,7 @@ public:
         return call;
     }
 
+    void SetJobName(std::string_view cp1252) override { JobName = std::string(cp1252); }
     bool BeginDocument() override {
         calls.push_back(Make(Op::Begin));
         return CanStart;
@@ -129,6 +130,7 @@ public:
     int BottomStrip = 120;
     int Leading = 0;
     bool CanStart = true;
+    std::string JobName;
     std::vector<Call> calls;
 
 private:

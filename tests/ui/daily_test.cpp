@@ -19,6 +19,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QDir>
 #include <QGuiApplication>
 #include <QHeaderView>
 #include <QLabel>
@@ -307,8 +308,9 @@ private slots:
         QCOMPARE(prints, 1);
     }
 
-    // The program's own printing, into a PDF file; a printer that cannot
-    // start is reported and leaves the print settings as they were.
+    // The program's own printing, into a PDF file that is said and not
+    // replaced unasked; a printer that cannot start is reported and leaves
+    // the print settings as they were.
     void printingOnAPrinterWritesThePagesOrReportsTheFailure() {
         TDagKL2 window(form_->Comp(), 1, 2, false, test::GridOf(*form_).font(), form_.get());
         DailyExportChoices choices = OpenDailyExportChoices(form_->Comp(), Klasse(), DailyExportMemory());
@@ -316,10 +318,24 @@ private slots:
         const std::string pdf = dir_->Path("dag.pdf");
         auto printer = MakePdfPrinter(QString::fromStdString(pdf), PageOrientation::Portrait);
         QVERIFY(PrintDailyOnPrinter(form_->Comp(), Klasse(), window.Table(), choices, *printer, prompts_));
-        QVERIFY(test::ReadAll(pdf).starts_with("%PDF"));
-        QVERIFY(prompts_.Messages.empty());
+        const std::string printed = test::ReadAll(pdf);
+        QVERIFY(printed.starts_with("%PDF"));
+        const std::string native = QDir::toNativeSeparators(QString::fromStdString(pdf)).toStdString();
+        QCOMPARE(prompts_.Messages, std::vector<std::string>{"De afdruk is bewaard in " + native + "."});
+        QCOMPARE(prompts_.Icons[0], MessageIcon::Information);
+        QVERIFY(prompts_.Questions.empty());
         QVERIFY(!QApplication::overrideCursor());
 
+        // The printer keeps its file for the next job, which asks first.
+        prompts_ = test::ScriptedPrompts();
+        prompts_.Answers = {Answer::No};
+        QVERIFY(!PrintDailyOnPrinter(form_->Comp(), Klasse(), window.Table(), choices, *printer, prompts_));
+        QCOMPARE(prompts_.Questions,
+                 std::vector<std::string>{"Het bestand " + native + " bestaat al.\nVervangen?"});
+        QVERIFY(prompts_.Messages.empty());
+        QCOMPARE(test::ReadAll(pdf), printed);
+
+        prompts_ = test::ScriptedPrompts();
         const PrintSettings stored = form_->Comp().Print;
         auto nowhere = MakePdfPrinter(QString::fromStdString(dir_->Path("no/such/folder/dag.pdf")),
                                       PageOrientation::Portrait);

@@ -7,9 +7,11 @@
 #include "support/ui_support.h"
 #include "ui/platform/ModelText.h"
 #include "ui/platform/QtPrintDevice.h"
+#include "ui/reports/PrintJob.h"
 #include "ui/reports/Printen1.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
 #include <QListWidget>
@@ -35,6 +37,7 @@ private slots:
         options.Set(CalcOptions::AllClasses, true);
         CalculateFinalStandings(*comp_, options, 0, 0, nullptr);
         pdf_ = QString::fromStdString(dir_.Path("stand.pdf"));
+        QFile::remove(pdf_);
         printer_ = MakePdfPrinter(pdf_, PageOrientation::Portrait);
     }
 
@@ -132,7 +135,54 @@ private slots:
         QVERIFY(RunPrintDialog(*comp_, *printer_, prompts, nullptr));
         QCOMPARE(comp_->Modified, uint8_t(0)); // nothing changed this time
         QVERIFY(QFileInfo(pdf_).size() > 1000);
+        QCOMPARE(prompts.Messages, std::vector<std::string>{WhereItWent()});
+    }
+
+    // The printer keeps its file from one job to the next (the daily
+    // classification's too): a job asks before it replaces the file, and
+    // No leaves the earlier PDF as it was.
+    void PrintingToAFileAsksBeforeReplacingIt() {
+        test::WriteAll(pdf_.toStdString(), "earlier");
+        test::ScriptedPrompts prompts;
+        prompts.Answers = {Answer::No};
+        QVERIFY(!Print(prompts));
+        QCOMPARE(prompts.Questions,
+                 std::vector<std::string>{"Het bestand " + Native(pdf_) + " bestaat al.\nVervangen?"});
         QVERIFY(prompts.Messages.empty());
+        QCOMPARE(test::ReadAll(pdf_.toStdString()), std::string("earlier"));
+
+        prompts = test::ScriptedPrompts();
+        QVERIFY(Print(prompts));
+        QCOMPARE(prompts.Captions, (std::vector<std::string>{"Rondaxa", "Uitslagen Printen"}));
+        QVERIFY(test::ReadAll(pdf_.toStdString()).starts_with("%PDF"));
+        QCOMPARE(prompts.Messages, std::vector<std::string>{WhereItWent()});
+        QCOMPARE(prompts.Icons[0], MessageIcon::Information);
+    }
+
+    // A printer that takes no jobs, or does not take this one, is reported
+    // instead of passed over as if the standings had been printed.
+    void APrinterThatRefusesTheJobIsReported() {
+        struct Spooler : PrintSpooler {
+            Spooler() { InstallPrintSpooler(this); }
+            ~Spooler() override { InstallPrintSpooler(nullptr); }
+            std::string Refusal(const QPrinter &) override { return Before; }
+            std::string JobRefusal(const QPrinter &) override { return After; }
+            std::string Before, After;
+        } spooler;
+        spooler.Before = "Kan niet printen: de printer \"Kantoor\" neemt geen opdrachten aan.";
+        test::ScriptedPrompts prompts;
+        QVERIFY(!Print(prompts));
+        QCOMPARE(prompts.Messages, std::vector<std::string>{spooler.Before});
+        QCOMPARE(prompts.Icons[0], MessageIcon::Error);
+        QVERIFY(prompts.Questions.empty()); // nothing was laid out
+        QVERIFY(!QFileInfo::exists(pdf_));
+
+        spooler.Before.clear();
+        spooler.After = "Kan niet printen: de printer \"Kantoor\" heeft de opdracht geweigerd.";
+        prompts = test::ScriptedPrompts();
+        QVERIFY(!Print(prompts));
+        QCOMPARE(prompts.Messages, std::vector<std::string>{spooler.After});
+        QVERIFY(!QApplication::overrideCursor());
     }
 
     // A printer that cannot start the job is reported, not passed over in
@@ -152,6 +202,14 @@ private slots:
     }
 
 private:
+    bool Print(Prompts &prompts) {
+        test::OnNextDialog<Tafdruk>(
+            [](Tafdruk &dialog) { test::ClickButton(dialog, QStringLiteral("&Print")); });
+        return RunPrintDialog(*comp_, *printer_, prompts, nullptr);
+    }
+    static std::string Native(const QString &path) { return QDir::toNativeSeparators(path).toStdString(); }
+    std::string WhereItWent() const { return "De afdruk is bewaard in " + Native(pdf_) + "."; }
+
     test::TempDir dir_;
     std::unique_ptr<Competition> comp_;
     QString pdf_;

@@ -73,6 +73,7 @@ DailyPrintOutcome PrintDailyClassification(Competition &comp, int classIndex, co
         return outcome;
     const TKlasse &klasse = *comp.Classes[static_cast<std::size_t>(classIndex)];
     DailyPrintSettings settings(comp);
+    device.SetJobName(PrintJobName(comp.Club, &klasse));
     TPrintObject printer(device);
     printer.SetCompetition(comp);
     if (!printer.Start())

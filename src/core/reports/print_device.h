@@ -40,6 +40,8 @@ class PrintDevice {
 public:
     virtual ~PrintDevice() = default;
 
+    // The name of the next document in the print queue (and a PDF's title).
+    virtual void SetJobName(std::string_view cp1252) { (void)cp1252; }
     // The document: false from BeginDocument when the printer cannot start
     // one. AbortDocument ends a document that printed nothing.
     virtual bool BeginDocument() = 0;

@@ -4,6 +4,14 @@
 
 namespace rondaxa {
 
+std::string PrintJobName(const ClubRec &club, const TKlasse *onlyClass) {
+    std::string name = "Rondaxa";
+    for (const std::string &part : {club.ClubName.str(), onlyClass ? onlyClass->Name.str() : std::string()})
+        if (!part.empty())
+            name += " - " + part;
+    return name;
+}
+
 bool TPrintObject::Start() {
     if (!device_.BeginDocument())
         return false;

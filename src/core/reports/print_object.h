@@ -27,6 +27,11 @@ namespace rondaxa {
 // The y of TextOutAt that means "on CurrentY, without moving it".
 inline constexpr int kCurrentLine = -2;
 
+// "Rondaxa - MC De Zandhazen - MX1": the name of a print job in the print
+// queue and the title of a PDF. The class is named when one class is printed
+// (onlyClass); an empty club or class name is left out.
+std::string PrintJobName(const ClubRec &club, const TKlasse *onlyClass);
+
 class TPrintObject {
 public:
     explicit TPrintObject(PrintDevice &device) : device_(device) {}

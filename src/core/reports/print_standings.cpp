@@ -403,6 +403,8 @@ PrintOutcome PrintStandings(Competition &comp, const PrintChoices &choices, Prin
     PrintOutcome outcome;
     DisplayOptionsOverride display(comp.Club, choices.SwapNames, choices.ZeroEmpty);
     const std::vector<int> classes = ChosenClasses(comp, choices);
+    device.SetJobName(PrintJobName(
+        comp.Club, classes.size() == 1 ? comp.Classes[static_cast<std::size_t>(classes[0])].get() : nullptr));
     TPrintObject printer(device);
     printer.SetCompetition(comp);
     if (!printer.Start())

@@ -38,6 +38,10 @@ QtPrintDevice::~QtPrintDevice() {
         painter_->end();
 }
 
+void QtPrintDevice::SetJobName(std::string_view cp1252) {
+    printer_.setDocName(QString::fromStdString(Cp1252ToUtf8(cp1252)));
+}
+
 bool QtPrintDevice::BeginDocument() {
     painter_ = std::make_unique<QPainter>();
     if (!painter_->begin(&printer_)) {

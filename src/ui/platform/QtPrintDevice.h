@@ -34,6 +34,7 @@ public:
     QtPrintDevice(const QtPrintDevice &) = delete;
     QtPrintDevice &operator=(const QtPrintDevice &) = delete;
 
+    void SetJobName(std::string_view cp1252) override;
     bool BeginDocument() override;
     void EndDocument() override;
     void AbortDocument() override;

@@ -2,6 +2,7 @@
 
 #include "core/reports/print_daily.h"
 #include "ui/platform/QtPrintDevice.h"
+#include "ui/reports/PrintJob.h"
 
 #include <QApplication>
 #include <QPrinter>
@@ -33,21 +34,24 @@ int ClassIndexOf(const Competition &comp, const TKlasse &klasse) {
 bool PrintDailyOnPrinter(Competition &comp, const TKlasse &klasse, const DailyTable &table,
                          const DailyExportChoices &choices, QPrinter &printer, Prompts &prompts) {
     const int classIndex = ClassIndexOf(comp, klasse);
-    if (classIndex < 0)
+    if (classIndex < 0 || !MayStartPrintJob(printer, prompts))
         return false;
     std::string failure;
+    bool started = false;
     {
         Hourglass hourglass;
         QtPrintDevice device(printer);
         try {
-            if (PrintDailyClassification(comp, classIndex, table, choices, device).Started)
-                return true;
-            failure = kPrinterUnavailable;
+            started = PrintDailyClassification(comp, classIndex, table, choices, device).Started;
+            if (!started)
+                failure = kPrinterUnavailable;
         } catch (const std::exception &error) {
             failure = error.what();
         }
     }
-    // The message comes with the normal cursor back.
+    // The messages come with the normal cursor back.
+    if (started)
+        return ReportPrintJob(printer, prompts);
     prompts.Message(failure, MessageIcon::Error);
     return false;
 }

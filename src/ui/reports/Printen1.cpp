@@ -5,6 +5,7 @@
 #include "ui/platform/Help.h"
 #include "ui/platform/ModelText.h"
 #include "ui/platform/QtPrintDevice.h"
+#include "ui/reports/PrintJob.h"
 
 #include <QApplication>
 #include <QButtonGroup>
@@ -670,11 +671,13 @@ bool RunPrintDialog(Competition &comp, QPrinter &printer, Prompts &prompts, QWid
     if (dialog.exec() != QDialog::Accepted)
         return false;
     StorePrintSettings(comp, dialog.Settings());
+    if (!MayStartPrintJob(printer, prompts))
+        return false;
     const PrintOutcome outcome = PrintWithHourglass(comp, dialog.Choices(), printer, prompts);
     // A printer that does not take the job is said so, not passed over.
     if (!outcome.Started)
         prompts.Message(kPrinterUnavailable, MessageIcon::Error);
-    return outcome.Printed;
+    return outcome.Printed && ReportPrintJob(printer, prompts);
 }
 
 } // namespace rondaxa

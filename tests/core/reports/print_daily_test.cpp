@@ -126,6 +126,7 @@ TEST_F(PrintDailyTest, TitleAndInformationLineAboveTheTable) {
     Print();
     const FakePrintDevice::Call title = device.Of(Op::Text).front();
     EXPECT_EQ(title.Text, "Dagklassement MC Zand - MX1");
+    EXPECT_EQ(device.JobName, "Rondaxa - MC Zand - MX1");
     // 20 mm from the top of the sheet; at the table's left edge, which the
     // first vertical rule (pen 2, centred on the edge + 1) marks.
     EXPECT_EQ(title.Y1, 20 * 600 * 10 / 254 - 120);

@@ -61,6 +61,27 @@ TEST(PrintQuestion, Texts) {
                                        "lettergrootte. Uitslagen printen ?");
 }
 
+// The print queue names the job after the club and, when one class is
+// printed, after the class.
+TEST_F(PrintTest, JobsAreNamedAfterTheClubAndTheOneClassPrinted) {
+    AddRiders(1, 3, 2);
+    comp.ActiveClass = 1;
+    Print(OpenPrintChoices(comp));
+    EXPECT_EQ(device.JobName, "Rondaxa - MC Test - MX2");
+    PrintChoices choices = All();
+    Print(choices);
+    EXPECT_EQ(device.JobName, "Rondaxa - MC Test");
+    choices.Classes = PrintClassChoice::Selection;
+    choices.Selected = {false, false, true};
+    Print(choices);
+    EXPECT_EQ(device.JobName, "Rondaxa - MC Test - MX3");
+    comp.Club.ClubName = "";
+    Print(choices);
+    EXPECT_EQ(device.JobName, "Rondaxa - MX3");
+    Print(All());
+    EXPECT_EQ(device.JobName, "Rondaxa");
+}
+
 // The question carries its own caption; No ends the document unprinted.
 TEST_F(PrintTest, AnsweringNoPrintsNothing) {
     AddRiders(0, 3, 2);
