@@ -52,10 +52,11 @@ public:
     std::string JobRefusal(const QPrinter &printer) override {
         if (!IsCupsQueue(printer) || cupsLastError() <= IPP_STATUS_OK_EVENTS_COMPLETE)
             return {};
-        const char *reason = cupsLastErrorString();
+        std::string reason = cupsLastErrorString() ? cupsLastErrorString() : "";
+        if (reason.ends_with('.'))
+            reason.pop_back();
         return "Kan niet printen: de printer \"" + Utf8(printer.printerName()) +
-               "\" heeft de opdracht geweigerd" +
-               (reason && *reason ? std::string(" (") + reason + ")." : std::string("."));
+               "\" heeft de opdracht geweigerd" + (reason.empty() ? "." : " (" + reason + ").");
     }
 };
 
