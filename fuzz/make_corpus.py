@@ -104,6 +104,9 @@ def write_finishing_orders(folder):
         b"123456\n1\n",
         b"1\n1\n2\n",
         b"\t;\n-\n\n\n3\r2\r",
+        b"\xef\xbb\xbf1\r\n40\tJos\xc3\xa9\r\n3\r\n",  # a byte-order mark, UTF-8
+        b"1\r\n40\tM\xfcller\r\n\x80\xc0\xaf\r\n",  # Windows-1252
+        "\ufeff2\r\n41\tJos\u00e9\U0001f3c1\r\n".encode("utf-16-le") + b"\x00\xd8x",  # UTF-16
     ]
     for i, text in enumerate(lists):
         choice = bytes([(i * 5) % 32])

@@ -1,8 +1,10 @@
-// Fuzz target: a pasted finishing order (the lines of quick results entry)
-// read line by line, checked and entered into a small competition, read back
-// as a list, followed by what a user does next with the competition.
+// Fuzz target: a finishing order file (the lines of quick results entry),
+// decoded as order files are, read line by line, checked and entered into a
+// small competition, read back as a list, followed by what a user does next
+// with the competition.
 #include "fuzz/use_competition.h"
 
+#include "core/model/text.h"
 #include "core/results/quick_entry.h"
 
 #include <string_view>
@@ -14,7 +16,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, std::size_t size) {
     // The first byte chooses how the list is entered; the rest is the text.
     const uint8_t choice = data[0];
     const std::string_view text(reinterpret_cast<const char *>(data + 1), size - 1);
-    std::vector<std::string> lines = SplitLines(text);
+    std::vector<std::string> lines = SplitLines(Utf8ToCp1252(TextFileToUtf8(text)));
     for (const std::string &line : lines) {
         const EntryLine entry = ParseEntryLine(line);
         fuzz::Consume(entry.StartNo + entry.Name + entry.Extra[0] + entry.Extra[1] + entry.Extra[2]);
