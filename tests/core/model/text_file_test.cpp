@@ -41,6 +41,20 @@ TEST(TextFileTest, TextThatIsNotUtf8IsReadAsWindows1252) {
     EXPECT_EQ(Utf8ToCp1252(TextFileToUtf8(all)), all);
 }
 
+// The edges of well-formed UTF-8: the first and last sequence of each lead
+// byte range is kept; the overlong, surrogate, too-high and cut sequences
+// just beyond them are Windows-1252.
+TEST(TextFileTest, Utf8IsTakenExactlyUpToItsEdges) {
+    for (const char *valid :
+         {"\xC2\x80", "\xDF\xBF", "\xE0\xA0\x80", "\xE1\x80\x80", "\xED\x9F\xBF", "\xEE\x80\x80",
+          "\xEF\xBF\xBF", "\xF0\x90\x80\x80", "\xF3\xBF\xBF\xBF", "\xF4\x8F\xBF\xBF"})
+        EXPECT_EQ(TextFileToUtf8(valid), valid);
+    for (const char *invalid :
+         {"\x80", "\xC1\xBF", "\xC2\x7F", "\xC2\xC0", "\xE0\x9F\xBF", "\xE2\x82x", "\xED\xA0\x80",
+          "\xF0\x8F\xBF\xBF", "\xF0\x90\x80", "\xF4\x90\x80\x80", "\xF5\x80\x80\x80", "\xF8\x88\x80\x80\x80"})
+        EXPECT_EQ(TextFileToUtf8(invalid), Cp1252ToUtf8(invalid)) << invalid;
+}
+
 TEST(TextFileTest, Utf16WithItsByteOrderMarkIsReadAsUtf16) {
     using namespace std::string_literals;
     EXPECT_EQ(TextFileToUtf8("\xFF\xFE"
@@ -60,6 +74,11 @@ TEST(TextFileTest, Utf16WithItsByteOrderMarkIsReadAsUtf16) {
               "\xEF\xBF\xBD"
               "a\xEF\xBF\xBD");
     EXPECT_EQ(TextFileToUtf8("\xFF\xFE\xC1\xDF"s), "\xEF\xBF\xBD");
+    // The edges of the surrogate ranges.
+    EXPECT_EQ(TextFileToUtf8("\xFF\xFE\xFF\xD7\x00\xE0"s), "\xED\x9F\xBF\xEE\x80\x80");
+    EXPECT_EQ(TextFileToUtf8("\xFE\xFF\xD8\x00\xDC\x00\xDB\xFF\xDF\xFF"s),
+              "\xF0\x90\x80\x80\xF4\x8F\xBF\xBF");
+    EXPECT_EQ(TextFileToUtf8("\xFE\xFF\xDB\xFF\xE0\x00"s), "\xEF\xBF\xBD\xEE\x80\x80");
     EXPECT_EQ(TextFileToUtf8("\xFF\xFE"), "");
 }
 
