@@ -159,6 +159,20 @@ private slots:
         QCOMPARE(prompts.Icons[0], MessageIcon::Information);
     }
 
+    // The printer set-up dialog has asked about the file already: the next
+    // job does not ask again, the one after it does.
+    void AReplaceAgreedInTheSetUpIsNotAskedAgain() {
+        test::WriteAll(pdf_.toStdString(), "earlier");
+        ReplaceAgreed(*printer_);
+        test::ScriptedPrompts prompts;
+        QVERIFY(Print(prompts));
+        QCOMPARE(prompts.Captions, std::vector<std::string>{"Uitslagen Printen"});
+        prompts = test::ScriptedPrompts();
+        prompts.Answers = {Answer::No};
+        QVERIFY(!Print(prompts));
+        QCOMPARE(prompts.Captions, std::vector<std::string>{"Rondaxa"});
+    }
+
     // A printer that takes no jobs, or does not take this one, is reported
     // instead of passed over as if the standings had been printed.
     void APrinterThatRefusesTheJobIsReported() {

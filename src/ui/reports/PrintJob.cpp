@@ -9,6 +9,7 @@
 #endif
 
 #include <string_view>
+#include <utility>
 
 namespace rondaxa {
 
@@ -71,6 +72,7 @@ public:
 #endif
 
 PrintSpooler *installed = nullptr;
+QString agreedFile; // the file the user agreed to replace in the set-up dialog
 
 } // namespace
 
@@ -83,12 +85,19 @@ void InstallPrintSpooler(PrintSpooler *spooler) {
     installed = spooler;
 }
 
+void ReplaceAgreed(const QPrinter &printer) {
+    if (PrintsToFile(printer) && QFileInfo::exists(printer.outputFileName()))
+        agreedFile = printer.outputFileName();
+}
+
 bool MayStartPrintJob(const QPrinter &printer, Prompts &prompts) {
     if (const std::string refusal = CurrentPrintSpooler().Refusal(printer); !refusal.empty()) {
         prompts.Message(refusal, MessageIcon::Error);
         return false;
     }
-    if (PrintsToFile(printer) && QFileInfo::exists(printer.outputFileName())) {
+    const QString agreed = std::exchange(agreedFile, QString());
+    if (PrintsToFile(printer) && QFileInfo::exists(printer.outputFileName()) &&
+        printer.outputFileName() != agreed) {
         const std::string question = "Het bestand " +
                                      Utf8(QDir::toNativeSeparators(printer.outputFileName())) +
                                      " bestaat al.\nVervangen?";

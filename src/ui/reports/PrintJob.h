@@ -27,6 +27,10 @@ PrintSpooler &CurrentPrintSpooler();
 // Installs a spooler for tests; nullptr puts the program's own back.
 void InstallPrintSpooler(PrintSpooler *spooler);
 
+// The printer set-up dialog has asked the user about replacing the
+// printer's existing file: the next job does not ask again.
+void ReplaceAgreed(const QPrinter &printer);
+
 // Before a job: false when it must not start (the printer refuses jobs, or
 // the user does not want the existing file replaced); said through prompts.
 bool MayStartPrintJob(const QPrinter &printer, Prompts &prompts);

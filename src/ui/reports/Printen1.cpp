@@ -658,7 +658,14 @@ void PrinterSetup(QPrinter &printer, QWidget *parent) {
     QPrintDialog dialog(&printer, parent);
     dialog.setWindowTitle(QStringLiteral("Printer instelling"));
     dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
-    dialog.exec();
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+#if !defined(Q_OS_WIN) && !defined(Q_OS_MACOS)
+    // Qt's own dialog has asked, on accepting, about replacing an existing file.
+    if (accepted)
+        ReplaceAgreed(printer);
+#else
+    (void)accepted;
+#endif
 }
 
 QPrinter &ProgramPrinter() {
