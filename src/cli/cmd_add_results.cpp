@@ -97,7 +97,7 @@ int RunAddResults(const CommandArgs &arguments) {
     if (outcome.Code == kEmptyListCode)
         throw Refusal(kNoStartNumbersCode);
     if (outcome.Code != 0)
-        throw Refusal(outcome.Code);
+        throw CliExit(kExitRefused, ForTerminal(RefusalMessage(outcome).Text));
     SaveForCli(*comp);
     return kExitOk;
 }

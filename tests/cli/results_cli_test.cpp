@@ -99,7 +99,7 @@ TEST_F(ResultsCliTest, RefusalsExit4AndLeaveTheFileAsItWas) {
          "1\n",
          "Minder dan een derde van de rijders heeft een startnummer.\nVoor deze functie zijn startnummers "
          "nodig!\n"},
-        {{}, "7\n7\n", "Er komen dubbele startnummers voor!\n"},
+        {{}, "7\n7\n", "Er komen dubbele startnummers voor! (startnummer 7)\n"},
         {{}, "123456\n", "Ongeldig(e) startnummer(s) (meer dan 5 karakters)!\n"},
         {{}, "", "Geen startnummers opgeven!\n"},
         {{}, "\n\n", "Geen startnummers opgeven!\n"},

@@ -117,6 +117,15 @@ private slots:
         QCOMPARE(DefaultDailyRange(klasse).To, 4);
     }
 
+    // Typing into the range of the daily classification (see CheckRangeTyping).
+    void rangeBoxesTakeTheNumberAsTyped() {
+        Klasse().ResultCount = 20;
+        TDagKL1 dialog(Klasse(), DailyRange{1, 1});
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        test::CheckRangeTyping(dialog, dialog.FromBox(), dialog.ToBox());
+    }
+
     void rangeBoxesKeepFromBelowToAndTheLabelTogglesTheBox() {
         TDagKL1 dialog(Klasse(), DailyRange{2, 3});
         dialog.FromBox()->setValue(5);

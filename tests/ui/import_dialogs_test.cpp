@@ -11,10 +11,13 @@
 #include "ui/results/Aanvul.h"
 
 #include <QCheckBox>
+#include <QDir>
+#include <QFileSystemModel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QTabBar>
+#include <QTreeView>
 #include <QtTest>
 
 #include <filesystem>
@@ -102,6 +105,41 @@ private slots:
         QVERIFY(!dialog.OkButton()->isEnabled());
     }
 
+    // The dialog starts in the folder of the last import, else the home
+    // folder, with that folder open in the tree; a typed or pasted path
+    // goes there with Enter (and does not choose "&Ok").
+    void dosDialogStartsWhereTheUserWasAndTakesATypedPath() {
+        MemorySettingsStore store;
+        QCOMPARE(DosImportStartFolder(store), QDir::homePath());
+        RememberDosImportFolder(store, Root());
+        QCOMPARE(DosImportStartFolder(store), Root());
+        RememberDosImportFolder(store, Root() + "/weg");
+        QCOMPARE(DosImportStartFolder(store), QDir::homePath()); // gone since: home
+
+        const QString empty = Root() + "/leeg";
+        TOud_laden dialog(empty);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QTreeView *tree = dialog.FolderTree();
+        QCOMPARE(QDir(tree->model()->data(tree->currentIndex(), QFileSystemModel::FilePathRole).toString()),
+                 QDir(empty));
+        QVERIFY(tree->isExpanded(tree->currentIndex().parent()));
+        QCOMPARE(dialog.ClubList()->count(), 0);
+
+        dialog.PathEdit()->setFocus();
+        dialog.PathEdit()->setText(QDir::toNativeSeparators(Root()));
+        QTest::keyClick(dialog.PathEdit(), Qt::Key_Return);
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(dialog.Folder(), Root());
+        QCOMPARE(dialog.ClubList()->count(), 2);
+        QCOMPARE(QDir(tree->model()->data(tree->currentIndex(), QFileSystemModel::FilePathRole).toString()),
+                 QDir(Root()));
+
+        dialog.PathEdit()->setText(Root() + "/bestaat-niet");
+        QTest::keyClick(dialog.PathEdit(), Qt::Key_Return);
+        QCOMPARE(dialog.Folder(), Root()); // nowhere to go: it stays
+    }
+
     void importAndAddFromTheMainWindow() {
         test::ScriptedPrompts prompts;
         MemorySettingsStore store;
@@ -129,6 +167,7 @@ private slots:
         });
         form.Laadversie11Click();
         QCOMPARE(Tabs(form), (QStringList{"MX1", QString::fromUtf8("J\u00fcnioren")}));
+        QCOMPARE(DosImportStartFolder(store), Root()); // the next import starts here
         QVERIFY(form.ActiveClass() == form.Comp().Classes[0].get());
         QVERIFY(form.Comp().FileName.empty());
         QCOMPARE(int(form.Comp().Modified), 0);

@@ -15,10 +15,13 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTabBar>
+#include <QTimer>
 #include <QtTest>
 
 #include <filesystem>
+#include <map>
 
 using namespace rondaxa;
 
@@ -214,6 +217,87 @@ private slots:
         QVERIFY(!form_->IsEditing());
         QCOMPARE(Cell(1, col), before);
         QCOMPARE(Klasse().Grid.CurCol, col);
+    }
+
+    // However an edit ends, the field leaves the screen: left standing it
+    // shows its old text over another rider, class or file and swallows what
+    // is typed into it.
+    void theEditingFieldGoesHoweverAnEditEnds_data() {
+        QTest::addColumn<QString>("way");
+        for (const char *way : {"Escape", "Enter", "Up", "Down", "click elsewhere", "tab change", "menu",
+                                "grid menu", "F3", "dialog", "open file", "Nieuw"})
+            QTest::newRow(way) << QString(way);
+    }
+
+    void theEditingFieldGoesHoweverAnEditEnds() {
+        QFETCH(QString, way);
+        const int col = Klasse().ResultColumn(1);
+        GoTo(1, col);
+        Type("47"); // a value of the points table: stored wherever the edit ends
+        QVERIFY(form_->IsEditing());
+        QVERIFY(Editor().isVisible());
+        prompts_.Answers = {Answer::No}; // discarding the typed value where a command asks
+        const auto closeNextDialog = [] { test::OnNextDialog([](QDialog &dialog) { dialog.reject(); }); };
+        const auto closeMenuSoon = [] {
+            QTimer::singleShot(0, [] {
+                if (QWidget *menu = QApplication::activePopupWidget())
+                    menu->close();
+            });
+        };
+        if (way == "Escape" || way == "Enter" || way == "Up" || way == "Down") {
+            const std::map<QString, Qt::Key> keys = {{"Escape", Qt::Key_Escape},
+                                                     {"Enter", Qt::Key_Return},
+                                                     {"Up", Qt::Key_Up},
+                                                     {"Down", Qt::Key_Down}};
+            QTest::keyClick(&Editor(), keys.at(way));
+        } else if (way == "click elsewhere") {
+            QTest::mouseClick(Grid().viewport(), Qt::LeftButton, {}, Grid().GridCellRect(4, 3).center());
+        } else if (way == "tab change") {
+            Tabs().setCurrentIndex(1);
+        } else if (way == "menu") {
+            QMenu *menu = form_->menuBar()->actions().at(1)->menu();
+            closeMenuSoon();
+            menu->exec(form_->mapToGlobal(QPoint(10, 10)));
+        } else if (way == "grid menu") {
+            closeMenuSoon();
+            emit Grid().customContextMenuRequested(QPoint(5, 5));
+        } else if (way == "F3") {
+            QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+            QTest::keyClick(&Editor(), Qt::Key_F3);
+        } else if (way == "dialog") {
+            closeNextDialog();
+            form_->Action("Sorteren1Click")->trigger();
+        } else if (way == "open file") {
+            form_->ChooseOpenFile = [this](const QString &) { return demo_; };
+            form_->Action("Openen1Click")->trigger();
+        } else if (way == "Nieuw") {
+            closeNextDialog();
+            form_->Action("Nieuw1Click")->trigger();
+        }
+        QTest::qWait(20);
+        QVERIFY(!form_->IsEditing());
+        QVERIFY(!Editor().isVisible());
+    }
+
+    // A class named with an "&" shows it in its tab, not an underlined
+    // letter; row numbers from 100 up fit their column.
+    void namesAndRowNumbersShowWhole() {
+        Competition comp = test::MakeCompetition({"MX1", "Quad & ATV"});
+        for (int i = 0; i < 120; ++i)
+            test::AddRider(comp, *comp.Classes[0], "Rijder " + std::to_string(i), std::to_string(i + 1));
+        const std::string file = dir_->Path("groot.kzb");
+        const Bytes bytes = SerializeCompetition(comp);
+        test::WriteAll(file, std::string(bytes.begin(), bytes.end()));
+        QVERIFY(form_->LoadFile(QString::fromStdString(file), prompts_));
+
+        const QString tab = Tabs().tabText(1);
+        QVERIFY2(QKeySequence::mnemonic(tab).isEmpty(), qPrintable(tab));
+        QCOMPARE(QString(tab).replace("&&", "&"), QString("Quad & ATV"));
+
+        QHeaderView *rows = Grid().verticalHeader();
+        const int needed = rows->fontMetrics().horizontalAdvance("120") +
+                           2 * rows->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, rows);
+        QVERIFY2(rows->width() >= needed, qPrintable(QString("%1 < %2").arg(rows->width()).arg(needed)));
     }
 
     void duplicateStartNumberKeepsTheFieldOpen() {

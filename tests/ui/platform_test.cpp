@@ -3,16 +3,23 @@
 // the cp1252 text conversion.
 #include "core/model/dates.h"
 #include "ui/platform/Application.h"
+#include "ui/platform/CommandKeys.h"
 #include "ui/platform/ModelText.h"
 #include "ui/platform/QtClockLocale.h"
 #include "ui/platform/QtPrompts.h"
+#include "ui/platform/WindowPlacement.h"
 
 #include <QApplication>
+#include <QClipboard>
 #include <QDateTime>
+#include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
+#include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSpinBox>
 #include <QTimer>
+#include <QVBoxLayout>
 #include <QtTest>
 
 #include <functional>
@@ -61,7 +68,9 @@ private slots:
         });
         QCOMPARE(prompts.Ask("Gegevens zijn nog niet bewaard, Bewaren ?", Buttons::YesNoCancel), Answer::No);
         QCOMPARE(title, QString("Rondaxa"));
-        QCOMPARE(text, QString("Gegevens zijn nog niet bewaard, Bewaren ?"));
+        // The question mark is bound to its word: a long question that wraps
+        // does not put it on a line of its own.
+        QCOMPARE(text, QString("Gegevens zijn nog niet bewaard, Bewaren\u00A0?"));
         QCOMPARE(icon, QMessageBox::Question);
         QCOMPARE(buttonCount, 3);
     }
@@ -129,6 +138,55 @@ private slots:
         });
         prompts.Message("Fout nr.: 4", MessageIcon::Exclamation);
         QVERIFY2(width >= needed, qPrintable(QString("%1 < %2").arg(width).arg(needed)));
+    }
+
+    // Alt or Ctrl with a key types nothing into any kind of field; the
+    // fields' own Ctrl keys still work, and Ctrl+Alt (AltGr on Windows)
+    // still types its character.
+    void commandKeysTypeNoText() {
+        InstallCommandKeyFilter(*qApp);
+        QWidget window;
+        auto *layout = new QVBoxLayout(&window);
+        auto *line = new QLineEdit(&window);
+        auto *spin = new QSpinBox(&window);
+        auto *plain = new QPlainTextEdit(&window);
+        for (QWidget *field :
+             {static_cast<QWidget *>(line), static_cast<QWidget *>(spin), static_cast<QWidget *>(plain)})
+            layout->addWidget(field);
+        spin->setRange(0, 99);
+        spin->clear();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+        for (QWidget *field :
+             {static_cast<QWidget *>(line), static_cast<QWidget *>(spin), static_cast<QWidget *>(plain)}) {
+            field->setFocus();
+            for (const Qt::KeyboardModifier modifier : {Qt::AltModifier, Qt::ControlModifier}) {
+                QTest::keyClick(field, Qt::Key_N, modifier);
+                QTest::keyClick(field, Qt::Key_7, modifier);
+            }
+        }
+        QCOMPARE(line->text(), QString());
+        QCOMPARE(spin->text(), QString());
+        QCOMPARE(plain->toPlainText(), QString());
+
+        QApplication::clipboard()->setText("plak");
+        line->setFocus();
+        QTest::keyClick(line, Qt::Key_V, Qt::ControlModifier);
+        QTest::keyClick(line, Qt::Key_E, Qt::ControlModifier | Qt::AltModifier);
+        QCOMPARE(line->text(), QString("plake"));
+    }
+
+    // A stored window place always ends up on a screen: kept where it lies
+    // wholly on one, else fitted into the screen it overlaps most (the
+    // primary one when none), as after a change of scale factor.
+    void storedPlacesAreKeptOnAScreen() {
+        const QList<QRect> screens = {QRect(0, 0, 1920, 1040), QRect(1920, 0, 1280, 1024)};
+        QCOMPARE(PlaceOnScreens(QRect(100, 100, 800, 600), screens), QRect(100, 100, 800, 600));
+        QCOMPARE(PlaceOnScreens(QRect(2000, 50, 800, 600), screens), QRect(2000, 50, 800, 600));
+        QCOMPARE(PlaceOnScreens(QRect(1700, 400, 1800, 1200), screens), QRect(1920, 0, 1280, 1024));
+        QCOMPARE(PlaceOnScreens(QRect(5000, 5000, 900, 600), screens), QRect(1020, 440, 900, 600));
+        QCOMPARE(PlaceOnScreens(QRect(-300, 20, 900, 600), screens), QRect(0, 20, 900, 600));
+        QCOMPARE(PlaceOnScreens(QRect(-300, 20, 900, 600), {}), QRect(-300, 20, 900, 600));
     }
 
     void modelTextRoundTrip() {

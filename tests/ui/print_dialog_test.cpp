@@ -56,6 +56,19 @@ private slots:
         QVERIFY(!(again.Settings().PrintFlags2 & Pf2Portrait));
     }
 
+    // The preview button's Alt key is its own on every page of the dialog.
+    void PreviewHasAnAltKeyOfItsOwn() {
+        Tafdruk dialog(*comp_, *printer_);
+        dialog.show();
+        const QString key = QKeySequence::mnemonic(dialog.PreviewButton()->text()).toString();
+        QVERIFY(!key.isEmpty());
+        for (int page = 0; page < dialog.Tabs()->count(); ++page) {
+            dialog.Tabs()->setCurrentIndex(page);
+            const QStringList owners = test::VisibleMnemonics(dialog)[key];
+            QVERIFY2(owners.size() == 1, qPrintable(owners.join(", ")));
+        }
+    }
+
     void EnablingRules() {
         Tafdruk dialog(*comp_, *printer_);
         // With standings, riders with results are chosen.

@@ -6,6 +6,7 @@
 #include "support/test_files.h"
 #include "support/ui_support.h"
 #include "ui/app/KZBmain.h"
+#include "ui/platform/CommandKeys.h"
 #include "ui/results/SnelUitslag.h"
 #include "ui/results/ToonBox.h"
 #include "ui/results/VraagUitslag.h"
@@ -66,6 +67,8 @@ private:
     }
 
 private slots:
+    void initTestCase() { InstallCommandKeyFilter(*qApp); }
+
     void init() {
         dir_ = std::make_unique<test::TempDir>();
         prompts_ = test::ScriptedPrompts();
@@ -137,6 +140,38 @@ private slots:
             QTest::keyClick(dialog.Memo(), Qt::Key_Return);
         QCOMPARE(dialog.Memo()->toPlainText(), QString("12\n7\n\n"));
         QCOMPARE(dialog.PositionLabel()->text(), QString("4"));
+    }
+
+    // The list takes start numbers, not the keys that work the window: Tab and
+    // Shift+Tab go on to the other controls, Alt or Ctrl with a letter types
+    // nothing (a stray "n" would be a new rider in second place), and the
+    // choices answer to Alt keys of their own.
+    void theListLeavesTheWindowsKeysAlone() {
+        TSnelUit dialog(Comp(), prompts_, nullptr);
+        dialog.Prepare();
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        QPlainTextEdit *memo = dialog.Memo();
+        for (const Qt::KeyboardModifiers modifiers :
+             {Qt::KeyboardModifiers(), Qt::KeyboardModifiers(Qt::ShiftModifier)}) {
+            memo->setFocus();
+            QTest::keyClick(memo, modifiers ? Qt::Key_Backtab : Qt::Key_Tab, modifiers);
+            QVERIFY(!memo->hasFocus());
+        }
+        memo->setFocus();
+        QTest::keyClicks(memo, "12");
+        for (const Qt::Key key : {Qt::Key_X, Qt::Key_Q, Qt::Key_G, Qt::Key_B}) {
+            QTest::keyClick(memo, key, Qt::AltModifier);
+            QTest::keyClick(memo, key, Qt::ControlModifier);
+        }
+        QCOMPARE(memo->toPlainText(), QString("12"));
+        QTest::keyClick(memo, Qt::Key_N, Qt::AltModifier);
+        QTRY_VERIFY(dialog.IgnoreUnknownButton()->isChecked());
+        memo->setFocus();
+        QTest::keyClick(memo, Qt::Key_W, Qt::AltModifier);
+        QTRY_VERIFY(dialog.ChangeColumnButton()->isChecked());
+        QCOMPARE(memo->toPlainText(), QString("12"));
+        QCOMPARE(test::ClashingMnemonics(dialog), QStringList());
     }
 
     void pastedListBecomesANewColumn() {
@@ -219,7 +254,8 @@ private slots:
         });
         form_->Action("Uitslagentoevoegen1Click")->trigger();
         QVERIFY(!closed);
-        QCOMPARE(prompts_.Messages, std::vector<std::string>{"Er komen dubbele startnummers voor!"});
+        QCOMPARE(prompts_.Messages,
+                 std::vector<std::string>{"Er komen dubbele startnummers voor! (startnummer 7)"});
         QCOMPARE(Klasse().ResultCount, 2);
         QCOMPARE(Comp().Modified, uint8_t(0));
     }
@@ -280,6 +316,45 @@ private slots:
         QCOMPARE(Klasse().Grid.CurCol, Klasse().ResultColumn(2));
     }
 
+    // Typing into the range of the results check (see CheckRangeTyping).
+    void checkRangeTakesTheNumberAsTyped() {
+        Klasse().ResultCount = 20;
+        TVraagUitslag dialog(Klasse());
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        dialog.AllBox()->setChecked(false);
+        test::CheckRangeTyping(dialog, dialog.FromBox(), dialog.ToBox());
+    }
+
+    // The findings can be walked from the keyboard: each entry reached is
+    // followed as a click is.
+    void checkFindingsFollowTheKeyboard() {
+        Klasse().Rider(3)->Results[2] = 3;
+        std::vector<std::pair<int, int>> cursor; // row, column after each key
+        OnNextDialog<TVraagUitslag>([&](TVraagUitslag &dialog) {
+            dialog.AllBox()->setChecked(false);
+            dialog.FromBox()->setValue(2);
+            OnNextDialog<TToonBox>([&](TToonBox &list) {
+                form_->GoToCell(1, 1);
+                list.List()->setFocus();
+                list.List()->setCurrentRow(0);
+                for (const Qt::Key key : {Qt::Key_Down, Qt::Key_Up}) {
+                    QTest::keyClick(list.List(), key);
+                    cursor.emplace_back(Klasse().Grid.CurRow, Klasse().Grid.CurCol);
+                    form_->GoToCell(1, 1);
+                }
+                list.accept();
+            });
+            ClickButton(dialog, "&Ok");
+        });
+        form_->Action("Controleuitslagen1Click")->trigger();
+        // Down: "Plaats 2 komt niet voor", the rider after the gap; Up: the
+        // double 1, in the same column.
+        QCOMPARE(cursor.size(), std::size_t(2));
+        QCOMPARE(cursor[0], std::make_pair(3, Klasse().ResultColumn(2)));
+        QCOMPARE(cursor[1].second, Klasse().ResultColumn(2));
+    }
+
     void checkWithoutFindingsSaysSo() {
         OnNextDialog<TVraagUitslag>([](TVraagUitslag &dialog) {
             dialog.AllBox()->setChecked(false);
@@ -326,6 +401,24 @@ private slots:
         QVERIFY(search->isVisible());
         QCOMPARE(search->SearchText()->text(), QString());
         QCOMPARE(form_->findChildren<TSnelZoeken *>().size(), qsizetype(1));
+    }
+
+    // Alt+V ("&Volgende zoeken") from the search text goes to the next match,
+    // and letting go of the keys leaves it there.
+    void quickSearchNextByItsAltKey() {
+        form_->Action("SnelZoekClick")->trigger();
+        auto *search = form_->findChild<TSnelZoeken *>();
+        QVERIFY(search && QTest::qWaitForWindowActive(search));
+        QTest::keyClicks(search->SearchText(), "e");
+        QCOMPARE(Klasse().Grid.CurRow, 1); // "Jansen, Piet"
+        QApplication::setActiveWindow(search); // as the window manager keeps it
+        search->SearchText()->setFocus();
+        QTest::keyPress(search->SearchText(), Qt::Key_Alt, Qt::AltModifier);
+        QTest::keyClick(search->SearchText(), Qt::Key_V, Qt::AltModifier);
+        QTRY_COMPARE(Klasse().Grid.CurRow, 2); // "Bakker, Kees"
+        QTest::keyRelease(search->SearchText(), Qt::Key_Alt);
+        QCOMPARE(Klasse().Grid.CurRow, 2);
+        QCOMPARE(search->SearchText()->text(), QString("e"));
     }
 
     void extendedSearchGoesThroughTheClasses() {

@@ -181,6 +181,16 @@ private slots:
         QVERIFY(dialog.BeforeChosenButton()->isEnabled());
     }
 
+    // Typing into the range of columns to clear or delete (see CheckRangeTyping).
+    void clearDialogRangeTakesTheNumberAsTyped() {
+        Competition comp = Classes({20});
+        TWisUitslag dialog(comp);
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        dialog.ThroughBox()->click();
+        test::CheckRangeTyping(dialog, dialog.FirstBox(), dialog.LastBox());
+    }
+
     void clearDialogControlsFollowEachOther() {
         Competition comp = Classes({6});
         comp.Classes[0]->Grid.CurCol = comp.Classes[0]->ResultColumn(4);

@@ -2,6 +2,8 @@
 // window, deleting riders (one, and the hors-concours riders of every
 // class), copying a rider to the clipboard and pasting it into another
 // class, and adding a rider with fixed columns.
+#include "core/model/clipboard_record.h"
+#include "core/model/kzb_file.h"
 #include "core/model/settings.h"
 #include "support/test_files.h"
 #include "support/ui_support.h"
@@ -20,6 +22,7 @@
 #include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabBar>
@@ -275,6 +278,53 @@ private slots:
         const QStringList lines = QApplication::clipboard()->text().split("\r\n", Qt::SkipEmptyParts);
         QCOMPARE(lines.size(), Klasse().Grid.RowCount()); // heading + one line per rider
         QVERIFY(lines[0].startsWith(" \tNaam\tStartnr"));
+    }
+
+    // A rider copied from a file that stores finish positions and pasted into
+    // one that stores points gets the points of his places; the record on
+    // the clipboard stays the one other programs know, and a record without
+    // our storage format (another program's) is pasted as it stands.
+    void aRiderPastedBetweenFilesKeepsWhatHisResultsMean() {
+        Competition positions = test::MakeCompetition({"MX1"});
+        positions.Club.Options = OptStoreFinishOrder | OptPositionsAsPoints;
+        const TRijder source =
+            test::AddRider(positions, *positions.Classes[0], "Jansen, Piet", "7", {1, 1, 4, 0});
+        const std::string file = dir_->Path("posities.kzb");
+        const Bytes bytes = SerializeCompetition(positions);
+        test::WriteAll(file, std::string(bytes.begin(), bytes.end()));
+        QVERIFY(form_->LoadFile(QString::fromStdString(file), prompts_));
+        GoTo(1);
+        OnNextDialog([](QDialog &dialog) {
+            dialog.findChild<QCheckBox *>("CheckBox1")->setChecked(true);
+            ClickButton(dialog, "&Ok");
+        });
+        form_->Kopieerrijder1Click();
+        QCOMPARE(ClipboardRiderRecord(), MakeRiderRecord(source, true));
+
+        QVERIFY(form_->LoadFile(QString::fromStdString(dir_->Path("demo.kzb")), prompts_));
+        ClubRec &club = form_->Comp().Club;
+        club.Options &= ~(OptStoreFinishOrder | OptPositionsAsPoints); // this one stores points
+        GoTo(1);
+        form_->Plakkenrijder1Click();
+        const TRijder &pasted = *Klasse().Rider(1);
+        QCOMPARE(pasted.Name.str(), std::string("Jansen, Piet"));
+        QCOMPARE(GetResult(pasted, 1), PointsForPosition(club, 1));
+        QCOMPARE(GetResult(pasted, 2), PointsForPosition(club, 1));
+        QCOMPARE(GetResult(pasted, 3), PointsForPosition(club, 4));
+        QCOMPARE(GetResult(pasted, 4), 0);
+        QCOMPARE(GetResult(pasted, 5), -1);
+        QVERIFY(GetResult(pasted, 1) != 1);
+
+        // The same record as another program puts it there: taken as it is.
+        auto *foreign = new QMimeData;
+        const Bytes record = MakeRiderRecord(source, true);
+        foreign->setData(RiderRecordMimeType(), QByteArray(reinterpret_cast<const char *>(record.data()),
+                                                           static_cast<qsizetype>(record.size())));
+        QApplication::clipboard()->setMimeData(foreign);
+        QVERIFY(!ClipboardRiderStorage());
+        GoTo(2);
+        form_->Plakkenrijder1Click();
+        QCOMPARE(GetResult(*Klasse().Rider(2), 3), 4);
     }
 
     void addingARiderWithFixedColumnsOpensTheDetails() {

@@ -51,14 +51,35 @@ std::optional<PastedRider> ReadRiderRecord(const Bytes &bytes) {
     return pasted;
 }
 
-bool PasteRider(Competition &comp, TKlasse &klasse, int row, const Bytes &record, Prompts &prompts) {
-    const std::optional<PastedRider> pasted = ReadRiderRecord(record);
+namespace {
+constexpr std::string_view kPositionsTag = "positions";
+constexpr std::string_view kPointsTag = "points";
+} // namespace
+
+std::string StorageMethodTag(StorageMethod method) {
+    return std::string(method == StorageMethod::Positions ? kPositionsTag : kPointsTag);
+}
+
+std::optional<StorageMethod> ReadStorageMethodTag(std::string_view tag) {
+    if (tag == kPositionsTag)
+        return StorageMethod::Positions;
+    if (tag == kPointsTag)
+        return StorageMethod::Points;
+    return std::nullopt;
+}
+
+bool PasteRider(Competition &comp, TKlasse &klasse, int row, const Bytes &record, Prompts &prompts,
+                std::optional<StorageMethod> source) {
+    std::optional<PastedRider> pasted = ReadRiderRecord(record);
     if (!pasted)
         return false;
     if (prompts.AskCaptioned("Rijdergegevens plakken",
                              "Rijdergegevens van klembord in huidig record plakken ?",
                              Buttons::YesNo) != Answer::Yes)
         return false;
+    const StorageMethod here = StorageOf(comp.Club);
+    if (pasted->WithResults && source && *source != here)
+        ConvertRiderResults(comp.Club, pasted->Rider, here);
     return PasteRiderRecord(comp, klasse, row, pasted->Rider, pasted->WithResults);
 }
 

@@ -8,6 +8,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 
 namespace rondaxa {
 
@@ -25,13 +26,25 @@ struct PastedRider {
     bool WithResults = false;
 };
 
+// Our own clipboard format beside the record: how the competition the rider
+// was copied from stores its results ("positions" or "points"). The record
+// itself stays as other programs know it; this format is only added.
+inline constexpr const char *kStorageMethodFormat = "Rondaxa_Storage";
+std::string StorageMethodTag(StorageMethod method);
+// The method a tag names; nothing for any other text.
+std::optional<StorageMethod> ReadStorageMethodTag(std::string_view tag);
+
 // Reads a clipboard record. A block of another size is no rider record;
 // names longer than their room are cut.
 std::optional<PastedRider> ReadRiderRecord(const Bytes &bytes);
 
 // Asks "Rijdergegevens van klembord in huidig record plakken ?" and pastes
-// the record over the rider of `row`. Returns whether it pasted.
-bool PasteRider(Competition &comp, TKlasse &klasse, int row, const Bytes &record, Prompts &prompts);
+// the record over the rider of `row`. Results copied from a competition
+// that stores them the other way (source) are converted to this one's
+// method; without a source (a record of another program) they are taken as
+// they are. Returns whether it pasted.
+bool PasteRider(Competition &comp, TKlasse &klasse, int row, const Bytes &record, Prompts &prompts,
+                std::optional<StorageMethod> source = std::nullopt);
 
 // One tab-separated line of display texts for the row: the row label, then
 // every column's text; result columns only when withResults.

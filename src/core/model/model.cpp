@@ -463,6 +463,24 @@ int PositionForPoints(const ClubRec &club, int v) {
     return (lowest - v) / std::max<int>(club.Deduction, 1) + count;
 }
 
+StorageMethod StorageOf(const ClubRec &club) {
+    return (club.Options & OptStoreFinishOrder) ? StorageMethod::Positions : StorageMethod::Points;
+}
+
+int16_t ConvertedResult(const ClubRec &club, int16_t value, StorageMethod to) {
+    if (value <= 0)
+        return value;
+    return static_cast<int16_t>(to == StorageMethod::Positions ? PositionForPoints(club, value)
+                                                               : PointsForPosition(club, value));
+}
+
+void ConvertRiderResults(const ClubRec &club, TRijder &rider, StorageMethod to) {
+    for (int n = 1; n <= kMaxResults; ++n) {
+        int16_t &value = rider.Results[static_cast<std::size_t>(n)];
+        value = ConvertedResult(club, value, to);
+    }
+}
+
 std::string AverageMethodLabel(const ClubRec &club) {
     switch (club.AverageMethod) {
     case 0:

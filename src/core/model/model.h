@@ -318,6 +318,21 @@ std::string NameDisplay(std::string_view name);
 int LenientStrToInt(std::string_view text);
 int PointsForPosition(const ClubRec &club, int p);
 int PositionForPoints(const ClubRec &club, int v);
+
+enum class StorageMethod {
+    Positions, // "Finish volgorde": results hold finish positions
+    Points,    // "Punten toekenning": results hold points
+};
+
+// The storage method of the competition (Options bit 32).
+StorageMethod StorageOf(const ClubRec &club);
+
+// A stored result in the other storage method, by the club's points table:
+// a finish position becomes its points (to Points), points their position
+// (to Positions). 0 and no result (-1) stay as they are.
+int16_t ConvertedResult(const ClubRec &club, int16_t value, StorageMethod to);
+// Every result 1..50 of the rider converted so.
+void ConvertRiderResults(const ClubRec &club, TRijder &rider, StorageMethod to);
 std::string AverageMethodLabel(const ClubRec &club);
 
 void SetDefaults(Competition &comp);

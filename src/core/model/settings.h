@@ -17,6 +17,8 @@ inline constexpr const char *kSettingWorkFolder = "KzbWork";
 inline constexpr const char *kSettingProgramFolder = "KzbMap";
 inline constexpr const char *kSettingLastFile = "LastFile";
 inline constexpr const char *kSettingFormSet = "FormSet";
+// The folder of the last DOS import (a preference of our own).
+inline constexpr const char *kSettingDosFolder = "RondaxaDosMap";
 inline constexpr const char *kSettingsFailedText = "Kan de instellingen niet bewaren in registry";
 
 // "KzbOptie" bits.

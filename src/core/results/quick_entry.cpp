@@ -168,7 +168,7 @@ bool HasEnoughStartNumbers(const TKlasse &klasse) {
     return rows < 5 || numbered >= rows / 3;
 }
 
-int CheckEntryLines(std::vector<std::string> &lines) {
+int CheckEntryLines(std::vector<std::string> &lines, std::string *doubled) {
     if (lines.empty())
         return kEmptyListCode;
     int numbered = 0;
@@ -192,9 +192,19 @@ int CheckEntryLines(std::vector<std::string> &lines) {
         return kTooFewNumbersCode;
     std::unordered_set<std::string> seen;
     for (const std::string &startNo : startNos)
-        if (!startNo.empty() && !seen.insert(UpperCase1252(startNo)).second)
+        if (!startNo.empty() && !seen.insert(UpperCase1252(startNo)).second) {
+            if (doubled)
+                *doubled = startNo;
             return kDuplicateStartNosCode;
+        }
     return 0;
+}
+
+ErrorMessage RefusalMessage(const QuickEntryOutcome &outcome) {
+    ErrorMessage message = ErrorMessageFor(outcome.Code);
+    if (outcome.Code == kDuplicateStartNosCode && !outcome.DoubleStartNo.empty())
+        message.Text += " (startnummer " + outcome.DoubleStartNo + ")";
+    return message;
 }
 
 QuickEntryOutcome EnterFinishingOrder(Competition &comp, TKlasse &klasse, std::vector<std::string> &lines,
@@ -203,8 +213,9 @@ QuickEntryOutcome EnterFinishingOrder(Competition &comp, TKlasse &klasse, std::v
     const int columns = klasse.ResultCount;
     if (choices.NewColumn && columns >= kMaxResults)
         return {kMaxResultsReachedCode, 0, false};
-    if (const int code = CheckEntryLines(lines); code != 0)
-        return {code, 0, !lines.empty() && code != kEmptyListCode};
+    std::string doubled;
+    if (const int code = CheckEntryLines(lines, &doubled); code != 0)
+        return {code, 0, !lines.empty() && code != kEmptyListCode, doubled};
     if (!choices.NewColumn && (choices.Column < 1 || choices.Column > columns))
         return {kBadResultNumberCode, 0, false};
 

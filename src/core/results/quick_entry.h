@@ -4,6 +4,8 @@
 // column back as a list. The window and the command line share all of it.
 #pragma once
 
+#include "core/model/messages.h"
+
 #include "core/model/model.h"
 
 #include <array>
@@ -64,9 +66,10 @@ bool HasEnoughStartNumbers(const TKlasse &klasse);
 // of no characters at all are taken out of the list as they are met; the
 // walk stops at a start number longer than 5 characters (code 20). Then no
 // line left (21; an empty list from the start gives kEmptyListCode), fewer
-// numbered lines than half the lines (23), a start number twice (22).
+// numbered lines than half the lines (23), a start number twice (22, and
+// the first such number, as typed at its second line, in *doubled).
 // Returns 0 when the list may be entered.
-int CheckEntryLines(std::vector<std::string> &lines);
+int CheckEntryLines(std::vector<std::string> &lines, std::string *doubled = nullptr);
 
 struct QuickEntryChoices {
     bool NewColumn = true;  // "Als nieuwe uitslag"; else "Wijzig uitslag kolom :"
@@ -80,7 +83,12 @@ struct QuickEntryOutcome {
     // After a refusal: whether the list may be corrected in place (the window
     // stays open), or the command ends.
     bool KeepOpen = false;
+    std::string DoubleStartNo; // with code 22: the first start number that is double
 };
+
+// The message of a refused list: the numbered message, followed for a double
+// start number by that number (the message's own text stays as it is).
+ErrorMessage RefusalMessage(const QuickEntryOutcome &outcome);
 
 // The OK of quick entry. A new column when the class has all its result
 // columns is refused (60), then the list is checked (the lines keep the

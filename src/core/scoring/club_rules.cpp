@@ -48,26 +48,14 @@ void ShiftLaterCells(PointsRow &row, int diff) {
 
 } // namespace
 
-StorageMethod StorageOf(const ClubRec &club) {
-    return (club.Options & OptStoreFinishOrder) ? StorageMethod::Positions : StorageMethod::Points;
-}
-
 bool ConvertStorage(Competition &comp, StorageMethod to, Prompts &prompts) {
     if (prompts.Ask("Opslag methode van de uitslagen wijzigen ?", Buttons::YesNo) != Answer::Yes)
         return false;
     const ClubRec &club = comp.Club;
     for (const auto &klasse : comp.Classes) {
         for (int r = 1; r < klasse->Grid.RowCount(); ++r) {
-            TRijder *rider = klasse->Rider(r);
-            if (!rider)
-                continue;
-            for (int n = 1; n <= kMaxResults; ++n) {
-                int16_t &value = rider->Results[static_cast<std::size_t>(n)];
-                if (value <= 0)
-                    continue;
-                value = static_cast<int16_t>(to == StorageMethod::Positions ? PositionForPoints(club, value)
-                                                                            : PointsForPosition(club, value));
-            }
+            if (TRijder *rider = klasse->Rider(r))
+                ConvertRiderResults(club, *rider, to);
         }
     }
     const int32_t bits = OptStoreFinishOrder | OptPositionsAsPoints;

@@ -15,19 +15,10 @@
 
 namespace rondaxa {
 
-enum class StorageMethod {
-    Positions, // "Finish volgorde": results hold finish positions
-    Points,    // "Punten toekenning": results hold points
-};
-
-// The storage method of the competition (Options bit 32).
-StorageMethod StorageOf(const ClubRec &club);
-
 // Changes the storage method of all results. Asks "Opslag methode van de
 // uitslagen wijzigen ?" (Yes/No); anything but Yes changes nothing and
 // returns false. On Yes every result slot 1..50 above 0 of every rider of
-// every class becomes PositionForPoints(value) (to positions) or
-// PointsForPosition(value) (to points); 0 and -1 stay. Then Options bits 32
+// every class becomes ConvertedResult(value); 0 and -1 stay. Then Options bits 32
 // and 64 are both set (positions) or both cleared (points). Uses the points
 // table and deduction as they stand in comp.Club, so store those first.
 bool ConvertStorage(Competition &comp, StorageMethod to, Prompts &prompts);

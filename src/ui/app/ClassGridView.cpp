@@ -10,6 +10,8 @@
 #include <QScrollBar>
 #include <QStyleOptionHeader>
 
+#include <algorithm>
+
 namespace rondaxa {
 
 namespace {
@@ -298,8 +300,10 @@ void ClassGridView::ApplyLayout() {
     syncing_ = true;
     for (int c = 1; c < grid.ColCount(); ++c)
         horizontalHeader()->resizeSection(c - 1, grid.Col(c).Width);
+    // Column 0 is at least as wide as its widest row number needs (100 and
+    // up do not fit the width of the heading).
     if (grid.ColCount() > 0)
-        verticalHeader()->setFixedWidth(grid.Col(0).Width);
+        verticalHeader()->setFixedWidth(std::max(grid.Col(0).Width, verticalHeader()->sizeHint().width()));
     verticalHeader()->setDefaultSectionSize(grid.DefaultRowHeight);
     syncing_ = false;
     LayOutFrozenView();

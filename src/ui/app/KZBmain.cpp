@@ -8,6 +8,7 @@
 #include "ui/app/Informatie.h"
 #include "ui/app/SetExtra.h"
 #include "ui/platform/Help.h"
+#include "ui/platform/WindowPlacement.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -434,10 +435,13 @@ void TMainForm::ApplyPlacement() {
     case PlacementAction::Maximise:
         setWindowState(windowState() | Qt::WindowMaximized);
         break;
-    case PlacementAction::Apply:
-        move(placement->Left, placement->Top);
-        resize(placement->Width, placement->Height);
+    case PlacementAction::Apply: {
+        const QRect stored(placement->Left, placement->Top, placement->Width, placement->Height);
+        const QRect placed = PlaceOnScreens(stored, AvailableScreenAreas());
+        move(placed.topLeft());
+        resize(placed.size());
         break;
+    }
     case PlacementAction::None:
         break;
     }
@@ -624,7 +628,7 @@ void TMainForm::RebuildTabs() {
         return;
     }
     for (const auto &klasse : comp_.Classes)
-        tabs_->addTab(FromModelText(klasse->Name.str()));
+        tabs_->addTab(CaptionText(klasse->Name.str()));
     tabs_->setCurrentIndex(std::clamp(comp_.ActiveClass, 0, tabs_->count() - 1));
 }
 

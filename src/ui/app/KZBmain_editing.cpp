@@ -155,8 +155,11 @@ void TMainForm::KeepEditCellCurrent() {
     edit1_->setFocus();
 }
 
+// Ends the edit on screen too: a field left standing would show its old
+// text over whatever cell, class or file comes under it next.
 void TMainForm::HideEditor() {
     editing_ = false;
+    edit1_->hide();
     if (grid_->isVisible())
         grid_->setFocus();
 }

@@ -21,7 +21,7 @@ void TMainForm::Laadversie11Click() {
         return;
     PrepareForCommand();
     SelectTab(0);
-    TOud_laden dialog(dialogFolder_, this);
+    TOud_laden dialog(DosImportStartFolder(store_), this);
     if (dialog.exec() != QDialog::Accepted)
         return;
     const DosImportChoice choice = dialog.Choice();
@@ -40,6 +40,7 @@ void TMainForm::Laadversie11Click() {
         CloseCompetition();
         UpdateSaveButton();
     }
+    RememberDosImportFolder(store_, dialog.Folder());
 }
 
 // "&Klasse uit bestand toevoegen ...": only between competitions that both

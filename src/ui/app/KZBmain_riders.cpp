@@ -174,7 +174,7 @@ void TMainForm::Plakkenrijder1Click() {
     const int row = klasse->Grid.CurRow;
     RemoveClassStandings(comp_.ActiveClass);
     ReloadGrid();
-    if (!PasteRider(comp_, *klasse, row, ClipboardRiderRecord(), prompts_))
+    if (!PasteRider(comp_, *klasse, row, ClipboardRiderRecord(), prompts_, ClipboardRiderStorage()))
         return;
     UpdateSaveButton();
     RedrawGrid();

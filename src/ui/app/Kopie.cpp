@@ -18,9 +18,22 @@
 
 namespace rondaxa {
 
+namespace {
+
+// A format by its name: on Windows the registered clipboard format of that
+// name, elsewhere a private type with the name in it.
+QString NamedFormat(const char *name) {
+    return QStringLiteral("application/x-qt-windows-mime;value=\"%1\"").arg(QLatin1String(name));
+}
+
+} // namespace
+
 QString RiderRecordMimeType() {
-    return QStringLiteral("application/x-qt-windows-mime;value=\"%1\"")
-        .arg(QLatin1String(kRiderRecordFormat));
+    return NamedFormat(kRiderRecordFormat);
+}
+
+QString StorageMethodMimeType() {
+    return NamedFormat(kStorageMethodFormat);
 }
 
 bool ClipboardHasRider() {
@@ -36,10 +49,18 @@ Bytes ClipboardRiderRecord() {
     return Bytes(bytes.begin(), bytes.end());
 }
 
-void PutRiderRecordOnClipboard(const Bytes &record) {
+std::optional<StorageMethod> ClipboardRiderStorage() {
+    const QMimeData *data = QApplication::clipboard()->mimeData();
+    if (!data || !data->hasFormat(StorageMethodMimeType()))
+        return std::nullopt;
+    return ReadStorageMethodTag(data->data(StorageMethodMimeType()).toStdString());
+}
+
+void PutRiderRecordOnClipboard(const Bytes &record, StorageMethod storage) {
     auto *data = new QMimeData;
     data->setData(RiderRecordMimeType(), QByteArray(reinterpret_cast<const char *>(record.data()),
                                                     static_cast<qsizetype>(record.size())));
+    data->setData(StorageMethodMimeType(), QByteArray::fromStdString(StorageMethodTag(storage)));
     QApplication::clipboard()->setMimeData(data);
 }
 
@@ -106,7 +127,7 @@ void TKopie::CopyToClipboard() {
 
 void TKopie::CopyAsRecord() {
     if (const TRijder *rider = klasse_.Rider(row_))
-        PutRiderRecordOnClipboard(MakeRiderRecord(*rider, results_->isChecked()));
+        PutRiderRecordOnClipboard(MakeRiderRecord(*rider, results_->isChecked()), StorageOf(club_));
 }
 
 void TKopie::CopyAsText() {

@@ -8,6 +8,8 @@
 #include <QDialog>
 #include <QString>
 
+#include <optional>
+
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -16,14 +18,23 @@ class QRadioButton;
 namespace rondaxa {
 
 // The clipboard format of a rider record. On Windows this is the registered
-// clipboard format "KZB_Record", so that a second running copy reads it.
+// clipboard format "KZB_Record", so that a second running copy (or another
+// program that knows the record) reads it.
 QString RiderRecordMimeType();
+
+// The clipboard format of our own that tells the storage method of the
+// competition a rider record was copied from.
+QString StorageMethodMimeType();
 
 // Whether the clipboard holds a rider record.
 bool ClipboardHasRider();
 // The rider record on the clipboard (empty when there is none).
 Bytes ClipboardRiderRecord();
-void PutRiderRecordOnClipboard(const Bytes &record);
+// How the rider record's results are stored; nothing when the clipboard does
+// not say (a record put there by another program).
+std::optional<StorageMethod> ClipboardRiderStorage();
+// The record, with the storage method of the competition it comes from.
+void PutRiderRecordOnClipboard(const Bytes &record, StorageMethod storage);
 
 class TKopie : public QDialog {
     Q_OBJECT

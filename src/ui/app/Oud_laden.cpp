@@ -4,12 +4,15 @@
 #include "ui/platform/Help.h"
 #include "ui/platform/ModelText.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QFileSystemModel>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -54,6 +57,16 @@ TOud_laden::TOud_laden(const QString &startFolder, QWidget *parent) : QDialog(pa
     for (int c = 1; c < model_->columnCount(); ++c)
         tree_->hideColumn(c);
     folderLabel->setBuddy(tree_);
+    auto *pathLabel = new QLabel(QStringLiteral("&Map :"), this);
+    path_ = new QLineEdit(this);
+    path_->setObjectName(QStringLiteral("PathEdit"));
+    path_->setToolTip(QStringLiteral("Typ of plak een map en druk op Enter"));
+    path_->installEventFilter(this);
+    pathLabel->setBuddy(path_);
+    auto *pathRow = new QHBoxLayout;
+    pathRow->addWidget(drives_);
+    pathRow->addWidget(pathLabel);
+    pathRow->addWidget(path_, 1);
 
     infoFolder_ = new QCheckBox(QStringLiteral("&Disk\\Map van info bestand"), this);
     infoFolder_->setObjectName(QStringLiteral("CheckBox1"));
@@ -72,7 +85,7 @@ TOud_laden::TOud_laden(const QString &startFolder, QWidget *parent) : QDialog(pa
     layout->addWidget(clubLabel, 0, 0);
     layout->addWidget(clubs_, 1, 0, 3, 1);
     layout->addWidget(folderLabel, 0, 1);
-    layout->addWidget(drives_, 1, 1);
+    layout->addLayout(pathRow, 1, 1);
     layout->addWidget(tree_, 2, 1);
     layout->addWidget(infoFolder_, 3, 1);
     layout->addWidget(editLabel_, 4, 0, 1, 2);
@@ -82,28 +95,66 @@ TOud_laden::TOud_laden(const QString &startFolder, QWidget *parent) : QDialog(pa
     resize(560, 420);
 
     connect(tree_->selectionModel(), &QItemSelectionModel::currentChanged, this,
-            [this](const QModelIndex &current) { FolderChanged(model_->filePath(current)); });
+            [this](const QModelIndex &current) {
+                if (model_->filePath(current) != folder_)
+                    FolderChanged(model_->filePath(current));
+            });
     connect(drives_, &QComboBox::activated, this,
             [this](int i) { SetFolder(drives_->itemData(i).toString()); });
     connect(clubs_, &QListWidget::currentRowChanged, this, [this] { ClubClicked(); });
     connect(infoFolder_, &QCheckBox::toggled, this, [this] { CheckBoxClicked(); });
+    // The tree fills as folders are read: the chosen folder is opened and
+    // shown again once the folders above it have been read.
+    connect(model_, &QFileSystemModel::directoryLoaded, this, [this](const QString &loaded) {
+        if (folder_.startsWith(loaded))
+            ShowFolderInTree();
+    });
 
-    SetFolder(startFolder.isEmpty() ? QDir::currentPath() : startFolder);
+    SetFolder(startFolder.isEmpty() ? QDir::homePath() : startFolder);
+}
+
+// Enter in the path goes to that folder; it does not choose "&Ok".
+bool TOud_laden::eventFilter(QObject *watched, QEvent *event) {
+    if (watched == path_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent *>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            GoToTypedPath();
+            return true;
+        }
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+void TOud_laden::GoToTypedPath() {
+    const QString typed = QDir::fromNativeSeparators(path_->text().trimmed());
+    if (typed.isEmpty() || !QFileInfo(typed).isDir()) {
+        QApplication::beep();
+        return;
+    }
+    SetFolder(typed);
 }
 
 void TOud_laden::SetFolder(const QString &folder) {
-    const QModelIndex index = model_->index(QDir(folder).absolutePath());
-    if (index.isValid()) {
-        tree_->setCurrentIndex(index);
-        tree_->scrollTo(index);
-    }
-    if (folder_ != QDir(folder).absolutePath())
-        FolderChanged(QDir(folder).absolutePath());
+    const QString path = QDir(folder).absolutePath();
+    if (folder_ != path)
+        FolderChanged(path);
+    ShowFolderInTree();
+}
+
+void TOud_laden::ShowFolderInTree() {
+    const QModelIndex index = model_->index(folder_);
+    if (!index.isValid())
+        return;
+    for (QModelIndex above = index.parent(); above.isValid(); above = above.parent())
+        tree_->expand(above);
+    tree_->setCurrentIndex(index);
+    tree_->scrollTo(index, QAbstractItemView::PositionAtCenter);
 }
 
 // A new folder: its information file, when it has one, fills the club list.
 void TOud_laden::FolderChanged(const QString &folder) {
     folder_ = folder;
+    path_->setText(QDir::toNativeSeparators(folder));
     clubs_->clear();
     edit_->clear();
     info_.reset();
@@ -146,6 +197,15 @@ DosImportChoice TOud_laden::Choice() const {
     choice.ClassesInInfoFolder = infoFolder_->isChecked();
     choice.TypedFolder = ToModelText(edit_->text());
     return choice;
+}
+
+QString DosImportStartFolder(const SettingsStore &store) {
+    const QString last = QString::fromStdString(ReadSettingString(store, kSettingDosFolder));
+    return !last.isEmpty() && QFileInfo(last).isDir() ? last : QDir::homePath();
+}
+
+void RememberDosImportFolder(SettingsStore &store, const QString &folder) {
+    store.WriteString(kSettingDosFolder, folder.toStdString());
 }
 
 } // namespace rondaxa

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/model/dos_import.h"
+#include "core/model/settings.h"
 
 #include <QDialog>
 
@@ -35,10 +36,18 @@ public:
     QListWidget *ClubList() const { return clubs_; }
     QCheckBox *InfoFolderBox() const { return infoFolder_; }
     QLineEdit *FolderEdit() const { return edit_; }
+    // The folder as a path to type or paste; Enter goes there.
+    QLineEdit *PathEdit() const { return path_; }
+    QTreeView *FolderTree() const { return tree_; }
     QPushButton *OkButton() const { return ok_; }
+
+protected:
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void FolderChanged(const QString &folder);
+    void GoToTypedPath();
+    void ShowFolderInTree();
     void ClubClicked();
     void CheckBoxClicked();
     void UpdateEnabling();
@@ -50,9 +59,16 @@ private:
     QCheckBox *infoFolder_ = nullptr;
     QLabel *editLabel_ = nullptr;
     QLineEdit *edit_ = nullptr;
+    QLineEdit *path_ = nullptr;
     QPushButton *ok_ = nullptr;
     QString folder_;
     std::optional<DosInfo> info_;
 };
+
+// Where the dialog starts: the folder last imported from, else the home
+// folder (not the folder the program happened to be started in).
+QString DosImportStartFolder(const SettingsStore &store);
+// Remembers the folder for the next import.
+void RememberDosImportFolder(SettingsStore &store, const QString &folder);
 
 } // namespace rondaxa

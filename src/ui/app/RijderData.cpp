@@ -141,9 +141,9 @@ int TRijderData::LastRow() const {
 
 void TRijderData::OpenRiderDetails() {
     const ClubRec &club = host_.Comp().Club;
-    extraCaptions_[0]->setText(FromModelText(club.ExtraLabel1.str()));
-    extraCaptions_[1]->setText(FromModelText(club.ExtraLabel2.str()));
-    extraCaptions_[2]->setText(FromModelText(club.ExtraLabel3.str()));
+    extraCaptions_[0]->setText(CaptionText(club.ExtraLabel1.str()));
+    extraCaptions_[1]->setText(CaptionText(club.ExtraLabel2.str()));
+    extraCaptions_[2]->setText(CaptionText(club.ExtraLabel3.str()));
     ShowRider(host_.CurrentRow());
     show();
     raise();

@@ -192,7 +192,7 @@ QWidget *Tweergave::BuildRiderPage() {
     const char *names[3] = {"Extra1", "Extra2", "Extra3"};
     for (int i = 0; i < 3; ++i) {
         const QString caption =
-            QStringLiteral("&%1 - %2").arg(i + 1).arg(FromModelText(labels[i].substr(0, 20)));
+            QStringLiteral("&%1 - %2").arg(i + 1).arg(CaptionText(labels[i].substr(0, 20)));
         fieldsLayout->addWidget(AddBox(fields, names[i], caption, c.ShowExtra[static_cast<std::size_t>(i)]));
     }
 

@@ -3,6 +3,7 @@
 #include "ui/daily/dagklas2.h"
 #include "ui/platform/DialogButtons.h"
 #include "ui/platform/Help.h"
+#include "ui/platform/NumberBox.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -24,12 +25,13 @@ TDagKL1::TDagKL1(const TKlasse &klasse, DailyRange range, QWidget *parent) : QDi
     SetHelpContext(this, kHelpContext);
 
     auto *group = new QGroupBox(QStringLiteral("Bereken dagklassement over"), this);
-    spinEdit1_ = new QSpinBox(group);
-    spinEdit2_ = new QSpinBox(group);
+    spinEdit1_ = new NumberBox(group);
+    spinEdit2_ = new NumberBox(group);
     const int k = std::clamp(klasse.ResultCount, 0, kMaxResults);
     for (QSpinBox *spin : {spinEdit1_, spinEdit2_}) {
         spin->setRange(std::min(1, k), k);
         spin->setEnabled(k > 0);
+        CommitValuesWhenDone(spin);
         spin->setMinimumWidth(spin->fontMetrics().horizontalAdvance(QStringLiteral("00")) + 40);
     }
     auto *fromLabel = new QLabel(QStringLiteral("&Uitslag"), group);

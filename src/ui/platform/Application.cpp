@@ -1,5 +1,6 @@
 #include "ui/platform/Application.h"
 
+#include "ui/platform/CommandKeys.h"
 #include "ui/platform/Help.h"
 #include "ui/platform/QtClockLocale.h"
 #include "ui/platform/QtPrompts.h"
@@ -48,6 +49,7 @@ void InitialisePlatform(QApplication &app) {
     InstallProgramIcon(app);
     InstallQtClockAndLocale();
     InstallHelpKey(app);
+    InstallCommandKeyFilter(app);
 }
 
 } // namespace rondaxa

@@ -1,5 +1,5 @@
 // Start-up of the desktop program's platform side: names, Dutch standard
-// texts, clock, locale and the F1 key.
+// texts, clock, locale, the F1 key, and Ctrl/Alt keys kept out of text fields.
 #pragma once
 
 class QApplication;
@@ -18,7 +18,7 @@ bool InstallDutchTranslations(QApplication &app);
 void InstallProgramIcon(QApplication &app);
 
 // Everything above plus the application's names, the clock and locale of the
-// core and F1 for help. Call once, right after creating the QApplication.
+// core, F1 for help and the command-key filter. Call once, right after creating the QApplication.
 void InitialisePlatform(QApplication &app);
 
 } // namespace rondaxa

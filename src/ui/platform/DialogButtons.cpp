@@ -1,6 +1,7 @@
 #include "ui/platform/DialogButtons.h"
 
 #include "ui/platform/Help.h"
+#include "ui/platform/NumberBox.h"
 
 #include <QDialog>
 #include <QPushButton>
@@ -13,6 +14,8 @@ QDialogButtonBox *AddDialogButtons(QDialog *dialog, int helpContext, bool okAcce
     buttons->addButton(okCaption, QDialogButtonBox::AcceptRole)->setDefault(true);
     buttons->addButton(QStringLiteral("&Annuleren"), QDialogButtonBox::RejectRole);
     ConnectHelpButton(buttons->addButton(QStringLiteral("&Help"), QDialogButtonBox::HelpRole), helpContext);
+    // A number still being typed counts before the dialog is read.
+    QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, [dialog] { CommitTypedNumbers(*dialog); });
     if (okAccepts)
         QObject::connect(buttons, &QDialogButtonBox::accepted, dialog, &QDialog::accept);
     QObject::connect(buttons, &QDialogButtonBox::rejected, dialog, &QDialog::reject);

@@ -12,4 +12,8 @@ std::string ToModelText(const QString &text) {
     return Utf8ToCp1252(text.toStdString());
 }
 
+QString CaptionText(std::string_view cp1252) {
+    return FromModelText(cp1252).replace(QLatin1Char('&'), QStringLiteral("&&"));
+}
+
 } // namespace rondaxa

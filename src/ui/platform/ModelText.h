@@ -12,4 +12,9 @@ namespace rondaxa {
 QString FromModelText(std::string_view cp1252);
 std::string ToModelText(const QString &text);
 
+// Model text (a class name, the label of an extra field) as the caption of a
+// tab, button, check box or field label: an "&" in it shows as itself
+// instead of marking an Alt key.
+QString CaptionText(std::string_view cp1252);
+
 } // namespace rondaxa

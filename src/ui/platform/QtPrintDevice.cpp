@@ -5,6 +5,7 @@
 #include <QColor>
 #include <QFile>
 #include <QPageLayout>
+#include <QPaintEngine>
 #include <QPainter>
 #include <QPen>
 #include <QPrinter>
@@ -50,6 +51,8 @@ bool QtPrintDevice::BeginDocument() {
     }
     painter_->setFont(font_->font);
     painter_->setPen(ToQColor(colour_));
+    const QPaintEngine *engine = painter_->paintEngine();
+    glyphRuns_ = !engine || engine->type() != QPaintEngine::Picture;
     return true;
 }
 
@@ -185,7 +188,8 @@ const std::optional<QGlyphRun> &QtPrintDevice::GlyphsOf(std::string_view cp1252)
 void QtPrintDevice::TextOut(int x, int y, std::string_view cp1252) {
     if (!painter_)
         return;
-    const std::optional<QGlyphRun> &run = GlyphsOf(cp1252);
+    static const std::optional<QGlyphRun> kAsText;
+    const std::optional<QGlyphRun> &run = glyphRuns_ ? GlyphsOf(cp1252) : kAsText;
     // Lines through or under a text belong to that text alone.
     if (!run || font_->font.underline() || font_->font.strikeOut()) {
         Flush();

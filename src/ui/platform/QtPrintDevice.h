@@ -75,6 +75,10 @@ private:
 
     QPrinter &printer_;
     std::unique_ptr<QPainter> painter_;
+    // Whether texts go out as laid-out glyphs. Not on a recording device
+    // (the print preview's pages): it would keep every glyph as a path, and
+    // the preview of a large competition would take a minute to open.
+    bool glyphRuns_ = true;
     uint32_t colour_ = 0;
     std::unordered_map<std::string, std::unique_ptr<FontEntry>> fonts_;
     FontEntry *font_ = nullptr;

@@ -59,6 +59,12 @@ QString PromptText(std::string_view text) {
     return FromModelText(text);
 }
 
+// The texts write a space before a question mark; where a long question
+// wraps, the mark stays with its last word instead of on a line of its own.
+QString QuestionText(std::string_view text) {
+    return PromptText(text).replace(QStringLiteral(" ?"), QStringLiteral("\u00A0?"));
+}
+
 // Room for the title: a short message ("Fout nr.: 4") makes a narrow box, and
 // the title bar also holds the system's icon and window buttons.
 constexpr int kTitleBarExtras = 180;
@@ -99,7 +105,7 @@ Answer QtPrompts::Ask(std::string_view text, Buttons buttons) {
 }
 
 Answer QtPrompts::AskCaptioned(std::string_view caption, std::string_view text, Buttons buttons) {
-    QMessageBox box(QMessageBox::Question, PromptText(caption), PromptText(text), BoxButtons(buttons),
+    QMessageBox box(QMessageBox::Question, PromptText(caption), QuestionText(text), BoxButtons(buttons),
                     Owner());
     // Like the classic boxes: the first button (Yes) is the default; Escape
     // means Cancel when there is one and No otherwise.

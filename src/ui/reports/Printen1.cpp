@@ -4,6 +4,7 @@
 #include "ui/platform/DialogButtons.h"
 #include "ui/platform/Help.h"
 #include "ui/platform/ModelText.h"
+#include "ui/platform/NumberBox.h"
 #include "ui/platform/QtPrintDevice.h"
 #include "ui/reports/PrintJob.h"
 
@@ -41,7 +42,7 @@ QCheckBox *AddBox(QLayout *layout, const QString &caption) {
 }
 
 QSpinBox *MakeSpin(int min, int max) {
-    auto *spin = new QSpinBox;
+    auto *spin = new NumberBox;
     spin->setRange(min, max);
     return spin;
 }
@@ -124,7 +125,8 @@ Tafdruk::Tafdruk(Competition &comp, QPrinter &printer, QWidget *parent)
     tabs_->addTab(BuildTextsTab(), QStringLiteral("&Teksten"));
 
     auto *buttons = AddDialogButtons(this, kHelpContext, true, Qt::Horizontal, QStringLiteral("&Print"));
-    preview_ = buttons->addButton(QStringLiteral("Afdruk&voorbeeld..."), QDialogButtonBox::ActionRole);
+    // J is the one letter no control of any page uses.
+    preview_ = buttons->addButton(QStringLiteral("Afdruk beki&jken..."), QDialogButtonBox::ActionRole);
     connect(preview_, &QPushButton::clicked, this, &Tafdruk::ShowPreview);
 
     auto *layout = new QVBoxLayout(this);

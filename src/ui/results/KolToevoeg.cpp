@@ -2,6 +2,7 @@
 
 #include "ui/platform/DialogButtons.h"
 #include "ui/platform/Help.h"
+#include "ui/platform/NumberBox.h"
 
 #include <QDialogButtonBox>
 #include <QGroupBox>
@@ -20,7 +21,7 @@ TKolToevoeg::TKolToevoeg(Competition &comp, Prompts &prompts, QWidget *parent)
     SetHelpContext(this, kHelpContext);
 
     auto *countGroup = new QGroupBox(QStringLiteral("Uitslag kolommen toevoegen"), this);
-    count_ = new QSpinBox(countGroup);
+    count_ = new NumberBox(countGroup);
     count_->setRange(1, std::max(ColumnsLeftToAdd(comp), 1));
     auto *countLabel = new QLabel(QStringLiteral("Aa&ntal :"), countGroup);
     countLabel->setBuddy(count_);

@@ -6,6 +6,7 @@
 #include "ui/platform/DialogButtons.h"
 #include "ui/platform/Help.h"
 #include "ui/platform/ModelText.h"
+#include "ui/platform/NumberBox.h"
 #include "ui/results/OrderListEdit.h"
 
 #include <QButtonGroup>
@@ -49,7 +50,7 @@ TSnelUit::TSnelUit(Competition &comp, Prompts &prompts, std::function<void()> gr
     memo_->setObjectName(QStringLiteral("Memo1"));
     memo_->setLineWrapMode(QPlainTextEdit::NoWrap);
     memo_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    memo_->setTabChangesFocus(false);
+    memo_->setTabChangesFocus(true); // Tab and Shift+Tab go on; a pasted tab stays in its line
     memo_->installEventFilter(this);
     memoCaption->setBuddy(memo_);
     auto *positionCaption = new QLabel(QStringLiteral("Positie :"), this);
@@ -58,8 +59,8 @@ TSnelUit::TSnelUit(Competition &comp, Prompts &prompts, std::function<void()> gr
 
     auto *modeGroup = new QGroupBox(QStringLiteral("Uitslagen toevoegen"), this);
     newColumn_ = new QRadioButton(QStringLiteral("Als nieuwe uitslag"), modeGroup);
-    changeColumn_ = new QRadioButton(QStringLiteral("Wijzig uitslag kolom :"), modeGroup);
-    column_ = new QSpinBox(modeGroup);
+    changeColumn_ = new QRadioButton(QStringLiteral("&Wijzig uitslag kolom :"), modeGroup);
+    column_ = new NumberBox(modeGroup);
     column_->setObjectName(QStringLiteral("SpinEdit1"));
     fetch_ = new QPushButton(QStringLiteral("Haal uitslag"), modeGroup);
     fetch_->setAutoDefault(false);
@@ -72,7 +73,7 @@ TSnelUit::TSnelUit(Competition &comp, Prompts &prompts, std::function<void()> gr
 
     auto *unknownGroup = new QGroupBox(QStringLiteral("Startnr. dat niet voorkomt :"), this);
     addUnknown_ = new QRadioButton(QStringLiteral("Als nieuwe rijder toevoegen"), unknownGroup);
-    ignoreUnknown_ = new QRadioButton(QStringLiteral("Negeren"), unknownGroup);
+    ignoreUnknown_ = new QRadioButton(QStringLiteral("&Negeren"), unknownGroup);
     addUnknown_->setChecked(true);
     auto *unknownLayout = new QVBoxLayout(unknownGroup);
     unknownLayout->addWidget(addUnknown_);
@@ -178,8 +179,10 @@ void TSnelUit::Button1Click() {
     }
     if (lines.size() != before)
         memo_->setPlainText(JoinedLines(lines));
-    if (outcome.Code > 0)
-        ShowError(prompts_, outcome.Code);
+    if (outcome.Code > 0) {
+        const ErrorMessage message = RefusalMessage(outcome);
+        prompts_.Message(message.Text, message.Icon);
+    }
     if (!outcome.KeepOpen)
         reject();
 }

@@ -6,17 +6,43 @@
 #include "ui/platform/ModelText.h"
 
 #include <QDialogButtonBox>
+#include <QKeyEvent>
 #include <QListWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <functional>
 
 namespace rondaxa {
 
+namespace {
+
+// The list of findings: an entry chosen by keyboard (arrows, Home, End, page
+// keys, a typed letter) is followed as a click is, so the list can be walked
+// without the mouse.
+class ProblemListWidget : public QListWidget {
+public:
+    ProblemListWidget(std::function<void(int)> chosen, QWidget *parent)
+        : QListWidget(parent), chosen_(std::move(chosen)) {}
+
+protected:
+    void keyPressEvent(QKeyEvent *event) override {
+        const int before = currentRow();
+        QListWidget::keyPressEvent(event);
+        if (currentRow() != before && currentRow() >= 0)
+            chosen_(currentRow());
+    }
+
+private:
+    std::function<void(int)> chosen_;
+};
+
+} // namespace
+
 TToonBox::TToonBox(GridHost &host, QWidget *parent) : QDialog(parent), host_(host) {
     setObjectName(QStringLiteral("TToonBox"));
-    list_ = new QListWidget(this);
+    list_ = new ProblemListWidget([this](int row) { ListBox1Click(row); }, this);
     list_->setObjectName(QStringLiteral("ListBox1"));
     connect(list_, &QListWidget::itemClicked, this,
             [this](QListWidgetItem *item) { ListBox1Click(list_->row(item)); });

@@ -3,6 +3,7 @@
 #include "ui/platform/DialogButtons.h"
 #include "ui/platform/Help.h"
 #include "ui/platform/ModelText.h"
+#include "ui/platform/NumberBox.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -28,7 +29,7 @@ namespace rondaxa {
 namespace {
 
 QSpinBox *TwoDigitSpin(int max, QWidget *parent) {
-    auto *spin = new QSpinBox(parent);
+    auto *spin = new NumberBox(parent);
     spin->setRange(1, std::max(max, 1));
     spin->setMinimumWidth(spin->fontMetrics().horizontalAdvance(QStringLiteral("8888")) + 24);
     return spin;

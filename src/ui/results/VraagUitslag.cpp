@@ -3,6 +3,7 @@
 #include "core/model/messages.h"
 #include "ui/platform/DialogButtons.h"
 #include "ui/platform/Help.h"
+#include "ui/platform/NumberBox.h"
 #include "ui/results/ToonBox.h"
 
 #include <QCheckBox>
@@ -26,8 +27,8 @@ TVraagUitslag::TVraagUitslag(const TKlasse &klasse, QWidget *parent)
     auto *group = new QGroupBox(QStringLiteral("Controleer uitslagen:"), this);
     all_ = new QCheckBox(QStringLiteral("All&e uitslagen"), group);
     all_->setChecked(true);
-    from_ = new QSpinBox(group);
-    to_ = new QSpinBox(group);
+    from_ = new NumberBox(group);
+    to_ = new NumberBox(group);
     fromLabel_ = new QLabel(QStringLiteral("&Uitslag"), group);
     toLabel_ = new QLabel(QStringLiteral("&t/m"), group);
     fromLabel_->setBuddy(from_);
@@ -44,8 +45,10 @@ TVraagUitslag::TVraagUitslag(const TKlasse &klasse, QWidget *parent)
     layout->addWidget(AddDialogButtons(this, kHelpContext));
 
     const int columns = std::max(resultCount_, 1);
-    from_->setRange(1, columns);
-    to_->setRange(1, columns);
+    for (QSpinBox *spin : {from_, to_}) {
+        spin->setRange(1, columns);
+        CommitValuesWhenDone(spin);
+    }
     const int under = klasse.Grid.CurCol - klasse.FirstResultCol + 1;
     from_->setValue(under >= 1 && under <= resultCount_ ? under : 1);
     to_->setValue(from_->value());

@@ -2,6 +2,7 @@
 
 #include "ui/platform/DialogButtons.h"
 #include "ui/platform/Help.h"
+#include "ui/platform/NumberBox.h"
 
 #include <QCheckBox>
 #include <QDialogButtonBox>
@@ -42,11 +43,13 @@ TWisUitslag::TWisUitslag(const Competition &comp, QWidget *parent) : QDialog(par
     allResults_ = new QRadioButton(QStringLiteral("Alle uit&slagen !!!"), columnsGroup);
     column_ = new QRadioButton(QStringLiteral("&Uitslag kolom :"), columnsGroup);
     column_->setChecked(true);
-    first_ = new QSpinBox(columnsGroup);
+    first_ = new NumberBox(columnsGroup);
     through_ = new QCheckBox(QStringLiteral("&t/m :"), columnsGroup);
-    last_ = new QSpinBox(columnsGroup);
-    for (QSpinBox *spin : {first_, last_})
+    last_ = new NumberBox(columnsGroup);
+    for (QSpinBox *spin : {first_, last_}) {
         spin->setRange(1, std::max(resultCount, 1));
+        CommitValuesWhenDone(spin);
+    }
     auto *columnsLayout = new QGridLayout(columnsGroup);
     columnsLayout->addWidget(allResults_, 0, 0, 1, 4);
     columnsLayout->addWidget(column_, 1, 0);

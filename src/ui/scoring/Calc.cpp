@@ -4,6 +4,7 @@
 #include "ui/platform/DialogButtons.h"
 #include "ui/platform/Help.h"
 #include "ui/platform/ModelText.h"
+#include "ui/platform/NumberBox.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -51,7 +52,7 @@ TCalc::TCalc(const ClubRec &club, TKlasse &current, const CalcOptions &options, 
     netGroup_ = new QGroupBox(QStringLiteral("Netto berekening"), this);
     const int c = CountColumns(current);
     counting_ = new QLabel(FromModelText(CountingColumnsText(c)), netGroup_);
-    spin_ = new QSpinBox(netGroup_);
+    spin_ = new NumberBox(netGroup_);
     spin_->setRange(1, std::max(c, 1));
     spin_->setValue(DefaultNetCount(club, current));
     auto *overLabel = new QLabel(QStringLiteral("Netto punten bereken over"), netGroup_);

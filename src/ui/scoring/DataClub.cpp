@@ -2,6 +2,7 @@
 
 #include "ui/platform/Help.h"
 #include "ui/platform/ModelText.h"
+#include "ui/platform/NumberBox.h"
 #include "ui/scoring/RekAvan.h"
 
 #include <QButtonGroup>
@@ -36,7 +37,7 @@ QLabel *Caption(const QString &text, QWidget *buddy, QWidget *parent) {
 }
 
 QSpinBox *SpinBox(const char *name, int min, int max, int value, QWidget *parent) {
-    auto *box = new QSpinBox(parent);
+    auto *box = new NumberBox(parent);
     box->setObjectName(QLatin1String(name));
     box->setRange(min, max);
     box->setValue(std::clamp(value, min, max));
@@ -107,6 +108,7 @@ TClubData::TClubData(Competition &comp, Prompts &prompts, QWidget *parent)
     buttons->addButton(QStringLiteral("&Annuleren"), QDialogButtonBox::RejectRole);
     ConnectHelpButton(buttons->addButton(QStringLiteral("&Help"), QDialogButtonBox::HelpRole), kHelpContext);
     connect(buttons, &QDialogButtonBox::accepted, this, [this] {
+        CommitTypedNumbers(*this);
         Button1Click();
         accept();
     });

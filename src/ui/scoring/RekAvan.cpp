@@ -2,6 +2,7 @@
 
 #include "ui/platform/DialogButtons.h"
 #include "ui/platform/Help.h"
+#include "ui/platform/NumberBox.h"
 
 #include <QComboBox>
 #include <QDialogButtonBox>
@@ -55,7 +56,7 @@ TRekAvan::TRekAvan(ClubRec &club, QWidget *parent) : QDialog(parent), club_(club
         step.List->setMinimumWidth(200);
         step.List->setEnabled(s <= 2);
         step.Caption = new QLabel(QStringLiteral("Van de 1e plaats t/m :"), group);
-        step.Place = new QSpinBox(group);
+        step.Place = new NumberBox(group);
         step.Place->setObjectName(QStringLiteral("SpinEdit%1").arg(s));
         step.Place->setRange(1, 99);
         step.Place->setValue(3);
@@ -71,7 +72,7 @@ TRekAvan::TRekAvan(ClubRec &club, QWidget *parent) : QDialog(parent), club_(club
         connect(step.List, &QComboBox::activated, this, [this, s] { ComboBox1Change(s); });
     }
 
-    notify_ = new QSpinBox(this);
+    notify_ = new NumberBox(this);
     notify_->setObjectName(QStringLiteral("SpinEditNotify"));
     auto *notifyRow = new QHBoxLayout;
     notifyRow->addWidget(new QLabel(QStringLiteral("Geef aan als de stand is bepaald met stap: "), this));

@@ -52,6 +52,9 @@ TSnelZoeken::TSnelZoeken(GridHost &host, Prompts &prompts, QWidget *parent)
     ConnectHelpButton(help, kHelpContext);
     connect(next, &QPushButton::clicked, this, &TSnelZoeken::Button1Click);
     connect(cancel, &QPushButton::clicked, this, &TSnelZoeken::hide);
+    // A changed text searches again from the top; keys that change nothing
+    // (the release of Alt after Alt+V "Volgende zoeken", F3) leave the match.
+    connect(text_, &QLineEdit::textEdited, this, [this] { Search(true); });
     connect(byName_, &QRadioButton::clicked, this, &TSnelZoeken::RadioGroup1Click);
     connect(byStartNo_, &QRadioButton::clicked, this, &TSnelZoeken::RadioGroup1Click);
     auto *again = new QShortcut(QKeySequence(Qt::Key_F3), this);
@@ -123,10 +126,6 @@ bool TSnelZoeken::eventFilter(QObject *watched, QEvent *event) {
                 FocusGrid();
             return true;
         }
-        // Every key but the function keys searches again as the text stands.
-        const bool functionKey = key >= Qt::Key_F1 && key <= Qt::Key_F35;
-        if (event->type() == QEvent::KeyRelease && !functionKey)
-            Search(true);
     }
     return QDialog::eventFilter(watched, event);
 }

@@ -4,6 +4,7 @@
 #include "ui/platform/DialogButtons.h"
 #include "ui/platform/Help.h"
 #include "ui/platform/ModelText.h"
+#include "ui/platform/NumberBox.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -28,17 +29,17 @@ TSorteer::TSorteer(const ClubRec &club, const TKlasse &klasse, QWidget *parent)
 
     auto *byGroup = new QGroupBox(QStringLiteral("Sorteer op:"), this);
     const QString captions[kModeCount] = {
-        QStringLiteral("&Volgorde invoer"),    QStringLiteral("&Naam"),
-        QStringLiteral("&Startnummer"),        QStringLiteral("Op &uitslag :"),
-        FromModelText(club.ExtraLabel1.str()), FromModelText(club.ExtraLabel2.str()),
-        FromModelText(club.ExtraLabel3.str()),
+        QStringLiteral("&Volgorde invoer"),  QStringLiteral("&Naam"),
+        QStringLiteral("&Startnummer"),      QStringLiteral("Op &uitslag :"),
+        CaptionText(club.ExtraLabel1.str()), CaptionText(club.ExtraLabel2.str()),
+        CaptionText(club.ExtraLabel3.str()),
     };
     auto *byButtons = new QButtonGroup(this);
     for (int mode = 0; mode < kModeCount; ++mode) {
         modes_[mode] = new QRadioButton(captions[mode], byGroup);
         byButtons->addButton(modes_[mode], mode);
     }
-    result_ = new QSpinBox(byGroup);
+    result_ = new NumberBox(byGroup);
     swap_ = new QCheckBox(QStringLiteral("&Wissel naam"), byGroup);
     swap_->setChecked(!(club.Options & OptNamesAsStored));
     auto *byLayout = new QGridLayout(byGroup);

@@ -26,8 +26,8 @@ TZoekAll::TZoekAll(GridHost &host, Prompts &prompts, QWidget *parent)
 
     const ClubRec &club = host.HostCompetition().Club;
     const QString captions[kFieldCount] = {
-        QStringLiteral("Naa&m :"), QStringLiteral("&Startnr. :"), FromModelText(club.ExtraLabel1.str()),
-        FromModelText(club.ExtraLabel2.str()), FromModelText(club.ExtraLabel3.str())};
+        QStringLiteral("Naa&m :"), QStringLiteral("&Startnr. :"), CaptionText(club.ExtraLabel1.str()),
+        CaptionText(club.ExtraLabel2.str()), CaptionText(club.ExtraLabel3.str())};
     const int lengths[kFieldCount] = {30, 5, 40, 40, 40};
     auto *form = new QFormLayout;
     for (int i = 0; i < kFieldCount; ++i) {

@@ -45,6 +45,54 @@ TEST(RiderRecord, RoundTripBetweenTwoClasses) {
     EXPECT_EQ(GetResult(other, 5), 5);
 }
 
+// Results copied from a competition that stores them the other way are
+// converted as the club settings convert them; the same method or no word
+// on the method (another program's record) leaves them as they are.
+TEST(RiderRecord, ResultsFollowTheStorageMethodOfTheTarget) {
+    Competition comp = MakeCompetition({"A"});
+    comp.Club.Options &= ~OptStoreFinishOrder; // points stored here
+    TKlasse &k = *comp.Classes[0];
+    for (int i = 0; i < 4; ++i)
+        AddRider(comp, k, "Doel " + std::to_string(i), std::to_string(i + 1));
+    TRijder source;
+    source.Name = "Bron";
+    source.Results[1] = 1;
+    source.Results[2] = 4;
+    source.Results[3] = 0;
+    const Bytes record = MakeRiderRecord(source, true);
+    test::ScriptedPrompts prompts;
+
+    ASSERT_TRUE(PasteRider(comp, k, 1, record, prompts, StorageMethod::Positions));
+    EXPECT_EQ(GetResult(*k.Rider(1), 1), PointsForPosition(comp.Club, 1));
+    EXPECT_EQ(GetResult(*k.Rider(1), 2), PointsForPosition(comp.Club, 4));
+    EXPECT_EQ(GetResult(*k.Rider(1), 3), 0);
+    EXPECT_EQ(GetResult(*k.Rider(1), 4), -1);
+    for (const std::optional<StorageMethod> same :
+         {std::optional(StorageMethod::Points), std::optional<StorageMethod>()}) {
+        ASSERT_TRUE(PasteRider(comp, k, 2, record, prompts, same));
+        EXPECT_EQ(GetResult(*k.Rider(2), 1), 1);
+        EXPECT_EQ(GetResult(*k.Rider(2), 2), 4);
+    }
+    // Points into a competition of finish positions: back to the places.
+    comp.Club.Options |= OptStoreFinishOrder;
+    TRijder scored = source;
+    scored.Results[1] = static_cast<int16_t>(PointsForPosition(comp.Club, 2));
+    ASSERT_TRUE(PasteRider(comp, k, 3, MakeRiderRecord(scored, true), prompts, StorageMethod::Points));
+    EXPECT_EQ(GetResult(*k.Rider(3), 1), 2);
+    // Without results there is nothing to convert: the target keeps its own.
+    k.Rider(4)->Results[1] = 9;
+    ASSERT_TRUE(PasteRider(comp, k, 4, MakeRiderRecord(source, false), prompts, StorageMethod::Points));
+    EXPECT_EQ(GetResult(*k.Rider(4), 1), 9);
+}
+
+TEST(RiderRecord, StorageMethodTagsReadBackAndNothingElseIsOne) {
+    for (StorageMethod method : {StorageMethod::Positions, StorageMethod::Points})
+        EXPECT_EQ(ReadStorageMethodTag(StorageMethodTag(method)), method);
+    EXPECT_NE(StorageMethodTag(StorageMethod::Positions), StorageMethodTag(StorageMethod::Points));
+    for (const char *other : {"", "Positions", "points\n", "1"})
+        EXPECT_FALSE(ReadStorageMethodTag(other)) << other;
+}
+
 TEST(RiderRecord, CarriesTheStoredResultsNotTheCalculatedOnes) {
     TRijder rider;
     rider.Results[1] = 1003; // marked as dropped

@@ -120,6 +120,23 @@ TEST(CheckEntryLines, EachRefusalWithItsLines) {
     }
 }
 
+// Message 22 names the first number that comes again, as typed there; its
+// own text stays in front, as scripts look for it.
+TEST(CheckEntryLines, ADoubleStartNumberIsNamed) {
+    std::string doubled;
+    std::vector<std::string> lines{"3", "ab12 Jansen", "9", "3", "AB12"};
+    ASSERT_EQ(CheckEntryLines(lines, &doubled), kDuplicateStartNosCode);
+    EXPECT_EQ(doubled, "3");
+    lines = {"ab12", "7", "AB12", "7"};
+    ASSERT_EQ(CheckEntryLines(lines, &doubled), kDuplicateStartNosCode);
+    EXPECT_EQ(doubled, "AB12");
+
+    QuickEntryOutcome outcome{kDuplicateStartNosCode, 0, true, "AB12"};
+    EXPECT_EQ(RefusalMessage(outcome).Text, "Er komen dubbele startnummers voor! (startnummer AB12)");
+    outcome.Code = kTooFewNumbersCode;
+    EXPECT_EQ(RefusalMessage(outcome).Text, ErrorMessageFor(kTooFewNumbersCode).Text);
+}
+
 TEST(CheckEntryLines, EmptyLinesGoUntilTheWalkStops) {
     std::vector<std::string> lines{"12", "", "7", "", " "};
     EXPECT_EQ(CheckEntryLines(lines), 0);
