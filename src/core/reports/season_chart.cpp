@@ -138,6 +138,9 @@ constexpr double kTop = 20;
 constexpr double kBottom = kHeight - 70;
 constexpr double kLabelGap = 13; // the least distance between two names
 constexpr double kMarkerSize = 3.5;
+// The longest name at a line's end that fits the room on the right (the
+// line's title holds the whole name).
+constexpr std::size_t kLongestLabel = 24;
 // Day labels stand upright up to this many days, slanted beyond.
 constexpr std::size_t kUprightDayLabels = 8;
 
@@ -334,6 +337,10 @@ void AppendLines(std::string &svg, const SeasonChart &chart, const Scale &scale)
             AppendMarker(markers, marker, x, y);
         }
         const std::string name = WebText(line.Name);
+        const std::string label =
+            line.Name.size() > kLongestLabel
+                ? WebText(line.Name.substr(0, kLongestLabel - 1)) + "\xE2\x80\xA6" // U+2026
+                : name;
         svg += "<g class=\"rider\" stroke=\"" + std::string(colour) + "\">\n<title>" + name + "</title>\n";
         svg += "<polyline fill=\"none\" stroke-width=\"2\"";
         if (*dash)
@@ -346,7 +353,7 @@ void AppendLines(std::string &svg, const SeasonChart &chart, const Scale &scale)
         svg += "<line stroke-width=\"1\" x1=\"" + Number(endX + 5) + "\" y1=\"" + Number(ends[i]) +
                "\" x2=\"" + Number(kRight + 14) + "\" y2=\"" + Number(heights[i]) + "\"/>\n";
         svg += "<text stroke=\"none\" fill=\"#1a1a1a\" font-size=\"11\" x=\"" + Number(kRight + 18) +
-               "\" y=\"" + Number(heights[i] + 4) + "\">" + name + " (" +
+               "\" y=\"" + Number(heights[i] + 4) + "\">" + label + " (" +
                IntText(line.Points.empty() ? 0 : line.Points.back()) + ")</text>\n</g>\n";
     }
 }

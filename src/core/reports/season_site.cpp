@@ -388,12 +388,11 @@ std::string IndexPage(const Competition &comp, const std::vector<PublishedClass>
             out += " &middot; " + WebText(latest->Remark);
         out += "</p>\n";
     }
-    out +=
-        "<section aria-labelledby=\"klassen-kop\">\n<h2 id=\"klassen-kop\">Klassen</h2>\n"
-        "<div class=\"scroll\" tabindex=\"0\" role=\"region\" aria-labelledby=\"klassen-kop\">\n"
-        "<table class=\"classes\">\n<thead>\n<tr><th scope=\"col\" class=\"nm\">Klasse</th>"
-        "<th scope=\"col\">Rijders</th><th scope=\"col\">Wedstrijddagen</th><th scope=\"col\">Uitslagen</th>"
-        "</tr>\n</thead>\n<tbody>\n";
+    out += "<section aria-labelledby=\"klassen-kop\">\n<h2 id=\"klassen-kop\">Klassen</h2>\n"
+           "<div class=\"scroll\" tabindex=\"0\" role=\"region\" aria-labelledby=\"klassen-kop\">\n"
+           "<table class=\"classes\">\n<thead>\n<tr><th scope=\"col\" class=\"nm\">Klasse</th>"
+           "<th scope=\"col\">Rijders</th><th scope=\"col\">Dagen</th><th scope=\"col\">Uitslagen</th>"
+           "</tr>\n</thead>\n<tbody>\n";
     for (const PublishedClass &page : published) {
         out += "<tr><th scope=\"row\" class=\"nm\"><a href=\"" + page.Page + "\">" +
                WebText(page.Klasse->Name) + "</a></th><td>" + IntText(page.Riders) + "</td><td>" +
@@ -436,6 +435,7 @@ tbody tr:nth-child(even) > * { background: #f6f6f6; }
 th.nm, tbody th { text-align: left; font-weight: normal; white-space: normal; min-width: 8rem; max-width: 14rem;
   position: sticky; left: 0; z-index: 1; }
 thead th.nm { font-weight: bold; }
+.classes tbody th { min-width: 0; }
 .standings .pl { position: sticky; left: 0; z-index: 1; width: 2.8rem; min-width: 2.8rem; max-width: 2.8rem; }
 .standings .nm { left: 2.8rem; box-shadow: 1px 0 0 #d9d9d9; }
 .total, table.day td:last-child { font-weight: bold; }

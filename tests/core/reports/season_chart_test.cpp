@@ -180,6 +180,13 @@ TEST_F(SeasonChartTest, SvgIsWellFormedWithOneLinePerRider) {
     EXPECT_NE(svg.find("Ctrl\xEF\xBF\xBD\xEF\xBF\xBD\xC3\xA9"),
               std::string::npos); // controls replaced, é in UTF-8
     EXPECT_EQ(svg.find("nan"), std::string::npos);
+
+    // A long name is cut at the line's end and kept whole in its title.
+    klasse.Rider(1)->Name = "Abcdefghij Klmnopqrst Uvwxyz Abc";
+    const std::string cut = SeasonChartSvg(SeasonChartOf(comp.Club, klasse, 10));
+    EXPECT_NE(cut.find(">Abcdefghij Klmnopqrst U\u2026 ("), std::string::npos) << cut;
+    EXPECT_NE(cut.find("<title>" + CellText(comp.Club, *klasse.Rider(1), KindName, 0) + "</title>"),
+              std::string::npos);
 }
 
 TEST_F(SeasonChartTest, TwentyLinesDifferInColourAndDashAndTheirNamesDoNotOverlap) {
