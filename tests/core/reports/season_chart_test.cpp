@@ -202,13 +202,20 @@ TEST_F(SeasonChartTest, TwentyLinesDifferInColourAndDashAndTheirNamesDoNotOverla
         styles.insert((*it)[1].str() + (*it)[2].str());
     EXPECT_EQ(styles.size(), 20u);
 
-    std::vector<double> heights = NameHeightsIn(svg);
-    ASSERT_EQ(heights.size(), 20u);
-    std::sort(heights.begin(), heights.end());
-    for (std::size_t i = 1; i < heights.size(); ++i)
-        EXPECT_GE(heights[i] - heights[i - 1], 12.9);
-    EXPECT_GE(heights.front(), 0.0);
-    EXPECT_LE(heights.back(), 440.0);
+    auto expectApartAndInside = [](std::vector<double> heights) {
+        ASSERT_EQ(heights.size(), 20u);
+        std::sort(heights.begin(), heights.end());
+        for (std::size_t i = 1; i < heights.size(); ++i)
+            EXPECT_GE(heights[i] - heights[i - 1], 12.9);
+        EXPECT_GE(heights.front(), 0.0);
+        EXPECT_LE(heights.back(), 440.0);
+    };
+    expectApartAndInside(NameHeightsIn(svg)); // all level at the top
+
+    // Nineteen at the bottom: their names move up from the picture's edge.
+    for (int r = 2; r <= 20; ++r)
+        klasse.Rider(r)->Results[1] = kNoResult;
+    expectApartAndInside(NameHeightsIn(SeasonChartSvg(SeasonChartOf(comp.Club, klasse, 20))));
 }
 
 TEST_F(SeasonChartTest, AClassWithoutResultsSaysSo) {
