@@ -15,7 +15,6 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QSvgRenderer>
-#include <QSvgWidget>
 #include <QVBoxLayout>
 
 namespace rondaxa {
@@ -36,6 +35,35 @@ QByteArray RenderPng(const std::string &svg) {
     image.save(&buffer, "PNG");
     return png;
 }
+
+} // namespace
+
+// The picture at the largest size that keeps its proportions, on white.
+class ChartView : public QWidget {
+public:
+    explicit ChartView(QWidget *parent) : QWidget(parent) {
+        setMinimumSize(570, 330);
+        setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
+    }
+    void Load(const std::string &svg) {
+        renderer_.load(QByteArray::fromStdString(svg));
+        update();
+    }
+
+protected:
+    void paintEvent(QPaintEvent *) override {
+        QPainter painter(this);
+        painter.fillRect(rect(), Qt::white);
+        const QSize size = renderer_.defaultSize().scaled(this->size(), Qt::KeepAspectRatio);
+        const QRect target(QPoint((width() - size.width()) / 2, (height() - size.height()) / 2), size);
+        renderer_.render(&painter, QRectF(target));
+    }
+
+private:
+    QSvgRenderer renderer_;
+};
+
+namespace {
 
 QString DefaultChooseChartFile(QWidget *parent, const QString &className) {
     return QFileDialog::getSaveFileName(parent, QStringLiteral("Opslaan als"),
@@ -62,8 +90,7 @@ TSeizoensverloop::TSeizoensverloop(const Competition &comp, int classIndex, Prom
     row->addWidget(top_);
     row->addStretch();
 
-    view_ = new QSvgWidget(this);
-    view_->setMinimumSize(570, 330);
+    view_ = new ChartView(this);
 
     auto *buttons = new QDialogButtonBox(this);
     QPushButton *save = buttons->addButton(QStringLiteral("&Opslaan als..."), QDialogButtonBox::ActionRole);
@@ -86,7 +113,7 @@ TSeizoensverloop::~TSeizoensverloop() = default;
 void TSeizoensverloop::ShowChart() {
     chart_ = SeasonChartOf(calculated_->Club, *calculated_->Active(), top_->value());
     svg_ = SeasonChartSvg(chart_);
-    view_->load(QByteArray::fromStdString(svg_));
+    view_->Load(svg_);
 }
 
 bool TSeizoensverloop::SaveChart(const QString &path) {

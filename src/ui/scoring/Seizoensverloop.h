@@ -14,9 +14,10 @@
 #include <string>
 
 class QSpinBox;
-class QSvgWidget;
 
 namespace rondaxa {
+
+class ChartView;
 
 class TSeizoensverloop : public QDialog {
     Q_OBJECT
@@ -45,7 +46,7 @@ private:
     SeasonChart chart_;
     std::string svg_;
     QSpinBox *top_ = nullptr;
-    QSvgWidget *view_ = nullptr;
+    ChartView *view_ = nullptr;
 };
 
 } // namespace rondaxa
