@@ -14,6 +14,8 @@ int RunStandings(const CommandArgs &args);
 int RunImportDos(const CommandArgs &args);
 int RunAddResults(const CommandArgs &args);
 int RunCheck(const CommandArgs &args);
+int RunPublish(const CommandArgs &args);
+int RunChart(const CommandArgs &args);
 #ifdef RONDAXA_CLI_PRINT
 // "print" runs in a program of its own, rondaxa-print, so that only printing
 // loads the Qt libraries (which cost a start of every other command more

@@ -37,6 +37,10 @@ const Command kCommands[] = {
 #ifdef RONDAXA_CLI_PRINT
     {"print", rondaxa::cli::HandOverPrint, rondaxa::cli::kPrintUsage},
 #endif
+    {"publish", rondaxa::cli::RunPublish,
+     "rondaxa-cli publish FILE --out DIR [--top N] [--class NAME|#N] [--average] [--no-net] [--no-gross]\n"
+     "    [--daily] [--count N] [--hc 0|1|2|3] [--no-calc] [--decimal C]"},
+    {"chart", rondaxa::cli::RunChart, "rondaxa-cli chart FILE --class NAME|#N [--top N] --out PATH.svg"},
     {"demo", rondaxa::cli::RunDemo, "rondaxa-cli demo OUT.kzb"},
 };
 

@@ -198,6 +198,8 @@ void TMainForm::BuildMenus() {
     AddCommand(file, "Bewaar &als...", "Bewaarals1Click", &TMainForm::Bewaarals1Click);
     AddCommand(file, "&Uitvoer tekst/html bestand...", "Uitvoertekstbestand1Click",
                &TMainForm::Uitvoertekstbestand1Click);
+    AddCommand(file, "&Publiceren naar map...", "Publicerennaarmap1Click",
+               &TMainForm::Publicerennaarmap1Click);
     file->addSeparator();
     AddCommand(file, "&Printen...", "Printen1Click", &TMainForm::Printen1Click)->setIcon(PrinterIcon());
     file->addSeparator();
@@ -243,6 +245,7 @@ void TMainForm::BuildMenus() {
     calcMenu_->addSeparator();
     AddCommand(calcMenu_, "&Dagklassement...", "Dagklassement1Click", &TMainForm::Dagklassement1Click)
         ->setIcon(CalendarIcon());
+    AddCommand(calcMenu_, "&Seizoensverloop...", "Seizoensverloop1Click", &TMainForm::Seizoensverloop1Click);
 
     searchMenu_ = menuBar()->addMenu(QStringLiteral("&Zoeken/sorteren"));
     AddCommand(searchMenu_, "&Snelzoeken...", "SnelZoekClick", &TMainForm::SnelZoekClick, Qt::Key_F3);

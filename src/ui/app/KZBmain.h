@@ -118,6 +118,7 @@ public slots:
     void Bewaren1Click();
     void Bewaarals1Click();
     void Uitvoertekstbestand1Click();
+    void Publicerennaarmap1Click();
     void Printen1Click();
     void Sluiten1Click();
     // "Be&werken"
@@ -136,6 +137,7 @@ public slots:
     void BrutoNetto1Click();
     void Verwijderuitslagen1Click();
     void Dagklassement1Click();
+    void Seizoensverloop1Click();
     // "&Zoeken/sorteren"
     void SnelZoekClick();
     void UitZoekenClick();

@@ -1,6 +1,7 @@
 #include "ui/reports/DailyPrint.h"
 
 #include "core/reports/print_daily.h"
+#include "ui/platform/Hourglass.h"
 #include "ui/platform/QtPrintDevice.h"
 #include "ui/reports/PrintJob.h"
 
@@ -12,15 +13,6 @@
 namespace rondaxa {
 
 namespace {
-
-// The hourglass for as long as it lives.
-class Hourglass {
-public:
-    Hourglass() { QApplication::setOverrideCursor(Qt::WaitCursor); }
-    ~Hourglass() { QApplication::restoreOverrideCursor(); }
-    Hourglass(const Hourglass &) = delete;
-    Hourglass &operator=(const Hourglass &) = delete;
-};
 
 int ClassIndexOf(const Competition &comp, const TKlasse &klasse) {
     for (int i = 0; i < comp.ClassCount(); ++i)

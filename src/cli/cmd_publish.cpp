@@ -1,0 +1,70 @@
+// rondaxa-cli publish: the final-standings command followed by the season's
+// web site (index, class pages with standings, race days and chart, one
+// stylesheet) written into a folder.
+#include "cli/calc_args.h"
+#include "cli/cli_common.h"
+#include "cli/commands.h"
+
+#include "core/reports/season_site.h"
+
+namespace rondaxa::cli {
+
+namespace {
+
+struct PublishArgs {
+    std::string File;
+    std::string Folder;
+    CalcArgs Calculation;
+    std::optional<std::string> Decimal;
+    int Top = kDefaultChartTop;
+};
+
+PublishArgs ReadArgs(const CommandArgs &arguments) {
+    Args args(arguments);
+    PublishArgs read;
+    bool hasFolder = false;
+    while (!args.Done()) {
+        const std::string arg = args.Next();
+        if (ReadCalcOption(args, arg, read.Calculation))
+            continue;
+        if (arg == "--out") {
+            read.Folder = args.Value(arg);
+            hasFolder = true;
+        } else if (arg == "--top")
+            read.Top = args.IntValue(arg, 1, kMaxChartTop);
+        else if (arg == "--decimal")
+            read.Decimal = args.Value(arg);
+        else if (!arg.empty() && arg[0] == '-')
+            throw UsageError("unknown option " + arg);
+        else if (!read.File.empty())
+            throw UsageError("publish takes one file");
+        else
+            read.File = arg;
+    }
+    if (read.File.empty())
+        throw UsageError("publish needs a file");
+    if (!hasFolder || read.Folder.empty())
+        throw UsageError("publish needs --out DIR");
+    FinishCalcArgs(read.Calculation);
+    return read;
+}
+
+} // namespace
+
+int RunPublish(const CommandArgs &arguments) {
+    const PublishArgs read = ReadArgs(arguments);
+    auto comp = LoadAndCalculate(read.File, read.Calculation, read.Decimal);
+    SiteChoices choices;
+    choices.ChartTop = read.Top;
+    // With --class the site holds that class, as "standings" exports it.
+    if (read.Calculation.ClassArg)
+        choices.Classes.push_back(comp->ActiveClass);
+    try {
+        WriteSite(read.Folder, BuildSeasonSite(*comp, choices));
+    } catch (const IoError &error) {
+        throw CliExit(kExitFile, error.what());
+    }
+    return kExitOk;
+}
+
+} // namespace rondaxa::cli
