@@ -723,8 +723,6 @@ void TMainForm::ActiveSGHeadingClick(int col) {
     if (!klasse || klasse->Grid.RowCount() - 1 < 2)
         return;
     RunCommand([&] { SortByHeading(col); });
-    RedrawGrid();
-    ActiveSGSelectCell(klasse->Grid.CurCol, klasse->Grid.CurRow);
 }
 
 void TMainForm::ActiveSGFixedClick(int row) {
@@ -791,7 +789,6 @@ void TMainForm::ShowCompetition() {
     if (comp_.ClassCount() == 0)
         SetCaption(kCaption);
     SelectTab(0);
-    UpdateSaveButton();
 }
 
 QString TMainForm::FolderOf(const QString &fileName) const {

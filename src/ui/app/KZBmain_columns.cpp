@@ -39,7 +39,7 @@ void TMainForm::Informatieuitslagen1Click() {
     RunStep(StepScope::WholeCompetition(),
             StepText(QStringLiteral("Informatie uitslagen"), comp_, comp_.ActiveClass), [&] {
                 rondaxa::RemoveClassStandings(*klasse);
-                ReloadGrid();
+                ReloadGrid(); // the dialog opens over the grid without standings
                 if (klasse->ResultCount < 1)
                     return; // no result column to give information
                 TUitslInfo dialog(comp_, *klasse, prompts_, *this, this);

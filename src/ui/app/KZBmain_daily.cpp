@@ -17,7 +17,7 @@ void TMainForm::Dagklassement1Click() {
     RunStep(StepScope::Class(comp_.ActiveClass),
             StepText(QStringLiteral("Dagklassement"), comp_, comp_.ActiveClass), [&] {
                 RemoveClassStandings(comp_.ActiveClass);
-                ReloadGrid();
+                ReloadGrid(); // the window opens over the grid without standings
                 RunDailyClassification(comp_, prompts_, grid_->font(), this);
             });
 }

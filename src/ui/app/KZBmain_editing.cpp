@@ -64,10 +64,10 @@ void TMainForm::StartCellEdit(QChar key) {
     rondaxa::RemoveClassStandings(*klasse);
     if (column < grid.ColCount())
         grid.CurCol = column;
+    // The standings give way to the editing field: no step of their own (they
+    // are not stored), so the grid is told here.
     if (hadStandings)
         ReloadGrid();
-    else
-        RedrawGrid();
 
     const int row = grid.CurRow;
     const int col = grid.CurCol;

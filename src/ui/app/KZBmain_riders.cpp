@@ -143,7 +143,7 @@ void TMainForm::RijderVerwijderen1Click() {
     RunStep(StepScope::Class(comp_.ActiveClass),
             StepText(QStringLiteral("Rijder verwijderen"), comp_, comp_.ActiveClass), [&] {
                 RemoveClassStandings(comp_.ActiveClass);
-                ReloadGrid();
+                ReloadGrid(); // the question is asked over the grid without standings
                 ConfirmDeleteRider(comp_, *klasse, klasse->Grid.CurRow, prompts_, this);
             });
     if (details)
@@ -160,7 +160,7 @@ void TMainForm::Verwijderrijdersbuitenmededing1Click() {
     RunStep(StepScope::WholeCompetition(), QStringLiteral("Verwijder rijders buitenmededinging"), [&] {
         for (int tab = 0; tab < comp_.ClassCount(); ++tab)
             RemoveClassStandings(tab);
-        ReloadGrid();
+        ReloadGrid(); // the question is asked over the grid without standings
         DeleteHorsConcoursCommand(comp_, prompts_, this);
     });
     if (details && ActiveClass())

@@ -177,7 +177,6 @@ bool TRijderData::StoreRiderEdits() {
     Competition &comp = host_.Comp();
     bool stored = true;
     host_.StoreChange(row, [&] { stored = StoreFields(comp, *rider, row); });
-    host_.RedrawGrid();
     storing_ = false;
     return stored;
 }
@@ -242,7 +241,6 @@ void TRijderData::SBnewClick() {
                      [&] { row = NewRiderRow(*klasse, host_.Comp().Club); });
     if (row < 1)
         return;
-    host_.ReloadGrid();
     host_.GoToRow(row);
     ShowRider(row);
     edits_[0]->setFocus();
@@ -259,7 +257,6 @@ void TRijderData::SBdeleteClick() {
     });
     if (!deleted)
         return;
-    host_.ReloadGrid();
     if (LastRow() < 1) {
         close();
         return;
