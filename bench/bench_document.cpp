@@ -37,17 +37,21 @@ std::unique_ptr<DocumentStep> EnterWholeClass(CompetitionDocument &doc, int tab,
 }
 
 // Each iteration is one undo or one redo (they alternate).
-void BM_UndoOrRedoWholeClassStep(benchmark::State &state) {
-    auto doc = LargeDocument();
-    auto step = EnterWholeClass(*doc, 0, true);
+void UndoAndRedo(benchmark::State &state, CompetitionDocument &doc, DocumentStep &step) {
     bool undone = false;
     for (auto _ : state) {
         if (undone)
-            doc->Redo(*step);
+            doc.Redo(step);
         else
-            doc->Undo(*step);
+            doc.Undo(step);
         undone = !undone;
     }
+}
+
+void BM_UndoOrRedoWholeClassStep(benchmark::State &state) {
+    auto doc = LargeDocument();
+    auto step = EnterWholeClass(*doc, 0, true);
+    UndoAndRedo(state, *doc, *step);
 }
 BENCHMARK(BM_UndoOrRedoWholeClassStep)->Unit(benchmark::kMillisecond);
 
@@ -70,14 +74,7 @@ void BM_UndoOrRedoStandingsOfEveryClass(benchmark::State &state) {
     CalcOptions options;
     auto step = doc->Perform(StepScope::WholeCompetition(), "Eindstanden",
                              [&] { CalculateFinalStandings(doc->Comp(), options, 0, 0, nullptr); });
-    bool undone = false;
-    for (auto _ : state) {
-        if (undone)
-            doc->Redo(*step);
-        else
-            doc->Undo(*step);
-        undone = !undone;
-    }
+    UndoAndRedo(state, *doc, *step);
     state.counters["step_MB"] = static_cast<double>(step->MemoryUse()) / (1024.0 * 1024.0);
 }
 BENCHMARK(BM_UndoOrRedoStandingsOfEveryClass)->Unit(benchmark::kMillisecond);
