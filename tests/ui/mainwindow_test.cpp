@@ -179,8 +179,8 @@ private slots:
     void opensTheDemoWithOneTabPerClass() {
         QCOMPARE(Tabs().count(), form_->Comp().ClassCount());
         QCOMPARE(Tabs().tabText(0), QString::fromStdString(form_->Comp().Classes[0]->Name.str()));
-        QCOMPARE(form_->windowTitle(),
-                 QString::fromStdString(form_->Comp().Club.ClubName.str() + " - " + Klasse().Name.str()));
+        QCOMPARE(form_->windowTitle(), QString::fromStdString(form_->Comp().Club.ClubName.str() + " - " +
+                                                              Klasse().Name.str() + "[*]"));
         QCOMPARE(test::StatusPanelOf(*form_, 0).text(), QString("Punten"));
         QVERIFY(form_->Action("Bewaarals1Click")->isEnabled());
         QVERIFY(!SaveButtonEnabled());
@@ -570,9 +570,9 @@ private slots:
         Tabs().setCurrentIndex(2);
         form_->Comp().Classes[2]->Name = "Anders";
         form_->Notify(TMainForm::kNotifyShowClass, form_->NotificationKey() + 1);
-        QVERIFY(!form_->windowTitle().endsWith("Anders"));
+        QVERIFY(!form_->windowTitle().endsWith("Anders[*]"));
         form_->Notify(TMainForm::kNotifyShowClass, form_->NotificationKey());
-        QVERIFY(form_->windowTitle().endsWith("Anders"));
+        QVERIFY(form_->windowTitle().endsWith("Anders[*]"));
     }
 
     void startUpWithAMissingCommandLineFile() {
@@ -588,7 +588,7 @@ private slots:
         QVERIFY(form.x() != 700);
         QCOMPARE(test::TabsOf(form).count(), 1);
         QCOMPARE(test::TabsOf(form).tabText(0), QString("?"));
-        QCOMPARE(form.windowTitle(), QString("Rondaxa"));
+        QCOMPARE(form.windowTitle(), QString("Rondaxa[*]"));
         QCOMPARE(form.HelpContext(), TMainForm::kHelpNoCompetition);
     }
 

@@ -183,7 +183,6 @@ void ApplyDailyClassification(Competition &comp, int tab, const DailyTable &tabl
         rider->Results[static_cast<std::size_t>(table.From)] = static_cast<int16_t>(stored);
     }
     ColourInfoColumns(klasse, comp.Club);
-    comp.Modified |= ModifiedData;
 }
 
 } // namespace rondaxa

@@ -98,7 +98,7 @@ std::string ReplaceQuestion(int from, int to);
 // it is: the standings removed, the result columns From + 1 .. To deleted,
 // and column From holding each rider's replacement points (as the place
 // that earns them when finish positions are stored); the information
-// colours laid out again and the data marked modified.
+// colours laid out again.
 void ApplyDailyClassification(Competition &comp, int tab, const DailyTable &table);
 
 } // namespace rondaxa

@@ -167,7 +167,6 @@ std::unique_ptr<Competition> MakeDemoCompetition() {
         comp->Classes.push_back(std::move(klasse));
     }
     comp->ActiveClass = 0;
-    comp->Modified = 0;
     return comp;
 }
 

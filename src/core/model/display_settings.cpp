@@ -97,7 +97,6 @@ bool ApplyDisplayChoices(Competition &comp, const DisplayChoices &c) {
         }
         changed = true;
     }
-    comp.Modified |= ModifiedData;
     return changed;
 }
 

@@ -35,8 +35,8 @@ DisplayChoices CurrentDisplayChoices(const ClubRec &club);
 bool SetFixedColsAll(Competition &comp, int n);
 
 // Stores the choices in Options and ViewFlags, fixes the columns and lays
-// the columns of every class out again when the shown fields changed. Sets
-// the modified flag. Returns whether the grids must be shown anew.
+// the columns of every class out again when the shown fields changed.
+// Returns whether the grids must be shown anew.
 bool ApplyDisplayChoices(Competition &comp, const DisplayChoices &choices);
 
 // Gives every class grid the font (and keeps it as the competition's font).

@@ -126,7 +126,6 @@ EditOutcome StoreCellEdit(Competition &comp, TKlasse &klasse, int row, int col, 
         WidenColumnFor(klasse, club, kind, row, width);
         break;
     }
-    comp.Modified |= ModifiedData;
     return outcome;
 }
 

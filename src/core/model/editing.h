@@ -58,8 +58,8 @@ enum class EditOutcome {
 
 // Stores the changed text of cell (row, col) into its rider with the checks
 // of its kind: a duplicate name is stored and reported, a duplicate start
-// number is refused, a result must be attainable. Sets the data bit of the
-// modified flag.
+// number is refused, a result must be attainable. The document marks the
+// competition modified.
 EditOutcome StoreCellEdit(Competition &comp, TKlasse &klasse, int row, int col, std::string_view text,
                           Prompts &prompts, const TextWidthFn &width);
 

@@ -729,7 +729,6 @@ bool SaveCompetition(Competition &comp, const std::string &fileName, Prompts &pr
     RemoveStrayTemporaries(fileName, backup);
 
     comp.FileName = fileName;
-    comp.Modified = 0;
     if (store) {
         try {
             StoreLastFile(*store, fileName);
@@ -756,7 +755,6 @@ LoadResult LoadCompetition(Competition &comp, const std::string &fileName, Promp
     comp.Classes = std::move(loaded->Classes);
     comp.ActiveClass = comp.Classes.empty() ? -1 : 0;
     comp.FileName = fileName;
-    comp.Modified = 0;
     if (store) {
         try {
             StoreLastFile(*store, fileName);

@@ -77,7 +77,7 @@ using DisposeBackupFn = std::function<bool(const std::string &path)>;
 // under the name the complete old or new file. A file named as its own
 // backup keeps no backup. On failure shows message 1 and returns false,
 // leaving the existing file untouched. On success sets DateSaved, the file
-// name, "LastFile" (when a store is given) and clears the modified flag.
+// name and "LastFile" (when a store is given); the document clears its modified state.
 bool SaveCompetition(Competition &comp, const std::string &fileName, Prompts &prompts,
                      SettingsStore *store = nullptr, const DisposeBackupFn &disposeBackup = {});
 
@@ -86,7 +86,7 @@ enum class LoadResult { Loaded, NotAttempted, Rejected };
 // Loads fileName into comp. A wrong extension or a missing file leaves comp
 // as it is and returns NotAttempted without a message. A damaged file shows
 // message 2 and leaves comp as it is. On success comp is replaced, the first
-// class is active, "LastFile" is stored and the modified flag is clear.
+// class is active and "LastFile" is stored (the modified state is the document's).
 LoadResult LoadCompetition(Competition &comp, const std::string &fileName, Prompts &prompts,
                            SettingsStore *store = nullptr);
 

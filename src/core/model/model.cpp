@@ -505,7 +505,6 @@ void SetDefaults(Competition &comp) {
     comp.Club.DateCreated = now;
     comp.Club.DateStarted = now;
     SetSimpleTieMethod(comp.Club, 0);
-    comp.Modified = 0;
 }
 
 void SetSimpleTieMethod(ClubRec &club, int tag) {

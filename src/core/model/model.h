@@ -285,7 +285,7 @@ struct Competition {
     std::vector<std::unique_ptr<TKlasse>> Classes; // tab order
     int ActiveClass = -1;                          // selected tab with a class, -1 = none
     std::string FileName;
-    uint8_t Modified = 0;
+    uint8_t Modified = 0; // ModifiedData / ModifiedClasses: written by its document only
 
     TKlasse *Active() const;
     int ClassCount() const { return static_cast<int>(Classes.size()); }

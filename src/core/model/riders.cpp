@@ -114,7 +114,6 @@ int DeleteHorsConcours(Competition &comp, bool allClasses, bool adjustResults, P
             count += DeleteHorsConcoursRiders(klasse, comp.Club, adjustResults);
     }
     if (count >= 1) {
-        comp.Modified |= ModifiedData;
         prompts.Message(IntText(count) + " rijders verwijderd!", MessageIcon::Information);
     } else {
         prompts.Message("Geen rijders verwijderd.", MessageIcon::Information);
@@ -136,7 +135,6 @@ bool PasteRiderRecord(Competition &comp, TKlasse &klasse, int row, const TRijder
         rider->Results = record.Results;
     if (rider->Id == 0)
         rider->Id = comp.Club.NextRiderId++;
-    comp.Modified |= ModifiedData;
     return true;
 }
 
@@ -161,7 +159,6 @@ void ResetCompetition(Competition &comp, bool removeRiders) {
     comp.Club.DateCreated = now;
     comp.Club.DateStarted = now;
     comp.Club.DateSaved = 0;
-    comp.Modified = ModifiedData;
     comp.FileName.clear();
 }
 

@@ -27,14 +27,14 @@ void DeleteRiderRow(TKlasse &klasse, const ClubRec &club, int row, bool adjustRe
 int DeleteHorsConcoursRiders(TKlasse &klasse, const ClubRec &club, bool adjustResults);
 
 // Deletes the hors-concours riders of the active class, or of every class,
-// marks the data as modified when any went and reports the number
-// (" rijders verwijderd!") or "Geen rijders verwijderd.". Returns the number.
+// and reports how many went (" rijders verwijderd!") or that none did
+// ("Geen rijders verwijderd.").
+// Returns the number.
 int DeleteHorsConcours(Competition &comp, bool allClasses, bool adjustResults, Prompts &prompts);
 
 // Copies a pasted rider record into the rider of `row`: name, start number,
 // extra fields and hors-concours mark, the results only when the record
-// carries them. A rider without identity gets the next one. Sets the
-// modified flag. Returns false when the row has no rider.
+// carries them. A rider without identity gets the next one. Returns false when the row has no rider.
 bool PasteRiderRecord(Competition &comp, TKlasse &klasse, int row, const TRijder &record, bool withResults);
 
 // Empties the competition for a new season, keeping its settings and

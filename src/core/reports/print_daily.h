@@ -37,8 +37,8 @@ struct DailyPrintOutcome {
 
 // The whole job for the class at tab position classIndex, whose daily
 // table this is. A printer that cannot start a document prints nothing and
-// changes nothing. A changed automatic font size marks the competition as
-// modified, as any change of the stored print settings does.
+// changes nothing. A changed automatic font size is kept in the stored print
+// settings.
 DailyPrintOutcome PrintDailyClassification(Competition &comp, int classIndex, const DailyTable &table,
                                            const DailyExportChoices &choices, PrintDevice &device);
 

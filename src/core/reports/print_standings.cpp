@@ -322,8 +322,6 @@ uint16_t RiderChoiceBits(PrintRiderChoice riders) {
 }
 
 void StorePrintSettings(Competition &comp, const PrintSettings &settings) {
-    if (EncodePrintSettings(settings) != EncodePrintSettings(comp.Print))
-        comp.Modified |= ModifiedData;
     comp.Print = settings;
 }
 

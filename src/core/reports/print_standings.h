@@ -51,8 +51,8 @@ PrintChoices OpenPrintChoices(const Competition &comp);
 // The rider choice as stored in PrintFlags2 (the dialog does not read it back).
 uint16_t RiderChoiceBits(PrintRiderChoice riders);
 
-// Stores the dialog's record with the competition; a record that differs
-// in any stored byte marks the competition as modified.
+// Stores the dialog's record with the competition (the document
+// sees whether it differs).
 void StorePrintSettings(Competition &comp, const PrintSettings &settings);
 
 // Defines the columns of a class on the print object (after the class's

@@ -64,7 +64,6 @@ int AddCheckedClasses(Competition &comp, const std::string &fileName, const std:
     comp.Club.ClassCount = comp.ClassCount();
     if (comp.ActiveClass < 0 && comp.ClassCount() > 0)
         comp.ActiveClass = 0;
-    comp.Modified |= ModifiedData;
     return 0;
 }
 

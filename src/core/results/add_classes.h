@@ -35,7 +35,7 @@ ClassList ReadClassList(const std::string &fileName);
 // the classes whose checked entry is true (in file order) as last tabs while
 // the competition holds fewer than 20 classes; the rest are skipped. The
 // added classes are laid out by the open competition's settings and keep
-// their riders' Ids. Sets the data bit of the modified flag. Returns the
+// their riders' Ids. Returns the
 // error code (0 when the file was sound) and adds nothing on an error.
 int AddCheckedClasses(Competition &comp, const std::string &fileName, const std::vector<bool> &checked);
 

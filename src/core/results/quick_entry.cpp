@@ -254,7 +254,6 @@ QuickEntryOutcome EnterFinishingOrder(Competition &comp, TKlasse &klasse, std::v
             FillNewRider(rider, entry, line);
     }
     CountColumns(klasse);
-    comp.Modified |= ModifiedData;
     return {0, n, false};
 }
 

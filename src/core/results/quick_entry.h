@@ -98,8 +98,8 @@ ErrorMessage RefusalMessage(const QuickEntryOutcome &outcome);
 // itself when finish positions are stored, its points otherwise), or 0 with
 // the zero marker. A start number no rider carries makes a new rider, unless
 // unknown numbers are ignored or the class is full; an ignored line, or one
-// without a start number, takes no position. Sets the data bit of the
-// modified flag. A refused list changes nothing.
+// without a start number, takes no position.
+// A refused list changes nothing.
 QuickEntryOutcome EnterFinishingOrder(Competition &comp, TKlasse &klasse, std::vector<std::string> &lines,
                                       const QuickEntryChoices &choices);
 

@@ -78,7 +78,6 @@ void DeleteColumns(Competition &comp, TKlasse &klasse, int from, int to) {
 } // namespace
 
 void ClearResultColumns(Competition &comp, int tab, int from, bool deleteColumns, bool all, int to) {
-    comp.Modified |= ModifiedData;
     if (tab < 0 || tab >= comp.ClassCount() || !comp.Classes[static_cast<std::size_t>(tab)])
         return;
     TKlasse &klasse = *comp.Classes[static_cast<std::size_t>(tab)];
@@ -165,7 +164,7 @@ void RenumberAfterInsert(TKlasse &klasse, int at, int add) {
 
 } // namespace
 
-int AddResultColumns(Competition &comp, TKlasse &klasse, int count, bool insert) {
+int AddResultColumns(Competition & /*comp*/, TKlasse &klasse, int count, bool insert) {
     CountColumns(klasse);
     const int resultCount = std::min(klasse.ResultCount, kMaxResults);
     const int add = std::min(count, kMaxResults - resultCount);
@@ -186,7 +185,6 @@ int AddResultColumns(Competition &comp, TKlasse &klasse, int count, bool insert)
         MakeRoomAt(klasse, at, atCol, add, resultCount);
         RenumberAfterInsert(klasse, at, add);
     }
-    comp.Modified |= ModifiedData;
     return add;
 }
 

@@ -15,7 +15,7 @@ namespace rondaxa {
 // and keeps the result information in step: each block afterwards covers
 // exactly the columns of its old range that remain, renumbered, and a block
 // with no column left is deleted. A class with fewer than from result
-// columns is left as it is. Sets bit 0 of the modified flag.
+// columns is left as it is.
 void ClearResultColumns(Competition &comp, int tab, int from, bool deleteColumns, bool all, int to);
 
 // What the clear/delete dialog chose.

@@ -175,7 +175,6 @@ Answer StoreInfoPage(InfoPage &page, Competition &comp, TKlasse &klasse, Prompts
     page.LoadedCol = owner;
     page.DateEdited = false;
     page.CheckClicked = false;
-    comp.Modified |= ModifiedData;
     ColourInfoColumns(klasse, comp.Club);
     return Answer::Yes;
 }
@@ -280,7 +279,6 @@ bool SynchroniseInfo(Competition &comp, const SynchroChoice &choice, Prompts &pr
         CopyBlocks(source, target, n, choice);
         ColourInfoColumns(target, comp.Club);
     }
-    comp.Modified |= ModifiedData;
     return true;
 }
 

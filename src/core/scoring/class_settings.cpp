@@ -144,7 +144,6 @@ bool ApplyClubSettings(Competition &comp, const ClassListEdit &classes, const Cl
         ConvertStorage(comp, form.Storage, prompts);
     club.Options =
         (club.Options & ~OptStatusFieldMask) | (std::clamp(form.StatusField, 0, 5) & OptStatusFieldMask);
-    comp.Modified |= ModifiedClasses;
     return true;
 }
 

@@ -84,7 +84,7 @@ ClubSettingsForm ClubSettingsFormFor(const ClubRec &club);
 // deduction, tie method, counting rule, average method, rounding and flags
 // and extra-field names are stored in that order; then the storage method
 // is converted when it changed (after asking) and the status-line field
-// stored. Marks the class settings as modified. Returns whether applied.
+// stored. Returns whether applied.
 bool ApplyClubSettings(Competition &comp, const ClassListEdit &classes, const ClubSettingsForm &form,
                        Prompts &prompts);
 

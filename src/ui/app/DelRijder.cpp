@@ -64,7 +64,6 @@ bool ConfirmDeleteRider(Competition &comp, TKlasse &klasse, int row, Prompts &pr
     if (dialog.exec() != QDialog::Accepted)
         return false;
     DeleteRiderRow(klasse, comp.Club, row, dialog.AdjustResults());
-    comp.Modified |= ModifiedData;
     return true;
 }
 

@@ -30,9 +30,8 @@ private:
 };
 
 // Asks to delete the rider of `row` of the class; on "&Ok" deletes it (the
-// other riders' results adjusted when "&Uitslagen aanpassen" is ticked) and
-// marks the data as modified. Returns whether the rider was deleted. A row
-// outside the rider rows or without a rider is never deleted.
+// other riders' results adjusted when "&Uitslagen aanpassen" is ticked). Returns whether the rider was
+// deleted. A row outside the rider rows or without a rider is never deleted.
 bool ConfirmDeleteRider(Competition &comp, TKlasse &klasse, int row, Prompts &prompts, QWidget *parent);
 
 } // namespace rondaxa

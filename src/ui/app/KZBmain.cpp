@@ -5,6 +5,7 @@
 #include "core/model/messages.h"
 #include "core/model/startup.h"
 #include "ui/app/ClassGridView.h"
+#include "ui/app/DocumentSignals.h"
 #include "ui/app/Informatie.h"
 #include "ui/app/SetExtra.h"
 #include "ui/platform/Help.h"
@@ -26,6 +27,7 @@
 #include <QTabBar>
 #include <QToolBar>
 #include <QToolButton>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 namespace rondaxa {
@@ -125,13 +127,15 @@ TMainForm::TMainForm(Prompts &prompts, SettingsStore &store, QWidget *parent)
     : QMainWindow(parent),
       DisposeBackup([](const std::string &path) { return QFile::moveToTrash(QString::fromStdString(path)); }),
       prompts_(prompts), store_(store) {
-    setWindowTitle(kCaption);
+    SetCaption(kCaption);
     SetHelpOwner(this);
     SetDefaults(comp_);
     BuildMenus();
     BuildToolbar();
     BuildTabArea();
     BuildStatusBar();
+    BuildUndo();
+    FollowDocument();
     RebuildTabs();
     EnableCompetitionCommands(false);
     ShowResultMode();
@@ -140,6 +144,10 @@ TMainForm::TMainForm(Prompts &prompts, SettingsStore &store, QWidget *parent)
 }
 
 TMainForm::~TMainForm() {
+    // The document goes before the children: its undo stack and signals go first.
+    undoStack_->disconnect(this);
+    delete undoStack_;
+    delete findChild<DocumentSignals *>(QString(), Qt::FindDirectChildrenOnly);
     // The competition goes before the child widgets: the view lets go of it first.
     grid_->SetClass(&comp_.Club, nullptr);
 }
@@ -193,7 +201,7 @@ void TMainForm::BuildMenus() {
     AddCommand(file, "&Klasse uit bestand toevoegen ...", "GegevensToevoegen1Click",
                &TMainForm::GegevensToevoegen1Click);
     file->addSeparator();
-    AddCommand(file, "B&ewaar", "Bewaren1Click", &TMainForm::Bewaren1Click)
+    AddCommand(file, "B&ewaar", "Bewaren1Click", &TMainForm::Bewaren1Click, QKeySequence::Save)
         ->setIcon(s->standardIcon(QStyle::SP_DialogSaveButton));
     AddCommand(file, "Bewaar &als...", "Bewaarals1Click", &TMainForm::Bewaarals1Click);
     AddCommand(file, "&Uitvoer tekst/html bestand...", "Uitvoertekstbestand1Click",
@@ -388,9 +396,10 @@ void TMainForm::BuildTabArea() {
     connect(grid_, &ClassGridView::CellSelected, this, &TMainForm::ActiveSGSelectCell);
     connect(grid_, &ClassGridView::HeadingClicked, this, &TMainForm::ActiveSGHeadingClick);
     connect(grid_, &ClassGridView::FixedColumnClicked, this, &TMainForm::ActiveSGFixedClick);
-    connect(grid_, &ClassGridView::Painted, this, &TMainForm::UpdateSaveButton);
     connect(grid_, &ClassGridView::RowMoved, this, [this](int, int to) {
-        SetModified(ModifiedData); // the order of the riders is stored
+        // The view moved the row itself, so it is no undo step; the order of
+        // the riders is stored.
+        SetModified(ModifiedData);
         if (TKlasse *klasse = ActiveClass())
             ActiveSGSelectCell(klasse->Grid.CurCol, to);
     });
@@ -575,11 +584,6 @@ void TMainForm::UpdateSaveButton() {
     SetActionEnabled("SpeedButton3", comp_.Modified != 0);
 }
 
-void TMainForm::SetModified(uint8_t bits) {
-    comp_.Modified |= bits;
-    UpdateSaveButton();
-}
-
 void TMainForm::CloseModelessWindows() {
     if (riderDetails_ && riderDetails_->IsOpen())
         riderDetails_->CloseWindow();
@@ -656,16 +660,7 @@ void TMainForm::TabControl1Change() {
             FinishEdit(ExitCause::ClassChange);
         grid_->StoreScrollPosition();
         comp_.ActiveClass = tab;
-        grid_->SetClass(&comp_.Club, klasse);
-        AutoSizeColumns(
-            *klasse, comp_.Club, [this](std::string_view text) { return TextWidth(text); },
-            grid_->TextHeight());
-        rondaxa::ColourInfoColumns(*klasse, comp_.Club);
-        grid_->ApplyLayout();
-        emptyArea_->hide();
-        grid_->show();
-        setWindowTitle(FromModelText(ClassCaption(comp_.Club, *klasse)));
-        UpdateResultCommands();
+        ShowActiveClass(*klasse);
         grid_->setFocus();
         ShowCursor();
     } else if (comp_.ClassCount() == 0) {
@@ -675,6 +670,18 @@ void TMainForm::TabControl1Change() {
         emptyArea_->show();
     }
     ShowResultMode();
+}
+
+void TMainForm::ShowActiveClass(TKlasse &klasse) {
+    grid_->SetClass(&comp_.Club, &klasse);
+    AutoSizeColumns(
+        klasse, comp_.Club, [this](std::string_view text) { return TextWidth(text); }, grid_->TextHeight());
+    rondaxa::ColourInfoColumns(klasse, comp_.Club);
+    grid_->ApplyLayout();
+    emptyArea_->hide();
+    grid_->show();
+    SetCaption(FromModelText(ClassCaption(comp_.Club, klasse)));
+    UpdateResultCommands();
 }
 
 void TMainForm::ShowResultMode() {
@@ -695,13 +702,11 @@ void TMainForm::RemoveClassStandings(int tab) {
 
 void TMainForm::RedrawGrid() {
     grid_->Redraw();
-    UpdateSaveButton();
 }
 
 void TMainForm::ReloadGrid() {
     if (grid_->Class())
         grid_->Reload();
-    UpdateSaveButton();
 }
 
 int TMainForm::TextWidth(std::string_view text) const {
@@ -725,8 +730,6 @@ void TMainForm::ActiveSGHeadingClick(int col) {
     if (!klasse || klasse->Grid.RowCount() - 1 < 2)
         return;
     RunCommand([&] { SortByHeading(col); });
-    RedrawGrid();
-    ActiveSGSelectCell(klasse->Grid.CurCol, klasse->Grid.CurRow);
 }
 
 void TMainForm::ActiveSGFixedClick(int row) {
@@ -734,7 +737,7 @@ void TMainForm::ActiveSGFixedClick(int row) {
     if (!klasse || row < 1)
         return;
     NumberRowsByPlace(*klasse);
-    RedrawGrid();
+    RedrawGrid(); // the row labels are the view's, not stored data: no step
 }
 
 // ---- the competition file -------------------------------------------------------------
@@ -759,10 +762,8 @@ void TMainForm::CloseCompetition() {
     CloseModelessWindows();
     HideEditor();
     grid_->SetClass(&comp_.Club, nullptr); // the classes go: the view lets go of them first
-    rondaxa::CloseCompetition(comp_);
-    RebuildTabs();
-    TabControl1Change();
-    setWindowTitle(kCaption);
+    doc_.Replace([this] { rondaxa::CloseCompetition(comp_); });
+    SetCaption(kCaption);
     EnableCompetitionCommands(false);
 }
 
@@ -772,7 +773,7 @@ bool TMainForm::LoadFile(const QString &fileName, Prompts &prompts) {
     grid_->SetClass(&comp_.Club, nullptr); // a load replaces the classes: let go of them first
     LoadResult result = LoadResult::NotAttempted;
     try {
-        result = LoadCompetition(comp_, fileName.toStdString(), prompts, &store_);
+        doc_.Replace([&] { result = LoadCompetition(comp_, fileName.toStdString(), prompts, &store_); });
     } catch (...) {
         TabControl1Change();
         throw;
@@ -781,6 +782,7 @@ bool TMainForm::LoadFile(const QString &fileName, Prompts &prompts) {
         TabControl1Change();
         return false;
     }
+    StartHistory(false);
     ShowCompetition();
     return true;
 }
@@ -792,9 +794,8 @@ void TMainForm::ShowCompetition() {
     RebuildTabs();
     EnableCompetitionCommands(true);
     if (comp_.ClassCount() == 0)
-        setWindowTitle(kCaption);
+        SetCaption(kCaption);
     SelectTab(0);
-    UpdateSaveButton();
 }
 
 QString TMainForm::FolderOf(const QString &fileName) const {
@@ -816,6 +817,9 @@ void TMainForm::Openen1Click() {
 
 bool TMainForm::SaveTo(const std::string &fileName) {
     const bool saved = SaveCompetition(comp_, fileName, prompts_, &store_, DisposeBackup);
+    if (saved)
+        undoStack_->setClean(); // the document is as on disk
+    // The standings removed before saving are no step: the grid shows them gone.
     ReloadGrid();
     return saved;
 }
@@ -824,7 +828,6 @@ void TMainForm::Bewaren1Click() {
     Edit1Exit();
     for (int tab = 0; tab < comp_.ClassCount(); ++tab)
         RemoveClassStandings(tab);
-    ReloadGrid();
     if (!comp_.FileName.empty())
         SaveTo(comp_.FileName);
     else

@@ -3,18 +3,21 @@
 // competition. Command handlers keep the names of their menu items.
 //
 // Handlers live in KZBmain_<area>.cpp files by menu area (standings, results,
-// columns, daily, print, import, riders, editing). A handler typically calls Edit1Exit()
-// (and PrepareForCommand() before structural changes), runs its dialog on
-// Comp() / ActiveClass(), then SetModified(...) and ReloadGrid() when rows or
-// columns changed, RedrawGrid() when only texts or colours did, or
-// ShowCompetition() when the whole competition was replaced. Every handler
-// runs inside RunCommand, so an IoError or SettingsError ends only it.
+// columns, daily, print, import, riders, editing, undo). A handler typically
+// calls Edit1Exit() (and PrepareForCommand() before structural changes) and
+// runs its dialog on Comp() / ActiveClass() inside RunStep: the competition's
+// document then marks it modified, tells the views what changed (they follow
+// in KZBmain_undo.cpp) and the step goes on the undo stack. A replaced
+// competition (opened, imported, new) goes through the document's Replace.
+// Every handler runs inside RunCommand, so an IoError or SettingsError ends
+// only it.
 //
 // Dialogs get the window as a GridHost, never as itself; what is public here
 // beyond that is for the program's start-up and the window's tests. The
 // in-grid editing lives in KZBmain_editing.cpp.
 #pragma once
 
+#include "core/model/document.h"
 #include "core/model/model.h"
 #include "core/model/settings.h"
 #include "core/platform/platform.h"
@@ -36,10 +39,12 @@ class QLabel;
 class QMenu;
 class QTabBar;
 class QToolBar;
+class QUndoStack;
 
 namespace rondaxa {
 
 class CellEditor;
+class DocumentStep;
 class ClassGridView;
 class TRijderData;
 
@@ -62,6 +67,8 @@ public:
 
     // ---- what the window's tests and parts look at ----------------------------
     Competition &Comp() { return comp_; }
+    CompetitionDocument &Document() { return doc_; }
+    QUndoStack &UndoStack() const { return *undoStack_; }
     Prompts &GetPrompts() { return prompts_; }
     TKlasse *ActiveClass() const { return comp_.Active(); }
     // A menu item, pop-up item or toolbar button by handler or button name.
@@ -84,8 +91,15 @@ public:
     // and in debug builds an assertion. Tests replace it to see it happen.
     static std::function<void(const QString &name)> UnknownCommand;
 
-    // Marks unsaved changes (ModifiedData or ModifiedClasses).
+    // Marks unsaved changes that are no undo step (ModifiedData or
+    // ModifiedClasses): the saved state can no longer be reached by undo.
     void SetModified(uint8_t bits);
+    // Runs change as one step of the document over scope: when it changed
+    // the competition it becomes an undo step named `name` (worked out after
+    // the change). Returns whether it changed anything.
+    bool RunStep(const StepScope &scope, const std::function<QString()> &name,
+                 const std::function<void()> &change);
+    bool RunStep(const StepScope &scope, const QString &name, const std::function<void()> &change);
     void RedrawGrid(); // texts or colours of the active class changed
     void ReloadGrid(); // its rows or columns changed
 
@@ -150,6 +164,10 @@ public slots:
     void Help2Click();
     void Informatie1Click();
     void HelpButtonClick(); // toolbar help: the window's help context
+    // "Ongedaan &maken" / "Op&nieuw": the last step taken back or done again,
+    // shown where it changed the competition.
+    void UndoClick();
+    void RedoClick();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -170,9 +188,10 @@ private:
     void UpdateSaveButton();
 
     // Tabs and the active grid.
-    void RebuildTabs();        // one tab per class ("?" without classes)
-    void SelectTab(int index); // selects the tab and shows its class
-    void TabControl1Change();  // shows the class of the selected tab
+    void RebuildTabs();                    // one tab per class ("?" without classes)
+    void SelectTab(int index);             // selects the tab and shows its class
+    void TabControl1Change();              // shows the class of the selected tab
+    void ShowActiveClass(TKlasse &klasse); // its grid laid out, caption, commands
     void ShowResultMode();
     void ColourInfoColumns();
     void RemoveClassStandings(int tab);
@@ -213,6 +232,18 @@ private:
     void SynchroniseResultInfo();
     void ShowResultColumnsChanged();
 
+    // Following the document (KZBmain_undo.cpp).
+    void BuildUndo();
+    void FollowDocument();
+    void UpdateUndoActions();
+    void ShowStepPlace(const DocumentStep &step);
+    void ShowClassChanged(int tab);
+    void ShowCellsChanged(int tab);
+    void ShowStatusLine();
+    void SetCaption(const QString &caption);
+    // A competition that replaced the open one starts a history of its own.
+    void StartHistory(bool modified);
+
     // In-grid editing.
     enum class ExitCause { Leave, ClassChange };
     void SetUpCellEditor();
@@ -234,7 +265,9 @@ private:
 
     Prompts &prompts_;
     SettingsStore &store_;
-    Competition comp_;
+    CompetitionDocument doc_;
+    Competition &comp_ = doc_.Comp();
+    QUndoStack *undoStack_ = nullptr;
     CalcOptions calcOptions_;
 
     std::string commandLine_;

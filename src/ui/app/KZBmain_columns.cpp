@@ -5,6 +5,7 @@
 #include "core/model/messages.h"
 #include "ui/app/ClassGridView.h"
 #include "ui/app/KZBmain.h"
+#include "ui/app/UndoSteps.h"
 #include "ui/results/KolToevoeg.h"
 #include "ui/results/Synchro.h"
 #include "ui/results/UitslInfo.h"
@@ -21,14 +22,10 @@ void ColourAllClasses(Competition &comp) {
 
 } // namespace
 
-// After result columns or their information changed: every class's colours,
-// the grid, and the status line for the cell under the cursor.
+// After result columns or their information changed: every class's colours
+// (the views follow the step's notice).
 void TMainForm::ShowResultColumnsChanged() {
     ColourAllClasses(comp_);
-    ReloadGrid();
-    if (TKlasse *klasse = ActiveClass())
-        ActiveSGSelectCell(klasse->Grid.CurCol, klasse->Grid.CurRow);
-    UpdateResultCommands();
 }
 
 // "&Informatie uitslagen...": the pages of the active class's result
@@ -38,23 +35,27 @@ void TMainForm::Informatieuitslagen1Click() {
     TKlasse *klasse = ActiveClass();
     if (!klasse)
         return;
-    rondaxa::RemoveClassStandings(*klasse);
-    ReloadGrid();
-    if (klasse->ResultCount < 1)
-        return; // no result column to give information
-    {
-        TUitslInfo dialog(comp_, *klasse, prompts_, *this, this);
-        dialog.OnStored = [this] { RedrawGrid(); };
-        dialog.OnSynchro = [this] { Notify(kNotifySynchronise, NotificationKey()); };
-        dialog.exec();
-    }
-    ShowResultColumnsChanged();
+    // The synchronisation it may start changes other classes too.
+    RunStep(StepScope::WholeCompetition(),
+            StepText(QStringLiteral("Informatie uitslagen"), comp_, comp_.ActiveClass), [&] {
+                rondaxa::RemoveClassStandings(*klasse);
+                ReloadGrid(); // the dialog opens over the grid without standings
+                if (klasse->ResultCount < 1)
+                    return; // no result column to give information
+                TUitslInfo dialog(comp_, *klasse, prompts_, *this, this);
+                dialog.OnStored = [this] { RedrawGrid(); }; // shown while the dialog stays open
+                dialog.OnSynchro = [this] { Notify(kNotifySynchronise, NotificationKey()); };
+                dialog.exec();
+                ShowResultColumnsChanged();
+            });
 }
 
 // Notification 2: the result-information synchronisation.
 void TMainForm::SynchroniseResultInfo() {
-    if (SynchroniseCommand(comp_, prompts_, this))
-        ShowResultColumnsChanged();
+    RunStep(StepScope::WholeCompetition(), QStringLiteral("Informatie uitslagen synchroniseren"), [&] {
+        if (SynchroniseCommand(comp_, prompts_, this))
+            ShowResultColumnsChanged();
+    });
 }
 
 // "&Uitslag kolommen toevoegen...".
@@ -67,15 +68,14 @@ void TMainForm::Uitslagkolommentoevoegen1Click() {
     CountColumns(*klasse);
     if (klasse->ResultCount >= kMaxResults) {
         ShowError(prompts_, 60);
-    } else {
-        TKolToevoeg dialog(comp_, prompts_, this);
-        if (dialog.exec() == QDialog::Accepted) {
-            AutoSizeColumns(
-                *klasse, comp_.Club, [this](std::string_view text) { return TextWidth(text); },
-                grid_->TextHeight());
-        }
+        return;
     }
-    ShowResultColumnsChanged();
+    RunStep(StepScope::Class(comp_.ActiveClass),
+            StepText(QStringLiteral("Uitslag kolommen toevoegen"), comp_, comp_.ActiveClass), [&] {
+                TKolToevoeg dialog(comp_, prompts_, this);
+                if (dialog.exec() == QDialog::Accepted)
+                    ShowResultColumnsChanged();
+            });
 }
 
 // "Uitslagen &wissen / verwijderen...".
@@ -84,8 +84,12 @@ void TMainForm::Uitslagenverwijderen1Click() {
     PrepareForCommand();
     if (!ActiveClass())
         return;
-    ClearColumnsCommand(comp_, prompts_, this);
-    ShowResultColumnsChanged();
+    // It may clear the columns of every class.
+    RunStep(StepScope::WholeCompetition(),
+            StepText(QStringLiteral("Uitslagen wissen / verwijderen"), comp_, comp_.ActiveClass), [&] {
+                ClearColumnsCommand(comp_, prompts_, this);
+                ShowResultColumnsChanged();
+            });
 }
 
 } // namespace rondaxa

@@ -4,6 +4,7 @@
 #include "core/scoring/final_standings.h"
 #include "core/scoring/sorting.h"
 #include "ui/app/KZBmain.h"
+#include "ui/app/UndoSteps.h"
 
 namespace rondaxa {
 
@@ -14,15 +15,16 @@ void TMainForm::CalculateMenuOpening() {
 
 // A heading click re-sorts the class by that column.
 void TMainForm::SortByHeading(int col) {
-    if (TKlasse *klasse = ActiveClass();
-        klasse && rondaxa::SortByHeading(comp_.Club, *klasse, col, calcOptions_.HorsConcours()))
-        ReloadGrid();
+    if (TKlasse *klasse = ActiveClass())
+        RunStep(StepScope::Class(comp_.ActiveClass),
+                StepText(QStringLiteral("Sorteren"), comp_, comp_.ActiveClass),
+                [&] { rondaxa::SortByHeading(comp_.Club, *klasse, col, calcOptions_.HorsConcours()); });
 }
 
 // "&Verwijder eindstanden": every class back to its results as entered.
 void TMainForm::Verwijderuitslagen1Click() {
-    RemoveAllStandings(comp_);
-    ReloadGrid();
+    RunStep(StepScope::WholeCompetition(), QStringLiteral("Verwijder eindstanden"),
+            [this] { RemoveAllStandings(comp_); });
 }
 
 } // namespace rondaxa

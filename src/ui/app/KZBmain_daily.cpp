@@ -1,6 +1,7 @@
 // The main window's daily classification command.
 #include "ui/app/ClassGridView.h"
 #include "ui/app/KZBmain.h"
+#include "ui/app/UndoSteps.h"
 #include "ui/daily/dagklas1.h"
 
 namespace rondaxa {
@@ -11,16 +12,14 @@ void TMainForm::Dagklassement1Click() {
     Edit1Exit();
     if (!ActiveClass())
         return;
-    RemoveClassStandings(comp_.ActiveClass);
-    ReloadGrid();
-    const bool applied = RunDailyClassification(comp_, prompts_, grid_->font(), this);
     // A printout in an automatic font size keeps that size in the print
-    // settings, which travel with the competition.
-    UpdateSaveButton();
-    if (!applied)
-        return;
-    ReloadGrid();
-    UpdateResultCommands();
+    // settings, which travel with the competition: part of the step too.
+    RunStep(StepScope::Class(comp_.ActiveClass),
+            StepText(QStringLiteral("Dagklassement"), comp_, comp_.ActiveClass), [&] {
+                RemoveClassStandings(comp_.ActiveClass);
+                ReloadGrid(); // the window opens over the grid without standings
+                RunDailyClassification(comp_, prompts_, grid_->font(), this);
+            });
 }
 
 } // namespace rondaxa

@@ -6,6 +6,7 @@
 #include "ui/app/CellEditor.h"
 #include "ui/app/ClassGridView.h"
 #include "ui/app/KZBmain.h"
+#include "ui/app/UndoSteps.h"
 
 #include <QKeyEvent>
 
@@ -63,10 +64,10 @@ void TMainForm::StartCellEdit(QChar key) {
     rondaxa::RemoveClassStandings(*klasse);
     if (column < grid.ColCount())
         grid.CurCol = column;
+    // The standings give way to the editing field: no step of their own (they
+    // are not stored), so the grid is told here.
     if (hadStandings)
         ReloadGrid();
-    else
-        RedrawGrid();
 
     const int row = grid.CurRow;
     const int col = grid.CurCol;
@@ -113,19 +114,18 @@ void TMainForm::FinishEdit(ExitCause cause) {
     const std::string text = ToModelText(edit1_->text());
     EditOutcome outcome = EditOutcome::Refused;
     RunCommand([&] {
-        outcome = StoreCellEdit(comp_, *klasse, editRow_, editCol_, text, prompts_,
-                                [this](std::string_view t) { return TextWidth(t); });
+        RunStep(StepScope::Cells(comp_.ActiveClass, editCol_, editRow_), CellStepName(comp_, editCol_), [&] {
+            outcome = StoreCellEdit(comp_, *klasse, editRow_, editCol_, text, prompts_,
+                                    [this](std::string_view t) { return TextWidth(t); });
+        });
     });
     exiting_ = false;
-    UpdateSaveButton();
 
     if (outcome == EditOutcome::Stored) {
         editKind_ = 0;
         if (editCol_ < klasse->FirstResultCol && riderDetails_ && riderDetails_->IsOpen())
             riderDetails_->ShowRow(editRow_);
         HideEditor();
-        grid_->ApplyLayout();
-        RedrawGrid();
         return;
     }
     if (cause == ExitCause::ClassChange) {

@@ -29,17 +29,16 @@ void TMainForm::Laadversie11Click() {
     grid_->SetClass(&comp_.Club, nullptr); // the import replaces the classes: let go of them first
     bool imported = false;
     try {
-        imported = RunDosImport(comp_, choice, prompts_);
+        doc_.Replace([&] { imported = RunDosImport(comp_, choice, prompts_); });
     } catch (...) {
         TabControl1Change();
         throw;
     }
-    if (imported) {
+    StartHistory(false);
+    if (imported)
         ShowCompetition();
-    } else {
+    else
         CloseCompetition();
-        UpdateSaveButton();
-    }
     RememberDosImportFolder(store_, dialog.Folder());
 }
 
@@ -59,16 +58,11 @@ void TMainForm::GegevensToevoegen1Click() {
     if (fileName.isEmpty())
         return;
     const bool hadClasses = comp_.ClassCount() > 0;
-    if (!RunAddClasses(comp_, prompts_, fileName, this))
+    if (!RunStep(StepScope::WholeCompetition(), QStringLiteral("Klasse uit bestand toevoegen"),
+                 [&] { RunAddClasses(comp_, prompts_, fileName, this); }))
         return;
-    if (!hadClasses) {
-        ShowCompetition();
-    } else {
-        const int current = comp_.ActiveClass;
-        RebuildTabs();
-        SelectTab(current);
-    }
-    SetModified(ModifiedData);
+    if (!hadClasses)
+        ShowCompetition(); // the competition commands come with the first class
 }
 
 } // namespace rondaxa

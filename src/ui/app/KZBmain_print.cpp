@@ -8,11 +8,10 @@ void TMainForm::Printen1Click() {
     Edit1Exit();
     if (!ActiveClass())
         return;
-    RunPrintDialog(comp_, ProgramPrinter(), prompts_, this);
     // The stored print settings travel with the competition; the result
     // information colours may have been renewed.
-    UpdateSaveButton();
-    RedrawGrid();
+    RunStep(StepScope::WholeCompetition(), QStringLiteral("Printinstellingen"),
+            [&] { RunPrintDialog(comp_, ProgramPrinter(), prompts_, this); });
 }
 
 } // namespace rondaxa

@@ -3,10 +3,14 @@
 #include "core/model/messages.h"
 #include "core/results/quick_entry.h"
 #include "ui/app/KZBmain.h"
+#include "ui/app/UndoSteps.h"
 #include "ui/results/SnelUitslag.h"
 #include "ui/results/VraagUitslag.h"
 #include "ui/scoring/SnelZoeken.h"
 #include "ui/scoring/ZoekAll.h"
+
+#include <QRadioButton>
+#include <QSpinBox>
 
 namespace rondaxa {
 
@@ -34,14 +38,21 @@ void TMainForm::Uitslagentoevoegen1Click() {
         return;
     }
     PrepareForCommand();
-    {
-        TSnelUit dialog(
-            comp_, prompts_, [this] { ReloadGrid(); }, this);
-        dialog.Prepare();
-        dialog.exec();
-    }
-    TabControl1Change(); // a new column gets its width like the others
-    UpdateSaveButton();
+    const int tab = comp_.ActiveClass;
+    int column = 0;
+    RunStep(
+        StepScope::Class(tab),
+        [&] { return StepText(QStringLiteral("Snel uitslagen toevoegen"), comp_, tab, column); },
+        [&] {
+            // A list entered while the dialog stays open shows at once: the
+            // step is announced only when the dialog is done.
+            TSnelUit dialog(
+                comp_, prompts_, [this] { ReloadGrid(); }, this);
+            dialog.Prepare();
+            dialog.exec();
+            column =
+                dialog.ChangeColumnButton()->isChecked() ? dialog.ColumnBox()->value() : klasse->ResultCount;
+        });
 }
 
 // "&Controle uitslagen...".

@@ -12,6 +12,7 @@
 #include "ui/app/Kopie.h"
 #include "ui/app/NewFile.h"
 #include "ui/app/RijderData.h"
+#include "ui/app/UndoSteps.h"
 #include "ui/app/Weergave.h"
 #include "ui/scoring/DataClub.h"
 
@@ -53,6 +54,15 @@ public:
     void FocusGrid() override {
         form_.activateWindow();
         form_.grid_->setFocus();
+    }
+    void StoreChange(int row, const std::function<void()> &change) override {
+        const Competition &comp = form_.comp_;
+        form_.RunStep(StepScope::Cells(comp.ActiveClass, -1, row),
+                      StepText(QStringLiteral("Gegevens rijder"), comp, comp.ActiveClass), change);
+    }
+    void ChangeRows(const QString &name, const std::function<void()> &change) override {
+        const Competition &comp = form_.comp_;
+        form_.RunStep(StepScope::Class(comp.ActiveClass), StepText(name, comp, comp.ActiveClass), change);
     }
 
 private:
@@ -105,9 +115,12 @@ void TMainForm::Rijdertoevogen1Click() {
         details->TakeFocus();
         return;
     }
-    RemoveClassStandings(comp_.ActiveClass);
-    const int row = NewRiderRow(*klasse, comp_.Club);
-    ReloadGrid();
+    int row = 0;
+    RunStep(StepScope::Class(comp_.ActiveClass),
+            StepText(QStringLiteral("Rijder toevoegen"), comp_, comp_.ActiveClass), [&] {
+                RemoveClassStandings(comp_.ActiveClass);
+                row = NewRiderRow(*klasse, comp_.Club);
+            });
     if (row < 1)
         return;
     if (klasse->Grid.FixedCols < 2) {
@@ -127,13 +140,12 @@ void TMainForm::RijderVerwijderen1Click() {
     TKlasse *klasse = ActiveClass();
     if (!klasse)
         return;
-    RemoveClassStandings(comp_.ActiveClass);
-    ReloadGrid();
-    if (ConfirmDeleteRider(comp_, *klasse, klasse->Grid.CurRow, prompts_, this)) {
-        UpdateSaveButton();
-        ReloadGrid();
-        grid_->ShowCurrentCell();
-    }
+    RunStep(StepScope::Class(comp_.ActiveClass),
+            StepText(QStringLiteral("Rijder verwijderen"), comp_, comp_.ActiveClass), [&] {
+                RemoveClassStandings(comp_.ActiveClass);
+                ReloadGrid(); // the question is asked over the grid without standings
+                ConfirmDeleteRider(comp_, *klasse, klasse->Grid.CurRow, prompts_, this);
+            });
     if (details)
         details->ShowRider(klasse->Grid.CurRow);
 }
@@ -145,13 +157,12 @@ void TMainForm::Verwijderrijdersbuitenmededing1Click() {
     Edit1Exit();
     if (!ActiveClass())
         return;
-    for (int tab = 0; tab < comp_.ClassCount(); ++tab)
-        RemoveClassStandings(tab);
-    ReloadGrid();
-    if (DeleteHorsConcoursCommand(comp_, prompts_, this) >= 1) {
-        UpdateSaveButton();
-        ReloadGrid();
-    }
+    RunStep(StepScope::WholeCompetition(), QStringLiteral("Verwijder rijders buitenmededinging"), [&] {
+        for (int tab = 0; tab < comp_.ClassCount(); ++tab)
+            RemoveClassStandings(tab);
+        ReloadGrid(); // the question is asked over the grid without standings
+        DeleteHorsConcoursCommand(comp_, prompts_, this);
+    });
     if (details && ActiveClass())
         details->ShowRider(ActiveClass()->Grid.CurRow);
 }
@@ -172,12 +183,15 @@ void TMainForm::Plakkenrijder1Click() {
     if (!klasse)
         return;
     const int row = klasse->Grid.CurRow;
-    RemoveClassStandings(comp_.ActiveClass);
-    ReloadGrid();
-    if (!PasteRider(comp_, *klasse, row, ClipboardRiderRecord(), prompts_, ClipboardRiderStorage()))
+    bool pasted = false;
+    RunStep(StepScope::Cells(comp_.ActiveClass, -1, row),
+            StepText(QStringLiteral("Plakken rijdergegevens"), comp_, comp_.ActiveClass), [&] {
+                RemoveClassStandings(comp_.ActiveClass);
+                pasted = PasteRider(comp_, *klasse, row, ClipboardRiderRecord(), prompts_,
+                                     ClipboardRiderStorage());
+            });
+    if (!pasted)
         return;
-    UpdateSaveButton();
-    RedrawGrid();
     if (TRijderData *details = OpenRiderDetails())
         details->ShowRider(row);
     if (!CheckDuplicate(comp_.Club, *klasse, klasse->Rider(row)->Name.str(), KindName, row, prompts_))
@@ -188,24 +202,19 @@ void TMainForm::Weergave1Click() {
     PrepareForCommand();
     const TKlasse *klasse = ActiveClass();
     const QFont font = klasse ? grid_->GridFontOf(klasse->Grid.Font) : grid_->font();
-    Tweergave dialog(comp_, font, this);
-    dialog.exec();
-    if (dialog.Changed())
-        TabControl1Change();
-    else
-        RedrawGrid();
-    UpdateSaveButton();
+    RunStep(StepScope::DisplaySettings(), QStringLiteral("Weergave"), [&] {
+        Tweergave dialog(comp_, font, this);
+        dialog.exec();
+    });
     grid_->setFocus();
-    ShowResultMode();
 }
 
 void TMainForm::Clubgegevens1Click() {
     PrepareForCommand();
     SelectTab(0);
     Edit1Exit();
-    if (RunClubSettings(comp_, prompts_, this))
-        RebuildTabs();
-    UpdateSaveButton();
+    RunStep(StepScope::ClubSettings(), QStringLiteral("Club gegevens"),
+            [&] { RunClubSettings(comp_, prompts_, this); });
     SelectTab(0);
 }
 
@@ -218,20 +227,23 @@ void TMainForm::Nieuw1Click() {
     switch (kind) {
     case NewEntirely:
         CloseCompetition();
-        SetDefaults(comp_);
-        RebuildTabs();
+        doc_.Replace([this] { SetDefaults(comp_); });
+        StartHistory(false);
         break;
     case NewKeepSettings:
-        ResetCompetition(comp_, true);
-        comp_.Club.NextRiderId = 0;
+        doc_.Replace([this] {
+            ResetCompetition(comp_, true);
+            comp_.Club.NextRiderId = 0;
+        });
+        StartHistory(true);
         break;
     case NewKeepSettingsRiders:
-        ResetCompetition(comp_, false);
+        doc_.Replace([this] { ResetCompetition(comp_, false); });
+        StartHistory(true);
         break;
     default:
         return;
     }
-    ReloadGrid();
     Clubgegevens1Click();
     if (comp_.ClassCount() >= 1)
         EnableCompetitionCommands(true);

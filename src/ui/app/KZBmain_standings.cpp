@@ -2,6 +2,7 @@
 // list, the sort dialog and the text / HTML export.
 #include "ui/app/ClassGridView.h"
 #include "ui/app/KZBmain.h"
+#include "ui/app/UndoSteps.h"
 #include "ui/reports/TekstUit.h"
 #include "ui/results/ToonBox.h"
 #include "ui/scoring/Calc.h"
@@ -21,8 +22,9 @@ void TMainForm::BrutoNetto1Click() {
         TCalc dialog(comp_.Club, *current, calcOptions_, this);
         if (dialog.exec() != QDialog::Accepted)
             return;
-        RunFinalStandings(comp_, dialog, calcOptions_, ties.Problems());
-        TabControl1Change();
+        RunStep(StepScope::WholeCompetition(),
+                StepText(QStringLiteral("Eindstanden"), comp_, comp_.ActiveClass),
+                [&] { RunFinalStandings(comp_, dialog, calcOptions_, ties.Problems()); });
     }
     if (ties.HasProblems())
         ties.ShowTieList();
@@ -35,9 +37,9 @@ void TMainForm::Sorteren1Click() {
     TKlasse *klasse = ActiveClass();
     if (!klasse)
         return;
-    if (SortCommand(comp_.Club, *klasse, calcOptions_.HorsConcours(), this))
-        ReloadGrid();
-    ActiveSGSelectCell(klasse->Grid.CurCol, klasse->Grid.CurRow);
+    RunStep(StepScope::Class(comp_.ActiveClass),
+            StepText(QStringLiteral("Sorteren"), comp_, comp_.ActiveClass),
+            [&] { SortCommand(comp_.Club, *klasse, calcOptions_.HorsConcours(), this); });
 }
 
 // "&Uitvoer tekst/html bestand...".

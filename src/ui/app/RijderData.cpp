@@ -176,11 +176,19 @@ bool TRijderData::StoreRiderEdits() {
     storing_ = true;
     Competition &comp = host_.Comp();
     bool stored = true;
+    host_.StoreChange(row, [&] { stored = StoreFields(comp, *rider, row); });
+    storing_ = false;
+    return stored;
+}
+
+// The changed fields into the rider, in order, up to one refused; then the
+// hors-concours mark when all were stored.
+bool TRijderData::StoreFields(Competition &comp, TRijder &rider, int row) {
+    bool stored = true;
     for (int i = 0; i < 5 && stored; ++i) {
         QLineEdit *edit = edits_[i];
         if (!edit->isModified())
             continue;
-        comp.Modified |= ModifiedData;
         edit->setModified(false);
         const std::string text = ToModelText(edit->text());
         const int kind = kEditKinds[i];
@@ -189,20 +197,13 @@ bool TRijderData::StoreRiderEdits() {
             stored = false; // the fields after it wait for the next store
             break;
         }
-        SetCellText(comp.Club, *rider, text, kind, 0);
+        SetCellText(comp.Club, rider, text, kind, 0);
         host_.WidenColumnFor(kind, row);
         if (kind == KindName && !host_.CheckDuplicate(text, kind, row))
             ReturnToField(edit);
     }
-    if (stored) {
-        const int32_t flags = checkBox1_->isChecked() ? RiderHorsConcours : 0;
-        if (flags != rider->Flags) {
-            rider->Flags = flags;
-            comp.Modified |= ModifiedData;
-        }
-    }
-    host_.RedrawGrid();
-    storing_ = false;
+    if (stored)
+        rider.Flags = checkBox1_->isChecked() ? RiderHorsConcours : 0;
     return stored;
 }
 
@@ -235,10 +236,11 @@ void TRijderData::SBnewClick() {
     TKlasse *klasse = Klasse();
     if (!klasse)
         return;
-    const int row = NewRiderRow(*klasse, host_.Comp().Club);
+    int row = 0;
+    host_.ChangeRows(QStringLiteral("Rijder toevoegen"),
+                     [&] { row = NewRiderRow(*klasse, host_.Comp().Club); });
     if (row < 1)
         return;
-    host_.ReloadGrid();
     host_.GoToRow(row);
     ShowRider(row);
     edits_[0]->setFocus();
@@ -249,9 +251,12 @@ void TRijderData::SBdeleteClick() {
     TKlasse *klasse = Klasse();
     if (!klasse)
         return;
-    if (!ConfirmDeleteRider(host_.Comp(), *klasse, host_.CurrentRow(), host_.GetPrompts(), this))
+    bool deleted = false;
+    host_.ChangeRows(QStringLiteral("Rijder verwijderen"), [&] {
+        deleted = ConfirmDeleteRider(host_.Comp(), *klasse, host_.CurrentRow(), host_.GetPrompts(), this);
+    });
+    if (!deleted)
         return;
-    host_.ReloadGrid();
     if (LastRow() < 1) {
         close();
         return;

@@ -9,6 +9,7 @@
 #include <QStyle>
 #include <QWidget>
 
+#include <functional>
 #include <memory>
 #include <string_view>
 
@@ -37,6 +38,17 @@ public:
     // otherwise shows message 250 or 251.
     virtual bool CheckDuplicate(std::string_view text, int kind, int exceptRow) = 0;
     virtual void FocusGrid() = 0;
+    // Runs a change of the shown rider's data as one step of the competition
+    // (one undo step), announced when it is done.
+    virtual void StoreChange(int row, const std::function<void()> &change) {
+        (void)row;
+        change();
+    }
+    // Runs a change of the class's rows (a rider added or deleted) as one step.
+    virtual void ChangeRows(const QString &name, const std::function<void()> &change) {
+        (void)name;
+        change();
+    }
 };
 
 class TRijderData : public QWidget, public RiderDetailsWindow {
@@ -90,6 +102,7 @@ protected:
 private:
     QToolButton *AddButton(const char *name, const QString &hint, QStyle::StandardPixmap icon);
     bool Navigate(int row);
+    bool StoreFields(Competition &comp, TRijder &rider, int row);
     void ReturnToField(QLineEdit *edit);
     int LastRow() const;
     TKlasse *Klasse() const;

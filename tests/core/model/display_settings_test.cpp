@@ -40,7 +40,6 @@ TEST(DisplaySettings, OptionsAndViewFlagsFollowTheChoices) {
     EXPECT_EQ(comp.Club.Options, OptNamesAsStored | OptZeroAsEmpty | 3);
     EXPECT_EQ(comp.Club.ViewFlags,
               ViewMarkDropped | ViewNoMarkColour | ViewStrikeDropped | ViewNoInfoColours);
-    EXPECT_EQ(comp.Modified & ModifiedData, ModifiedData);
 
     DisplayChoices back = CurrentDisplayChoices(comp.Club);
     EXPECT_FALSE(back.SwapNames);

@@ -406,10 +406,8 @@ protected:
 
 TEST_F(KzbFileOnDisk, SaveAndLoad) {
     auto demo = MakeDemoCompetition();
-    demo->Modified = ModifiedData;
     const std::string file = dir.Path("seizoen.kzb");
     ASSERT_TRUE(SaveCompetition(*demo, file, prompts, &store));
-    EXPECT_EQ(demo->Modified, 0);
     EXPECT_EQ(demo->FileName, file);
     EXPECT_EQ(demo->Club.DateSaved, clock.NowStamp());
     EXPECT_EQ(ReadSettingString(store, kSettingLastFile), file);
@@ -417,10 +415,8 @@ TEST_F(KzbFileOnDisk, SaveAndLoad) {
 
     Competition loaded;
     SetDefaults(loaded);
-    loaded.Modified = ModifiedData;
     store.WriteString(kSettingLastFile, "");
     ASSERT_EQ(LoadCompetition(loaded, file, prompts, &store), LoadResult::Loaded);
-    EXPECT_EQ(loaded.Modified, 0);
     EXPECT_EQ(loaded.ActiveClass, 0);
     EXPECT_EQ(loaded.ClassCount(), 4);
     EXPECT_EQ(loaded.FileName, file);
@@ -517,12 +513,10 @@ TEST_F(KzbFileOnDisk, NamesOfOneFile) {
 
 TEST_F(KzbFileOnDisk, AFailedSaveLeavesTheFileUntouched) {
     auto demo = MakeDemoCompetition();
-    demo->Modified = ModifiedData;
     const std::string missingFolder = dir.Path("bestaat-niet/club.kzb");
     EXPECT_FALSE(SaveCompetition(*demo, missingFolder, prompts, &store));
     ASSERT_EQ(prompts.Messages.size(), 1u);
     EXPECT_EQ(prompts.Messages[0], "Bestand niet kunnen bewaren!!!");
-    EXPECT_EQ(demo->Modified, ModifiedData);
     EXPECT_TRUE(demo->FileName.empty());
     EXPECT_EQ(ReadSettingString(store, kSettingLastFile), "");
 }
@@ -617,15 +611,13 @@ TEST_F(KzbFileOnDisk, ReadingGivesTheFileUpToTheLimit) {
     EXPECT_THROW(ReadFileBytes(dir.Path("weg")), IoError);
 }
 
-TEST_F(KzbFileOnDisk, CloseKeepsTheModifiedFlag) {
+TEST_F(KzbFileOnDisk, CloseDiscardsTheClassesAndTheName) {
     auto demo = MakeDemoCompetition();
-    demo->Modified = ModifiedClasses;
     demo->FileName = "x.kzb";
     CloseCompetition(*demo);
     EXPECT_EQ(demo->ClassCount(), 0);
     EXPECT_EQ(demo->ActiveClass, -1);
     EXPECT_TRUE(demo->FileName.empty());
-    EXPECT_EQ(demo->Modified, ModifiedClasses);
 }
 
 } // namespace

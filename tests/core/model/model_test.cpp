@@ -275,10 +275,8 @@ TEST(TieMethods, SimplePresetsAndDefaults) {
 
     test::FixedClock clock(0x5A214B2C);
     Competition comp;
-    comp.Modified = 3;
     comp.Club.ClubName = "x";
     SetDefaults(comp);
-    EXPECT_EQ(comp.Modified, 0);
     EXPECT_TRUE(comp.Club.ClubName.empty());
     EXPECT_EQ(comp.Club.DateCreated, 0x5A214B2C);
     EXPECT_EQ(comp.Club.DateStarted, 0x5A214B2C);
