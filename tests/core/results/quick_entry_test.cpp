@@ -335,6 +335,9 @@ TEST_F(EnterFinishingOrderTest, ColumnReadBackEntersTheSameResults) {
     EXPECT_EQ(comp_.Club.Options, OptStoreFinishOrder);
     EXPECT_EQ(Class().Rider(1)->StartNo, "3"); // the class is sorted by that column
 
+    // Positions shown as points are read back as positions, not by their points.
+    comp_.Club.Options |= OptPositionsAsPoints;
+    EXPECT_EQ(FinishingOrderOf(comp_.Club, Class(), 3), lines);
     comp_.Club.Options |= OptZeroAsEmpty;
     EXPECT_EQ(FinishingOrderOf(comp_.Club, Class(), 3), (std::vector<std::string>{"12", "5", "7"}));
 }
