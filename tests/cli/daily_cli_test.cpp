@@ -124,6 +124,8 @@ TEST_F(DailyCliTest, UsageErrorsLeaveTheFileAlone) {
         EXPECT_EQ(run.Out, "");
     }
     EXPECT_EQ(ReadAll(file_), before);
+    EXPECT_NE(Run({"--class", "MX2", "--from", "1", "--to", "1"}).Err.find("the class has no result columns"),
+              std::string::npos);
     test::WriteAll(file_, "not a competition");
     EXPECT_EQ(Run({"--class", "MX1", "--from", "1", "--to", "1"}).ExitCode, 3);
 }
