@@ -46,6 +46,9 @@ TEST(DisplaySettings, OptionsAndViewFlagsFollowTheChoices) {
     EXPECT_FALSE(back.SwapNames);
     EXPECT_FALSE(back.MarkColour);
     EXPECT_EQ(back.StatusField, 3);
+    choices.StatusField = 0; // no field in the status line
+    ApplyDisplayChoices(comp, choices);
+    EXPECT_EQ(CurrentDisplayChoices(comp.Club).StatusField, 0);
 }
 
 TEST(DisplaySettings, ShowingAnExtraFieldMovesTheResultColumns) {
