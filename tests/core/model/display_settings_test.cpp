@@ -49,6 +49,8 @@ TEST(DisplaySettings, OptionsAndViewFlagsFollowTheChoices) {
     choices.StatusField = 0; // no field in the status line
     ApplyDisplayChoices(comp, choices);
     EXPECT_EQ(CurrentDisplayChoices(comp.Club).StatusField, 0);
+    comp.Club.InfoColor1 = 0x123456; // the dialog opens with the competition's own colours
+    EXPECT_EQ(CurrentDisplayChoices(comp.Club).InfoColor1, comp.Club.InfoColor1);
 }
 
 TEST(DisplaySettings, ShowingAnExtraFieldMovesTheResultColumns) {
