@@ -87,6 +87,7 @@ TEST(EnterRule, ARepeatedStartNumberNamesTheOtherLine) {
     EXPECT_EQ(LineWithSameStartNo(lines, 0), 0);
     EXPECT_EQ(LineWithSameStartNo(lines, 3), 0); // empty start numbers are nobody's
     EXPECT_EQ(LineWithSameStartNo(lines, 99), 0);
+    EXPECT_EQ(LineWithSameStartNo({"7", "12", "7"}, 0), 3); // the first line too
 }
 
 TEST(EnterRule, EnterIsTakenOnlyAfterALineThatHoldsSomething) {
