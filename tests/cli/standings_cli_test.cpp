@@ -59,36 +59,21 @@ TEST_F(StandingsCliTest, AllClassesAsTextWithTheTieReport) {
               "\r\n");
 }
 
+// The page is the core's export; here each option is seen to reach it.
 TEST_F(StandingsCliTest, AveragesOfOneClassAsHtmlOnStandardOutput) {
     const test::CliRun run =
         Run({"--class", "#1", "--average", "--html", "--no-club", "--decimal", ",", "--hc", "0"});
     EXPECT_EQ(run.ExitCode, 0);
     EXPECT_EQ(run.Err, "");
-    auto row = [](const char *place, const char *name, const char *startNo, const char *r1, const char *r2,
-                  const char *r3, const char *total, const char *count, const char *average) {
-        auto result = [](const char *text) {
-            return std::string(*text ? std::string("<td align=center>") + text + "</td>" : "<td>&nbsp</td>") +
-                   "\n";
-        };
-        return std::string("<tr>\n<td>") + place + "</td>\n<td>" + name + "</td>\n<td align=center>" +
-               startNo + "</td>\n" + result(r1) + result(r2) + result(r3) + "<td align=right>" + total +
-               "</td>\n<td align=right>" + count + "</td>\n<td align=right>" + average + "</td>\n</tr>\n";
-    };
-    EXPECT_EQ(run.Out, "<html>\n<head>\n"
-                       "<META http-equiv=\"Content-Type\" content=\"text/html; "
-                       "charset=windows-1252\">\n<title>MC Zand wedstrijduitslagen</title>\n"
-                       "<META name=\"generator\" content=\"Rondaxa voor Windows\">\n</head>\n\n<body>\n"
-                       "<p>MX1<br>\n"
-                       "Gemiddelde berekend van uitslagen met nul of meer punten.<br>\n"
-                       "<table border=1 cellspacing=0 cellpadding=2>\n<tr bgcolor=\"silver\">\n"
-                       "<td align=center>PL</td>\n<td align=center>Naam</td>\n<td align=center>Startnr</td>\n"
-                       "<td align=center>1</td>\n<td align=center>2</td>\n<td align=center>3</td>\n"
-                       "<td align=center>Totaal</td>\n<td align=center>Uitslagen</td>\n"
-                       "<td align=center>Gemiddeld</td>\n</tr>\n" +
-                           row("1", "Piet Jansen", "7", "50", "47", "", "97", "2", "48,5") +
-                           row("2", "Kees Bakker", "12", "47", "50", "", "97", "2", "48,5") +
-                           row("3", "Tim Vos", "3", "45", "45", "50", "140", "3", "46,7") +
-                           "</table>\n<p>&nbsp;</p>\n</body>\n</html>\n");
+    EXPECT_TRUE(run.Out.starts_with(
+        "<html>\n<head>\n<META http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">\n"
+        "<title>MC Zand wedstrijduitslagen</title>\n"))
+        << run.Out;
+    for (const char *part : {"<p>MX1<br>\nGemiddelde berekend van uitslagen met nul of meer punten.<br>\n",
+                             "<td align=center>Totaal</td>\n<td align=center>Uitslagen</td>\n"
+                             "<td align=center>Gemiddeld</td>\n</tr>\n<tr>\n<td>1</td>\n<td>Piet Jansen</td>",
+                             "<td align=right>140</td>\n<td align=right>3</td>\n<td align=right>46,7</td>"})
+        EXPECT_NE(run.Out.find(part), std::string::npos) << part;
 }
 
 TEST_F(StandingsCliTest, GridAsItIsWithJoinedResults) {

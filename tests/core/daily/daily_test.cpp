@@ -200,6 +200,7 @@ TEST(DailyApply, TheDayReplacesItsHeatsInBothStorageMethods) {
         // A zero total is stored as 0 points, but as a position it is none.
         const std::vector<int> expected =
             points ? std::vector<int>{47, 45, 50, 0, -1} : std::vector<int>{2, 3, 1, -1, -1};
+        EXPECT_EQ(ReplaceQuestion(1, 2), "Uitslagen van de kolommen 1 t/m 2 vervangen met Dagklassement ?");
         EXPECT_EQ(AppliedColumn(comp, 1, 2), expected);
         EXPECT_EQ(klasse.ResultCount, 2);
         EXPECT_EQ(klasse.Rider(1)->Results[2], points ? 41 : 5); // race 3 moved left
@@ -214,13 +215,9 @@ TEST(DailyApply, OneColumnIsOverwrittenAndAGuestWithoutPointsLosesHisResult) {
     AddRider(comp, klasse, "A", "1", {-1, -1, 1});
     AddRider(comp, klasse, "Guest", "2", {-1, -1, 2}).Flags = RiderHorsConcours;
     AddRider(comp, klasse, "C", "3", {-1, -1, 3});
-    TKlasse &k = *comp.Classes[0];
-    const DailyTable table = MakeDailyClassification(comp.Club, k, 3, 3, true, FixedWidth);
-    ApplyDailyClassification(comp, 0, table);
-    EXPECT_EQ(k.ResultCount, 3);
-    EXPECT_EQ(k.Rider(1)->Results[3], 1);
-    EXPECT_EQ(k.Rider(2)->Results[3], -1);
-    EXPECT_EQ(k.Rider(3)->Results[3], 2);
+    EXPECT_EQ(ReplaceQuestion(3, 3), "De uitslagen van kolom 3 vervangen met Dagklassement ?");
+    EXPECT_EQ(AppliedColumn(comp, 3, 3, true), (std::vector<int>{1, -1, 2}));
+    EXPECT_EQ(klasse.ResultCount, 3);
 }
 
 // With positions stored, a place whose points cannot lead back to it (0
@@ -240,11 +237,6 @@ TEST(DailyApply, PlacesBelowTheTableKeepTheirPosition) {
             AddRider(comp, *comp.Classes[0], "R" + std::to_string(i), std::to_string(i), {i, 6 - i});
         EXPECT_EQ(AppliedColumn(comp, 1, 2), (std::vector<int>{5, 3, 1, 2, 4}));
     }
-}
-
-TEST(DailyQuestion, NamesTheRangeOrTheOneColumn) {
-    EXPECT_EQ(ReplaceQuestion(1, 3), "Uitslagen van de kolommen 1 t/m 3 vervangen met Dagklassement ?");
-    EXPECT_EQ(ReplaceQuestion(3, 3), "De uitslagen van kolom 3 vervangen met Dagklassement ?");
 }
 
 } // namespace

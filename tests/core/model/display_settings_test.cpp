@@ -45,6 +45,23 @@ TEST(DisplaySettings, OptionsAndViewFlagsFollowTheChoices) {
     EXPECT_FALSE(back.SwapNames);
     EXPECT_FALSE(back.MarkColour);
     EXPECT_EQ(back.StatusField, 3);
+    choices.StatusField = 0; // no field in the status line
+    ApplyDisplayChoices(comp, choices);
+    EXPECT_EQ(CurrentDisplayChoices(comp.Club).StatusField, 0);
+    comp.Club.InfoColor1 = 0x123456; // the dialog opens with the competition's own colours
+    EXPECT_EQ(CurrentDisplayChoices(comp.Club).InfoColor1, comp.Club.InfoColor1);
+}
+
+// The grid font goes to every class and is kept for the classes made later.
+TEST(DisplaySettings, GridFontOfEveryClassAndOfNewOnes) {
+    Competition comp = MakeCompetition({"MX1", "MX2"});
+    ApplyGridFont(comp, GridFont{"Courier", 9, 0x0000FF, 1});
+    EXPECT_EQ(comp.Classes[1]->Grid.Font.Name, "Courier");
+    const GridFont made = CreateClass(comp.Club, "MX3")->Grid.Font;
+    EXPECT_EQ(made.Name, "Courier");
+    EXPECT_EQ(made.Size, 9);
+    EXPECT_EQ(made.Color, 0x0000FF);
+    EXPECT_EQ(made.Style, 1);
 }
 
 TEST(DisplaySettings, ShowingAnExtraFieldMovesTheResultColumns) {

@@ -126,6 +126,9 @@ TEST_F(EditingTest, CursorMovesAfterAStoredEdit) {
 
     MoveDown(grid);
     EXPECT_EQ(grid.CurRow, 1);
+    MoveDown(grid);
+    EXPECT_EQ(grid.CurRow, 2);
+    MoveUp(grid);
     MoveUp(grid);
     EXPECT_EQ(grid.CurRow, 3);
 }

@@ -155,6 +155,9 @@ TEST(Results, DropMarkAndEmptiness) {
     TRijder named;
     named.Extra3 = "x";
     EXPECT_FALSE(IsEmptyRider(named));
+    TRijder firstOnly;
+    firstOnly.Results[1] = 0; // a zero in the first column is a result too
+    EXPECT_FALSE(IsEmptyRider(firstOnly));
 }
 
 TEST(NewRiderRow, ReusesEmptyRowsAndStopsAt500) {

@@ -63,6 +63,25 @@ TEST(PrintEngine, StartReadsTheSheet) {
     EXPECT_FALSE(TPrintObject(refusing).Start());
 }
 
+// A table is centred on the sheet; where that would reach into the right
+// strip it is centred on the printable area instead, never left of it.
+TEST(PrintEngine, CentredTables) {
+    struct Case {
+        int TableWidth, WantLeft, WantRight;
+    };
+    FakePrintDevice device; // 4960 pixels across, strips of 100 left and 300 right
+    device.RightStrip = 300;
+    TPrintObject printer(device);
+    ASSERT_TRUE(printer.Start());
+    for (const Case &c :
+         {Case{2960, 1000, 1000}, Case{4360, 300, 300}, Case{4500, 130, 300}, Case{5000, 100, 300}}) {
+        printer.TableWidth = c.TableWidth;
+        printer.CentreTable();
+        EXPECT_EQ(printer.LeftMargin, c.WantLeft) << c.TableWidth;
+        EXPECT_EQ(printer.RightMargin, c.WantRight) << c.TableWidth;
+    }
+}
+
 // Positions go to the canvas less the strips; text never starts left of
 // the printable area or below the sheet.
 TEST(PrintEngine, TextPositions) {

@@ -87,6 +87,7 @@ TEST_F(AddClasses, TheOpenFileItselfDuplicatesItsClasses) {
     ASSERT_EQ(comp.ClassCount(), 4);
     EXPECT_EQ(comp.Classes[2]->Name, "MX1");
     EXPECT_EQ(comp.Classes[2]->Rider(1)->Name, "Piet");
+    EXPECT_EQ(comp.Classes[2]->Grid.FixedCols, 1); // this competition fixes no columns
 }
 
 TEST_F(AddClasses, RefusedFilesAddNothing) {

@@ -54,16 +54,18 @@ TEST(AddResultColumnsTest, AtTheEndNewColumnsAreNumberedAndEmpty) {
 }
 
 TEST(AddResultColumnsTest, InsertBeforeTheCursorMovesResultsBlocksAndNumbers) {
-    Competition comp = OneClass({1, 2, 3, 4, 5});
+    Competition comp = OneClass({1, 2, 3, 4, 5, 6});
     TKlasse &klasse = *comp.Classes[0];
     SetBlock(klasse, 1, 2);
+    SetBlock(klasse, 3, 3); // the cursor's own block moves along, and so does the last one
     SetBlock(klasse, 4, 5);
+    SetBlock(klasse, 6, 6);
     klasse.Grid.CurCol = klasse.ResultColumn(3);
     AddResultColumns(comp, klasse, 2, true);
 
-    EXPECT_EQ(ResultsOf(*klasse.Rider(1), 7), (std::vector<int>{1, 2, N, N, 3, 4, 5}));
-    EXPECT_EQ(Blocks(klasse), (std::vector<std::pair<int, int>>{{1, 2}, {6, 7}}));
-    for (int n = 1; n <= 7; ++n)
+    EXPECT_EQ(ResultsOf(*klasse.Rider(1), 8), (std::vector<int>{1, 2, N, N, 3, 4, 5, 6}));
+    EXPECT_EQ(Blocks(klasse), (std::vector<std::pair<int, int>>{{1, 2}, {5, 5}, {6, 7}, {8, 8}}));
+    for (int n = 1; n <= 8; ++n)
         EXPECT_EQ(klasse.ColData(klasse.ResultColumn(n))->Number, n);
 }
 
@@ -106,7 +108,8 @@ TEST(AddResultColumnsTest, ActiveClassBeyondFiftyGetsMessageSixtyAndNothing) {
     ASSERT_EQ(prompts.Messages.size(), 1u);
     EXPECT_EQ(prompts.Messages[0], "Het maximum aantal uitslagen is bereikt.");
     EXPECT_EQ(comp.Classes[0]->ResultCount, 45);
-    EXPECT_TRUE(AddColumnsToClasses(comp, 5, false, false, prompts));
+    EXPECT_TRUE(AddColumnsToClasses(comp, 4, false, false, prompts));
+    EXPECT_TRUE(AddColumnsToClasses(comp, 1, false, false, prompts));
     EXPECT_EQ(comp.Classes[0]->ResultCount, 50);
 }
 

@@ -87,6 +87,7 @@ TEST(EnterRule, ARepeatedStartNumberNamesTheOtherLine) {
     EXPECT_EQ(LineWithSameStartNo(lines, 0), 0);
     EXPECT_EQ(LineWithSameStartNo(lines, 3), 0); // empty start numbers are nobody's
     EXPECT_EQ(LineWithSameStartNo(lines, 99), 0);
+    EXPECT_EQ(LineWithSameStartNo({"7", "12", "7"}, 0), 3); // the first line too
 }
 
 TEST(EnterRule, EnterIsTakenOnlyAfterALineThatHoldsSomething) {
@@ -350,6 +351,9 @@ TEST_F(EnterFinishingOrderTest, ColumnReadBackEntersTheSameResults) {
     EXPECT_EQ(comp_.Club.Options, OptStoreFinishOrder);
     EXPECT_EQ(Class().Rider(1)->StartNo, "3"); // the class is sorted by that column
 
+    // Positions shown as points are read back as positions, not by their points.
+    comp_.Club.Options |= OptPositionsAsPoints;
+    EXPECT_EQ(FinishingOrderOf(comp_.Club, Class(), 3), lines);
     comp_.Club.Options |= OptZeroAsEmpty;
     EXPECT_EQ(FinishingOrderOf(comp_.Club, Class(), 3), (std::vector<std::string>{"12", "5", "7"}));
 }

@@ -169,6 +169,9 @@ TEST_F(PageFixture, OverwritingOtherBlocksAsksOnceAndYesDeletesThemAll) {
     EXPECT_EQ(prompts.Questions[0], "De gekozen reeks uitslagen zal andere\nbestaande uitslag informatie "
                                     "overschrijven !\nNieuwe uitslag informatie accepteren ?");
     EXPECT_EQ(Blocks(klasse), (std::vector<std::pair<int, int>>{{2, 4}}));
+    // The grid shows the stored block in its colour and the deleted one no more.
+    EXPECT_EQ(klasse.ColData(klasse.ResultColumn(4))->Color, comp.Club.InfoColor1);
+    EXPECT_EQ(klasse.ColData(klasse.ResultColumn(5))->Color, kClWindow);
 }
 
 TEST_F(PageFixture, NoOrCancelToTheOverlapStoresNothing) {
@@ -205,6 +208,7 @@ TEST_F(PageFixture, RangeIsLimitedToTheResultColumns) {
     page.Remark = "Eind";
     Store();
     EXPECT_EQ(Blocks(klasse), (std::vector<std::pair<int, int>>{{9, 10}}));
+    EXPECT_EQ(page.To, 10); // the page shows what was stored
 }
 
 TEST_F(PageFixture, PagingFindsTheNextAndPreviousBlocks) {
@@ -221,6 +225,12 @@ TEST_F(PageFixture, PagingFindsTheNextAndPreviousBlocks) {
     page.LoadedCol = InfoPage::kNoPage;
     Load(10);
     EXPECT_EQ(NextPageColumn(page, klasse), klasse.ResultColumn(1)); // past the end: back to 1
+    // From a page without a block, "Volgende" looks from result 1 on and
+    // "Vorige" from the column left of the cursor.
+    SetBlock(klasse, 1, 1, "Start");
+    Load(5);
+    EXPECT_EQ(NextPageColumn(page, klasse), klasse.ResultColumn(1));
+    EXPECT_EQ(PreviousPageColumn(page, klasse), klasse.ResultColumn(2));
 }
 
 TEST_F(PageFixture, AfterStoringElsewhereTheOldBlockCanBePagedTo) {
@@ -296,6 +306,15 @@ TEST_F(SynchroFixture, OverwriteTakesOnlyTheChosenFieldsAndDropsOtherBlocks) {
     EXPECT_EQ(Blocks(*comp.Classes[1]), (std::vector<std::pair<int, int>>{{1, 2}}));
     EXPECT_EQ(BlockAt(*comp.Classes[1], 1)->Date.str(), "");
     EXPECT_EQ(BlockAt(*comp.Classes[1], 1)->Remark.str(), "Bron");
+    EXPECT_EQ(comp.Classes[1]->ColData(comp.Classes[1]->ResultColumn(2))->Color, comp.Club.InfoColor1);
+    EXPECT_EQ(comp.Classes[1]->ColData(comp.Classes[1]->ResultColumn(3))->Color, kClWindow);
+    // Any class can be the source, and the first one a target.
+    SetBlock(*comp.Classes[1], 3, 4, "Terug");
+    choice.Source = 1;
+    choice.Targets = SynchroTargets(comp, 1);
+    EXPECT_TRUE(SynchroniseInfo(comp, choice, prompts));
+    EXPECT_EQ(Blocks(*comp.Classes[0]), (std::vector<std::pair<int, int>>{{1, 2}, {3, 4}}));
+    EXPECT_EQ(BlockAt(*comp.Classes[0], 3)->Remark.str(), "Terug");
 }
 
 TEST_F(SynchroFixture, NothingChosenOrNoColumnsCopiesNothing) {

@@ -53,6 +53,9 @@ TEST(CheckResults, ARunOfMissingPlacesIsOneFindingReadFromHighToLow) {
     EXPECT_EQ(found, (Texts{"Kolom: 3\tPlaats 4 t/m 2 komen niet voor."}));
     // Its click leads to the rider after the gap.
     EXPECT_EQ(CheckEntryRow(comp.Club, *comp.Classes[0], found[0], 3), 2);
+    // A run that ends before the last place counted is told once too.
+    EXPECT_EQ(Findings(ClassWithColumn({1, 4, 5, 6, 7}, OptStoreFinishOrder)),
+              (Texts{"Kolom: 1\tPlaats 3 t/m 2 komen niet voor."}));
 }
 
 TEST(CheckResults, PointsStoredReportValuesTheTableCannotGive) {
@@ -87,6 +90,14 @@ TEST(CheckResults, PlacesAboveTheCountAndValuesAbove100AreNotExamined) {
     Competition table = ClassWithColumn({1, 2, 3, 4, 5, 60, 70}, OptStoreFinishOrder | OptPositionsAsPoints);
     table.Club.Deduction = 1;
     EXPECT_TRUE(Findings(table).empty());
+    // With at least one point for every place, the places that share that
+    // one point are not checked either: only 1..4 earn points of their own.
+    Competition minimum = ClassWithColumn({1, 2, 3, 4, 6, 6}, OptStoreFinishOrder | OptPositionsAsPoints);
+    minimum.Club.PointsCount = 3;
+    minimum.Club.Points = {0, 10, 9, 8, 0, 0, 0, 0, 0, 0, 0};
+    minimum.Club.Deduction = 4;
+    minimum.Club.CalcFlags |= CalcMinOnePoint;
+    EXPECT_TRUE(Findings(minimum).empty());
 }
 
 TEST(CheckResults, AHundredPlacesWithTheLastOneMissingEndsTheWalk) {

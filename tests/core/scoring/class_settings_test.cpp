@@ -88,6 +88,7 @@ TEST(ClassList, NewClassesOfAnEmptyCompetition) {
     ASSERT_TRUE(ApplyClassList(comp, edit));
     EXPECT_EQ(ClassNames(comp), (std::vector<std::string>{"Eerste"}));
     EXPECT_EQ(comp.Club.ClassCount, 1);
+    EXPECT_EQ(comp.Classes[0]->Grid.CurCol, 1); // the cursor starts on the name
 }
 
 TEST(ClubSettings, StorageConversionBothWaysUsesTheNewSettings) {

@@ -72,10 +72,10 @@ TEST(EditPointsCell, WarningsStoreAndRefusalsReopen) {
 
 TEST(ApplyPointsTable, GapsCloseAndZerosDrop) {
     ClubRec club;
-    ApplyPointsTable(club, PointsRow{"50", "", "30", "0", "x", "", "", "", "", "300"});
+    ApplyPointsTable(club, PointsRow{"50", "", "39", "0", "x", "", "", "", "", "300"});
     EXPECT_EQ(club.PointsCount, 2);
     EXPECT_EQ(club.Points[1], 50);
-    EXPECT_EQ(club.Points[2], 30);
+    EXPECT_EQ(club.Points[2], 39);
     EXPECT_EQ(club.Points[3], 0);
     EXPECT_EQ(DeductionStartPlace(PointsRow{}), 1);
     EXPECT_EQ(DeductionStartPlace(PointsRowOf(club)), 2);

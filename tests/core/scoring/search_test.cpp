@@ -99,6 +99,10 @@ TEST_F(SearchTest, AgainContinuesAfterTheCurrentRowAndNeverWraps) {
     comp_.ActiveClass = 1;
     Class(1).Grid.CurRow = 2;
     EXPECT_FALSE(Find(query, true)); // the last match of the last class with it
+    // Without a text or without a class there is nothing to look for.
+    EXPECT_FALSE(Find(RiderQuery{}));
+    comp_.ActiveClass = -1;
+    EXPECT_FALSE(Find(query));
 }
 
 } // namespace
