@@ -224,16 +224,24 @@ void WriteBytesTo(const std::string &path, const std::string &bytes) {
     }
 }
 
+namespace {
+
+int StandardOutputFailed(const std::string &name, int error) {
+    const std::error_code reason(error ? error : EIO, std::generic_category());
+    std::cerr << "rondaxa-cli" << (name.empty() ? "" : " ") << name
+              << ": Fout bij het schrijven naar standaarduitvoer (" << reason.message() << ")\n";
+    return kExitFile;
+}
+
+} // namespace
+
 int FinishStandardOutput(const std::string &name, int code) {
     errno = 0;
     std::cout.flush();
     const bool flushed = std::fflush(stdout) == 0;
     if (std::cout && flushed && !std::ferror(stdout))
         return code;
-    const std::error_code reason(errno ? errno : EIO, std::generic_category());
-    std::cerr << "rondaxa-cli" << (name.empty() ? "" : " ") << name
-              << ": Fout bij het schrijven naar standaarduitvoer (" << reason.message() << ")\n";
-    return kExitFile;
+    return StandardOutputFailed(name, errno);
 }
 
 int RunCommand(const std::string &name, const char *usage, int (*run)(const CommandArgs &),
@@ -243,7 +251,15 @@ int RunCommand(const std::string &name, const char *usage, int (*run)(const Comm
         return FinishStandardOutput(name, kExitOk);
     }
     try {
+        // The first write to standard output that fails ends the command, so
+        // that the system's reason is still known (and nothing is saved after
+        // an output that was cut short).
+        std::cout.exceptions(std::ios::badbit);
         return FinishStandardOutput(name, run(args));
+    } catch (const std::ios_base::failure &) {
+        const int error = errno;
+        std::cout.exceptions(std::ios::goodbit);
+        return StandardOutputFailed(name, error);
     } catch (const CliExit &exit) {
         // Usage errors name the command; the system's own messages stand alone.
         if (exit.Code == kExitUsage)

@@ -126,10 +126,14 @@ TEST_F(FileSafetyCliTest, AFullStandardOutputExitsThree) {
     if (!fs::exists("/dev/full"))
         GTEST_SKIP() << "no /dev/full";
     const std::string err = dir_.Path("err");
+    // The demo's pages are larger than one buffer of standard output.
+    const std::string demo = dir_.Path("demo.kzb");
+    ASSERT_EQ(RunCli({"demo", demo}).ExitCode, 0);
     const std::string quoted = "'" + file_ + "'";
-    for (const std::string &args : std::vector<std::string>{
-             "standings " + quoted, "info " + quoted, "check " + quoted,
-             "daily " + quoted + " --class MX1 --from 1 --to 1", "--help", "--version"}) {
+    for (const std::string &args :
+         std::vector<std::string>{"standings " + quoted, "info " + quoted, "check " + quoted,
+                                  "daily " + quoted + " --class MX1 --from 1 --to 1",
+                                  "standings '" + demo + "' --html", "--help", "--version"}) {
         SCOPED_TRACE(args);
         EXPECT_EQ(Shell("'" + cli_ + "' " + args + " >/dev/full 2>'" + err + "'"), 3);
         EXPECT_NE(ReadAll(err).find("No space left on device"), std::string::npos) << ReadAll(err);
