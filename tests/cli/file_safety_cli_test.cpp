@@ -158,6 +158,10 @@ TEST_F(FileSafetyCliTest, OutReplacesThePreviousFileOnlyWhenItCan) {
               fs::perms::owner_read | fs::perms::owner_write);
     EXPECT_EQ(test::EntriesIn(dir_.Root()), 3); // the file, the order, the page: no temporary left
     EXPECT_EQ(RunCli({"demo", dir_.Path("geen/map/demo.kzb")}).ExitCode, 3);
+    // Standard output by name is written directly, never replaced.
+    const test::CliRun named = RunCli({"standings", file_, "--out", "/dev/stdout"});
+    EXPECT_EQ(named.ExitCode, 0) << named.Err;
+    EXPECT_NE(named.Out.find("Rijder 5"), std::string::npos);
 }
 
 } // namespace
