@@ -124,9 +124,7 @@ QIcon CalendarIcon() {
 // ---- construction -------------------------------------------------------------
 
 TMainForm::TMainForm(Prompts &prompts, SettingsStore &store, QWidget *parent)
-    : QMainWindow(parent),
-      DisposeBackup([](const std::string &path) { return QFile::moveToTrash(QString::fromStdString(path)); }),
-      prompts_(prompts), store_(store) {
+    : QMainWindow(parent), DisposeBackup(MoveBackupToTrash), prompts_(prompts), store_(store) {
     SetCaption(kCaption);
     SetHelpOwner(this);
     SetDefaults(comp_);
@@ -759,6 +757,7 @@ bool TMainForm::ConfirmDiscard() {
 }
 
 void TMainForm::CloseCompetition() {
+    fileHold_.Release();
     CloseModelessWindows();
     HideEditor();
     grid_->SetClass(&comp_.Club, nullptr); // the classes go: the view lets go of them first
@@ -768,21 +767,31 @@ void TMainForm::CloseCompetition() {
 }
 
 bool TMainForm::LoadFile(const QString &fileName, Prompts &prompts) {
+    const std::string name = fileName.toStdString();
+    // A file held by another program is asked about even where a load is
+    // otherwise silent (the last file at start-up).
+    if (!fileHold_.BeforeOpen(name, prompts_))
+        return false;
     SelectTab(0);
     HideEditor();
     grid_->SetClass(&comp_.Club, nullptr); // a load replaces the classes: let go of them first
     LoadResult result = LoadResult::NotAttempted;
     try {
-        doc_.Replace([&] { result = LoadCompetition(comp_, fileName.toStdString(), prompts, &store_); });
+        doc_.Replace([&] { result = LoadCompetition(comp_, name, &store_); });
     } catch (...) {
+        fileHold_.OpenFailed();
         TabControl1Change();
         throw;
     }
     if (result != LoadResult::Loaded) {
+        fileHold_.OpenFailed();
+        if (result == LoadResult::Rejected)
+            ShowError(prompts, kLoadRejectedCode);
         TabControl1Change();
         return false;
     }
     StartHistory(false);
+    fileHold_.Opened(name);
     ShowCompetition();
     return true;
 }
@@ -816,9 +825,16 @@ void TMainForm::Openen1Click() {
 }
 
 bool TMainForm::SaveTo(const std::string &fileName) {
-    const bool saved = SaveCompetition(comp_, fileName, prompts_, &store_, DisposeBackup);
-    if (saved)
+    if (!fileHold_.BeforeSave(fileName, prompts_))
+        return false;
+    const bool saved =
+        WriteReportingErrors(prompts_, [&] { SaveCompetition(comp_, fileName, &store_, DisposeBackup); });
+    if (saved) {
+        fileHold_.Saved(fileName);
         undoStack_->setClean(); // the document is as on disk
+    } else {
+        fileHold_.SaveFailed();
+    }
     // The standings removed before saving are no step: the grid shows them gone.
     ReloadGrid();
     return saved;
@@ -828,7 +844,8 @@ void TMainForm::Bewaren1Click() {
     Edit1Exit();
     for (int tab = 0; tab < comp_.ClassCount(); ++tab)
         RemoveClassStandings(tab);
-    if (!comp_.FileName.empty())
+    // A file opened read-only is saved under another name.
+    if (!comp_.FileName.empty() && !fileHold_.ReadOnly())
         SaveTo(comp_.FileName);
     else
         Bewaarals1Click();

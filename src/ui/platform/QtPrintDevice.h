@@ -24,6 +24,8 @@ class QPrinter;
 
 namespace rondaxa {
 
+class SafeWriter;
+
 // What the desktop program says when the printer does not take a job.
 inline constexpr std::string_view kPrinterUnavailable = "Kan niet printen: de printer is niet beschikbaar.";
 
@@ -56,6 +58,8 @@ public:
     void FillRect(int x1, int y1, int x2, int y2, uint32_t colour) override;
 
 private:
+    // Commits the PDF written under its temporary name, or drops it.
+    void FinishPdf(bool complete);
     // A font with its metrics, and the widths and laid-out glyphs of the
     // texts printed in it. A print job uses few fonts and few distinct texts
     // (numbers, names), so laying out each text once saves most of the work.
@@ -79,6 +83,10 @@ private:
     // (the print preview's pages): it would keep every glyph as a path, and
     // the preview of a large competition would take a minute to open.
     bool glyphRuns_ = true;
+    // A PDF is written under a temporary name and replaces the file of that
+    // name only when complete (the printer's file name is the target's again
+    // after the document).
+    std::unique_ptr<SafeWriter> pdf_;
     uint32_t colour_ = 0;
     std::unordered_map<std::string, std::unique_ptr<FontEntry>> fonts_;
     FontEntry *font_ = nullptr;
