@@ -1,6 +1,7 @@
 #include "core/reports/season_site.h"
 
 #include "core/model/dates.h"
+#include "core/platform/files.h"
 #include "core/platform/platform.h"
 #include "core/reports/web_text.h"
 #include "core/scoring/final_standings.h"
@@ -8,16 +9,10 @@
 
 #include <algorithm>
 #include <array>
-#include <cstdio>
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <set>
-
-#ifdef _WIN32
-#include <io.h>
-#else
-#include <unistd.h>
-#endif
 
 namespace rondaxa {
 
@@ -610,73 +605,23 @@ std::vector<SitePage> BuildSeasonSite(const Competition &comp, const SiteChoices
 
 // ---- writing ----------------------------------------------------------------------
 
-namespace {
-
-fs::path PathOf(std::string_view utf8) {
-    return fs::path(std::u8string(utf8.begin(), utf8.end()));
-}
-
-std::string Utf8Of(const fs::path &path) {
-    const std::u8string text = path.u8string();
-    return std::string(text.begin(), text.end());
-}
-
-// Writes content to path and makes sure it is on the disk.
-bool WriteComplete(const fs::path &path, const std::string &content) {
-#ifdef _WIN32
-    std::FILE *file = _wfopen(path.c_str(), L"wb");
-#else
-    std::FILE *file = std::fopen(path.c_str(), "wb");
-#endif
-    if (!file)
-        return false;
-    bool ok = std::fwrite(content.data(), 1, content.size(), file) == content.size();
-    ok = std::fflush(file) == 0 && ok;
-#ifdef _WIN32
-    ok = _commit(_fileno(file)) == 0 && ok;
-#else
-    ok = fsync(fileno(file)) == 0 && ok;
-#endif
-    return std::fclose(file) == 0 && ok;
-}
-
-fs::path StagedName(const fs::path &path) {
-    fs::path staged = path;
-    staged += ".~tmp";
-    return staged;
-}
-
-} // namespace
-
+// Every page is written completely beside its old version first; only when all
+// are complete do they replace the old ones, so a failure leaves the old site.
 void WriteSite(const std::string &folder, const std::vector<SitePage> &pages) {
-    const fs::path dir = PathOf(folder);
     std::error_code ec;
+    const fs::path dir = NativePath(folder);
     fs::create_directories(dir, ec);
     if (!fs::is_directory(dir, ec))
         throw IoError("Kan map niet maken: " + folder);
 
-    std::vector<fs::path> staged;
-    auto removeStaged = [&staged] {
-        std::error_code ignored;
-        for (const fs::path &path : staged)
-            fs::remove(path, ignored);
-    };
+    std::vector<std::unique_ptr<SafeWriter>> writers;
     for (const SitePage &page : pages) {
-        staged.push_back(StagedName(dir / PathOf(page.FileName)));
-        if (!WriteComplete(staged.back(), page.Content)) {
-            removeStaged();
-            throw IoError("Kan bestand niet schrijven: " + Utf8Of(dir / PathOf(page.FileName)));
-        }
+        writers.push_back(std::make_unique<SafeWriter>(Utf8Path(dir / NativePath(page.FileName))));
+        writers.back()->Write(page.Content);
+        writers.back()->Finish();
     }
-    for (std::size_t i = 0; i < pages.size(); ++i) {
-        const fs::path target = dir / PathOf(pages[i].FileName);
-        fs::rename(staged[i], target, ec);
-        if (ec) {
-            staged.erase(staged.begin(), staged.begin() + static_cast<std::ptrdiff_t>(i));
-            removeStaged();
-            throw IoError("Kan bestand niet schrijven: " + Utf8Of(target));
-        }
-    }
+    for (const auto &writer : writers)
+        writer->Commit();
 }
 
 } // namespace rondaxa

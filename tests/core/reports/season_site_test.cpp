@@ -226,8 +226,8 @@ TEST(WriteSiteTest, AFailedPageLeavesEveryOldPage) {
     test::TempDir dir;
     const std::string folder = dir.Path("site");
     WriteSite(folder, {{"index.html", "old index"}, {"b.html", "old b"}});
-    std::filesystem::create_directory(folder + "/b.html.~tmp"); // the new b cannot be written
     try {
+        test::FailingStep failing(FileStep::Write, "b.html.~tmp"); // the new b cannot be written
         WriteSite(folder, {{"index.html", "new index"}, {"b.html", "new b"}});
         FAIL() << "no error";
     } catch (const IoError &error) {
