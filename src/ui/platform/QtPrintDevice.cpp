@@ -34,17 +34,27 @@ QtPrintDevice::QtPrintDevice(QPrinter &printer) : printer_(printer) {
     SetFont(PrintFont{});
 }
 
+QtPrintDevice::QtPrintDevice(QPrinter &printer, QPainter &painter)
+    : printer_(printer), painter_(&painter), borrowed_(true) {
+    SetFont(PrintFont{});
+}
+
 QtPrintDevice::~QtPrintDevice() {
-    if (painter_ && painter_->isActive())
+    if (borrowed_)
+        Flush();
+    else if (painter_ && painter_->isActive())
         painter_->end();
 }
 
 bool QtPrintDevice::BeginDocument() {
-    painter_ = std::make_unique<QPainter>();
-    if (!painter_->begin(&printer_)) {
-        painter_.reset();
+    if (borrowed_)
+        return true;
+    ownPainter_ = std::make_unique<QPainter>();
+    if (!ownPainter_->begin(&printer_)) {
+        ownPainter_.reset();
         return false;
     }
+    painter_ = ownPainter_.get();
     painter_->setFont(font_->font);
     painter_->setPen(ToQColor(colour_));
     const QPaintEngine *engine = painter_->paintEngine();
@@ -54,19 +64,23 @@ bool QtPrintDevice::BeginDocument() {
 
 void QtPrintDevice::EndDocument() {
     Flush();
+    if (borrowed_)
+        return;
     if (painter_)
         painter_->end();
-    painter_.reset();
+    ownPainter_.reset();
+    painter_ = nullptr;
 }
 
 void QtPrintDevice::AbortDocument() {
-    if (!painter_)
+    if (!painter_ || borrowed_)
         return;
     pendingGlyphs_.clear();
     pendingPositions_.clear();
     printer_.abort();
     painter_->end();
-    painter_.reset();
+    ownPainter_.reset();
+    painter_ = nullptr;
     // A file printer has begun its file: nothing was printed, so none stays.
     if (!printer_.outputFileName().isEmpty())
         QFile::remove(printer_.outputFileName());
@@ -74,7 +88,8 @@ void QtPrintDevice::AbortDocument() {
 
 void QtPrintDevice::NewPage() {
     Flush();
-    printer_.newPage();
+    if (!borrowed_)
+        printer_.newPage();
 }
 
 int QtPrintDevice::DpiX() const {
