@@ -7,12 +7,14 @@
 #include "support/ui_support.h"
 #include "ui/platform/ModelText.h"
 #include "ui/platform/QtPrintDevice.h"
+#include "ui/reports/PagePreview.h"
 #include "ui/reports/PrintJob.h"
 #include "ui/reports/Printen1.h"
 
 #include <QCheckBox>
 #include <QDir>
 #include <QFileInfo>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPageLayout>
@@ -25,6 +27,18 @@
 #include <QtTest>
 
 using namespace rondaxa;
+
+namespace {
+
+int InkOn(const QImage &image) {
+    int ink = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            ink += qGray(image.pixel(x, y)) < 128;
+    return ink;
+}
+
+} // namespace
 
 class PrintDialogTest : public QObject {
     Q_OBJECT
@@ -207,6 +221,79 @@ private slots:
         QVERIFY(!Print(prompts));
         QCOMPARE(prompts.Messages, std::vector<std::string>{spooler.After});
         QVERIFY(!QApplication::overrideCursor());
+    }
+
+    // The preview opens on page 1 of as many pages as printing makes, the
+    // page drawn; the page keys turn pages within bounds; Escape closes it
+    // without printing and without storing the dialog's settings.
+    void PreviewShowsThePagesAndTurnsThem() {
+        comp_->Print.PrintFlags |= PfNewPagePerClass;
+        test::ScriptedPrompts counting;
+        counting.Answers = {Answer::No};
+        PrintChoices choices = OpenPrintChoices(*comp_);
+        choices.Classes = PrintClassChoice::All;
+        QtPrintDevice device(*printer_);
+        const int pages = PrintStandings(*comp_, choices, device, counting).Pages;
+        QVERIFY(pages >= 3);
+
+        bool seen = false;
+        test::OnNextDialog<Tafdruk>([&seen, pages](Tafdruk &dialog) {
+            dialog.AllClassesButton()->click();
+            dialog.EndTextBox()->setChecked(true);
+            test::OnNextDialog<PagePreview>(
+                [pages](PagePreview &preview) {
+                    QCOMPARE(preview.PageCount(), pages);
+                    QCOMPARE(preview.PageLabel()->text(), QStringLiteral("Pagina 1 van %1").arg(pages));
+                    const QImage page = preview.PageView()->pixmap().toImage();
+                    QVERIFY(page.width() > 500);
+                    QVERIFY(page.height() > page.width()); // portrait
+                    QVERIFY(InkOn(page) > 1000);           // the page is drawn, not just white paper
+                    // To whatever has the focus; the page itself when nothing has.
+                    const auto key = [&preview](Qt::Key k) {
+                        QWidget *focus = preview.focusWidget();
+                        QTest::keyClick(focus ? focus : &preview, k);
+                    };
+                    key(Qt::Key_PageUp);
+                    QCOMPARE(preview.CurrentPage(), 0);
+                    key(Qt::Key_PageDown);
+                    QCOMPARE(preview.CurrentPage(), 1);
+                    QCOMPARE(preview.PageLabel()->text(), QStringLiteral("Pagina 2 van %1").arg(pages));
+                    QVERIFY(preview.PageView()->pixmap().toImage() != page);
+                    key(Qt::Key_End);
+                    QCOMPARE(preview.CurrentPage(), pages - 1);
+                    key(Qt::Key_PageDown);
+                    QCOMPARE(preview.CurrentPage(), pages - 1);
+                    key(Qt::Key_Home);
+                    QCOMPARE(preview.CurrentPage(), 0);
+                    const int zoom = preview.ZoomPercent();
+                    test::ClickButton(preview, QStringLiteral("In&zoomen"));
+                    QVERIFY(preview.ZoomPercent() > zoom);
+                    QVERIFY(preview.PageView()->pixmap().width() > page.width());
+                    key(Qt::Key_Escape);
+                    QVERIFY(!preview.isVisible());
+                },
+                &seen);
+            dialog.PreviewButton()->click();
+            dialog.reject();
+        });
+        QVERIFY(!RunPrintDialog(*comp_, *printer_, counting, nullptr));
+        QVERIFY(seen);
+        QVERIFY(!QFileInfo::exists(pdf_));
+        QVERIFY(!(comp_->Print.PrintFlags2 & Pf2EndText));
+        QVERIFY(!QApplication::overrideCursor());
+    }
+
+    // "&Afdrukken" in the preview prints what it shows.
+    void PrintingFromThePreview() {
+        test::ScriptedPrompts prompts;
+        test::OnNextDialog<Tafdruk>([](Tafdruk &dialog) {
+            test::OnNextDialog<PagePreview>(
+                [](PagePreview &preview) { test::ClickButton(preview, QStringLiteral("&Afdrukken")); });
+            dialog.PreviewButton()->click();
+            dialog.reject();
+        });
+        QVERIFY(!RunPrintDialog(*comp_, *printer_, prompts, nullptr));
+        QVERIFY(QFileInfo(pdf_).size() > 1000);
     }
 
     // A printer that cannot start the job is reported, not passed over in

@@ -34,8 +34,15 @@ QtPrintDevice::QtPrintDevice(QPrinter &printer) : printer_(printer) {
     SetFont(PrintFont{});
 }
 
+QtPrintDevice::QtPrintDevice(QPrinter &printer, QPainter &painter)
+    : printer_(printer), painter_(&painter), borrowed_(true) {
+    SetFont(PrintFont{});
+}
+
 QtPrintDevice::~QtPrintDevice() {
-    if (painter_ && painter_->isActive())
+    if (borrowed_)
+        Flush();
+    else if (painter_ && painter_->isActive())
         painter_->end();
     FinishPdf(false);
 }
@@ -45,6 +52,8 @@ void QtPrintDevice::SetJobName(std::string_view cp1252) {
 }
 
 bool QtPrintDevice::BeginDocument() {
+    if (borrowed_)
+        return true;
     if (printer_.outputFormat() == QPrinter::PdfFormat && !printer_.outputFileName().isEmpty()) {
         try {
             pdf_ = std::make_unique<SafeWriter>(printer_.outputFileName().toStdString());
@@ -54,12 +63,13 @@ bool QtPrintDevice::BeginDocument() {
         pdf_->HandOver();
         printer_.setOutputFileName(QString::fromStdString(pdf_->TemporaryName()));
     }
-    painter_ = std::make_unique<QPainter>();
-    if (!painter_->begin(&printer_)) {
-        painter_.reset();
+    ownPainter_ = std::make_unique<QPainter>();
+    if (!ownPainter_->begin(&printer_)) {
+        ownPainter_.reset();
         FinishPdf(false);
         return false;
     }
+    painter_ = ownPainter_.get();
     painter_->setFont(font_->font);
     painter_->setPen(ToQColor(colour_));
     const QPaintEngine *engine = painter_->paintEngine();
@@ -69,8 +79,11 @@ bool QtPrintDevice::BeginDocument() {
 
 void QtPrintDevice::EndDocument() {
     Flush();
+    if (borrowed_)
+        return;
     const bool ended = !painter_ || painter_->end();
-    painter_.reset();
+    ownPainter_.reset();
+    painter_ = nullptr;
     FinishPdf(ended);
 }
 
@@ -84,13 +97,14 @@ void QtPrintDevice::FinishPdf(bool complete) {
 }
 
 void QtPrintDevice::AbortDocument() {
-    if (!painter_)
+    if (!painter_ || borrowed_)
         return;
     pendingGlyphs_.clear();
     pendingPositions_.clear();
     printer_.abort();
     painter_->end();
-    painter_.reset();
+    ownPainter_.reset();
+    painter_ = nullptr;
     // A file printer has begun its temporary file: nothing was printed, so
     // it goes, and the file of that name stays as it was.
     FinishPdf(false);
@@ -98,7 +112,8 @@ void QtPrintDevice::AbortDocument() {
 
 void QtPrintDevice::NewPage() {
     Flush();
-    printer_.newPage();
+    if (!borrowed_)
+        printer_.newPage();
 }
 
 int QtPrintDevice::DpiX() const {

@@ -32,6 +32,9 @@ inline constexpr std::string_view kPrinterUnavailable = "Kan niet printen: de pr
 class QtPrintDevice : public PrintDevice {
 public:
     explicit QtPrintDevice(QPrinter &printer);
+    // Draws on a painter opened elsewhere (a preview's page), measuring as
+    // the printer would; the document calls do nothing.
+    QtPrintDevice(QPrinter &printer, QPainter &painter);
     ~QtPrintDevice() override;
     QtPrintDevice(const QtPrintDevice &) = delete;
     QtPrintDevice &operator=(const QtPrintDevice &) = delete;
@@ -78,7 +81,9 @@ private:
     void Flush();
 
     QPrinter &printer_;
-    std::unique_ptr<QPainter> painter_;
+    std::unique_ptr<QPainter> ownPainter_; // the printer's, while a document is open
+    QPainter *painter_ = nullptr;
+    bool borrowed_ = false;
     // Whether texts go out as laid-out glyphs. Not on a recording device
     // (the print preview's pages): it would keep every glyph as a path, and
     // the preview of a large competition would take a minute to open.

@@ -1,11 +1,13 @@
 #include "ui/reports/Printen1.h"
 
+#include "core/reports/recorded_pages.h"
 #include "core/scoring/standings.h"
 #include "ui/platform/DialogButtons.h"
 #include "ui/platform/Help.h"
 #include "ui/platform/ModelText.h"
 #include "ui/platform/NumberBox.h"
 #include "ui/platform/QtPrintDevice.h"
+#include "ui/reports/PagePreview.h"
 #include "ui/reports/PrintJob.h"
 
 #include <QApplication>
@@ -23,7 +25,6 @@
 #include <QPageLayout>
 #include <QPlainTextEdit>
 #include <QPrintDialog>
-#include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
 #include <QRadioButton>
@@ -94,10 +95,9 @@ public:
     Answer Ask(std::string_view, Buttons) override { return Answer::Yes; }
 };
 
-PrintOutcome PrintWithHourglass(Competition &comp, const PrintChoices &choices, QPrinter &printer,
+PrintOutcome PrintWithHourglass(Competition &comp, const PrintChoices &choices, PrintDevice &device,
                                 Prompts &prompts) {
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    QtPrintDevice device(printer);
     CursorPrompts cursorPrompts(prompts);
     PrintOutcome outcome;
     try {
@@ -108,6 +108,12 @@ PrintOutcome PrintWithHourglass(Competition &comp, const PrintChoices &choices, 
     }
     QApplication::restoreOverrideCursor();
     return outcome;
+}
+
+PrintOutcome PrintWithHourglass(Competition &comp, const PrintChoices &choices, QPrinter &printer,
+                                Prompts &prompts) {
+    QtPrintDevice device(printer);
+    return PrintWithHourglass(comp, choices, device, prompts);
 }
 
 } // namespace
@@ -632,26 +638,33 @@ PrintChoices Tafdruk::Choices() const {
     return choices;
 }
 
-// The pages as "&Print" would print them now, without storing anything.
+// The pages as "&Print" would print them now, without storing anything;
+// laid out once, each page drawn when it is shown.
 void Tafdruk::ShowPreview() {
-    QPrintPreviewDialog preview(&printer_, this);
-    preview.setWindowTitle(QStringLiteral("Afdrukvoorbeeld"));
-    connect(&preview, &QPrintPreviewDialog::paintRequested, this, [this](QPrinter *printer) {
-        const PrintSettings stored = comp_.Print;
-        comp_.Print = Settings();
-        PreviewPrompts prompts;
-        try {
-            PrintWithHourglass(comp_, Choices(), *printer, prompts);
-        } catch (...) {
-            comp_.Print = stored;
-            throw;
-        }
-        comp_.Print = stored;
-    });
-    preview.resize(900, 800);
-    preview.exec();
+    QtPrintDevice measure(printer_);
+    RecordedPages pages(measure);
+    PrintWithShownSettings(pages);
+    PagePreview preview(pages, printer_, this);
+    if (preview.exec() == QDialog::Accepted) {
+        QtPrintDevice printing(printer_);
+        PrintWithShownSettings(printing);
+    }
     const bool landscape = printer_.pageLayout().orientation() == QPageLayout::Landscape;
     (landscape ? landscape_ : portrait_)->setChecked(true);
+}
+
+// The job with the settings as this dialog shows them, the stored ones kept.
+void Tafdruk::PrintWithShownSettings(PrintDevice &device) {
+    const PrintSettings stored = comp_.Print;
+    comp_.Print = Settings();
+    PreviewPrompts prompts;
+    try {
+        PrintWithHourglass(comp_, Choices(), device, prompts);
+    } catch (...) {
+        comp_.Print = stored;
+        throw;
+    }
+    comp_.Print = stored;
 }
 
 // Only the printer's choices change: "OK" keeps them, cancelling leaves

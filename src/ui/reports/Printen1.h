@@ -80,6 +80,7 @@ private:
     void StandardHeaderClick(bool on);
     void HeaderTextEdited();
     void ShowPreview();
+    void PrintWithShownSettings(PrintDevice &device);
     std::string StandardHeaderText() const;
 
     Competition &comp_;
