@@ -26,6 +26,24 @@ TempDir::~TempDir() {
     std::filesystem::remove_all(root_, ec);
 }
 
+int EntriesIn(const std::filesystem::path &folder) {
+    int count = 0;
+    for ([[maybe_unused]] const auto &entry : std::filesystem::directory_iterator(folder))
+        ++count;
+    return count;
+}
+
+FailingStep::FailingStep(FileStep step, std::string nameEnd, int after, std::errc error) {
+    previous_ = SetFileFaultHook([this, step, nameEnd, after, error, count = 0](
+                                     FileStep at, const std::string &path) mutable -> std::error_code {
+        const bool matches = at == step && path.size() >= nameEnd.size() &&
+                             path.compare(path.size() - nameEnd.size(), nameEnd.size(), nameEnd) == 0;
+        if (matches && count++ >= after)
+            return std::make_error_code(error);
+        return previous_ ? previous_(at, path) : std::error_code();
+    });
+}
+
 void ScriptedPrompts::Message(std::string_view text, MessageIcon icon) {
     Messages.emplace_back(text);
     Icons.push_back(icon);

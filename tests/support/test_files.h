@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/model/model.h"
+#include "core/platform/files.h"
 #include "core/platform/platform.h"
 
 #include <deque>
@@ -25,6 +26,23 @@ public:
 
 private:
     std::filesystem::path root_;
+};
+
+// The number of entries in a folder.
+int EntriesIn(const std::filesystem::path &folder);
+
+// Makes one step of the file layer fail, for paths whose name ends in
+// nameEnd, while it lives: the first `after` such steps succeed. Failures
+// made by several at once add up.
+class FailingStep {
+public:
+    FailingStep(FileStep step, std::string nameEnd, int after = 0, std::errc error = std::errc::io_error);
+    ~FailingStep() { SetFileFaultHook(std::move(previous_)); }
+    FailingStep(const FailingStep &) = delete;
+    FailingStep &operator=(const FailingStep &) = delete;
+
+private:
+    FileFaultHook previous_;
 };
 
 // Prompts that record every message and answer questions from a script

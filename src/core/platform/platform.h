@@ -6,14 +6,23 @@
 #include <stdexcept>
 #include <string>
 #include <string_view>
+#include <system_error>
 
 namespace rondaxa {
 
-// An input/output failure. Carries a readable message; the command boundary
-// shows it and the open competition stays consistent.
+// An input/output failure: the one error type of the file layer
+// (core/platform/files.h). Its text names what failed, the file and the
+// system's reason; Reason() is that reason as a code (empty where none is
+// known). The command boundary turns it into the program's message or exit
+// code, and the open competition stays consistent.
 class IoError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
+    IoError(const std::string &what, std::error_code reason) : std::runtime_error(what), reason_(reason) {}
+    std::error_code Reason() const { return reason_; }
+
+private:
+    std::error_code reason_;
 };
 
 enum class MessageIcon { Exclamation, Information, Question, Error };
