@@ -4,7 +4,6 @@
 #ifdef _WIN32
 #include "support/test_files.h"
 
-#define NOMINMAX
 #define WIN32_LEAN_AND_MEAN
 #include <windows.h>
 

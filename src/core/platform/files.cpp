@@ -9,6 +9,9 @@
 #define NOMINMAX
 #endif
 #include <windows.h>
+// windows.h names its ANSI/wide variants of ReplaceFile with a macro, which
+// would rename the layer's own ReplaceFile below.
+#undef ReplaceFile
 
 #include <fcntl.h>
 #include <io.h>
