@@ -33,9 +33,8 @@ void BM_SaveLargestToDisk(benchmark::State &state) {
     const auto folder = std::filesystem::temp_directory_path() / "rondaxa-bench";
     std::filesystem::create_directories(folder);
     const std::string file = (folder / "groot.kzb").string();
-    bench::QuietPrompts prompts;
     for (auto _ : state)
-        benchmark::DoNotOptimize(SaveCompetition(*comp, file, prompts));
+        SaveCompetition(*comp, file);
     std::filesystem::remove_all(folder);
 }
 BENCHMARK(BM_SaveLargestToDisk)->Unit(benchmark::kMillisecond);
@@ -45,11 +44,10 @@ void BM_LoadLargestFromDisk(benchmark::State &state) {
     const auto folder = std::filesystem::temp_directory_path() / "rondaxa-bench-load";
     std::filesystem::create_directories(folder);
     const std::string file = (folder / "groot.kzb").string();
-    bench::QuietPrompts prompts;
-    SaveCompetition(*comp, file, prompts);
+    SaveCompetition(*comp, file);
     for (auto _ : state) {
         Competition loaded;
-        benchmark::DoNotOptimize(LoadCompetition(loaded, file, prompts));
+        benchmark::DoNotOptimize(LoadCompetition(loaded, file));
     }
     std::filesystem::remove_all(folder);
 }

@@ -27,7 +27,7 @@ struct Window {
         form.FirstPaint();
         // Opened as the user opens it: saved once, then loaded into the window.
         const std::string file = QDir::temp().filePath("rondaxa_bench_grid.kzb").toStdString();
-        SaveCompetition(*bench::MakeLargeCompetition(), file, prompts);
+        SaveCompetition(*bench::MakeLargeCompetition(), file);
         form.LoadFile(QString::fromStdString(file), prompts);
         QApplication::processEvents();
     }

@@ -12,6 +12,11 @@ int main(int argc, char **argv) {
         return 2;
     }
     auto comp = rondaxa::bench::MakeLargeCompetition();
-    rondaxa::bench::QuietPrompts prompts;
-    return rondaxa::SaveCompetition(*comp, argv[1], prompts) ? 0 : 1;
+    try {
+        rondaxa::SaveCompetition(*comp, argv[1]);
+    } catch (const rondaxa::IoError &error) {
+        std::fprintf(stderr, "%s\n", error.what());
+        return 1;
+    }
+    return 0;
 }

@@ -56,8 +56,20 @@ void FinishCalcArgs(CalcArgs &read) {
     read.Calc.Set(CalcOptions::AllClasses, !read.ClassArg);
 }
 
+namespace {
+
+// The counting check's refusal, kept to end the command with.
+class RefusalPrompts : public Prompts {
+public:
+    void Message(std::string_view text, MessageIcon) override { Last = std::string(text); }
+    Answer Ask(std::string_view, Buttons) override { return Answer::Yes; }
+    std::string Last;
+};
+
+} // namespace
+
 void CalculateForCli(const CalcArgs &read, Competition &comp) {
-    CapturePrompts prompts;
+    RefusalPrompts prompts;
     if (!CheckCountingColumns(comp.Active(), prompts))
         throw CliExit(kExitRefused, ForTerminal(prompts.Last));
     const int netCount = read.ClassArg ? NetCountFor(read, comp.Club, *comp.Active()) : 0;

@@ -3,14 +3,15 @@
 
 #include "core/model/kzb_file.h"
 #include "core/model/messages.h"
+#include "core/platform/files.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <clocale>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 
 #if defined(__linux__) && defined(__GLIBC__)
@@ -126,12 +127,8 @@ Answer StderrPrompts::Ask(std::string_view text, Buttons) {
 }
 
 std::unique_ptr<Competition> LoadForCli(const std::string &path) {
-    std::ifstream probe(path, std::ios::binary);
-    if (!probe)
-        throw CliExit(kExitFile, "Kan bestand niet openen: " + path);
-    probe.close();
     std::error_code ec;
-    if (const std::uintmax_t size = std::filesystem::file_size(path, ec); !ec)
+    if (const std::uintmax_t size = std::filesystem::file_size(NativePath(path), ec); !ec)
         PrepareMemoryFor(size);
     try {
         // The command line names the file exactly: no extension rule here.
@@ -145,10 +142,22 @@ std::unique_ptr<Competition> LoadForCli(const std::string &path) {
     }
 }
 
+std::unique_ptr<FileLock> LockForCli(const std::string &path) {
+    try {
+        return std::make_unique<FileLock>(path, "rondaxa-cli");
+    } catch (const FileInUse &refusal) {
+        throw CliExit(kExitRefused, ForTerminal(refusal.what()));
+    } catch (const IoError &error) {
+        throw CliExit(kExitFile, error.what());
+    }
+}
+
 void SaveForCli(Competition &comp) {
-    CapturePrompts prompts;
-    if (!SaveCompetition(comp, comp.FileName, prompts))
-        throw CliExit(kExitFile, prompts.Last.empty() ? ErrorMessageFor(kSaveFailedCode).Text : prompts.Last);
+    try {
+        SaveCompetition(comp, comp.FileName);
+    } catch (const IoError &error) {
+        throw CliExit(kExitFile, ForTerminal(ErrorMessageFor(kSaveFailedCode).Text) + '\n' + error.what());
+    }
 }
 
 int FindClassIndex(const Competition &comp, const std::string &which) {
@@ -212,23 +221,49 @@ std::string ForTerminal(const std::string &cp1252) {
 }
 
 void WriteBytesTo(const std::string &path, const std::string &bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out)
-        throw CliExit(kExitFile, "Kan bestand niet schrijven: " + path);
-    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    out.close();
-    if (!out)
-        throw CliExit(kExitFile, "Kan bestand niet schrijven: " + path);
+    try {
+        SafeWrite(path, bytes);
+    } catch (const IoError &error) {
+        throw CliExit(kExitFile, error.what());
+    }
+}
+
+namespace {
+
+int StandardOutputFailed(const std::string &name, int error) {
+    const std::error_code reason(error ? error : EIO, std::generic_category());
+    std::cerr << "rondaxa-cli" << (name.empty() ? "" : " ") << name
+              << ": Fout bij het schrijven naar standaarduitvoer (" << reason.message() << ")\n";
+    return kExitFile;
+}
+
+} // namespace
+
+int FinishStandardOutput(const std::string &name, int code) {
+    errno = 0;
+    std::cout.flush();
+    const bool flushed = std::fflush(stdout) == 0;
+    if (std::cout && flushed && !std::ferror(stdout))
+        return code;
+    return StandardOutputFailed(name, errno);
 }
 
 int RunCommand(const std::string &name, const char *usage, int (*run)(const CommandArgs &),
                const CommandArgs &args) {
     if (Args(args).WantsHelp()) {
         std::cout << "usage: " << usage << '\n';
-        return kExitOk;
+        return FinishStandardOutput(name, kExitOk);
     }
     try {
-        return run(args);
+        // The first write to standard output that fails ends the command, so
+        // that the system's reason is still known (and nothing is saved after
+        // an output that was cut short).
+        std::cout.exceptions(std::ios::badbit);
+        return FinishStandardOutput(name, run(args));
+    } catch (const std::ios_base::failure &) {
+        const int error = errno;
+        std::cout.exceptions(std::ios::goodbit);
+        return StandardOutputFailed(name, error);
     } catch (const CliExit &exit) {
         // Usage errors name the command; the system's own messages stand alone.
         if (exit.Code == kExitUsage)

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/model/model.h"
+#include "core/platform/file_lock.h"
 #include "core/platform/platform.h"
 
 #include <memory>
@@ -61,18 +62,16 @@ private:
     std::string last_;
 };
 
-// Keeps the last message instead of printing it, so the command can end
-// with it; questions are answered Yes.
-class CapturePrompts : public Prompts {
-public:
-    void Message(std::string_view text, MessageIcon) override { Last = std::string(text); }
-    Answer Ask(std::string_view, Buttons) override { return Answer::Yes; }
-    std::string Last;
-};
+// The command line's boundary for file errors: every command's reading and
+// writing ends here, as an exit code and a message on standard error.
 
 // Loads a competition file, or ends with exit code 3 and the reader's message.
 std::unique_ptr<Competition> LoadForCli(const std::string &path);
-// Saves as the desktop's save does, or ends with exit code 3.
+// Takes the lock of a file the command will save, or ends with exit code 4
+// and who holds it (3 when no lock can be made). Held until it is destroyed.
+std::unique_ptr<FileLock> LockForCli(const std::string &path);
+// Saves as the desktop's save does, or ends with exit code 3: message 1 and
+// the system's reason.
 void SaveForCli(Competition &comp);
 // "--class NAME" (exact name) or "--class #N" (1-based tab position); index.
 int FindClassIndex(const Competition &comp, const std::string &which);
@@ -84,7 +83,13 @@ void UseUserLocale();
 
 // Text for standard output and error: UTF-8 with LF line ends.
 std::string ForTerminal(const std::string &cp1252);
-// Writes bytes exactly to path; ends with exit code 3 when it cannot.
+// Writes bytes exactly to path, safely (the previous file stays unless the
+// new one is complete); ends with exit code 3 and the system's reason when it
+// cannot.
 void WriteBytesTo(const std::string &path, const std::string &bytes);
+// Ends a command whose output went to standard output: exit code 3 and the
+// system's reason when the output could not be written whole (a full disk),
+// else code.
+int FinishStandardOutput(const std::string &name, int code);
 
 } // namespace rondaxa::cli

@@ -84,6 +84,7 @@ CliExit Refusal(int code) {
 
 int RunAddResults(const CommandArgs &arguments) {
     const AddResultsArgs read = ReadArgs(arguments);
+    const auto lock = LockForCli(read.File);
     auto comp = LoadForCli(read.File);
     comp->ActiveClass = FindClassIndex(*comp, read.ClassArg);
     TKlasse &klasse = *comp->Active();

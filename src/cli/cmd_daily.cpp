@@ -85,6 +85,7 @@ std::pair<int, int> RangeFor(const DailyArgs &read, const TKlasse &klasse) {
 
 int RunDaily(const CommandArgs &arguments) {
     const DailyArgs read = ReadArgs(arguments);
+    const auto lock = read.Apply ? LockForCli(read.File) : nullptr;
     auto comp = LoadForCli(read.File);
     comp->ActiveClass = read.ClassArg ? FindClassIndex(*comp, *read.ClassArg) : 0;
     TKlasse *klasse = comp->Active();

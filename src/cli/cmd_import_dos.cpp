@@ -5,6 +5,7 @@
 
 #include "core/model/dos_import.h"
 #include "core/model/messages.h"
+#include "core/platform/files.h"
 
 #include <optional>
 
@@ -50,7 +51,7 @@ ImportArgs ReadArgs(const CommandArgs &arguments) {
 
 DosInfo ReadInfoForCli(const fs::path &dir) {
     if (!FindFileIgnoringCase(dir, kDosInfoFileName))
-        throw CliExit(kExitFile, "Kan bestand niet openen: " + (dir / kDosInfoFileName).string());
+        throw CliExit(kExitFile, "Kan bestand niet openen: " + Utf8Path(dir / kDosInfoFileName));
     try {
         if (auto info = ReadDosInfo(dir))
             return *info;
@@ -64,14 +65,14 @@ DosInfo ReadInfoForCli(const fs::path &dir) {
 
 int RunImportDos(const CommandArgs &arguments) {
     const ImportArgs args = ReadArgs(arguments);
-    const fs::path dir(args.Dir);
+    const fs::path dir = NativePath(args.Dir);
     const DosInfo info = ReadInfoForCli(dir);
 
     std::unique_ptr<Competition> comp;
     if (args.Set <= static_cast<int>(info.Sets.size())) {
         const DosDataSet &set = info.Sets[static_cast<std::size_t>(args.Set - 1)];
         const fs::path classDir =
-            args.ClassDir ? fs::path(*args.ClassDir) : ResolveDosFolder(dir, set.Folder);
+            args.ClassDir ? NativePath(*args.ClassDir) : ResolveDosFolder(dir, set.Folder);
         try {
             comp = ImportDataSet(info, args.Set, classDir);
         } catch (const IoError &error) {
@@ -81,6 +82,7 @@ int RunImportDos(const CommandArgs &arguments) {
     if (!comp)
         throw CliExit(kExitRefused, ErrorMessageFor(kDosNotFoundCode).Text);
     comp->FileName = args.OutPath;
+    const auto lock = LockForCli(args.OutPath);
     SaveForCli(*comp);
     return kExitOk;
 }

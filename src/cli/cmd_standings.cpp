@@ -115,11 +115,10 @@ ExportChoices ExportChoicesFor(const StandingsArgs &read, const Competition &com
 // whole file is held in memory.
 void WriteExportTo(const std::string &path, Competition &comp, const ExportChoices &choices) {
     try {
-        if (WriteExportFile(comp, choices, path))
-            return;
-    } catch (const IoError &) {
+        WriteExportFile(comp, choices, path);
+    } catch (const IoError &error) {
+        throw CliExit(kExitFile, error.what());
     }
-    throw CliExit(kExitFile, "Kan bestand niet schrijven: " + path);
 }
 
 // The process ends with the command and its memory goes with it at once:

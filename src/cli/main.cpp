@@ -61,11 +61,11 @@ int RunCommandLine(int argc, char **argv) {
     const std::string name = argv[1];
     if (name == "--help" || name == "-h" || name == "help") {
         PrintUsage(std::cout);
-        return rondaxa::cli::kExitOk;
+        return rondaxa::cli::FinishStandardOutput("", rondaxa::cli::kExitOk);
     }
     if (name == "--version") {
         std::cout << "rondaxa-cli " << RONDAXA_VERSION << '\n';
-        return rondaxa::cli::kExitOk;
+        return rondaxa::cli::FinishStandardOutput("", rondaxa::cli::kExitOk);
     }
     for (const Command &command : kCommands)
         if (name == command.Name)

@@ -3,6 +3,7 @@
 // close prompt, start-up and the private notification.
 #include "core/model/kzb_file.h"
 #include "core/model/settings.h"
+#include "core/platform/file_lock.h"
 #include "support/test_files.h"
 #include "support/ui_support.h"
 #include "ui/app/CellEditor.h"
@@ -68,8 +69,8 @@ private slots:
         form_ = test::ShowDemo(*dir_, prompts_, store_);
         QVERIFY(form_);
         demo_ = QString::fromStdString(dir_->Path("demo.kzb"));
-        form_->DisposeBackup = [this](const std::string &path) {
-            disposed_.push_back(path);
+        form_->DisposeBackup = [this](const std::string &path, const std::string &backupName) {
+            disposed_.push_back(backupName);
             return std::filesystem::remove(path);
         };
         disposed_.clear();
@@ -326,6 +327,67 @@ private slots:
         // The second save sends the first backup away (to the trash).
         QCOMPARE(disposed_.size(), size_t(1));
         QCOMPARE(disposed_[0], BackupName(demo_.toStdString()));
+    }
+
+    // A file another program holds opens only read-only, when the user wants
+    // it so, and is then saved only under another name.
+    void aLockedFileOpensReadOnlyAndSavesUnderAnotherName() {
+        const std::string other = dir_->Path("ander.kzb");
+        std::filesystem::copy_file(demo_.toStdString(), other);
+        const std::string before = test::ReadAll(other);
+        FileLock held(other, "rondaxa-cli");
+        prompts_.Answers = {Answer::No};
+        QVERIFY(!form_->LoadFile(QString::fromStdString(other), prompts_));
+        QCOMPARE(prompts_.Questions.size(), size_t(1));
+        QVERIFY2(prompts_.Questions[0].rfind(
+                     "Het bestand ander.kzb is in gebruik door rondaxa-cli op computer ", 0) == 0,
+                 prompts_.Questions[0].c_str());
+        QCOMPARE(QString::fromStdString(form_->Comp().FileName), demo_); // the open file stays
+
+        prompts_.Answers = {Answer::Yes};
+        QVERIFY(form_->LoadFile(QString::fromStdString(other), prompts_));
+        form_->SetModified(ModifiedData);
+        int asked = 0;
+        const QString copy = QString::fromStdString(dir_->Path("kopie.kzb"));
+        form_->ChooseSaveFile = [&](const QString &) {
+            ++asked;
+            return asked == 1 ? QString::fromStdString(other) : copy;
+        };
+        form_->Action("Bewaren1Click")->trigger(); // asks a name; the held file itself is refused
+        QCOMPARE(asked, 1);
+        QCOMPARE(prompts_.Messages.size(), size_t(1));
+        QVERIFY(prompts_.Messages[0].find("Het bestand is niet bewaard.") != std::string::npos);
+        QVERIFY(test::ReadAll(other) == before);
+        form_->Action("Bewaren1Click")->trigger();
+        QCOMPARE(asked, 2);
+        QVERIFY(QFile::exists(copy));
+        QCOMPARE(QString::fromStdString(form_->Comp().FileName), copy);
+        QCOMPARE(form_->Comp().Modified, uint8_t(0));
+    }
+
+    // Another program saved the open file since it was read: saving over it
+    // asks first.
+    void aFileChangedOnDiskIsOverwrittenOnlyWhenConfirmed() {
+        const std::string file = demo_.toStdString();
+        const std::string changed = test::ReadAll(file) + "door een ander";
+        test::WriteAll(file, changed);
+        form_->SetModified(ModifiedData);
+        prompts_.Answers = {Answer::No};
+        form_->Action("Bewaren1Click")->trigger();
+        QCOMPARE(prompts_.Questions.size(), size_t(1));
+        QCOMPARE(QString::fromStdString(prompts_.Questions[0]),
+                 "Het bestand demo.kzb is na het openen door een ander programma gewijzigd.\r\n\r\n"
+                 "Wilt u het toch overschrijven?");
+        QVERIFY(test::ReadAll(file) == changed);
+        QVERIFY(form_->Comp().Modified != 0);
+
+        prompts_.Answers = {Answer::Yes};
+        form_->Action("Bewaren1Click")->trigger();
+        QVERIFY(test::ReadAll(file) != changed);
+        QCOMPARE(form_->Comp().Modified, uint8_t(0));
+        form_->SetModified(ModifiedData);
+        form_->Action("Bewaren1Click")->trigger(); // its own save is no change by another
+        QCOMPARE(prompts_.Questions.size(), size_t(2));
     }
 
     void cancelAtTheClosePromptKeepsTheWindow() {

@@ -1,5 +1,7 @@
 #include "core/daily/daily_export.h"
 
+#include "core/platform/files.h"
+
 #include "core/model/class_grid.h"
 #include "core/platform/platform.h"
 #include "core/reports/text_export.h"
@@ -244,15 +246,8 @@ std::string DailyHtmlFile(const ClubRec &club, const TKlasse &klasse, const Dail
     return out;
 }
 
-bool WriteDailyFile(const std::string &path, const std::string &bytes) {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    if (!file)
-        return false;
-    file.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    file.close();
-    if (!file)
-        throw IoError("Fout bij het schrijven van " + path);
-    return true;
+void WriteDailyFile(const std::string &path, const std::string &bytes) {
+    SafeWrite(path, bytes);
 }
 
 } // namespace rondaxa

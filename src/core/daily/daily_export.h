@@ -124,8 +124,8 @@ std::string DailyTextFile(const ClubRec &club, const TKlasse &klasse, const Dail
 std::string DailyHtmlFile(const ClubRec &club, const TKlasse &klasse, const DailyTable &table,
                           const DailyExportChoices &choices);
 
-// Writes bytes to exactly path. Returns false, writing nothing, when the
-// file cannot be created; a write error after that throws IoError.
-bool WriteDailyFile(const std::string &path, const std::string &bytes);
+// Writes bytes to exactly path, safely (SafeWrite); throws IoError when it
+// cannot.
+void WriteDailyFile(const std::string &path, const std::string &bytes);
 
 } // namespace rondaxa

@@ -1,4 +1,5 @@
 #include "core/model/dos_import.h"
+#include "core/platform/files.h"
 
 #include "core/model/messages.h"
 
@@ -84,14 +85,10 @@ std::optional<fs::path> FindEntryIgnoringCase(const fs::path &folder, const std:
     fs::directory_iterator it(folder.empty() ? fs::path(".") : folder, ec);
     for (const fs::directory_iterator end; !ec && it != end; it.increment(ec)) {
         const fs::path candidate = it->path();
-        if (SameIgnoringCase(candidate.filename().string(), name) && fits(candidate))
+        if (SameIgnoringCase(Utf8Path(candidate.filename()), name) && fits(candidate))
             return candidate;
     }
     return std::nullopt;
-}
-
-fs::path Utf8Path(const std::string &utf8) {
-    return fs::path(std::u8string(utf8.begin(), utf8.end()));
 }
 
 } // namespace
@@ -114,7 +111,7 @@ std::optional<DosInfo> ReadDosInfo(const fs::path &folder) {
     const auto file = FindFileIgnoringCase(folder, kDosInfoFileName);
     if (!file)
         return std::nullopt;
-    return ParseDosInfo(ReadFileHead(file->string(), kDosInfoSize));
+    return ParseDosInfo(ReadFileHead(Utf8Path(*file), kDosInfoSize));
 }
 
 void LoadDosClass(TKlasse &klasse, ClubRec &club, std::span<const uint8_t> bytes) {
@@ -154,7 +151,7 @@ std::optional<fs::path> FindFileIgnoringCase(const fs::path &folder, const std::
 fs::path ResolveDosFolder(const fs::path &base, const std::string &folder) {
     std::string text = Cp1252ToUtf8(folder);
     std::replace(text.begin(), text.end(), '\\', '/');
-    const fs::path typed = Utf8Path(text);
+    const fs::path typed = NativePath(text);
     fs::path at = base;
     if (typed.has_root_directory())
         at = typed.has_root_name() ? typed.root_path() : base.root_name() / typed.root_directory();
@@ -165,7 +162,7 @@ fs::path ResolveDosFolder(const fs::path &base, const std::string &folder) {
             at = at.parent_path();
             continue;
         }
-        const auto found = FindEntryIgnoringCase(at, part.string(), true);
+        const auto found = FindEntryIgnoringCase(at, Utf8Path(part), true);
         at = found ? *found : at / part;
     }
     return at;
@@ -193,7 +190,7 @@ std::unique_ptr<Competition> ImportDataSet(const DosInfo &info, int set, const f
         if (!file)
             continue;
         auto klasse = CreateClass(club, source.ClassNames[static_cast<std::size_t>(c - 1)]);
-        LoadDosClass(*klasse, club, ReadFileHead(file->string(), kDosMaxRiders * kDosRiderSize));
+        LoadDosClass(*klasse, club, ReadFileHead(Utf8Path(*file), kDosMaxRiders * kDosRiderSize));
         comp->Classes.push_back(std::move(klasse));
     }
     if (comp->Classes.empty())

@@ -4,19 +4,10 @@
 #include "core/model/settings.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <system_error>
 #include <vector>
-
-#ifdef _WIN32
-#include <io.h>
-#else
-#include <unistd.h>
-#endif
 
 namespace rondaxa {
 namespace {
@@ -90,87 +81,66 @@ template <std::size_t N> void GetStr(const uint8_t *at, FixedString<N> &s) {
 
 // ---- files ------------------------------------------------------------------------
 
-IoError CannotOpen(const std::string &path) {
-    return IoError("Kan bestand niet openen: " + path);
-}
-
-IoError CannotRead(const std::string &path) {
-    return IoError("Fout bij het lezen van: " + path);
-}
-
-bool WriteFileDurably(const std::string &path, const Bytes &bytes) {
-    std::FILE *file = std::fopen(path.c_str(), "wb");
-    if (!file)
-        return false;
-    bool ok = std::fwrite(bytes.data(), 1, bytes.size(), file) == bytes.size();
-    ok = std::fflush(file) == 0 && ok;
-#ifdef _WIN32
-    ok = _commit(_fileno(file)) == 0 && ok;
-#else
-    ok = fsync(fileno(file)) == 0 && ok;
-#endif
-    ok = std::fclose(file) == 0 && ok;
-    return ok;
-}
-
-// A save writes its new content under a temporary name beside the file.
-constexpr const char *kTemporarySuffix = ".~tmp";
-
-std::string TemporaryNameFor(const std::string &fileName) {
-    for (int i = 0;; ++i) {
-        std::string candidate = fileName + kTemporarySuffix + (i ? IntText(i) : std::string());
-        std::error_code ec;
-        if (!fs::exists(candidate, ec) || i > 1000)
-            return candidate;
+// Gives the old backup a name of its own: a second name (the backup keeps
+// its name meanwhile), or where none can be made, the backup moved there.
+void KeepAside(const std::string &backup, const std::string &aside) {
+    try {
+        SecondName(backup, aside);
+    } catch (const IoError &) {
+        ReplaceFile(backup, aside);
     }
 }
 
-// Whether name is one of the temporary names of path: the suffix and an
-// optional number.
-bool IsTemporaryNameOf(const std::string &name, const std::string &path) {
-    const std::string stem = path + kTemporarySuffix;
-    if (name.size() < stem.size() || name.compare(0, stem.size(), stem) != 0)
-        return false;
-    return std::all_of(name.begin() + static_cast<std::ptrdiff_t>(stem.size()), name.end(),
-                       [](char c) { return c >= '0' && c <= '9'; });
-}
-
-// A save that was stopped (a power cut, a killed program) leaves its
-// temporary files behind; the next save that succeeds removes them, so that
-// the folder does not fill up with them.
-void RemoveStrayTemporaries(const std::string &fileName, const std::string &backup) {
-    const fs::path file(fileName);
-    const fs::path folder = file.has_parent_path() ? file.parent_path() : fs::path(".");
-    const std::string ownName = file.filename().string();
-    const std::string backupName = fs::path(backup).filename().string();
-    std::error_code ec;
-    std::vector<fs::path> stray;
-    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-        const std::string name = it->path().filename().string();
-        if (IsTemporaryNameOf(name, ownName) || IsTemporaryNameOf(name, backupName))
-            stray.push_back(it->path());
+// Gives the file a second name, the backup's, and the old backup's content a
+// name of its own until the save has succeeded; a failed save puts the old
+// backup back.
+class BackupSwap {
+public:
+    BackupSwap(const std::string &fileName, std::string backup) : backup_(std::move(backup)) {
+        staged_ = TemporaryNameBeside(backup_);
+        SecondName(fileName, staged_);
+        if (FileExists(backup_)) {
+            previous_ = TemporaryNameBeside(backup_);
+            try {
+                KeepAside(backup_, previous_);
+            } catch (const IoError &) {
+                RemoveFile(staged_);
+                throw;
+            }
+        }
+        try {
+            ReplaceFile(staged_, backup_);
+        } catch (const IoError &) {
+            RemoveFile(staged_);
+            if (!previous_.empty())
+                RemoveFile(previous_);
+            throw;
+        }
     }
-    for (const fs::path &path : stray)
-        fs::remove(path, ec);
-}
+    // The save failed after the swap: the backup is again the one it was.
+    void Undo() noexcept {
+        try {
+            if (!previous_.empty())
+                ReplaceFile(previous_, backup_);
+            else
+                RemoveFile(backup_);
+        } catch (const IoError &) {
+            // the backup keeps the current file's content: nothing is lost
+        }
+    }
+    // The save succeeded: the old backup's content goes.
+    void Dispose(const DisposeBackupFn &disposeBackup) noexcept {
+        if (previous_.empty())
+            return;
+        if (!disposeBackup || !disposeBackup(previous_, backup_))
+            RemoveFile(previous_);
+    }
 
-// A second name for the file: a hard link where the disk has them, else a
-// durable copy.
-bool LinkOrCopy(const std::string &from, const std::string &to) {
-    std::error_code ec;
-    fs::create_hard_link(from, to, ec);
-    if (!ec)
-        return true;
-    std::ifstream in(from, std::ios::binary);
-    const Bytes bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    return !in.bad() && WriteFileDurably(to, bytes);
-}
-
-bool RemoveBackup(const std::string &path) {
-    std::error_code ec;
-    fs::remove(path, ec);
-    return !ec;
-}
+private:
+    std::string backup_;
+    std::string staged_;
+    std::string previous_;
+};
 
 } // namespace
 
@@ -353,10 +323,7 @@ private:
 class FileByteReader {
 public:
     explicit FileByteReader(const std::string &path)
-        : path_(path), in_(path, std::ios::binary), piece_(std::make_unique_for_overwrite<uint8_t[]>(kRoom)) {
-        if (!in_)
-            throw CannotOpen(path);
-    }
+        : in_(path), piece_(std::make_unique_for_overwrite<uint8_t[]>(kRoom)) {}
 
     const uint8_t *Take(std::size_t count) {
         if (pos_ + count > start_ + filled_ && !ReadOn(count))
@@ -381,21 +348,16 @@ private:
             kept = end - pos_;
             std::memmove(piece_.get(), piece_.get() + (pos_ - start_), kept);
         } else if (pos_ > end) {
-            in_.ignore(static_cast<std::streamsize>(pos_ - end));
+            in_.Skip(pos_ - end);
         }
         start_ = pos_;
         filled_ = kept;
         const std::size_t room = std::min(kRoom, kMaxFileSize - start_);
-        in_.read(reinterpret_cast<char *>(piece_.get() + filled_),
-                 static_cast<std::streamsize>(room - filled_));
-        filled_ += static_cast<std::size_t>(in_.gcount());
-        if (in_.bad())
-            throw CannotRead(path_);
+        filled_ += in_.Read(piece_.get() + filled_, room - filled_);
         return filled_ >= count;
     }
 
-    std::string path_;
-    std::ifstream in_;
+    InputFile in_;
     std::unique_ptr<uint8_t[]> piece_;
     std::size_t start_ = 0;  // the file position of the piece's first byte
     std::size_t filled_ = 0; // the bytes of the file the piece holds
@@ -639,7 +601,7 @@ bool NamesSameFile(const std::string &a, const std::string &b) {
     if (UpperCase1252(a) == UpperCase1252(b))
         return true; // one file on a disk that ignores case
     std::error_code ec;
-    return fs::equivalent(a, b, ec) && !ec;
+    return fs::equivalent(NativePath(a), NativePath(b), ec) && !ec;
 }
 
 bool HasKzbExtension(const std::string &fileName) {
@@ -652,104 +614,68 @@ Bytes ReadFileBytes(const std::string &path) {
 }
 
 Bytes ReadFileHead(const std::string &path, std::size_t limit) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in)
-        throw CannotOpen(path);
-    // Room for the file as it is now, so that a small file does not cost
-    // the room of the largest; a file that grows meanwhile, or whose size
-    // is not known, is read on up to limit.
-    std::error_code ec;
-    const std::uintmax_t size = fs::file_size(path, ec);
-    Bytes bytes(ec ? 0 : static_cast<std::size_t>(std::min<std::uintmax_t>(size, limit)));
-    std::size_t got = 0;
-    for (;;) {
-        in.read(reinterpret_cast<char *>(bytes.data() + got),
-                static_cast<std::streamsize>(bytes.size() - got));
-        got += static_cast<std::size_t>(in.gcount());
-        const bool more =
-            got == bytes.size() && got < limit && in.peek() != std::ifstream::traits_type::eof();
-        if (in.bad())
-            throw CannotRead(path);
-        if (!more)
-            break;
-        bytes.resize(std::min(limit, std::max<std::size_t>(2 * bytes.size(), 64 * 1024)));
-    }
-    bytes.resize(got);
-    return bytes;
+    return ReadAll(path, limit);
 }
 
-bool SaveCompetition(Competition &comp, const std::string &fileName, Prompts &prompts, SettingsStore *store,
+namespace {
+
+// Writes the file's new content; the current file becomes the backup (a file
+// named as its own backup keeps none). The file keeps its name until the new
+// content replaces it in one step; the backup, too, is replaced in one step by
+// a second name of the current file, and the old backup is disposed of only
+// after the new content is in place. A save stopped at any moment leaves a
+// complete file and a complete backup; a save that fails leaves both as they
+// were.
+void WriteWithBackup(const std::string &fileName, const Bytes &bytes, const DisposeBackupFn &disposeBackup) {
+    SafeWriter writer(fileName);
+    writer.Write(bytes);
+    writer.Finish();
+    const std::string backup = BackupName(fileName);
+    if (!FileExists(fileName) || NamesSameFile(fileName, backup)) {
+        writer.Commit();
+        RemoveLeftTemporaries(fileName);
+        return;
+    }
+    BackupSwap swap(fileName, backup);
+    try {
+        writer.Commit();
+    } catch (const IoError &) {
+        if (!writer.Committed())
+            swap.Undo();
+        throw;
+    }
+    swap.Dispose(disposeBackup);
+    RemoveLeftTemporaries(fileName);
+    RemoveLeftTemporaries(backup);
+}
+
+} // namespace
+
+void SaveCompetition(Competition &comp, const std::string &fileName, SettingsStore *store,
                      const DisposeBackupFn &disposeBackup) {
     for (auto &klasse : comp.Classes)
         RemoveClassStandings(*klasse);
     const int32_t previousSaved = comp.Club.DateSaved;
     comp.Club.DateSaved = CurrentClock().NowStamp();
-    const Bytes bytes = SerializeCompetition(comp);
-
-    auto fail = [&](const std::string &temporary) {
-        std::error_code ec;
-        if (!temporary.empty())
-            fs::remove(temporary, ec);
+    try {
+        WriteWithBackup(fileName, SerializeCompetition(comp), disposeBackup);
+    } catch (const IoError &) {
         comp.Club.DateSaved = previousSaved;
-        ShowError(prompts, kSaveFailedCode);
-        return false;
-    };
-
-    const std::string temporary = TemporaryNameFor(fileName);
-    if (!WriteFileDurably(temporary, bytes))
-        return fail(temporary);
-
-    // The file keeps its name until the new content replaces it in one step;
-    // the backup, too, is replaced in one step by a second name of the
-    // current file, so that a save stopped at any moment leaves a complete
-    // file and a complete backup.
-    std::error_code ec;
-    const std::string backup = BackupName(fileName);
-    // A file named as its own backup ("club.kzb.BAK") keeps no backup: the
-    // new content simply replaces it.
-    if (fs::exists(fileName, ec) && !NamesSameFile(fileName, backup)) {
-        const std::string staged = TemporaryNameFor(backup);
-        if (!LinkOrCopy(fileName, staged)) {
-            fs::remove(staged, ec);
-            return fail(temporary);
-        }
-        if (disposeBackup && fs::exists(backup, ec) && !disposeBackup(backup) && !RemoveBackup(backup)) {
-            fs::remove(staged, ec);
-            return fail(temporary);
-        }
-        fs::rename(staged, backup, ec);
-        if (ec) {
-            fs::remove(staged, ec);
-            return fail(temporary);
-        }
+        throw;
     }
-    fs::rename(temporary, fileName, ec);
-    if (ec)
-        return fail(temporary);
-    RemoveStrayTemporaries(fileName, backup);
-
     comp.FileName = fileName;
     comp.Modified = 0;
-    if (store) {
-        try {
-            StoreLastFile(*store, fileName);
-        } catch (const SettingsError &error) {
-            prompts.Message(error.what(), MessageIcon::Error);
-        }
-    }
-    return true;
+    if (store)
+        StoreLastFile(*store, fileName);
 }
 
-LoadResult LoadCompetition(Competition &comp, const std::string &fileName, Prompts &prompts,
-                           SettingsStore *store) {
+LoadResult LoadCompetition(Competition &comp, const std::string &fileName, SettingsStore *store) {
     std::error_code ec;
-    if (!HasKzbExtension(fileName) || !fs::is_regular_file(fileName, ec))
+    if (!HasKzbExtension(fileName) || !fs::is_regular_file(NativePath(fileName), ec))
         return LoadResult::NotAttempted;
     std::unique_ptr<Competition> loaded = ParseCompetitionFile(fileName);
-    if (!loaded) {
-        ShowError(prompts, kLoadRejectedCode);
+    if (!loaded)
         return LoadResult::Rejected;
-    }
     CloseCompetition(comp);
     comp.Club = loaded->Club;
     comp.Print = loaded->Print;
@@ -757,13 +683,8 @@ LoadResult LoadCompetition(Competition &comp, const std::string &fileName, Promp
     comp.ActiveClass = comp.Classes.empty() ? -1 : 0;
     comp.FileName = fileName;
     comp.Modified = 0;
-    if (store) {
-        try {
-            StoreLastFile(*store, fileName);
-        } catch (const SettingsError &error) {
-            prompts.Message(error.what(), MessageIcon::Error);
-        }
-    }
+    if (store)
+        StoreLastFile(*store, fileName);
     return LoadResult::Loaded;
 }
 

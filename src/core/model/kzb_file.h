@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/model/model.h"
+#include "core/platform/files.h"
 #include "core/platform/platform.h"
 
 #include <array>
@@ -25,8 +26,6 @@ inline constexpr std::size_t kClassBlocksOffset = kClubRecSize + kReservedSize +
 
 inline constexpr int kLoadRejectedCode = 2; // "Versie incorrect of bestand is beschadigd!"
 inline constexpr int kSaveFailedCode = 1;   // "Bestand niet kunnen bewaren!!!"
-
-using Bytes = std::vector<uint8_t>;
 
 // The stored form of the records.
 Bytes EncodeClubRec(const ClubRec &club);
@@ -66,38 +65,39 @@ bool NamesSameFile(const std::string &a, const std::string &b);
 bool HasKzbExtension(const std::string &fileName);
 
 // How an old backup is disposed of (the desktop sends it to the trash; the
-// default removes it). Returns false when it could not be disposed of.
-using DisposeBackupFn = std::function<bool(const std::string &path)>;
+// default removes it). It is given the old backup under a temporary name and
+// the backup name it had. Returns false when it could not be disposed of (it
+// is then removed).
+using DisposeBackupFn = std::function<bool(const std::string &path, const std::string &backupName)>;
 
-// Saves the competition to fileName, crash-safe: the new content goes to a
-// temporary file in the same folder first; only when that is complete does
-// the current file become the backup (a second name of it replaces the old
-// backup, which is disposed of first when disposeBackup is given) and the
-// temporary file replace the file. Stopped at any moment, the save leaves
-// under the name the complete old or new file. A file named as its own
-// backup keeps no backup. On failure shows message 1 and returns false,
-// leaving the existing file untouched. On success sets DateSaved, the file
-// name, "LastFile" (when a store is given) and clears the modified flag.
-bool SaveCompetition(Competition &comp, const std::string &fileName, Prompts &prompts,
-                     SettingsStore *store = nullptr, const DisposeBackupFn &disposeBackup = {});
+// Saves the competition to fileName, crash-safe: the new content is written
+// completely beside the file first; then the current file becomes the backup
+// (replacing the old one in one step), the new content replaces the file in
+// one step, and only then is the old backup disposed of. A save stopped at
+// any moment leaves a complete file and a complete backup. A file named as its
+// own backup keeps no backup; a read-only file is refused. On failure throws IoError (the
+// caller shows message 1), leaving file, backup and DateSaved as they were.
+// On success sets DateSaved, the file name, "LastFile" (when a store is given)
+// and clears the modified flag.
+void SaveCompetition(Competition &comp, const std::string &fileName, SettingsStore *store = nullptr,
+                     const DisposeBackupFn &disposeBackup = {});
 
 enum class LoadResult { Loaded, NotAttempted, Rejected };
 
 // Loads fileName into comp. A wrong extension or a missing file leaves comp
-// as it is and returns NotAttempted without a message. A damaged file shows
-// message 2 and leaves comp as it is. On success comp is replaced, the first
-// class is active, "LastFile" is stored and the modified flag is clear.
-LoadResult LoadCompetition(Competition &comp, const std::string &fileName, Prompts &prompts,
-                           SettingsStore *store = nullptr);
+// as it is and returns NotAttempted. A damaged file returns Rejected (the
+// caller shows message 2) and leaves comp as it is; a file that cannot be
+// read throws IoError. On success comp is replaced, the first class is
+// active, "LastFile" is stored and the modified flag is clear.
+LoadResult LoadCompetition(Competition &comp, const std::string &fileName, SettingsStore *store = nullptr);
 
 // Discards the open competition's classes and file name (standings removed
 // first); the modified flag is not touched.
 void CloseCompetition(Competition &comp);
 
-// Reads a whole file; throws IoError with a readable message when it cannot.
+// Reads a whole file, as far as a competition file can reach; throws IoError.
 Bytes ReadFileBytes(const std::string &path);
-// Reads at most limit bytes from the start of a file; throws IoError like
-// ReadFileBytes.
+// Reads at most limit bytes from the start of a file; throws IoError.
 Bytes ReadFileHead(const std::string &path, std::size_t limit);
 
 } // namespace rondaxa

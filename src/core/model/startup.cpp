@@ -1,4 +1,5 @@
 #include "core/model/startup.h"
+#include "core/platform/files.h"
 
 #include "core/model/text.h"
 
@@ -48,12 +49,12 @@ PlacementAction PlacementActionFor(const FormSet &placement) {
 }
 
 std::optional<std::string> SaveAsFileName(const std::string &chosen) {
-    std::filesystem::path path(chosen);
-    const std::string extension = UpperCase1252(path.extension().string());
+    std::filesystem::path path = NativePath(chosen);
+    const std::string extension = UpperCase1252(Utf8Path(path.extension()));
     if (!extension.empty() && extension != ".KZB")
         return std::nullopt;
     path.replace_extension(".kzb");
-    return path.string();
+    return Utf8Path(path);
 }
 
 } // namespace rondaxa

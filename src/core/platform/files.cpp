@@ -133,8 +133,14 @@ void KeepPermissions(std::FILE *file, const std::string &target) {
 // A target that exists and is no ordinary file (a terminal, a pipe, a
 // device such as /dev/stdout) is written directly: it cannot be replaced.
 bool IsDevice(const std::string &target) {
+    const fs::path native = NativePath(target);
     std::error_code ec;
-    const fs::file_status status = fs::status(NativePath(target), ec);
+    // /dev/stdout and its kin name a descriptor of this process: whatever
+    // that is, it is written directly, and the name is never replaced.
+    const fs::path link = fs::read_symlink(native, ec);
+    if (!ec && link.native().rfind(fs::path("/proc/").native(), 0) == 0)
+        return true;
+    const fs::file_status status = fs::status(native, ec);
     return !ec && fs::exists(status) && !fs::is_regular_file(status) && !fs::is_directory(status);
 }
 

@@ -1,5 +1,7 @@
 #include "core/reports/text_export.h"
 
+#include "core/platform/files.h"
+
 #include "core/model/class_grid.h"
 
 #include "core/model/dates.h"
@@ -932,21 +934,13 @@ std::string ExportStandings(Competition &comp, const ExportChoices &choices) {
     return out;
 }
 
-bool WriteExportFile(Competition &comp, const ExportChoices &choices, const std::string &path) {
-    std::ofstream file(path, std::ios::binary | std::ios::trunc);
-    if (!file)
-        return false;
+void WriteExportFile(Competition &comp, const ExportChoices &choices, const std::string &path) {
+    SafeWriter file(path);
     {
         OptionsOverride override(comp.Club, choices);
-        ExportWriter(comp, choices, kFileBlock, [&file, &path](std::string_view block) {
-            if (!file.write(block.data(), static_cast<std::streamsize>(block.size())))
-                throw IoError("Fout bij het schrijven van " + path);
-        }).Run();
+        ExportWriter(comp, choices, kFileBlock, [&file](std::string_view block) { file.Write(block); }).Run();
     }
-    file.close();
-    if (!file)
-        throw IoError("Fout bij het schrijven van " + path);
-    return true;
+    file.Commit();
 }
 
 std::string PadLeft(std::string_view text, int width) {

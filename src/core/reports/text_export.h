@@ -111,9 +111,9 @@ std::string ExportStandings(Competition &comp, const ExportChoices &choices);
 void AppendExport(Competition &comp, const ExportChoices &choices, std::string &out);
 
 // Writes the export to exactly path, in large blocks as it is made (no copy
-// of the whole export is held). Returns false, writing nothing, when the file
-// cannot be created; a write error after that throws IoError at once.
-bool WriteExportFile(Competition &comp, const ExportChoices &choices, const std::string &path);
+// of the whole export is held), through a SafeWriter: the previous file is
+// replaced only by a complete new one. Throws IoError when it cannot.
+void WriteExportFile(Competition &comp, const ExportChoices &choices, const std::string &path);
 
 // ---- building blocks ---------------------------------------------------------
 

@@ -1,4 +1,5 @@
 #include "core/results/add_classes.h"
+#include "core/platform/files.h"
 
 #include <filesystem>
 #include <system_error>
@@ -42,7 +43,7 @@ ClassList ReadClassList(const Bytes &bytes) {
 
 ClassList ReadClassList(const std::string &fileName) {
     std::error_code ec;
-    if (!std::filesystem::is_regular_file(fileName, ec)) {
+    if (!std::filesystem::is_regular_file(NativePath(fileName), ec)) {
         ClassList list;
         list.Error = kOtherFileMissingCode;
         return list;

@@ -121,9 +121,7 @@ QIcon CalendarIcon() {
 // ---- construction -------------------------------------------------------------
 
 TMainForm::TMainForm(Prompts &prompts, SettingsStore &store, QWidget *parent)
-    : QMainWindow(parent),
-      DisposeBackup([](const std::string &path) { return QFile::moveToTrash(QString::fromStdString(path)); }),
-      prompts_(prompts), store_(store) {
+    : QMainWindow(parent), DisposeBackup(MoveBackupToTrash), prompts_(prompts), store_(store) {
     setWindowTitle(kCaption);
     SetHelpOwner(this);
     SetDefaults(comp_);
@@ -749,6 +747,7 @@ bool TMainForm::ConfirmDiscard() {
 }
 
 void TMainForm::CloseCompetition() {
+    fileHold_.Release();
     CloseModelessWindows();
     HideEditor();
     grid_->SetClass(&comp_.Club, nullptr); // the classes go: the view lets go of them first
@@ -760,20 +759,30 @@ void TMainForm::CloseCompetition() {
 }
 
 bool TMainForm::LoadFile(const QString &fileName, Prompts &prompts) {
+    const std::string name = fileName.toStdString();
+    // A file held by another program is asked about even where a load is
+    // otherwise silent (the last file at start-up).
+    if (!fileHold_.BeforeOpen(name, prompts_))
+        return false;
     SelectTab(0);
     HideEditor();
     grid_->SetClass(&comp_.Club, nullptr); // a load replaces the classes: let go of them first
     LoadResult result = LoadResult::NotAttempted;
     try {
-        result = LoadCompetition(comp_, fileName.toStdString(), prompts, &store_);
+        result = LoadCompetition(comp_, name, &store_);
     } catch (...) {
+        fileHold_.OpenFailed();
         TabControl1Change();
         throw;
     }
     if (result != LoadResult::Loaded) {
+        fileHold_.OpenFailed();
+        if (result == LoadResult::Rejected)
+            ShowError(prompts, kLoadRejectedCode);
         TabControl1Change();
         return false;
     }
+    fileHold_.Opened(name);
     ShowCompetition();
     return true;
 }
@@ -808,7 +817,14 @@ void TMainForm::Openen1Click() {
 }
 
 bool TMainForm::SaveTo(const std::string &fileName) {
-    const bool saved = SaveCompetition(comp_, fileName, prompts_, &store_, DisposeBackup);
+    if (!fileHold_.BeforeSave(fileName, prompts_))
+        return false;
+    const bool saved =
+        WriteReportingErrors(prompts_, [&] { SaveCompetition(comp_, fileName, &store_, DisposeBackup); });
+    if (saved)
+        fileHold_.Saved(fileName);
+    else
+        fileHold_.SaveFailed();
     ReloadGrid();
     return saved;
 }
@@ -818,7 +834,8 @@ void TMainForm::Bewaren1Click() {
     for (int tab = 0; tab < comp_.ClassCount(); ++tab)
         RemoveClassStandings(tab);
     ReloadGrid();
-    if (!comp_.FileName.empty())
+    // A file opened read-only is saved under another name.
+    if (!comp_.FileName.empty() && !fileHold_.ReadOnly())
         SaveTo(comp_.FileName);
     else
         Bewaarals1Click();

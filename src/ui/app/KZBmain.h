@@ -15,10 +15,12 @@
 // in-grid editing lives in KZBmain_editing.cpp.
 #pragma once
 
+#include "core/model/kzb_file.h"
 #include "core/model/model.h"
 #include "core/model/settings.h"
 #include "core/platform/platform.h"
 #include "core/scoring/final_standings.h"
+#include "ui/app/FileHold.h"
 #include "ui/app/GridHost.h"
 #include "ui/app/MainFormHooks.h"
 #include "ui/platform/Help.h"
@@ -77,9 +79,10 @@ public:
     // File choosers (replaceable, for tests): return the chosen file or "".
     std::function<QString(const QString &folder)> ChooseOpenFile;
     std::function<QString(const QString &folder)> ChooseSaveFile;
-    // Disposes of the backup a save replaces: to the desktop's trash
-    // (replaceable, for tests). False when it could not.
-    std::function<bool(const std::string &path)> DisposeBackup;
+    // Disposes of the backup a save replaces (given under a temporary name,
+    // and its own name): to the desktop's trash (replaceable, for tests).
+    // False when it could not.
+    DisposeBackupFn DisposeBackup;
     // What a command name that the window does not have leads to: a warning,
     // and in debug builds an assertion. Tests replace it to see it happen.
     static std::function<void(const QString &name)> UnknownCommand;
@@ -233,6 +236,7 @@ private:
     Prompts &prompts_;
     SettingsStore &store_;
     Competition comp_;
+    FileHold fileHold_;
     CalcOptions calcOptions_;
 
     std::string commandLine_;

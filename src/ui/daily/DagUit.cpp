@@ -1,5 +1,7 @@
 #include "ui/daily/DagUit.h"
 
+#include "ui/app/FileHold.h"
+
 #include "ui/platform/DialogButtons.h"
 #include "ui/platform/Help.h"
 #include "ui/platform/ModelFont.h"
@@ -42,7 +44,12 @@ std::string ExportToFile(const Competition &comp, ExportFileType type, const std
     if (chosen.isEmpty())
         return {};
     const std::string path = ExportFileName(chosen.toStdString(), type);
-    return WriteDailyFile(path, bytes) ? path : std::string();
+    // Run from the daily window's button: the error is reported here, as the
+    // window's other writes report theirs.
+    QtPrompts prompts(parent);
+    if (!WriteReportingErrors(prompts, [&] { WriteDailyFile(path, bytes); }))
+        return {};
+    return path;
 }
 
 } // namespace

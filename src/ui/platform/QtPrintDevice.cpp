@@ -1,9 +1,9 @@
 #include "ui/platform/QtPrintDevice.h"
 
 #include "core/model/text.h"
+#include "core/platform/files.h"
 
 #include <QColor>
-#include <QFile>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPen>
@@ -36,12 +36,23 @@ QtPrintDevice::QtPrintDevice(QPrinter &printer) : printer_(printer) {
 QtPrintDevice::~QtPrintDevice() {
     if (painter_ && painter_->isActive())
         painter_->end();
+    FinishPdf(false);
 }
 
 bool QtPrintDevice::BeginDocument() {
+    if (printer_.outputFormat() == QPrinter::PdfFormat && !printer_.outputFileName().isEmpty()) {
+        try {
+            pdf_ = std::make_unique<SafeWriter>(printer_.outputFileName().toStdString());
+        } catch (const IoError &) {
+            return false; // no file can be made there: the job cannot start
+        }
+        pdf_->HandOver();
+        printer_.setOutputFileName(QString::fromStdString(pdf_->TemporaryName()));
+    }
     painter_ = std::make_unique<QPainter>();
     if (!painter_->begin(&printer_)) {
         painter_.reset();
+        FinishPdf(false);
         return false;
     }
     painter_->setFont(font_->font);
@@ -51,9 +62,18 @@ bool QtPrintDevice::BeginDocument() {
 
 void QtPrintDevice::EndDocument() {
     Flush();
-    if (painter_)
-        painter_->end();
+    const bool ended = !painter_ || painter_->end();
     painter_.reset();
+    FinishPdf(ended);
+}
+
+void QtPrintDevice::FinishPdf(bool complete) {
+    if (!pdf_)
+        return;
+    const std::unique_ptr<SafeWriter> pdf = std::move(pdf_);
+    printer_.setOutputFileName(QString::fromStdString(pdf->Target()));
+    if (complete)
+        pdf->Commit(); // throws IoError: the previous file stays
 }
 
 void QtPrintDevice::AbortDocument() {
@@ -64,9 +84,9 @@ void QtPrintDevice::AbortDocument() {
     printer_.abort();
     painter_->end();
     painter_.reset();
-    // A file printer has begun its file: nothing was printed, so none stays.
-    if (!printer_.outputFileName().isEmpty())
-        QFile::remove(printer_.outputFileName());
+    // A file printer has begun its temporary file: nothing was printed, so
+    // it goes, and the file of that name stays as it was.
+    FinishPdf(false);
 }
 
 void QtPrintDevice::NewPage() {

@@ -24,6 +24,8 @@ class QPrinter;
 
 namespace rondaxa {
 
+class SafeWriter;
+
 // What the desktop program says when the printer does not take a job.
 inline constexpr std::string_view kPrinterUnavailable = "Kan niet printen: de printer is niet beschikbaar.";
 
@@ -55,6 +57,8 @@ public:
     void FillRect(int x1, int y1, int x2, int y2, uint32_t colour) override;
 
 private:
+    // Commits the PDF written under its temporary name, or drops it.
+    void FinishPdf(bool complete);
     // A font with its metrics, and the widths and laid-out glyphs of the
     // texts printed in it. A print job uses few fonts and few distinct texts
     // (numbers, names), so laying out each text once saves most of the work.
@@ -74,6 +78,10 @@ private:
 
     QPrinter &printer_;
     std::unique_ptr<QPainter> painter_;
+    // A PDF is written under a temporary name and replaces the file of that
+    // name only when complete (the printer's file name is the target's again
+    // after the document).
+    std::unique_ptr<SafeWriter> pdf_;
     uint32_t colour_ = 0;
     std::unordered_map<std::string, std::unique_ptr<FontEntry>> fonts_;
     FontEntry *font_ = nullptr;

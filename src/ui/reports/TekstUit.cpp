@@ -1,8 +1,10 @@
 #include "ui/reports/TekstUit.h"
 
+#include "ui/app/FileHold.h"
 #include "ui/platform/DialogButtons.h"
 #include "ui/platform/Help.h"
 #include "ui/platform/ModelText.h"
+#include "ui/platform/QtPrompts.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -274,7 +276,8 @@ std::string RunTextExport(Competition &comp, QWidget *parent) {
     if (chosen.isEmpty())
         return {};
     const std::string path = ExportFileName(chosen.toStdString(), choices.FileType);
-    if (!WriteExportFile(comp, choices, path))
+    QtPrompts prompts(parent);
+    if (!WriteReportingErrors(prompts, [&] { WriteExportFile(comp, choices, path); }))
         return {};
     return path;
 }

@@ -399,7 +399,6 @@ TEST(KzbFile, NamesOfFilesAndBackups) {
 class KzbFileOnDisk : public ::testing::Test {
 protected:
     test::TempDir dir;
-    test::ScriptedPrompts prompts;
     MemorySettingsStore store;
     test::FixedClock clock{EncodeDosStamp({2026, 12, 6, 20, 30, 0})};
 };
@@ -408,7 +407,7 @@ TEST_F(KzbFileOnDisk, SaveAndLoad) {
     auto demo = MakeDemoCompetition();
     demo->Modified = ModifiedData;
     const std::string file = dir.Path("seizoen.kzb");
-    ASSERT_TRUE(SaveCompetition(*demo, file, prompts, &store));
+    SaveCompetition(*demo, file, &store);
     EXPECT_EQ(demo->Modified, 0);
     EXPECT_EQ(demo->FileName, file);
     EXPECT_EQ(demo->Club.DateSaved, clock.NowStamp());
@@ -419,42 +418,38 @@ TEST_F(KzbFileOnDisk, SaveAndLoad) {
     SetDefaults(loaded);
     loaded.Modified = ModifiedData;
     store.WriteString(kSettingLastFile, "");
-    ASSERT_EQ(LoadCompetition(loaded, file, prompts, &store), LoadResult::Loaded);
+    ASSERT_EQ(LoadCompetition(loaded, file, &store), LoadResult::Loaded);
     EXPECT_EQ(loaded.Modified, 0);
     EXPECT_EQ(loaded.ActiveClass, 0);
     EXPECT_EQ(loaded.ClassCount(), 4);
     EXPECT_EQ(loaded.FileName, file);
     EXPECT_EQ(ReadSettingString(store, kSettingLastFile), file);
     EXPECT_EQ(SerializeCompetition(loaded), SerializeCompetition(*demo));
-    EXPECT_TRUE(prompts.Messages.empty());
 }
 
 TEST_F(KzbFileOnDisk, SavingTwiceKeepsExactlyOneBackup) {
     auto demo = MakeDemoCompetition();
     const std::string file = dir.Path("club.kzb");
     const std::string backup = dir.Path("club.BAK");
-    ASSERT_TRUE(SaveCompetition(*demo, file, prompts));
+    SaveCompetition(*demo, file);
     const std::string first = test::ReadAll(file);
     demo->Club.ClubName = "Tweede";
     std::vector<std::string> disposed;
-    auto toTrash = [&](const std::string &path) {
-        disposed.push_back(path);
+    auto toTrash = [&](const std::string &path, const std::string &backupName) {
+        disposed.push_back(backupName);
         fs::rename(path, dir.Path("prullenbak"));
         return true;
     };
-    ASSERT_TRUE(SaveCompetition(*demo, file, prompts, nullptr, toTrash));
+    SaveCompetition(*demo, file, nullptr, toTrash);
     EXPECT_TRUE(disposed.empty()); // no backup existed yet
     EXPECT_EQ(test::ReadAll(backup), first);
     const std::string second = test::ReadAll(file);
-    ASSERT_TRUE(SaveCompetition(*demo, file, prompts, nullptr, toTrash));
+    SaveCompetition(*demo, file, nullptr, toTrash);
     ASSERT_EQ(disposed.size(), 1u);
     EXPECT_EQ(disposed[0], backup);
     EXPECT_EQ(test::ReadAll(dir.Path("prullenbak")), first);
     EXPECT_EQ(test::ReadAll(backup), second);
-    int files = 0;
-    for ([[maybe_unused]] const auto &entry : fs::directory_iterator(dir.Root()))
-        ++files;
-    EXPECT_EQ(files, 3); // the file, its backup and the trash; no temporary left
+    EXPECT_EQ(test::EntriesIn(dir.Root()), 3); // the file, its backup and the trash; no temporary left
 }
 
 // Temporaries of a save that was stopped go with the next save that
@@ -462,7 +457,7 @@ TEST_F(KzbFileOnDisk, SavingTwiceKeepsExactlyOneBackup) {
 TEST_F(KzbFileOnDisk, ASaveRemovesTheTemporariesOfStoppedSaves) {
     auto demo = MakeDemoCompetition();
     const std::string file = dir.Path("club.kzb");
-    ASSERT_TRUE(SaveCompetition(*demo, file, prompts));
+    SaveCompetition(*demo, file);
     const std::vector<std::string> stray = {"club.kzb.~tmp", "club.kzb.~tmp7", "club.BAK.~tmp",
                                             "club.BAK.~tmp12"};
     const std::vector<std::string> others = {"club.kzb.~tmpx", "ander.kzb.~tmp", "club.kzb.~tmp1.txt",
@@ -471,7 +466,7 @@ TEST_F(KzbFileOnDisk, ASaveRemovesTheTemporariesOfStoppedSaves) {
         test::WriteAll(dir.Path(name), "half");
     for (const auto &name : others)
         test::WriteAll(dir.Path(name), "eigen");
-    ASSERT_TRUE(SaveCompetition(*demo, file, prompts));
+    SaveCompetition(*demo, file);
     for (const auto &name : stray)
         EXPECT_FALSE(fs::exists(dir.Path(name))) << name;
     for (const auto &name : others)
@@ -487,22 +482,21 @@ TEST_F(KzbFileOnDisk, AFileNamedAsItsOwnBackupIsSavedInPlace) {
         SCOPED_TRACE(name);
         const std::string file = dir.Path(name);
         auto demo = MakeDemoCompetition();
-        ASSERT_TRUE(SaveCompetition(*demo, file, prompts));
+        SaveCompetition(*demo, file);
         if (BackupName(file) != file) // where case counts, an older backup of another spelling
             test::WriteAll(BackupName(file), "ouder");
         demo->Club.ClubName = "Tweede";
         std::vector<std::string> disposed;
-        auto dispose = [&](const std::string &path) {
+        auto dispose = [&](const std::string &path, const std::string &) {
             disposed.push_back(path);
             return fs::remove(path);
         };
-        ASSERT_TRUE(SaveCompetition(*demo, file, prompts, nullptr, dispose));
+        SaveCompetition(*demo, file, nullptr, dispose);
         for (const std::string &path : disposed)
             EXPECT_FALSE(NamesSameFile(path, file)) << path;
         Competition loaded;
-        ASSERT_EQ(LoadCompetition(loaded, file, prompts), LoadResult::Loaded);
+        ASSERT_EQ(LoadCompetition(loaded, file), LoadResult::Loaded);
         EXPECT_EQ(loaded.Club.ClubName.str(), "Tweede");
-        EXPECT_TRUE(prompts.Messages.empty());
         fs::remove(file);
     }
 }
@@ -519,17 +513,90 @@ TEST_F(KzbFileOnDisk, NamesOfOneFile) {
     EXPECT_FALSE(NamesSameFile(dir.Path("a.kzb"), dir.Path("a.BAK")));
 }
 
+// A save that fails after its new content is complete, at the replacement
+// of the backup or of the file, leaves file and backup byte for byte as they
+// were, with nothing beside them, and the competition as it was.
 TEST_F(KzbFileOnDisk, AFailedSaveLeavesTheFileUntouched) {
     auto demo = MakeDemoCompetition();
+    const std::string file = dir.Path("club.kzb");
+    const std::string backup = dir.Path("club.BAK");
+    SaveCompetition(*demo, file);
+    demo->Club.ClubName = "Tweede";
+    SaveCompetition(*demo, file);
+    const std::string before = test::ReadAll(file);
+    const std::string backupBefore = test::ReadAll(backup);
+    ASSERT_NE(before, backupBefore);
+
+    demo->Club.ClubName = "Derde";
     demo->Modified = ModifiedData;
-    const std::string missingFolder = dir.Path("bestaat-niet/club.kzb");
-    EXPECT_FALSE(SaveCompetition(*demo, missingFolder, prompts, &store));
-    ASSERT_EQ(prompts.Messages.size(), 1u);
-    EXPECT_EQ(prompts.Messages[0], "Bestand niet kunnen bewaren!!!");
-    EXPECT_EQ(demo->Modified, ModifiedData);
-    EXPECT_TRUE(demo->FileName.empty());
-    EXPECT_EQ(ReadSettingString(store, kSettingLastFile), "");
+    const int32_t saved = demo->Club.DateSaved;
+    demo->FileName = "open.kzb";
+    for (const char *last : {"club.kzb", "club.BAK"}) {
+        SCOPED_TRACE(last);
+        test::FailingStep failing(FileStep::Rename, last);
+        EXPECT_THROW(SaveCompetition(*demo, file, &store), IoError);
+        EXPECT_TRUE(test::ReadAll(file) == before);
+        EXPECT_TRUE(test::ReadAll(backup) == backupBefore);
+        EXPECT_EQ(test::EntriesIn(dir.Root()), 2);
+        EXPECT_EQ(demo->Modified, ModifiedData);
+        EXPECT_EQ(demo->Club.DateSaved, saved);
+        EXPECT_EQ(demo->FileName, "open.kzb");
+        EXPECT_EQ(ReadSettingString(store, kSettingLastFile), "");
+    }
+    EXPECT_THROW(SaveCompetition(*demo, dir.Path("bestaat-niet/club.kzb")), IoError);
 }
+
+// Where the disk has no hard links the backup is a copy; a current file that
+// cannot be read fails the save before anything is touched, also as a
+// failure in the middle of the read.
+TEST_F(KzbFileOnDisk, ABackupCopyThatCannotBeReadFailsTheSave) {
+    auto demo = MakeDemoCompetition();
+    const std::string file = dir.Path("club.kzb");
+    SaveCompetition(*demo, file);
+    SaveCompetition(*demo, file);
+    const std::string before = test::ReadAll(file);
+    test::WriteAll(dir.Path("club.BAK"), "oudere backup");
+    test::FailingStep noLinks(FileStep::Link, "");
+    {
+        test::FailingStep unreadable(FileStep::Read, "club.kzb");
+        EXPECT_THROW(SaveCompetition(*demo, file), IoError);
+    }
+    EXPECT_TRUE(test::ReadAll(file) == before);
+    EXPECT_EQ(test::ReadAll(dir.Path("club.BAK")), "oudere backup");
+    EXPECT_EQ(test::EntriesIn(dir.Root()), 2);
+
+    demo->Club.ClubName = "Tweede";
+    SaveCompetition(*demo, file);
+    EXPECT_TRUE(test::ReadAll(dir.Path("club.BAK")) == before);
+    EXPECT_EQ(test::EntriesIn(dir.Root()), 2);
+
+    // An old backup that cannot be read is moved aside instead of copied.
+    const std::string second = test::ReadAll(file);
+    test::FailingStep unreadable(FileStep::Read, "club.BAK");
+    demo->Club.ClubName = "Derde";
+    SaveCompetition(*demo, file);
+    EXPECT_TRUE(test::ReadAll(dir.Path("club.BAK")) == second);
+    EXPECT_EQ(test::EntriesIn(dir.Root()), 2);
+}
+
+#ifndef _WIN32
+TEST_F(KzbFileOnDisk, ASaveKeepsPermissionsAndRefusesAReadOnlyFile) {
+    auto demo = MakeDemoCompetition();
+    const std::string file = dir.Path("club.kzb");
+    SaveCompetition(*demo, file);
+    fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write);
+    SaveCompetition(*demo, file);
+    EXPECT_EQ(fs::status(file).permissions() & fs::perms::all,
+              fs::perms::owner_read | fs::perms::owner_write);
+    fs::permissions(file, fs::perms::owner_read);
+    const std::string before = test::ReadAll(file);
+    const std::string backupBefore = test::ReadAll(dir.Path("club.BAK"));
+    demo->Club.ClubName = "Tweede";
+    EXPECT_THROW(SaveCompetition(*demo, file), IoError);
+    EXPECT_TRUE(test::ReadAll(file) == before);
+    EXPECT_TRUE(test::ReadAll(dir.Path("club.BAK")) == backupBefore);
+}
+#endif
 
 TEST_F(KzbFileOnDisk, SavingRemovesStandingsFirst) {
     Competition comp = test::MakeCompetition({"MX1"});
@@ -539,7 +606,7 @@ TEST_F(KzbFileOnDisk, SavingRemovesStandingsFirst) {
     klasse.Grid.SetColCount(klasse.Grid.ColCount() + 1);
     AddColumnObjects(klasse, 5, 5, 0, KindGross);
     klasse.CalcState = 1;
-    ASSERT_TRUE(SaveCompetition(comp, dir.Path("a.kzb"), prompts));
+    SaveCompetition(comp, dir.Path("a.kzb"));
     EXPECT_EQ(klasse.CalcState, 0);
     auto loaded = ParseCompetition(ReadFileBytes(dir.Path("a.kzb")));
     ASSERT_NE(loaded, nullptr);
@@ -553,14 +620,11 @@ TEST_F(KzbFileOnDisk, RejectedFilesLeaveTheOpenCompetition) {
     demo->FileName = "open.kzb";
 
     test::WriteAll(dir.Path("kapot.kzb"), "not a competition");
-    EXPECT_EQ(LoadCompetition(*demo, dir.Path("kapot.kzb"), prompts), LoadResult::Rejected);
-    ASSERT_EQ(prompts.Messages.size(), 1u);
-    EXPECT_EQ(prompts.Messages[0], "Versie incorrect of bestand is beschadigd!");
+    EXPECT_EQ(LoadCompetition(*demo, dir.Path("kapot.kzb")), LoadResult::Rejected);
 
     test::WriteAll(dir.Path("ander.txt"), std::string(before.begin(), before.end()));
-    EXPECT_EQ(LoadCompetition(*demo, dir.Path("ander.txt"), prompts), LoadResult::NotAttempted);
-    EXPECT_EQ(LoadCompetition(*demo, dir.Path("weg.kzb"), prompts), LoadResult::NotAttempted);
-    EXPECT_EQ(prompts.Messages.size(), 1u);
+    EXPECT_EQ(LoadCompetition(*demo, dir.Path("ander.txt")), LoadResult::NotAttempted);
+    EXPECT_EQ(LoadCompetition(*demo, dir.Path("weg.kzb")), LoadResult::NotAttempted);
     EXPECT_EQ(demo->FileName, "open.kzb");
     EXPECT_EQ(SerializeCompetition(*demo), before);
 }
@@ -604,21 +668,6 @@ TEST_F(KzbFileOnDisk, AFileReadInPiecesGivesWhatItsBytesGive) {
     }
     EXPECT_THROW(ParseCompetitionFile(dir.Path("weg.kzb")), IoError);
     EXPECT_THROW(ParseCompetitionFile(dir.Path("")), IoError); // the folder itself
-}
-
-TEST_F(KzbFileOnDisk, ReadingGivesTheFileUpToTheLimit) {
-    const std::string file = dir.Path("f.bin");
-    for (std::size_t size : {0u, 3u, 70000u}) {
-        std::string bytes(size, 'x');
-        for (std::size_t i = 0; i < size; ++i)
-            bytes[i] = static_cast<char>(i * 7);
-        test::WriteAll(file, bytes);
-        EXPECT_EQ(ReadFileBytes(file), Bytes(bytes.begin(), bytes.end())) << size;
-        const std::size_t head = std::min<std::size_t>(size, 5);
-        EXPECT_EQ(ReadFileHead(file, 5),
-                  Bytes(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(head)));
-    }
-    EXPECT_THROW(ReadFileBytes(dir.Path("weg")), IoError);
 }
 
 TEST_F(KzbFileOnDisk, CloseKeepsTheModifiedFlag) {

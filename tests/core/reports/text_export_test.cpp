@@ -204,8 +204,8 @@ TEST(ExportFiles, NamesAndColours) {
 
     test::TempDir dir;
     Competition comp = MakeCompetition({"A"});
-    EXPECT_FALSE(WriteExportFile(comp, ExportChoices{}, dir.Path("missing/x.txt")));
-    ASSERT_TRUE(WriteExportFile(comp, ExportChoices{}, dir.Path("x.txt")));
+    EXPECT_THROW(WriteExportFile(comp, ExportChoices{}, dir.Path("missing/x.txt")), IoError);
+    WriteExportFile(comp, ExportChoices{}, dir.Path("x.txt"));
     EXPECT_EQ(test::ReadAll(dir.Path("x.txt")),
               "A\r\n \tNaam\tStartnr\r\n\r\n\r\n"); // the riderless row: empty cells
 
@@ -336,14 +336,17 @@ TEST(ExportFiles, ALargeExportIsWrittenWhole) {
     for (ExportFileType type : {ExportFileType::Text, ExportFileType::Html}) {
         choices.FileType = type;
         const std::string inMemory = ExportStandings(comp, choices);
-        ASSERT_TRUE(WriteExportFile(comp, choices, dir.Path("x")));
+        WriteExportFile(comp, choices, dir.Path("x"));
         EXPECT_EQ(test::ReadAll(dir.Path("x")), inMemory);
         EXPECT_GT(inMemory.size(), type == ExportFileType::Html ? 1000000u : 100000u);
     }
-    // A disk that is full: the failure of the first write ends the export.
-    if (std::filesystem::exists("/dev/full")) {
-        EXPECT_THROW(WriteExportFile(comp, choices, "/dev/full"), IoError);
-    }
+    // A disk that fills up during the export: the failure ends it, and the
+    // previous file stays whole.
+    const std::string previous = test::ReadAll(dir.Path("x"));
+    test::FailingStep full(FileStep::Write, ".~tmp", 3, std::errc::no_space_on_device);
+    EXPECT_THROW(WriteExportFile(comp, choices, dir.Path("x")), IoError);
+    EXPECT_EQ(test::ReadAll(dir.Path("x")), previous);
+    EXPECT_EQ(test::EntriesIn(dir.Root()), 1);
 }
 
 } // namespace

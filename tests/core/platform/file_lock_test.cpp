@@ -1,0 +1,51 @@
+#include "core/platform/file_lock.h"
+#include "core/platform/files.h"
+#include "support/test_files.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+namespace rondaxa {
+namespace {
+
+namespace fs = std::filesystem;
+
+// One holder at a time, in this process as in others; the refusal names the
+// holder; the lock file goes with its holder.
+TEST(FileLock, ASecondWriterIsRefusedWithWhoHoldsTheFile) {
+    test::TempDir dir;
+    const std::string file = dir.Path("club.kzb");
+    {
+        FileLock first(file, "Rondaxa");
+        EXPECT_TRUE(fs::exists(LockFileName(file)));
+        try {
+            FileLock second(file, "rondaxa-cli");
+            ADD_FAILURE() << "taken twice";
+        } catch (const FileInUse &refusal) {
+            EXPECT_EQ(refusal.Holder().Program, "Rondaxa");
+            EXPECT_FALSE(refusal.Holder().Host.empty());
+            EXPECT_EQ(refusal.Holder().Since.size(), std::string("07-12-2026 18:03").size());
+            EXPECT_EQ(std::string(refusal.what()),
+                      "Het bestand club.kzb is in gebruik door Rondaxa op computer " + refusal.Holder().Host +
+                          " sinds " + refusal.Holder().Since + ".");
+        }
+    }
+    EXPECT_FALSE(fs::exists(LockFileName(file)));
+    FileLock again(file, "rondaxa-cli");
+    EXPECT_THROW(FileLock(dir.Path("weg/club.kzb"), "Rondaxa"), IoError);
+}
+
+// A lock file that no running program holds (left by a crash) is taken over.
+TEST(FileLock, ALockFileWithoutAHolderIsTakenOver) {
+    test::TempDir dir;
+    const std::string file = dir.Path("club.kzb");
+    test::WriteAll(LockFileName(file), "Rondaxa\nandere-pc\n01-01-2026 10:00\n");
+    FileLock lock(file, "rondaxa-cli");
+    EXPECT_EQ(test::ReadAll(LockFileName(file)).rfind("rondaxa-cli\n", 0), 0u);
+    EXPECT_EQ(FileInUseMessage("/a/b/seizoen.kzb", {}),
+              "Het bestand seizoen.kzb is in gebruik door ? op computer ? sinds ?.");
+}
+
+} // namespace
+} // namespace rondaxa
