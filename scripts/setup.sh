@@ -1,16 +1,22 @@
 #!/usr/bin/env bash
-# Installs every Debian package the project needs to build, test and run.
+# Installs every Debian package the project needs to build, test and run;
+# `setup.sh windows` instead those of the Windows build (scripts/windows.sh).
 # Safe to run again: only missing packages are installed.
 set -euo pipefail
 
-packages=(
-  build-essential cmake ninja-build pkg-config clang-format
-  qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-translations-l10n qt6-qpa-plugins libgl-dev libcups2-dev
-  libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth imagemagick poppler-utils man-db
-  fonts-dejavu-core
-  chromium default-jre-headless
-)
+if [ "${1:-}" = windows ]; then
+  # MinGW-w64 with POSIX threads, GoogleTest's sources, and Wine to run the tests.
+  packages=(cmake ninja-build g++-mingw-w64-x86-64-posix googletest wine wine64)
+else
+  packages=(
+    build-essential cmake ninja-build pkg-config clang-format
+    qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-translations-l10n qt6-qpa-plugins libgl-dev libcups2-dev
+    libgtest-dev libgmock-dev libbenchmark-dev
+    xvfb xauth imagemagick poppler-utils man-db
+    fonts-dejavu-core
+    chromium default-jre-headless
+  )
+fi
 
 missing=()
 for p in "${packages[@]}"; do

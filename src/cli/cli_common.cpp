@@ -192,6 +192,10 @@ void UseDecimalSeparator(const std::string &value) {
     InstallLocale(locale.get());
 }
 
+// Platforms differ in where the user's locale comes from: LANG/LC_* on Linux
+// and macOS (on macOS not the region chosen in System Settings, and a
+// program started from the Finder has none: "."), the user's regional
+// settings on Windows.
 void UseUserLocale() {
     std::setlocale(LC_NUMERIC, "");
     const std::lconv *conv = std::localeconv();

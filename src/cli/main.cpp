@@ -4,6 +4,15 @@
 
 #include <cstring>
 #include <iostream>
+#include <string>
+#include <vector>
+
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#define WIN32_LEAN_AND_MEAN
+#include <windows.h>
+#endif
 
 namespace {
 
@@ -51,9 +60,7 @@ void PrintUsage(std::ostream &out) {
     out << "  rondaxa-cli --version\n";
 }
 
-} // namespace
-
-int main(int argc, char **argv) {
+int RunCommandLine(int argc, char **argv) {
     if (argc < 2) {
         PrintUsage(std::cerr);
         return rondaxa::cli::kExitUsage;
@@ -74,3 +81,43 @@ int main(int argc, char **argv) {
     std::cerr << "rondaxa-cli: unknown command '" << name << "' (see rondaxa-cli --help)\n";
     return rondaxa::cli::kExitUsage;
 }
+
+} // namespace
+
+#ifdef _WIN32
+namespace {
+
+std::string Utf8(const wchar_t *wide) {
+    const int size = WideCharToMultiByte(CP_UTF8, 0, wide, -1, nullptr, 0, nullptr, nullptr);
+    std::string utf8(size > 0 ? static_cast<std::size_t>(size) : 1, '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wide, -1, utf8.data(), size, nullptr, nullptr);
+    utf8.pop_back(); // the terminating zero
+    return utf8;
+}
+
+} // namespace
+
+// Windows differs from POSIX in two ways here: the narrow arguments are in
+// the ANSI code page (a name outside it arrives broken), so they are taken
+// in UTF-16 and passed on as UTF-8 like everywhere else; and the standard
+// streams are text streams that would turn LF into CR LF, so they are made
+// binary to give the same bytes as elsewhere. A console shows UTF-8.
+int wmain(int argc, wchar_t **wargv) {
+    _setmode(_fileno(stdin), _O_BINARY);
+    _setmode(_fileno(stdout), _O_BINARY);
+    _setmode(_fileno(stderr), _O_BINARY);
+    SetConsoleOutputCP(CP_UTF8);
+    std::vector<std::string> args;
+    for (int i = 0; i < argc; ++i)
+        args.push_back(Utf8(wargv[i]));
+    std::vector<char *> argv;
+    for (std::string &arg : args)
+        argv.push_back(arg.data());
+    argv.push_back(nullptr);
+    return RunCommandLine(argc, argv.data());
+}
+#else
+int main(int argc, char **argv) {
+    return RunCommandLine(argc, argv);
+}
+#endif

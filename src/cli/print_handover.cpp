@@ -29,7 +29,10 @@ constexpr const char *kPrintProgram = "rondaxa-print";
 // rondaxa-print next to this program (as in the build), else in the folder
 // of the programs' helpers beside the installed program's folder
 // (bin/../libexec/rondaxa, whatever the prefix), else in that folder where
-// the build meant to install it.
+// the build meant to install it. Only Linux tells a program its own file
+// here (/proc/self/exe); Windows (GetModuleFileNameW) and macOS
+// (_NSGetExecutablePath) would need their own call and until then find the
+// installed folder only.
 fs::path FindPrintProgram() {
     std::vector<fs::path> candidates;
     std::error_code ec;

@@ -16,6 +16,11 @@ TempDir::TempDir() {
     std::filesystem::create_directories(root_);
 }
 
+std::string TempDir::Path(const std::string &name) const {
+    const std::u8string utf8 = (root_ / FsPath(name)).u8string();
+    return std::string(utf8.begin(), utf8.end());
+}
+
 TempDir::~TempDir() {
     std::error_code ec;
     std::filesystem::remove_all(root_, ec);
@@ -123,6 +128,7 @@ std::vector<int> StoredResults(const TRijder &rider, int count) {
     return std::vector<int>(rider.Results.begin() + 1, rider.Results.begin() + 1 + count);
 }
 
+#ifndef _WIN32
 namespace {
 
 std::string ShellQuoted(const std::string &arg) {
@@ -149,11 +155,7 @@ CliRun RunCli(const std::vector<std::string> &args, const std::string &input) {
                ShellQuoted(dir.Path("err"));
     const int status = std::system(command.c_str());
     CliRun run;
-#ifdef _WIN32
-    run.ExitCode = status;
-#else
     run.ExitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-#endif
     run.Out = ReadAll(dir.Path("out"));
     run.Err = ReadAll(dir.Path("err"));
     return run;
@@ -163,16 +165,21 @@ CliRun RunCli(const std::vector<std::string> &args, const std::string &input) {
     return {};
 #endif
 }
+#endif // Windows: run_cli_windows.cpp
+
+std::filesystem::path FsPath(const std::string &utf8) {
+    return std::filesystem::path(std::u8string(utf8.begin(), utf8.end()));
+}
 
 std::string ReadAll(const std::string &path) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(FsPath(path), std::ios::binary);
     std::stringstream buffer;
     buffer << in.rdbuf();
     return buffer.str();
 }
 
 void WriteAll(const std::string &path, const std::string &bytes) {
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    std::ofstream out(FsPath(path), std::ios::binary | std::ios::trunc);
     out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
 }
 

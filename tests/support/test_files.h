@@ -20,7 +20,8 @@ public:
     ~TempDir();
     TempDir(const TempDir &) = delete;
     TempDir &operator=(const TempDir &) = delete;
-    std::string Path(const std::string &name) const { return (root_ / name).string(); }
+    // The UTF-8 name of `name` (UTF-8, may name a subfolder) in this folder.
+    std::string Path(const std::string &name) const;
     const std::filesystem::path &Root() const { return root_; }
 
 private:
@@ -113,6 +114,8 @@ struct CliRun {
 // Runs the real rondaxa-cli with the arguments (and text on standard input).
 CliRun RunCli(const std::vector<std::string> &args, const std::string &input = "");
 
+// Files named in UTF-8, as the program names them, on every platform.
+std::filesystem::path FsPath(const std::string &utf8);
 std::string ReadAll(const std::string &path);
 void WriteAll(const std::string &path, const std::string &bytes);
 

@@ -9,6 +9,9 @@
 #define NOMINMAX
 #endif
 #include <windows.h>
+// windows.h names its ANSI/wide variants of ReplaceFile with a macro, which
+// would rename the layer's own ReplaceFile below.
+#undef ReplaceFile
 
 #include <fcntl.h>
 #include <io.h>
@@ -424,6 +427,12 @@ void RemoveLeftTemporaries(const std::string &target) {
 
 void SecondName(const std::string &from, const std::string &to) {
     std::error_code ec = Injected(FileStep::Link, to);
+#ifdef _WIN32
+    // Windows: a hard link shares the file's open handles, so while another
+    // program holds the file open the second name can be neither renamed nor
+    // removed, and a refused save would leave it behind. A copy is free.
+    ec = std::make_error_code(std::errc::operation_not_supported);
+#endif
     if (!ec)
         fs::create_hard_link(NativePath(from), NativePath(to), ec);
     if (!ec)

@@ -499,7 +499,11 @@ TEST_F(KzbFileOnDisk, AFileNamedAsItsOwnBackupIsSavedInPlace) {
 
 TEST_F(KzbFileOnDisk, NamesOfOneFile) {
     test::WriteAll(dir.Path("a.kzb"), "x");
+#ifdef _WIN32
+    fs::create_hard_link(dir.Path("a.kzb"), dir.Path("link.BAK")); // symbolic links need a privilege there
+#else
     fs::create_symlink(dir.Path("a.kzb"), dir.Path("link.BAK"));
+#endif
     EXPECT_TRUE(NamesSameFile(dir.Path("a.kzb"), dir.Path("link.BAK")));
     EXPECT_TRUE(NamesSameFile("C:\\Club\\a.KZB", "c:\\club\\A.kzb"));
     EXPECT_FALSE(NamesSameFile(dir.Path("a.kzb"), dir.Path("a.BAK")));

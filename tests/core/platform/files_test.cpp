@@ -103,7 +103,11 @@ TEST(SecondName, CopiesWhereNoLinkCanBeMadeAndNeverCopiesAFailedRead) {
     const std::string file = dir.Path("club.kzb");
     SafeWrite(file, "inhoud");
     SecondName(file, dir.Path("link"));
+#ifdef _WIN32
+    EXPECT_FALSE(fs::equivalent(file, dir.Path("link"))); // always a copy there
+#else
     EXPECT_TRUE(fs::equivalent(file, dir.Path("link")));
+#endif
 
     test::FailingStep noLinks(FileStep::Link, "");
     SecondName(file, dir.Path("kopie"));
