@@ -503,7 +503,7 @@ FileStamp StampOf(const std::string &path) noexcept {
     stamp.Size = fs::file_size(native, ec);
     if (ec)
         return {};
-    stamp.Modified = fs::last_write_time(native, ec);
+    stamp.LastWrite = fs::last_write_time(native, ec);
     if (ec)
         return {};
     stamp.Exists = true;

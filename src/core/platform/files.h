@@ -147,7 +147,7 @@ void SyncFolderOf(const std::string &path);
 struct FileStamp {
     bool Exists = false;
     std::uintmax_t Size = 0;
-    std::filesystem::file_time_type Modified{};
+    std::filesystem::file_time_type LastWrite{};
     bool operator==(const FileStamp &) const = default;
 };
 FileStamp StampOf(const std::string &path) noexcept;

@@ -1,4 +1,4 @@
-// The desktop's trash, as the freedesktop.org trash specification describes
+// The desktop's trash, as the freedesktop.org Trash standard describes
 // it for the user's home trash ($XDG_DATA_HOME/Trash, by default
 // ~/.local/share/Trash): folders made where missing, an info file naming the
 // original path and the deletion date, then the file moved into files/.
