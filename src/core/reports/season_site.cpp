@@ -1,6 +1,7 @@
 #include "core/reports/season_site.h"
 
 #include "core/model/dates.h"
+#include "core/model/document.h"
 #include "core/platform/files.h"
 #include "core/platform/platform.h"
 #include "core/reports/web_text.h"
@@ -462,53 +463,6 @@ footer { margin-top: 2rem; padding-bottom: 1rem; color: #555555; font-size: 0.9r
 }
 )";
 
-std::unique_ptr<TColData> CopyColData(const TColData &data) {
-    auto copy = std::make_unique<TColData>();
-    if (data.Info)
-        copy->Info = std::make_unique<ResultInfo>(*data.Info);
-    copy->Kind = data.Kind;
-    copy->Number = data.Number;
-    copy->Color = data.Color;
-    copy->SortDir = data.SortDir;
-    return copy;
-}
-
-std::unique_ptr<TKlasse> CopyClass(const TKlasse &klasse) {
-    auto copy = std::make_unique<TKlasse>();
-    copy->Name = klasse.Name;
-    copy->RiderCount = klasse.RiderCount;
-    copy->InfoCount = klasse.InfoCount;
-    copy->ResultCount = klasse.ResultCount;
-    copy->ClassIndex = klasse.ClassIndex;
-    copy->CalcState = klasse.CalcState;
-    copy->FirstResultCol = klasse.FirstResultCol;
-    copy->CalcInfo = klasse.CalcInfo;
-    const ClassGrid &from = klasse.Grid;
-    ClassGrid &to = copy->Grid;
-    to.SetColCount(from.ColCount());
-    for (int c = 0; c < from.ColCount(); ++c) {
-        to.Col(c).Heading = from.Col(c).Heading;
-        to.Col(c).Width = from.Col(c).Width;
-        if (const TColData *data = from.ColData(c))
-            to.Col(c).Data = CopyColData(*data);
-    }
-    to.SetRowCount(from.RowCount());
-    for (int r = 0; r < from.RowCount(); ++r) {
-        to.RowAt(r).Label = from.RowAt(r).Label;
-        if (const TRijder *rider = from.Rider(r))
-            to.RowAt(r).Rider = std::make_unique<TRijder>(*rider);
-    }
-    to.FixedCols = from.FixedCols;
-    to.FixedRows = from.FixedRows;
-    to.CurCol = from.CurCol;
-    to.CurRow = from.CurRow;
-    to.TopRow = from.TopRow;
-    to.LeftCol = from.LeftCol;
-    to.DefaultRowHeight = from.DefaultRowHeight;
-    to.Font = from.Font;
-    return copy;
-}
-
 } // namespace
 
 std::unique_ptr<Competition> CalculatedCopy(const Competition &comp, int onlyClass) {
@@ -517,7 +471,7 @@ std::unique_ptr<Competition> CalculatedCopy(const Competition &comp, int onlyCla
     copy->Print = comp.Print;
     copy->FileName = comp.FileName;
     for (const auto &klasse : comp.Classes)
-        copy->Classes.push_back(CopyClass(*klasse));
+        copy->Classes.push_back(CloneClass(*klasse));
     RemoveAllStandings(*copy); // the results as stored
     CalcOptions options;
     options.Set(CalcOptions::AllClasses, onlyClass < 0);
