@@ -65,8 +65,16 @@ CliRun RunCli(const std::vector<std::string> &args, const std::string &input) {
     startup.hStdError = OpenInherited(dir.Path("err"), true);
     PROCESS_INFORMATION process{};
     CliRun run;
-    if (CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
-                       &startup, &process)) {
+    // Under Wine a process start can fail now and then while the machine is
+    // busy; a test should not fail for that, so it is tried again.
+    bool started = false;
+    for (int attempt = 0; attempt < 5 && !started; ++attempt) {
+        if (attempt > 0)
+            Sleep(200);
+        started = CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, TRUE, 0, nullptr,
+                                 nullptr, &startup, &process) != 0;
+    }
+    if (started) {
         WaitForSingleObject(process.hProcess, INFINITE);
         DWORD code = 0;
         if (GetExitCodeProcess(process.hProcess, &code))
