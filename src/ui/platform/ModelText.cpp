@@ -12,6 +12,14 @@ std::string ToModelText(const QString &text) {
     return Utf8ToCp1252(text.toStdString());
 }
 
+QString FromModelLines(std::string_view cp1252) {
+    return FromModelText(cp1252).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+}
+
+std::string ToModelLines(const QString &text) {
+    return ToModelText(QString(text).replace(QLatin1Char('\n'), QStringLiteral("\r\n")));
+}
+
 QString CaptionText(std::string_view cp1252) {
     return FromModelText(cp1252).replace(QLatin1Char('&'), QStringLiteral("&&"));
 }

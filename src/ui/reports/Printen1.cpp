@@ -54,16 +54,8 @@ QLineEdit *MakeEdit(int maxLength) {
     return edit;
 }
 
-void SetFlag(uint16_t &flags, uint16_t bit, bool on) {
-    flags = static_cast<uint16_t>(on ? (flags | bit) : (flags & ~bit));
-}
-
 std::string PlainText(const QPlainTextEdit *edit) {
-    return ToModelText(edit->toPlainText().replace(QLatin1Char('\n'), QStringLiteral("\r\n")));
-}
-
-QString ShownText(std::string_view cp1252) {
-    return FromModelText(cp1252).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    return ToModelLines(edit->toPlainText());
 }
 
 // Questions asked while the hourglass shows get the normal cursor.
@@ -139,6 +131,7 @@ Tafdruk::Tafdruk(Competition &comp, QPrinter &printer, QWidget *parent)
     layout->addWidget(tabs_);
     layout->addWidget(buttons);
 
+    BindControls();
     LoadPrintDialog();
 
     for (QAbstractButton *button : std::initializer_list<QAbstractButton *>{
@@ -346,11 +339,9 @@ QWidget *Tafdruk::BuildTextsTab() {
     for (QPlainTextEdit *edit : {headerEdit_, endEdit_})
         connect(edit, &QPlainTextEdit::textChanged, this, [edit] {
             const QString text = edit->toPlainText();
-            if (ToModelText(QString(text).replace(QLatin1Char('\n'), QStringLiteral("\r\n"))).size() > 250) {
+            if (ToModelLines(text).size() > 250) {
                 QString cut = text;
-                while (!cut.isEmpty() &&
-                       ToModelText(QString(cut).replace(QLatin1Char('\n'), QStringLiteral("\r\n"))).size() >
-                           250)
+                while (!cut.isEmpty() && ToModelLines(cut).size() > 250)
                     cut.chop(1);
                 edit->setPlainText(cut);
                 edit->moveCursor(QTextCursor::End);
@@ -379,6 +370,64 @@ std::string Tafdruk::StandardHeaderText() const {
     return klasse ? StandingsDescription(comp_.Club, *klasse) : std::string();
 }
 
+// Each control with the field or bit it shows; a new option is one line here.
+void Tafdruk::BindControls() {
+    constexpr auto flags = &PrintSettings::PrintFlags;
+    constexpr auto flags2 = &PrintSettings::PrintFlags2;
+    stored_.Flag(info_, flags, PfResultInfo)
+        .Flag(className_, flags, PfClassName)
+        .Flag(join_, flags, PfJoinResults)
+        .Text(joinText_, &PrintSettings::ResultSeparator)
+        .Flag(emptyResult_, flags, PfEmptyResultText)
+        .Text(emptyText_, &PrintSettings::EmptyResultText)
+        .Flag(verticalRules_, flags, PfVerticalRules)
+        .Flag(horizontalRules_, flags, PfHorizontalRules)
+        .Flag(gridColours_, flags, PfGridColours)
+        .Flag(newPage_, flags, PfNewPagePerClass)
+        .Flag(headingRow_, flags, PfHeadingRow)
+        .Number(shade_, &PrintSettings::ShadePercent)
+        .Flag(centre_, flags, PfCentre)
+        .Flag(headerDate_, flags, PfHeaderDate)
+        .Flag(headerClub_, flags, PfHeaderClub)
+        .Flag(headerPages_, flags, PfHeaderPages)
+        .Flag(headerOwn_, flags, PfHeaderOwnText)
+        .Text(ownText_, &PrintSettings::OwnHeaderText)
+        .Number(marginTop_, &PrintSettings::MarginTop)
+        .Number(marginBottom_, &PrintSettings::MarginBottom)
+        .Number(marginLeft_, &PrintSettings::MarginLeft)
+        .Number(marginRight_, &PrintSettings::MarginRight)
+        .Flag(autoFont_, flags2, Pf2AutoFontSize)
+        .Number(lineSpacing_, &PrintSettings::LineSpacing)
+        .Flag(autoSpacing_, flags2, Pf2AutoFieldSpacing)
+        .Number(spacing_, &PrintSettings::FieldSpacing)
+        .Text(heads_[0], &PrintSettings::HeadPlace)
+        .Text(heads_[1], &PrintSettings::HeadName)
+        .Text(heads_[2], &PrintSettings::HeadStartNo)
+        .Text(heads_[3], &PrintSettings::HeadGross)
+        .Text(heads_[4], &PrintSettings::HeadNet)
+        .Text(heads_[5], &PrintSettings::HeadTotal)
+        .Text(heads_[6], &PrintSettings::HeadCount)
+        .Text(heads_[7], &PrintSettings::HeadAverage)
+        .Flag(headerText_, flags2, Pf2HeaderText)
+        .Flag(standardHeader_, flags2, Pf2StandardHeader)
+        .Flag(endText_, flags2, Pf2EndText)
+        .Flag(endAfterLast_, flags2, Pf2EndTextLastOnly, endAfterEach_)
+        .Text(endEdit_, &PrintSettings::EndText);
+
+    choices_.Choice({current_, all_, selection_}, &PrintChoices::Classes)
+        .Check(results_, &PrintChoices::Results)
+        .Check(startNo_, &PrintChoices::StartNo)
+        .Check(total_, &PrintChoices::Total)
+        .Check(count_, &PrintChoices::Count)
+        .Check(average_, &PrintChoices::Average)
+        .Check(net_, &PrintChoices::Net)
+        .Check(gross_, &PrintChoices::Gross)
+        .Check(swap_, &PrintChoices::SwapNames)
+        .Check(zeroEmpty_, &PrintChoices::ZeroEmpty)
+        .Choice({ridersWithResults_, allRiders_, firstRiders_}, &PrintChoices::Riders)
+        .Number(firstCount_, &PrintChoices::FirstN);
+}
+
 void Tafdruk::LoadPrintDialog() {
     const PrintSettings &print = comp_.Print;
     opened_ = OpenPrintChoices(comp_);
@@ -387,66 +436,17 @@ void Tafdruk::LoadPrintDialog() {
         item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
         item->setCheckState(Qt::Unchecked);
     }
-    current_->setChecked(true);
-    results_->setChecked(true);
-    startNo_->setChecked(true);
+    choices_.Load(opened_);
     const std::pair<QCheckBox *, bool> calcBoxes[] = {{total_, opened_.Enabled.Total},
                                                       {count_, opened_.Enabled.Count},
                                                       {average_, opened_.Enabled.Average},
                                                       {net_, opened_.Enabled.Net},
                                                       {gross_, opened_.Enabled.Gross}};
-    for (const auto &[box, on] : calcBoxes) {
+    for (const auto &[box, on] : calcBoxes)
         box->setEnabled(on);
-        box->setChecked(on);
-    }
-    (opened_.Riders == PrintRiderChoice::WithResults ? ridersWithResults_ : allRiders_)->setChecked(true);
-    swap_->setChecked(opened_.SwapNames);
-    zeroEmpty_->setChecked(opened_.ZeroEmpty);
-
-    const uint16_t f = print.PrintFlags;
-    const uint16_t f2 = print.PrintFlags2;
-    const std::pair<QCheckBox *, bool> boxes[] = {
-        {info_, f & PfResultInfo},
-        {className_, f & PfClassName},
-        {join_, f & PfJoinResults},
-        {emptyResult_, f & PfEmptyResultText},
-        {verticalRules_, f & PfVerticalRules},
-        {horizontalRules_, f & PfHorizontalRules},
-        {gridColours_, f & PfGridColours},
-        {newPage_, f & PfNewPagePerClass},
-        {headingRow_, f & PfHeadingRow},
-        {centre_, f & PfCentre},
-        {headerDate_, f & PfHeaderDate},
-        {headerClub_, f & PfHeaderClub},
-        {headerPages_, f & PfHeaderPages},
-        {headerOwn_, f & PfHeaderOwnText},
-        {autoFont_, f2 & Pf2AutoFontSize},
-        {autoSpacing_, f2 & Pf2AutoFieldSpacing},
-        {headerText_, f2 & Pf2HeaderText},
-        {standardHeader_, f2 & Pf2StandardHeader},
-        {endText_, f2 & Pf2EndText},
-    };
-    for (const auto &[box, on] : boxes)
-        box->setChecked(on);
-    (f2 & Pf2EndTextLastOnly ? endAfterLast_ : endAfterEach_)->setChecked(true);
-    joinText_->setText(FromModelText(print.ResultSeparator.str()));
-    emptyText_->setText(FromModelText(print.EmptyResultText.str()));
-    ownText_->setText(FromModelText(print.OwnHeaderText.str()));
-    shade_->setValue(print.ShadePercent);
-    marginTop_->setValue(print.MarginTop);
-    marginBottom_->setValue(print.MarginBottom);
-    marginLeft_->setValue(print.MarginLeft);
-    marginRight_->setValue(print.MarginRight);
-    lineSpacing_->setValue(print.LineSpacing);
-    spacing_->setValue(print.FieldSpacing);
-    const FixedString<20> *heads[8] = {&print.HeadPlace, &print.HeadName,   &print.HeadStartNo,
-                                       &print.HeadGross, &print.HeadNet,    &print.HeadTotal,
-                                       &print.HeadCount, &print.HeadAverage};
-    for (int i = 0; i < 8; ++i)
-        heads_[i]->setText(FromModelText(heads[i]->str()));
+    stored_.Load(print);
     userHeaderText_ = print.HeaderText.str();
-    headerEdit_->setPlainText(ShownText(userHeaderText_));
-    endEdit_->setPlainText(ShownText(print.EndText.str()));
+    headerEdit_->setPlainText(FromModelLines(userHeaderText_));
 
     if (!print.FontName.empty()) {
         fontName_ = print.FontName.str();
@@ -505,11 +505,11 @@ void Tafdruk::StandardHeaderClick(bool on) {
         headerText_->setChecked(true);
         if (!showingStandard_)
             userHeaderText_ = PlainText(headerEdit_);
-        headerEdit_->setPlainText(ShownText(StandardHeaderText()));
+        headerEdit_->setPlainText(FromModelLines(StandardHeaderText()));
         showingStandard_ = true;
     } else {
         if (showingStandard_ && PlainText(headerEdit_) == StandardHeaderText())
-            headerEdit_->setPlainText(ShownText(userHeaderText_));
+            headerEdit_->setPlainText(FromModelLines(userHeaderText_));
         showingStandard_ = false;
     }
 }
@@ -564,77 +564,28 @@ void Tafdruk::UpdateEnabling() {
 
 PrintSettings Tafdruk::Settings() const {
     PrintSettings print;
-    uint16_t f = 0;
-    SetFlag(f, PfResultInfo, info_->isChecked());
-    SetFlag(f, PfClassName, className_->isChecked());
-    SetFlag(f, PfHeadingRow, headingRow_->isChecked());
-    SetFlag(f, PfVerticalRules, verticalRules_->isChecked());
-    SetFlag(f, PfHorizontalRules, horizontalRules_->isChecked());
-    SetFlag(f, PfGridColours, gridColours_->isChecked());
-    SetFlag(f, PfNewPagePerClass, newPage_->isChecked());
-    SetFlag(f, PfCentre, centre_->isChecked());
-    SetFlag(f, PfEmptyResultText, emptyResult_->isChecked());
-    SetFlag(f, PfJoinResults, join_->isChecked());
-    SetFlag(f, PfHeaderDate, headerDate_->isChecked());
-    SetFlag(f, PfHeaderPages, headerPages_->isChecked());
-    SetFlag(f, PfHeaderClub, headerClub_->isChecked());
-    SetFlag(f, PfHeaderOwnText, headerOwn_->isChecked());
-    uint16_t f2 = RiderChoiceBits(Choices().Riders);
-    SetFlag(f2, Pf2Portrait, portrait_->isChecked());
-    SetFlag(f2, Pf2AutoFieldSpacing, autoSpacing_->isChecked());
-    SetFlag(f2, Pf2AutoFontSize, autoFont_->isChecked());
-    SetFlag(f2, Pf2HeaderText, headerText_->isChecked());
-    SetFlag(f2, Pf2StandardHeader, standardHeader_->isChecked());
-    SetFlag(f2, Pf2EndText, endText_->isChecked());
-    SetFlag(f2, Pf2EndTextLastOnly, endAfterLast_->isChecked());
-    print.PrintFlags = f;
-    print.PrintFlags2 = f2;
-    print.EmptyResultText = ToModelText(emptyText_->text());
-    print.ResultSeparator = ToModelText(joinText_->text());
-    print.OwnHeaderText = ToModelText(ownText_->text());
-    print.MarginTop = static_cast<uint16_t>(marginTop_->value());
-    print.MarginBottom = static_cast<uint16_t>(marginBottom_->value());
-    print.MarginLeft = static_cast<uint16_t>(marginLeft_->value());
-    print.MarginRight = static_cast<uint16_t>(marginRight_->value());
-    print.LineSpacing = static_cast<uint16_t>(lineSpacing_->value());
-    print.FieldSpacing = static_cast<uint16_t>(spacing_->value());
+    print.PrintFlags = 0;
+    // The rider choice and the orientation are written, never read back.
+    print.PrintFlags2 = RiderChoiceBits(Choices().Riders);
+    if (portrait_->isChecked())
+        print.PrintFlags2 |= Pf2Portrait;
+    stored_.Store(print);
     print.FontName = fontName_;
     print.FontSize = fontSize_;
     print.FontColor = fontColour_;
     print.FontStyle = fontStyle_;
-    FixedString<20> *heads[8] = {&print.HeadPlace, &print.HeadName,  &print.HeadStartNo, &print.HeadGross,
-                                 &print.HeadNet,   &print.HeadTotal, &print.HeadCount,   &print.HeadAverage};
-    for (int i = 0; i < 8; ++i)
-        *heads[i] = ToModelText(heads_[i]->text());
-    print.ShadePercent = static_cast<uint16_t>(shade_->value());
     // While the standard sentence shows, the user's own text is what is kept.
     print.HeaderText =
         showingStandard_ && standardHeader_->isChecked() ? std::string() : PlainText(headerEdit_);
-    print.EndText = PlainText(endEdit_);
     return print;
 }
 
 PrintChoices Tafdruk::Choices() const {
     PrintChoices choices = opened_;
-    choices.Classes = selection_->isChecked() ? PrintClassChoice::Selection
-                      : all_->isChecked()     ? PrintClassChoice::All
-                                              : PrintClassChoice::Current;
+    choices_.Store(choices);
     choices.Selected.clear();
     for (int i = 0; i < classList_->count(); ++i)
         choices.Selected.push_back(classList_->item(i)->checkState() == Qt::Checked);
-    choices.Results = results_->isChecked();
-    choices.StartNo = startNo_->isChecked();
-    choices.Total = total_->isChecked();
-    choices.Count = count_->isChecked();
-    choices.Average = average_->isChecked();
-    choices.Net = net_->isChecked();
-    choices.Gross = gross_->isChecked();
-    choices.SwapNames = swap_->isChecked();
-    choices.ZeroEmpty = zeroEmpty_->isChecked();
-    choices.Riders = ridersWithResults_->isChecked() ? PrintRiderChoice::WithResults
-                     : firstRiders_->isChecked()     ? PrintRiderChoice::FirstN
-                                                     : PrintRiderChoice::All;
-    choices.FirstN = firstCount_->value();
     return choices;
 }
 

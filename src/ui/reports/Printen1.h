@@ -5,6 +5,7 @@
 #include "core/model/model.h"
 #include "core/platform/platform.h"
 #include "core/reports/print_standings.h"
+#include "ui/platform/FieldBinding.h"
 
 #include <QDialog>
 
@@ -70,6 +71,7 @@ private:
     QWidget *BuildLayoutTab();
     QWidget *BuildPaperTab();
     QWidget *BuildTextsTab();
+    void BindControls();
     void LoadPrintDialog();
     void UpdateEnabling();
     void ClassChoiceClick();
@@ -85,6 +87,8 @@ private:
 
     Competition &comp_;
     QPrinter &printer_;
+    FieldBinding<PrintSettings> stored_; // the controls of the stored record
+    FieldBinding<PrintChoices> choices_; // the controls of the other choices
     PrintChoices opened_;
     std::string userHeaderText_; // the user's own header text while the standard one shows
     bool showingStandard_ = false;
