@@ -36,15 +36,14 @@ QLabel *Caption(const QString &text, QWidget *buddy, QWidget *parent) {
     return label;
 }
 
-QSpinBox *SpinBox(const char *name, int min, int max, int value, QWidget *parent) {
+QSpinBox *SpinBox(const char *name, int min, int max, QWidget *parent) {
     auto *box = new NumberBox(parent);
     box->setObjectName(QLatin1String(name));
     box->setRange(min, max);
-    box->setValue(std::clamp(value, min, max));
     return box;
 }
 
-QButtonGroup *RadioGroup(QGroupBox *box, const QStringList &items, int checked, QObject *owner) {
+QButtonGroup *RadioGroup(QGroupBox *box, const QStringList &items, QObject *owner) {
     auto *group = new QButtonGroup(owner);
     auto *layout = new QVBoxLayout(box);
     for (int i = 0; i < items.size(); ++i) {
@@ -52,8 +51,6 @@ QButtonGroup *RadioGroup(QGroupBox *box, const QStringList &items, int checked, 
         group->addButton(button, i);
         layout->addWidget(button);
     }
-    if (QAbstractButton *button = group->button(checked))
-        button->setChecked(true);
     return group;
 }
 
@@ -88,7 +85,7 @@ TClubData::TClubData(Competition &comp, Prompts &prompts, QWidget *parent)
         dialog.exec();
     };
 
-    editCN_ = new QLineEdit(FromModelText(comp.Club.ClubName.str()), this);
+    editCN_ = new QLineEdit(this);
     editCN_->setObjectName(QStringLiteral("EditCN"));
     editCN_->setMaxLength(30);
     auto *nameRow = new QHBoxLayout;
@@ -119,10 +116,35 @@ TClubData::TClubData(Competition &comp, Prompts &prompts, QWidget *parent)
     layout->addWidget(pages_);
     layout->addWidget(buttons);
 
-    // The tie method button of the stored method; checking it runs its handler.
-    const int tag = comp.Club.TieMethod <= 3 ? comp.Club.TieMethod : 0;
-    tieButtons_[static_cast<std::size_t>(tag)]->setChecked(true);
-    RadioButton6Click(tag);
+    BindControls();
+    const ClubSettingsForm form = ClubSettingsFormFor(comp.Club);
+    fields_.Load(form);
+    const bool positions = form.Storage == StorageMethod::Positions;
+    storageGroup_->setEnabled(!positions);
+    minOnePoint_->setEnabled(positions);
+    CountingRuleChanged();
+    // Choosing the stored tie method runs its handler, as a click does.
+    RadioButton6Click(form.TieMethod);
+}
+
+// Each control with the setting it shows; a new setting is one line here.
+void TClubData::BindControls() {
+    fields_.Text(editCN_, &ClubSettingsForm::ClubName)
+        .Number(spinEdit1_, &ClubSettingsForm::Deduction)
+        .Choice({finishOrder_, pointsAward_}, &ClubSettingsForm::Storage)
+        .Check(minOnePoint_, &ClubSettingsForm::MinOnePoint)
+        .Choice({radioButton3_, radioButton4_}, &ClubSettingsForm::DropMode)
+        .Number(seProc_, &ClubSettingsForm::CountPercent)
+        .Number(sePlm_, &ClubSettingsForm::CountPlus)
+        .Choice(rounding_->buttons(), &ClubSettingsForm::Rounding)
+        .Number(seSchrap_, &ClubSettingsForm::DropCount)
+        .Choice(QList<QAbstractButton *>(tieButtons_.begin(), tieButtons_.end()),
+                &ClubSettingsForm::TieMethod)
+        .Choice(average_->buttons(), &ClubSettingsForm::AverageMethod)
+        .Choice(status_->buttons(), &ClubSettingsForm::StatusField);
+    for (std::size_t i = 0; i < extraLabels_.size(); ++i)
+        fields_.Text(
+            extraLabels_[i], [i](auto &form) -> auto & { return form.ExtraLabels[i]; });
 }
 
 TClubData::~TClubData() = default;
@@ -182,9 +204,25 @@ QWidget *TClubData::BuildClassPage() {
 
 QWidget *TClubData::BuildScoringPage() {
     auto *page = new QWidget;
-    const ClubRec &club = comp_.Club;
+    BuildPointsGroup(page);
+    BuildStorageGroup(page);
+    QGroupBox *counting = BuildCountingGroup(page);
+    QGroupBox *ties = BuildTieGroup(page);
 
-    // Points table with its editor laid over the current cell.
+    auto *layout = new QGridLayout(page);
+    layout->addWidget(pointsGroup_, 0, 0, 1, 2);
+    auto *storageColumn = new QVBoxLayout;
+    storageColumn->addWidget(storageGroup_);
+    storageColumn->addWidget(minOnePoint_);
+    layout->addLayout(storageColumn, 1, 0);
+    layout->addWidget(ties, 1, 1, 2, 1);
+    layout->addWidget(counting, 2, 0);
+    layout->setRowStretch(3, 1);
+    return page;
+}
+
+// The points table with its editor laid over the current cell, and the deduction.
+void TClubData::BuildPointsGroup(QWidget *page) {
     pointsGroup_ = new QGroupBox(QStringLiteral("Punten tabel"), page);
     grid_ = new QTableWidget(2, 11, pointsGroup_);
     grid_->setObjectName(QStringLiteral("StringGrid1"));
@@ -236,7 +274,7 @@ QWidget *TClubData::BuildScoringPage() {
             EditSGExit();
     });
 
-    spinEdit1_ = SpinBox("SpinEdit1", 1, 10, club.Deduction, pointsGroup_);
+    spinEdit1_ = SpinBox("SpinEdit1", 1, 10, pointsGroup_);
     deductionLabel_ = new QLabel(pointsGroup_);
     deductionLabel_->setBuddy(spinEdit1_);
     RenewDeductionCaption();
@@ -245,8 +283,10 @@ QWidget *TClubData::BuildScoringPage() {
     pointsLayout->addWidget(grid_, 0, 0, 2, 1);
     pointsLayout->addWidget(deductionLabel_, 0, 1);
     pointsLayout->addWidget(spinEdit1_, 1, 1, Qt::AlignLeft | Qt::AlignTop);
+}
 
-    // Storage method.
+// The storage method, and the minimum-point rule below it.
+void TClubData::BuildStorageGroup(QWidget *page) {
     storageGroup_ = new QGroupBox(QStringLiteral("Opslag uitslagen"), page);
     finishOrder_ = new QRadioButton(QStringLiteral("&Finish volgorde"), storageGroup_);
     pointsAward_ = new QRadioButton(QStringLiteral("&Punten toekenning"), storageGroup_);
@@ -258,29 +298,25 @@ QWidget *TClubData::BuildScoringPage() {
     auto *storageLayout = new QVBoxLayout(storageGroup_);
     storageLayout->addWidget(finishOrder_);
     storageLayout->addWidget(pointsAward_);
-    const bool positions = storedMethod_ == StorageMethod::Positions;
-    (positions ? finishOrder_ : pointsAward_)->setChecked(true);
-    storageGroup_->setEnabled(!positions);
-    minOnePoint_->setEnabled(positions);
-    minOnePoint_->setChecked(positions && (club.CalcFlags & CalcMinOnePoint));
     connect(finishOrder_, &QRadioButton::clicked, this, &TClubData::RadioGroup4Click);
     connect(pointsAward_, &QRadioButton::clicked, this, &TClubData::RadioGroup4Click);
+}
 
-    // Counting rule.
+QGroupBox *TClubData::BuildCountingGroup(QWidget *page) {
     auto *counting = new QGroupBox(QStringLiteral("Tellende uitslagen"), page);
     radioButton3_ = new QRadioButton(QStringLiteral("Bereken &tellende uitslagen :"), counting);
     radioButton4_ = new QRadioButton(QStringLiteral("&Schrapresultaten :"), counting);
-    seProc_ = SpinBox("SEproc", 0, 100, club.CountPercent, counting);
+    seProc_ = SpinBox("SEproc", 0, 100, counting);
     // Only what can be stored is offered.
-    sePlm_ = SpinBox("SEplm", 0, kMaxCountPlus, club.CountPlus, counting);
-    seSchrap_ = SpinBox("SEschrap", 0, kMaxDropCount, club.DropCount, counting);
+    sePlm_ = SpinBox("SEplm", 0, kMaxCountPlus, counting);
+    seSchrap_ = SpinBox("SEschrap", 0, kMaxDropCount, counting);
     countingCaptions_[0] = Caption(QStringLiteral("% &van ingevoerde uitslagen"), seProc_, counting);
     countingCaptions_[1] = new QLabel(QStringLiteral("+"), counting);
     countingCaptions_[2] = new QLabel(QStringLiteral("Uitslag(en)"), counting);
     dropCaption_ = Caption(QStringLiteral("Aantal te schrappen uitslagen"), seSchrap_, counting);
     roundingBox_ = new QGroupBox(QStringLiteral("Afronding procent berekening"), counting);
-    rounding_ = RadioGroup(roundingBox_, {QStringLiteral("Naar &boven"), QStringLiteral("Naar b&eneden")},
-                           (club.CalcFlags & 0x0F) == 1 ? 1 : 0, this);
+    rounding_ =
+        RadioGroup(roundingBox_, {QStringLiteral("Naar &boven"), QStringLiteral("Naar b&eneden")}, this);
     auto *countingLayout = new QGridLayout(counting);
     countingLayout->addWidget(radioButton3_, 0, 0, 1, 5);
     countingLayout->addWidget(seProc_, 1, 1);
@@ -296,11 +332,11 @@ QWidget *TClubData::BuildScoringPage() {
     countingLayout->addWidget(seSchrap_, 4, 1);
     countingLayout->addWidget(dropCaption_, 4, 2, 1, 3);
     countingLayout->setColumnMinimumWidth(0, 16);
-    ((club.CalcFlags & CalcDropMode) ? radioButton4_ : radioButton3_)->setChecked(true);
-    CountingRuleChanged();
     connect(radioButton3_, &QRadioButton::toggled, this, &TClubData::CountingRuleChanged);
+    return counting;
+}
 
-    // Tie method.
+QGroupBox *TClubData::BuildTieGroup(QWidget *page) {
     auto *ties = new QGroupBox(QStringLiteral("Bij gelijk aantal punten"), page);
     auto *tieLayout = new QGridLayout(ties);
     tieLayout->setVerticalSpacing(0);
@@ -329,17 +365,7 @@ QWidget *TClubData::BuildScoringPage() {
     tieLayout->setRowStretch(7, 1);
     connect(tieGroup, &QButtonGroup::idClicked, this, &TClubData::RadioButton6Click);
     connect(button6_, &QPushButton::clicked, this, [this] { RunAdvanced(comp_.Club); });
-
-    auto *layout = new QGridLayout(page);
-    layout->addWidget(pointsGroup_, 0, 0, 1, 2);
-    auto *storageColumn = new QVBoxLayout;
-    storageColumn->addWidget(storageGroup_);
-    storageColumn->addWidget(minOnePoint_);
-    layout->addLayout(storageColumn, 1, 0);
-    layout->addWidget(ties, 1, 1, 2, 1);
-    layout->addWidget(counting, 2, 0);
-    layout->setRowStretch(3, 1);
-    return page;
+    return ties;
 }
 
 QWidget *TClubData::BuildAveragePage() {
@@ -349,7 +375,7 @@ QWidget *TClubData::BuildAveragePage() {
                           {QStringLiteral("Uitslagen met meer dan 0 punten"),
                            QStringLiteral("Uitslagen met 0 of meer punten"),
                            QStringLiteral("De netto uitslagen"), QStringLiteral("Alle uitslagen")},
-                          comp_.Club.AverageMethod, this);
+                          this);
     auto *layout = new QVBoxLayout(page);
     layout->addWidget(box);
     layout->addStretch();
@@ -358,12 +384,10 @@ QWidget *TClubData::BuildAveragePage() {
 
 QWidget *TClubData::BuildExtraPage() {
     auto *page = new QWidget;
-    const ClubRec &club = comp_.Club;
     auto *names = new QGroupBox(QStringLiteral("Namen extra velden rijder"), page);
     auto *namesLayout = new QGridLayout(names);
-    const std::string labels[3] = {club.ExtraLabel1.str(), club.ExtraLabel2.str(), club.ExtraLabel3.str()};
     for (int i = 0; i < 3; ++i) {
-        auto *edit = new QLineEdit(FromModelText(labels[i]), names);
+        auto *edit = new QLineEdit(names);
         edit->setObjectName(QStringLiteral("EditExtra%1").arg(i + 1));
         edit->setMaxLength(15);
         extraLabels_[static_cast<std::size_t>(i)] = edit;
@@ -375,7 +399,7 @@ QWidget *TClubData::BuildExtraPage() {
                          {QStringLiteral("Geen gegevens &tonen"), QStringLiteral("&Naam van de rijder"),
                           QStringLiteral("Het startn&ummer"), QStringLiteral("&Extra veld 1"),
                           QStringLiteral("E&xtra veld 2"), QStringLiteral("Extra &veld 3")},
-                         club.Options & OptStatusFieldMask, this);
+                         this);
     auto *layout = new QHBoxLayout(page);
     layout->addWidget(names, 1, Qt::AlignTop);
     layout->addWidget(statusBox, 1, Qt::AlignTop);
@@ -606,24 +630,8 @@ void TClubData::RadioButton6Click(int tag) {
 
 ClubSettingsForm TClubData::Form() const {
     ClubSettingsForm form;
-    form.ClubName = ToModelText(editCN_->text());
+    fields_.Store(form);
     form.Points = points_;
-    form.Deduction = spinEdit1_->value();
-    form.TieMethod = tieButtons_[2]->isChecked()   ? 2
-                     : tieButtons_[1]->isChecked() ? 1
-                     : tieButtons_[3]->isChecked() ? 3
-                                                   : 0;
-    form.DropCount = seSchrap_->value();
-    form.CountPercent = seProc_->value();
-    form.CountPlus = sePlm_->value();
-    form.DropMode = radioButton4_->isChecked();
-    form.Rounding = std::max(rounding_->checkedId(), 0);
-    form.MinOnePoint = minOnePoint_->isChecked();
-    form.AverageMethod = std::max(average_->checkedId(), 0);
-    for (std::size_t i = 0; i < 3; ++i)
-        form.ExtraLabels[i] = ToModelText(extraLabels_[i]->text());
-    form.Storage = finishOrder_->isChecked() ? StorageMethod::Positions : StorageMethod::Points;
-    form.StatusField = std::max(status_->checkedId(), 0);
     return form;
 }
 

@@ -6,6 +6,7 @@
 #include "core/platform/platform.h"
 #include "core/scoring/class_settings.h"
 #include "core/scoring/club_rules.h"
+#include "ui/platform/FieldBinding.h"
 
 #include <QDialog>
 
@@ -102,8 +103,13 @@ protected:
 private:
     QWidget *BuildClassPage();
     QWidget *BuildScoringPage();
+    void BuildPointsGroup(QWidget *page);
+    void BuildStorageGroup(QWidget *page);
+    QGroupBox *BuildCountingGroup(QWidget *page);
+    QGroupBox *BuildTieGroup(QWidget *page);
     QWidget *BuildAveragePage();
     QWidget *BuildExtraPage();
+    void BindControls();
     void FillPointsGrid();
     void RenewDeductionCaption();
     void CountingRuleChanged();
@@ -115,6 +121,7 @@ private:
 
     Competition &comp_;
     Prompts &prompts_;
+    FieldBinding<ClubSettingsForm> fields_;
     std::unique_ptr<ClassListEdit> classes_;
     PointsRow points_;
     StorageMethod storedMethod_;
