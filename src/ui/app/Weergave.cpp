@@ -87,12 +87,36 @@ Tweergave::Tweergave(Competition &comp, const QFont &gridFont, QWidget *parent)
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(pages_);
     layout->addWidget(buttons);
+
+    BindControls();
+    fields_.Load(start_);
+    MarkBoxChanged();
 }
 
-QCheckBox *Tweergave::AddBox(QWidget *parent, const char *name, const QString &caption, bool checked) {
+// Each control with the choice it shows; a new choice is one line here.
+void Tweergave::BindControls() {
+    fields_.Check(Box("SwapNames"), &DisplayChoices::SwapNames)
+        .Check(Box("HideZero"), &DisplayChoices::HideZero)
+        .Check(Box("FixedColumns"), &DisplayChoices::FixedColumns)
+        .Check(Box("ShowYear"), &DisplayChoices::ShowYear)
+        .Check(Box("MarkDropped"), &DisplayChoices::MarkDropped)
+        .Check(Box("MarkColour"), &DisplayChoices::MarkColour)
+        .Check(Box("StrikeDropped"), &DisplayChoices::StrikeDropped)
+        .Check(Box("UseInfoColours"), &DisplayChoices::UseInfoColours)
+        .Choice({asFinish_, asPoints_}, &DisplayChoices::ShowAsPoints)
+        .Check(
+            Box("Extra1"), [](auto &c) -> auto & { return c.ShowExtra[0]; })
+        .Check(
+            Box("Extra2"), [](auto &c) -> auto & { return c.ShowExtra[1]; })
+        .Check(
+            Box("Extra3"), [](auto &c) -> auto & { return c.ShowExtra[2]; })
+        .Choice(order_->buttons(), &DisplayChoices::StartNoFirst)
+        .Choice(status_->buttons(), &DisplayChoices::StatusField);
+}
+
+QCheckBox *Tweergave::AddBox(QWidget *parent, const char *name, const QString &caption) {
     auto *box = new QCheckBox(caption, parent);
     box->setObjectName(QLatin1String(name));
-    box->setChecked(checked);
     return box;
 }
 
@@ -103,20 +127,14 @@ QCheckBox *Tweergave::Box(const char *name) const {
 QWidget *Tweergave::BuildGeneralPage() {
     auto *page = new QWidget;
     SetHelpContext(page, kHelpGeneral);
-    const DisplayChoices &c = start_;
-    auto *swap = AddBox(page, "SwapNames", QStringLiteral("&Wissel naam"), c.SwapNames);
-    auto *zero = AddBox(page, "HideZero", QStringLiteral("&Uitslag met nul punten niet tonen"), c.HideZero);
-    auto *fixed =
-        AddBox(page, "FixedColumns", QStringLiteral("&Veld Naam en Startnummer \"vast\""), c.FixedColumns);
-    auto *year = AddBox(page, "ShowYear", QStringLiteral("&Jaartal bij uitslag informatie"), c.ShowYear);
-    auto *mark =
-        AddBox(page, "MarkDropped", QStringLiteral("&Toon geschrapte uitslagen met:"), c.MarkDropped);
-    auto *colour = AddBox(page, "MarkColour", QStringLiteral("Kleur"), c.MarkColour);
-    auto *strike = AddBox(page, "StrikeDropped", QStringLiteral("Doorstrepen"), c.StrikeDropped);
-    auto *info = AddBox(page, "UseInfoColours", QStringLiteral("&Gebruik uitslag informatie kleuren"),
-                        c.UseInfoColours);
-    colour->setEnabled(c.MarkDropped);
-    strike->setEnabled(c.MarkDropped);
+    auto *swap = AddBox(page, "SwapNames", QStringLiteral("&Wissel naam"));
+    auto *zero = AddBox(page, "HideZero", QStringLiteral("&Uitslag met nul punten niet tonen"));
+    auto *fixed = AddBox(page, "FixedColumns", QStringLiteral("&Veld Naam en Startnummer \"vast\""));
+    auto *year = AddBox(page, "ShowYear", QStringLiteral("&Jaartal bij uitslag informatie"));
+    auto *mark = AddBox(page, "MarkDropped", QStringLiteral("&Toon geschrapte uitslagen met:"));
+    auto *colour = AddBox(page, "MarkColour", QStringLiteral("Kleur"));
+    auto *strike = AddBox(page, "StrikeDropped", QStringLiteral("Doorstrepen"));
+    auto *info = AddBox(page, "UseInfoColours", QStringLiteral("&Gebruik uitslag informatie kleuren"));
     connect(mark, &QCheckBox::toggled, this, &Tweergave::MarkBoxChanged);
     connect(colour, &QCheckBox::clicked, this, &Tweergave::ColourBoxClicked);
     connect(strike, &QCheckBox::clicked, this, &Tweergave::StrikeBoxClicked);
@@ -124,7 +142,6 @@ QWidget *Tweergave::BuildGeneralPage() {
     auto *showAs = new QGroupBox(QStringLiteral("Uitslag tonen als"), page);
     asPoints_ = new QRadioButton(QStringLiteral("&Punten"), showAs);
     asFinish_ = new QRadioButton(QStringLiteral("&Finish volgorde"), showAs);
-    (c.ShowAsPoints ? asPoints_ : asFinish_)->setChecked(true);
     showAs->setEnabled((comp_.Club.Options & OptStoreFinishOrder) != 0);
     auto *showAsLayout = new QVBoxLayout(showAs);
     showAsLayout->addWidget(asPoints_);
@@ -183,7 +200,6 @@ QWidget *Tweergave::BuildGeneralPage() {
 QWidget *Tweergave::BuildRiderPage() {
     auto *page = new QWidget;
     SetHelpContext(page, kHelpRiderFields);
-    const DisplayChoices &c = start_;
     const ClubRec &club = comp_.Club;
 
     auto *fields = new QGroupBox(QStringLiteral("Toon gegevens in lijst:"), page);
@@ -193,7 +209,7 @@ QWidget *Tweergave::BuildRiderPage() {
     for (int i = 0; i < 3; ++i) {
         const QString caption =
             QStringLiteral("&%1 - %2").arg(i + 1).arg(CaptionText(labels[i].substr(0, 20)));
-        fieldsLayout->addWidget(AddBox(fields, names[i], caption, c.ShowExtra[static_cast<std::size_t>(i)]));
+        fieldsLayout->addWidget(AddBox(fields, names[i], caption));
     }
 
     auto *orderBox = new QGroupBox(page);
@@ -206,7 +222,6 @@ QWidget *Tweergave::BuildRiderPage() {
         order_->addButton(button, i);
         orderLayout->addWidget(button);
     }
-    order_->button(c.StartNoFirst ? 1 : 0)->setChecked(true);
 
     auto *statusBox = new QGroupBox(QStringLiteral("Gegevens op statusregel:"), page);
     auto *statusLayout = new QVBoxLayout(statusBox);
@@ -220,8 +235,6 @@ QWidget *Tweergave::BuildRiderPage() {
         status_->addButton(button, i);
         statusLayout->addWidget(button);
     }
-    if (QAbstractButton *button = status_->button(c.StatusField))
-        button->setChecked(true);
 
     auto *left = new QVBoxLayout;
     left->addWidget(fields);
@@ -278,21 +291,10 @@ void Tweergave::ColourPanelClick(int i) {
 
 DisplayChoices Tweergave::Choices() const {
     DisplayChoices c = start_;
-    c.SwapNames = Box("SwapNames")->isChecked();
-    c.HideZero = Box("HideZero")->isChecked();
-    c.FixedColumns = Box("FixedColumns")->isChecked();
-    c.ShowYear = Box("ShowYear")->isChecked();
-    c.MarkDropped = Box("MarkDropped")->isChecked();
-    c.MarkColour = Box("MarkColour")->isChecked();
-    c.StrikeDropped = Box("StrikeDropped")->isChecked();
-    c.UseInfoColours = Box("UseInfoColours")->isChecked();
-    c.ShowAsPoints = asPoints_->isChecked();
+    fields_.Store(c);
     c.InfoColor1 = colours_[0];
     c.InfoColor2 = colours_[1];
     c.MarkColor = colours_[2];
-    c.ShowExtra = {Box("Extra1")->isChecked(), Box("Extra2")->isChecked(), Box("Extra3")->isChecked()};
-    c.StartNoFirst = order_->checkedId() == 1;
-    c.StatusField = std::max(status_->checkedId(), 0);
     return c;
 }
 

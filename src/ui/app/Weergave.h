@@ -3,6 +3,7 @@
 
 #include "core/model/display_settings.h"
 #include "core/model/model.h"
+#include "ui/platform/FieldBinding.h"
 
 #include <QColor>
 #include <QDialog>
@@ -59,7 +60,8 @@ public:
 private:
     QWidget *BuildGeneralPage();
     QWidget *BuildRiderPage();
-    QCheckBox *AddBox(QWidget *parent, const char *name, const QString &caption, bool checked);
+    QCheckBox *AddBox(QWidget *parent, const char *name, const QString &caption);
+    void BindControls();
     void ShowPanelColour(int i);
     void MarkBoxChanged();
     void ColourBoxClicked();
@@ -67,6 +69,7 @@ private:
 
     Competition &comp_;
     DisplayChoices start_;
+    FieldBinding<DisplayChoices> fields_;
     QFont font_;
     uint32_t colours_[3];
     bool changed_ = false;
