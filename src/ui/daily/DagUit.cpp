@@ -122,33 +122,32 @@ TDagUit::TDagUit(const Competition &comp, const TKlasse &klasse, const DailyExpo
     layout->addWidget(AddDialogButtons(this, kHelpContext));
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
-    DailyTarget target = choices_.Target;
-    if (target == DailyTarget::Printer && !canPrint)
-        target = DailyTarget::Clipboard;
-    TargetButton(target)->setChecked(true);
-    startNo_->setChecked(choices_.StartNo);
-    info_->setChecked(choices_.Info);
-    replacement_->setChecked(choices_.Replacement);
-    allRiders_->setChecked(choices_.AllRiders);
-    extra_->setChecked(choices_.Extra);
+    if (choices_.Target == DailyTarget::Printer && !canPrint)
+        choices_.Target = DailyTarget::Clipboard;
+    BindControls();
+    fields_.Load(choices_);
     extra_->setEnabled(choices_.ExtraEnabled);
-    autoFont_->setChecked(choices_.AutoFontSize);
     for (QRadioButton *button : targets_)
         connect(button, &QRadioButton::toggled, this, &TDagUit::RadioGroup1Click);
     RadioGroup1Click();
 }
 
+// Each control with the choice it shows; a new choice is one line here.
+void TDagUit::BindControls() {
+    fields_
+        .Choice(QList<QAbstractButton *>(std::begin(targets_), std::end(targets_)),
+                &DailyExportChoices::Target)
+        .Check(startNo_, &DailyExportChoices::StartNo)
+        .Check(info_, &DailyExportChoices::Info)
+        .Check(replacement_, &DailyExportChoices::Replacement)
+        .Check(allRiders_, &DailyExportChoices::AllRiders)
+        .Check(extra_, &DailyExportChoices::Extra)
+        .Check(autoFont_, &DailyExportChoices::AutoFontSize);
+}
+
 DailyExportChoices TDagUit::Choices() const {
     DailyExportChoices choices = choices_;
-    for (int i = 0; i < 4; ++i)
-        if (targets_[i]->isChecked())
-            choices.Target = static_cast<DailyTarget>(i);
-    choices.StartNo = startNo_->isChecked();
-    choices.Info = info_->isChecked();
-    choices.Replacement = replacement_->isChecked();
-    choices.AllRiders = allRiders_->isChecked();
-    choices.Extra = extra_->isChecked();
-    choices.AutoFontSize = autoFont_->isChecked();
+    fields_.Store(choices);
     return choices;
 }
 

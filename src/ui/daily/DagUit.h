@@ -5,6 +5,7 @@
 
 #include "core/daily/daily_export.h"
 #include "core/model/model.h"
+#include "ui/platform/FieldBinding.h"
 #include "ui/reports/TekstUit.h"
 
 #include <QDialog>
@@ -56,11 +57,13 @@ public:
     QPushButton *PrinterButton() const { return bitBtn2_; }
 
 private:
+    void BindControls();
     void RadioGroup1Click();
     void BitBtn1Click();
     void BitBtn2Click();
 
     DailyExportChoices choices_; // the font, which no control holds
+    FieldBinding<DailyExportChoices> fields_;
     QRadioButton *targets_[4];
     QCheckBox *startNo_;
     QCheckBox *info_;

@@ -150,6 +150,7 @@ TTekstUit::TTekstUit(const Competition &comp, const ExportMemory &memory, QWidge
     layout->addLayout(grid);
     layout->addWidget(buttons);
 
+    BindControls();
     RestoreExportOptions(OpenExportChoices(comp, memory));
 
     for (QAbstractButton *button :
@@ -161,33 +162,34 @@ TTekstUit::TTekstUit(const Competition &comp, const ExportMemory &memory, QWidge
     UpdateEnabling();
 }
 
+// Each control with the choice it shows; a new choice is one line here.
+void TTekstUit::BindControls() {
+    fields_.Choice({text_, html_}, &ExportChoices::FileType)
+        .Choice({current_, all_, selection_}, &ExportChoices::Classes)
+        .Choice(QList<QAbstractButton *>(std::begin(separators_), std::end(separators_)),
+                &ExportChoices::Separator)
+        .Text(emptyText_, &ExportChoices::EmptyText)
+        .Text(betweenText_, &ExportChoices::BetweenText)
+        .Text(separatorText_, &ExportChoices::SeparatorText)
+        .Check(results_, &ExportChoices::Results)
+        .Check(startNo_, &ExportChoices::StartNo)
+        .Check(net_, &ExportChoices::Net)
+        .Check(gross_, &ExportChoices::Gross)
+        .Check(total_, &ExportChoices::Total)
+        .Check(count_, &ExportChoices::Count)
+        .Check(average_, &ExportChoices::Average)
+        .Check(info_, &ExportChoices::Info)
+        .Check(swap_, &ExportChoices::SwapNames)
+        .Check(clubName_, &ExportChoices::ClubName)
+        .Check(className_, &ExportChoices::ClassName)
+        .Check(zeroEmpty_, &ExportChoices::ZeroEmpty)
+        .Check(emptyResult_, &ExportChoices::EmptyResult)
+        .Check(join_, &ExportChoices::JoinResults);
+}
+
 void TTekstUit::RestoreExportOptions(const ExportChoices &choices) {
     enabled_ = choices.Enabled;
-    (choices.FileType == ExportFileType::Html ? html_ : text_)->setChecked(true);
-    QRadioButton *classButtons[] = {current_, all_, selection_};
-    classButtons[static_cast<int>(choices.Classes)]->setChecked(true);
-    separators_[static_cast<int>(choices.Separator)]->setChecked(true);
-    emptyText_->setText(FromModelText(choices.EmptyText));
-    betweenText_->setText(FromModelText(choices.BetweenText));
-    separatorText_->setText(FromModelText(choices.SeparatorText));
-    const std::pair<QCheckBox *, bool> boxes[] = {
-        {results_, choices.Results},
-        {startNo_, choices.StartNo},
-        {net_, choices.Net},
-        {gross_, choices.Gross},
-        {total_, choices.Total},
-        {count_, choices.Count},
-        {average_, choices.Average},
-        {info_, choices.Info},
-        {swap_, choices.SwapNames},
-        {clubName_, choices.ClubName},
-        {className_, choices.ClassName},
-        {zeroEmpty_, choices.ZeroEmpty},
-        {emptyResult_, choices.EmptyResult},
-        {join_, choices.JoinResults},
-    };
-    for (const auto &[box, on] : boxes)
-        box->setChecked(on);
+    fields_.Load(choices);
     net_->setEnabled(enabled_.Net);
     gross_->setEnabled(enabled_.Gross);
     total_->setEnabled(enabled_.Total);
@@ -198,30 +200,7 @@ void TTekstUit::RestoreExportOptions(const ExportChoices &choices) {
 
 ExportChoices TTekstUit::Choices() const {
     ExportChoices choices;
-    choices.FileType = html_->isChecked() ? ExportFileType::Html : ExportFileType::Text;
-    choices.Classes = selection_->isChecked() ? ExportClassChoice::Selection
-                      : all_->isChecked()     ? ExportClassChoice::All
-                                              : ExportClassChoice::Current;
-    for (int i = 0; i < 4; ++i)
-        if (separators_[i]->isChecked())
-            choices.Separator = static_cast<ExportSeparator>(i);
-    choices.EmptyText = ToModelText(emptyText_->text());
-    choices.BetweenText = ToModelText(betweenText_->text());
-    choices.SeparatorText = ToModelText(separatorText_->text());
-    choices.Results = results_->isChecked();
-    choices.StartNo = startNo_->isChecked();
-    choices.Net = net_->isChecked();
-    choices.Gross = gross_->isChecked();
-    choices.Total = total_->isChecked();
-    choices.Count = count_->isChecked();
-    choices.Average = average_->isChecked();
-    choices.Info = info_->isChecked();
-    choices.SwapNames = swap_->isChecked();
-    choices.ClubName = clubName_->isChecked();
-    choices.ClassName = className_->isChecked();
-    choices.ZeroEmpty = zeroEmpty_->isChecked();
-    choices.EmptyResult = emptyResult_->isChecked();
-    choices.JoinResults = join_->isChecked();
+    fields_.Store(choices);
     choices.Enabled = enabled_;
     for (int i = 0; i < classList_->count(); ++i)
         choices.Selected.push_back(classList_->item(i)->checkState() == Qt::Checked);

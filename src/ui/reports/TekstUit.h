@@ -5,6 +5,7 @@
 
 #include "core/model/model.h"
 #include "core/reports/text_export.h"
+#include "ui/platform/FieldBinding.h"
 
 #include <QDialog>
 
@@ -60,6 +61,7 @@ public:
     QLineEdit *SeparatorTextEdit() const { return separatorText_; }
 
 private:
+    void BindControls();
     void RestoreExportOptions(const ExportChoices &choices);
     void UpdateEnabling();
     void ClassChoiceClick();
@@ -90,6 +92,7 @@ private:
     QRadioButton *separators_[4];
     QLineEdit *separatorText_;
     CalcColumnBoxes enabled_;
+    FieldBinding<ExportChoices> fields_;
 };
 
 // The choices of the dialog kept until the program ends.
