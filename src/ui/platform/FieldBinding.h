@@ -56,7 +56,7 @@ public:
                    });
     }
 
-    // A line and a text of the model (a longer text is cut by its field).
+    // A text box of one line and a text of the model (cut by its field).
     template <class Field> FieldBinding &Text(QLineEdit *edit, Field field) {
         return Add([=](const Record &r) { edit->setText(FromModelText(Get(field, r))); },
                    [=](Record &r) { Get(field, r) = ToModelText(edit->text()); });
