@@ -5,7 +5,7 @@
 #include "cli/commands.h"
 
 #include "core/reports/print_standings.h"
-#include "ui/platform/QtPrintDevice.h"
+#include "print/QtPrintDevice.h"
 
 #include <QGuiApplication>
 #include <QPrinter>

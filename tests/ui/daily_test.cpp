@@ -4,6 +4,7 @@
 #include "core/daily/daily_export.h"
 #include "core/model/kzb_file.h"
 #include "core/model/settings.h"
+#include "print/QtPrintDevice.h"
 #include "support/test_files.h"
 #include "support/ui_support.h"
 #include "support/window_fixture.h"
@@ -13,7 +14,6 @@
 #include "ui/daily/dagklas1.h"
 #include "ui/daily/dagklas2.h"
 #include "ui/platform/ModelText.h"
-#include "ui/platform/QtPrintDevice.h"
 #include "ui/reports/DailyPrint.h"
 #include "ui/reports/Printen1.h"
 

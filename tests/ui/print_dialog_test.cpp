@@ -3,10 +3,10 @@
 // printing to a PDF file.
 #include "core/model/demo.h"
 #include "core/scoring/final_standings.h"
+#include "print/QtPrintDevice.h"
 #include "support/test_files.h"
 #include "support/ui_support.h"
 #include "ui/platform/ModelText.h"
-#include "ui/platform/QtPrintDevice.h"
 #include "ui/reports/PagePreview.h"
 #include "ui/reports/PrintJob.h"
 #include "ui/reports/Printen1.h"
