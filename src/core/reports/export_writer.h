@@ -14,7 +14,7 @@ namespace rondaxa {
 using ExportSink = std::function<void(std::string_view)>;
 
 // Writes the export of comp by choices (with the display bits as they are
-// now), handing it on to sink in blocks of at most blockRoom bytes.
+// now), handing it on to sink in blocks of about blockRoom bytes.
 void WriteExport(Competition &comp, const ExportChoices &choices, std::size_t blockRoom, ExportSink sink);
 
 // Block sizes: small for a string, so the block stays in the nearest cache
