@@ -14,7 +14,7 @@
 #include "core/reports/print_standings.h"
 #include "core/reports/recorded_pages.h"
 #include "core/scoring/final_standings.h"
-#include "ui/platform/QtPrintDevice.h"
+#include "print/QtPrintDevice.h"
 #include "ui/reports/PagePreview.h"
 
 #include <QApplication>

@@ -22,27 +22,23 @@ int NetCountFor(const CalcArgs &read, const ClubRec &club, TKlasse &klasse) {
 
 } // namespace
 
-bool ReadCalcOption(Args &args, const std::string &arg, CalcArgs &read) {
-    if (arg == "--class")
-        read.ClassArg = args.Value(arg);
-    else if (arg == "--average")
-        read.Calc.Set(CalcOptions::GrossNet, false);
-    else if (arg == "--no-net") {
-        read.Calc.SetNet(false);
-        read.NoNet = true;
-    } else if (arg == "--no-gross")
-        read.Calc.SetGross(false);
-    else if (arg == "--daily")
-        read.Daily = true;
-    else if (arg == "--count")
-        read.Count = args.IntValue(arg, 1, kMaxResults);
-    else if (arg == "--hc")
-        read.Calc.SetHorsConcoursChoice(args.IntValue(arg, 0, 3));
-    else if (arg == "--no-calc")
-        read.NoCalc = true;
-    else
-        return false;
-    return true;
+OptionTable CalcOptionTable(CalcArgs &read, const OptionTable &others) {
+    OptionTable options = {
+        Text("--class", read.ClassArg),
+        Flag("--average", [&read] { read.Calc.Set(CalcOptions::GrossNet, false); }),
+        Flag("--no-net",
+             [&read] {
+                 read.Calc.SetNet(false);
+                 read.NoNet = true;
+             }),
+        Flag("--no-gross", [&read] { read.Calc.SetGross(false); }),
+        Flag("--daily", read.Daily),
+        Number("--count", 1, kMaxResults, read.Count),
+        Number("--hc", 0, 3, [&read](int choice) { read.Calc.SetHorsConcoursChoice(choice); }),
+        Flag("--no-calc", read.NoCalc),
+    };
+    options.insert(options.end(), others.begin(), others.end());
+    return options;
 }
 
 void FinishCalcArgs(CalcArgs &read) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "cli/cli_common.h"
+#include "cli/options.h"
 #include "core/scoring/final_standings.h"
 
 #include <memory>
@@ -20,8 +21,8 @@ struct CalcArgs {
     CalcOptions Calc;
 };
 
-// Reads arg (and its value) when it is a calculation option; false otherwise.
-bool ReadCalcOption(Args &args, const std::string &arg, CalcArgs &read);
+// The calculation options, read into read, and a command's others after them.
+OptionTable CalcOptionTable(CalcArgs &read, const OptionTable &others);
 // Checks the options together and settles the dialog's forcing rules.
 void FinishCalcArgs(CalcArgs &read);
 // The final-standings command of comp.ActiveClass or all classes; ties that

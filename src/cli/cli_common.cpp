@@ -71,51 +71,6 @@ void PrepareMemoryFor(std::uintmax_t fileSize) {
 
 } // namespace
 
-const std::string &Args::Next() {
-    return args_.at(pos_++);
-}
-
-std::string Args::Value(const std::string &option) {
-    if (Done())
-        throw UsageError("option " + option + " needs a value");
-    return Next();
-}
-
-int Args::IntValue(const std::string &option, int min, int max) {
-    const std::string text = Value(option);
-    std::size_t used = 0;
-    int value = 0;
-    try {
-        value = std::stoi(text, &used);
-    } catch (const std::exception &) {
-        used = 0;
-    }
-    if (used == 0 || used != text.size())
-        throw UsageError("option " + option + " needs a whole number, not '" + text + "'");
-    if (value < min || value > max)
-        throw UsageError("option " + option + " takes " + IntText(min) + ".." + IntText(max));
-    return value;
-}
-
-bool Args::WantsHelp() const {
-    return !args_.empty() && (args_[0] == "--help" || args_[0] == "-h");
-}
-
-std::string Args::OnlyFile(const std::string &command, const std::string &what) {
-    std::string file;
-    while (!Done()) {
-        const std::string &arg = Next();
-        if (!arg.empty() && arg[0] == '-')
-            throw UsageError("unknown option " + arg);
-        if (!file.empty())
-            throw UsageError(command + " takes one " + what);
-        file = arg;
-    }
-    if (file.empty())
-        throw UsageError(command + " needs " + what);
-    return file;
-}
-
 void StderrPrompts::Message(std::string_view text, MessageIcon) {
     last_ = std::string(text);
     std::cerr << ForTerminal(last_) << '\n';
@@ -250,7 +205,7 @@ int FinishStandardOutput(const std::string &name, int code) {
 
 int RunCommand(const std::string &name, const char *usage, int (*run)(const CommandArgs &),
                const CommandArgs &args) {
-    if (Args(args).WantsHelp()) {
+    if (!args.empty() && (args[0] == "--help" || args[0] == "-h")) {
         std::cout << "usage: " << usage << '\n';
         return FinishStandardOutput(name, kExitOk);
     }

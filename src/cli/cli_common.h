@@ -1,4 +1,4 @@
-// What every rondaxa-cli command shares: exit codes, option reading, loading
+// What every rondaxa-cli command shares: exit codes, usage errors, loading
 // and saving the competition, and the prompts that write to standard error.
 #pragma once
 
@@ -7,10 +7,8 @@
 #include "core/platform/platform.h"
 
 #include <memory>
-#include <optional>
 #include <stdexcept>
 #include <string>
-#include <vector>
 
 namespace rondaxa::cli {
 
@@ -29,24 +27,6 @@ struct CliExit : std::runtime_error {
 inline CliExit UsageError(const std::string &message) {
     return CliExit(kExitUsage, message);
 }
-
-// The arguments of one command, read front to back. An option's value is
-// always the next argument, taken as it is.
-class Args {
-public:
-    explicit Args(std::vector<std::string> args) : args_(std::move(args)) {}
-    bool Done() const { return pos_ >= args_.size(); }
-    const std::string &Next();                    // the next argument
-    std::string Value(const std::string &option); // the value after option, or a usage error
-    int IntValue(const std::string &option, int min, int max);
-    bool WantsHelp() const;
-    // The one file argument of a command that takes no options.
-    std::string OnlyFile(const std::string &command, const std::string &what);
-
-private:
-    std::vector<std::string> args_;
-    std::size_t pos_ = 0;
-};
 
 // Prompts of a command line: messages go to standard error (UTF-8) and
 // questions are answered by a fixed answer.

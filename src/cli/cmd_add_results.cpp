@@ -2,14 +2,14 @@
 // order in a file or on standard input; the file is saved when it is entered.
 #include "cli/cli_common.h"
 #include "cli/commands.h"
+#include "cli/options.h"
 
 #include "core/model/messages.h"
 #include "core/model/text.h"
+#include "core/platform/files.h"
 #include "core/results/quick_entry.h"
 
-#include <fstream>
 #include <iostream>
-#include <iterator>
 #include <limits>
 #include <optional>
 
@@ -26,51 +26,44 @@ struct AddResultsArgs {
 };
 
 AddResultsArgs ReadArgs(const CommandArgs &arguments) {
-    Args args(arguments);
     AddResultsArgs read;
-    while (!args.Done()) {
-        const std::string arg = args.Next();
-        if (arg == "--class")
-            read.ClassArg = args.Value(arg);
-        else if (arg == "--column")
-            read.Column = args.IntValue(arg, 1, std::numeric_limits<int>::max());
-        else if (arg == "--ignore-unknown")
-            read.IgnoreUnknown = true;
-        else if (arg == "--order")
-            read.OrderPath = args.Value(arg);
-        else if (!arg.empty() && arg[0] == '-')
-            throw UsageError("unknown option " + arg);
-        else if (!read.File.empty())
-            throw UsageError("add-results takes one file");
-        else
-            read.File = arg;
-    }
-    if (read.File.empty())
-        throw UsageError("add-results needs a file");
+    read.File = ReadOptions(arguments, "add-results", kFileOperand,
+                            {
+                                Text("--class", read.ClassArg),
+                                Number("--column", 1, std::numeric_limits<int>::max(), read.Column),
+                                Flag("--ignore-unknown", read.IgnoreUnknown),
+                                Text("--order", read.OrderPath),
+                            });
     return read;
 }
 
-std::string ReadOrder(std::istream &in, const std::string &what) {
-    std::string text;
-    char buffer[65536];
-    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
-        text.append(buffer, static_cast<std::size_t>(in.gcount()));
-        if (text.size() > kMaxOrderListBytes)
-            throw CliExit(kExitFile, "De lijst is te groot: " + what);
-    }
+// The list as read, refused when it is larger than any list of finishers.
+std::string CheckedOrder(std::string text, const std::string &what) {
+    if (text.size() > kMaxOrderListBytes)
+        throw CliExit(kExitFile, "De lijst is te groot: " + what);
     return text;
 }
 
-std::vector<std::string> OrderLines(const AddResultsArgs &read) {
-    std::string text;
-    if (read.OrderPath) {
-        std::ifstream in(*read.OrderPath, std::ios::binary);
-        if (!in)
-            throw CliExit(kExitFile, "Kan bestand niet openen: " + *read.OrderPath);
-        text = ReadOrder(in, *read.OrderPath);
-    } else {
-        text = ReadOrder(std::cin, "standaardinvoer");
+std::string ReadOrderFile(const std::string &path) {
+    try {
+        const Bytes bytes = ReadAll(path, kMaxOrderListBytes + 1);
+        return CheckedOrder(std::string(bytes.begin(), bytes.end()), path);
+    } catch (const IoError &error) {
+        throw CliExit(kExitFile, error.what());
     }
+}
+
+std::string ReadOrderInput() {
+    std::string text;
+    char buffer[65536];
+    while (text.size() <= kMaxOrderListBytes &&
+           (std::cin.read(buffer, sizeof buffer) || std::cin.gcount() > 0))
+        text.append(buffer, static_cast<std::size_t>(std::cin.gcount()));
+    return CheckedOrder(std::move(text), "standaardinvoer");
+}
+
+std::vector<std::string> OrderLines(const AddResultsArgs &read) {
+    const std::string text = read.OrderPath ? ReadOrderFile(*read.OrderPath) : ReadOrderInput();
     return SplitLines(Utf8ToCp1252(TextFileToUtf8(text)));
 }
 

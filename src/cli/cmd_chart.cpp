@@ -20,29 +20,13 @@ struct ChartArgs {
 };
 
 ChartArgs ReadArgs(const CommandArgs &arguments) {
-    Args args(arguments);
     ChartArgs read;
-    while (!args.Done()) {
-        const std::string arg = args.Next();
-        if (arg == "--class")
-            read.Calculation.ClassArg = args.Value(arg);
-        else if (arg == "--top")
-            read.Top = args.IntValue(arg, 1, kMaxChartTop);
-        else if (arg == "--out")
-            read.OutPath = args.Value(arg);
-        else if (!arg.empty() && arg[0] == '-')
-            throw UsageError("unknown option " + arg);
-        else if (!read.File.empty())
-            throw UsageError("chart takes one file");
-        else
-            read.File = arg;
-    }
-    if (read.File.empty())
-        throw UsageError("chart needs a file");
-    if (!read.Calculation.ClassArg)
-        throw UsageError("chart needs --class NAME|#N");
-    if (read.OutPath.empty())
-        throw UsageError("chart needs --out PATH.svg");
+    read.File = ReadOptions(arguments, "chart", kFileOperand,
+                            {
+                                Needed("--class NAME|#N", Text("--class", read.Calculation.ClassArg)),
+                                Number("--top", 1, kMaxChartTop, read.Top),
+                                Needed("--out PATH.svg", Text("--out", read.OutPath)),
+                            });
     FinishCalcArgs(read.Calculation);
     return read;
 }

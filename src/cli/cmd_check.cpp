@@ -1,6 +1,7 @@
 // rondaxa-cli check: the results check of one class; one line per finding.
 #include "cli/cli_common.h"
 #include "cli/commands.h"
+#include "cli/options.h"
 
 #include "core/model/messages.h"
 #include "core/results/results_check.h"
@@ -21,25 +22,13 @@ struct CheckArgs {
 };
 
 CheckArgs ReadArgs(const CommandArgs &arguments) {
-    Args args(arguments);
     CheckArgs read;
-    while (!args.Done()) {
-        const std::string arg = args.Next();
-        if (arg == "--class")
-            read.ClassArg = args.Value(arg);
-        else if (arg == "--from")
-            read.From = args.IntValue(arg, 1, kMaxResults);
-        else if (arg == "--to")
-            read.To = args.IntValue(arg, 1, kMaxResults);
-        else if (!arg.empty() && arg[0] == '-')
-            throw UsageError("unknown option " + arg);
-        else if (!read.File.empty())
-            throw UsageError("check takes one file");
-        else
-            read.File = arg;
-    }
-    if (read.File.empty())
-        throw UsageError("check needs a file");
+    read.File = ReadOptions(arguments, "check", kFileOperand,
+                            {
+                                Text("--class", read.ClassArg),
+                                Number("--from", 1, kMaxResults, read.From),
+                                Number("--to", 1, kMaxResults, read.To),
+                            });
     if (read.From.has_value() != read.To.has_value())
         throw UsageError("options --from and --to go together");
     return read;

@@ -3,6 +3,7 @@
 // day's points and the file saved.
 #include "cli/cli_common.h"
 #include "cli/commands.h"
+#include "cli/options.h"
 
 #include "core/daily/daily.h"
 #include "core/daily/daily_export.h"
@@ -27,45 +28,23 @@ struct DailyArgs {
 };
 
 DailyArgs ReadArgs(const CommandArgs &arguments) {
-    Args args(arguments);
     DailyArgs read;
-    while (!args.Done()) {
-        const std::string arg = args.Next();
-        if (arg == "--class")
-            read.ClassArg = args.Value(arg);
-        else if (arg == "--from")
-            read.From = args.IntValue(arg, 1, kMaxResults);
-        else if (arg == "--to")
-            read.To = args.IntValue(arg, 1, kMaxResults);
-        else if (arg == "--hc-no-points")
-            read.HcNoPoints = true;
-        else if (arg == "--html")
-            read.Html = true;
-        else if (arg == "--no-startno")
-            read.Export.StartNo = false;
-        else if (arg == "--info")
-            read.Export.Info = true;
-        else if (arg == "--replacement")
-            read.Export.Replacement = true;
-        else if (arg == "--all-riders")
-            read.Export.AllRiders = true;
-        else if (arg == "--extra")
-            read.Export.Extra = true;
-        else if (arg == "--apply")
-            read.Apply = true;
-        else if (arg == "--out")
-            read.OutPath = args.Value(arg);
-        else if (!arg.empty() && arg[0] == '-')
-            throw UsageError("unknown option " + arg);
-        else if (!read.File.empty())
-            throw UsageError("daily takes one file");
-        else
-            read.File = arg;
-    }
-    if (read.File.empty())
-        throw UsageError("daily needs a file");
-    if (!read.From || !read.To)
-        throw UsageError("daily needs --from N and --to M");
+    DailyExportChoices &choices = read.Export;
+    read.File = ReadOptions(arguments, "daily", kFileOperand,
+                            {
+                                Text("--class", read.ClassArg),
+                                Needed("--from N and --to M", Number("--from", 1, kMaxResults, read.From)),
+                                Needed("--from N and --to M", Number("--to", 1, kMaxResults, read.To)),
+                                Flag("--hc-no-points", read.HcNoPoints),
+                                Flag("--html", read.Html),
+                                Flag("--no-startno", choices.StartNo, false),
+                                Flag("--info", choices.Info),
+                                Flag("--replacement", choices.Replacement),
+                                Flag("--all-riders", choices.AllRiders),
+                                Flag("--extra", choices.Extra),
+                                Flag("--apply", read.Apply),
+                                Text("--out", read.OutPath),
+                            });
     return read;
 }
 

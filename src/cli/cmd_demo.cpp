@@ -1,5 +1,6 @@
 #include "cli/cli_common.h"
 #include "cli/commands.h"
+#include "cli/options.h"
 
 #include "core/model/demo.h"
 #include "core/model/kzb_file.h"
@@ -7,8 +8,7 @@
 namespace rondaxa::cli {
 
 int RunDemo(const CommandArgs &arguments) {
-    Args args(arguments);
-    const std::string out = args.OnlyFile("demo", "an output file");
+    const std::string out = ReadOptions(arguments, "demo", {"output file", "an output file"}, {});
     auto comp = MakeDemoCompetition();
     const Bytes bytes = SerializeCompetition(*comp);
     WriteBytesTo(out, std::string(bytes.begin(), bytes.end()));

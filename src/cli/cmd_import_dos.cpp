@@ -2,6 +2,7 @@
 // converted into a competition file.
 #include "cli/cli_common.h"
 #include "cli/commands.h"
+#include "cli/options.h"
 
 #include "core/model/dos_import.h"
 #include "core/model/messages.h"
@@ -23,29 +24,13 @@ struct ImportArgs {
 };
 
 ImportArgs ReadArgs(const CommandArgs &arguments) {
-    Args args(arguments);
     ImportArgs read;
-    while (!args.Done()) {
-        const std::string arg = args.Next();
-        if (arg == "--set")
-            read.Set = args.IntValue(arg, 1, kDosMaxDataSets);
-        else if (arg == "--class-dir")
-            read.ClassDir = args.Value(arg);
-        else if (arg == "--out")
-            read.OutPath = args.Value(arg);
-        else if (!arg.empty() && arg[0] == '-')
-            throw UsageError("unknown option " + arg);
-        else if (!read.Dir.empty())
-            throw UsageError("import-dos takes one folder");
-        else
-            read.Dir = arg;
-    }
-    if (read.Dir.empty())
-        throw UsageError("import-dos needs the folder of the DOS installation");
-    if (read.Set == 0)
-        throw UsageError("import-dos needs --set 1..3");
-    if (read.OutPath.empty())
-        throw UsageError("import-dos needs --out FILE.kzb");
+    read.Dir = ReadOptions(arguments, "import-dos", {"folder", "the folder of the DOS installation"},
+                           {
+                               Needed("--set 1..3", Number("--set", 1, kDosMaxDataSets, read.Set)),
+                               Text("--class-dir", read.ClassDir),
+                               Needed("--out FILE.kzb", Text("--out", read.OutPath)),
+                           });
     return read;
 }
 

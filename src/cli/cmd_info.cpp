@@ -1,5 +1,6 @@
 #include "cli/cli_common.h"
 #include "cli/commands.h"
+#include "cli/options.h"
 
 #include "core/model/dates.h"
 
@@ -20,8 +21,7 @@ int RiderRows(const TKlasse &klasse) {
 } // namespace
 
 int RunInfo(const CommandArgs &arguments) {
-    Args args(arguments);
-    const std::string file = args.OnlyFile("info", "a file");
+    const std::string file = ReadOptions(arguments, "info", kFileOperand, {});
 
     auto comp = LoadForCli(file);
     const ClubRec &club = comp->Club;

@@ -5,7 +5,7 @@
 #include "cli/commands.h"
 
 #include "core/reports/print_standings.h"
-#include "ui/platform/QtPrintDevice.h"
+#include "print/QtPrintDevice.h"
 
 #include <QGuiApplication>
 #include <QPrinter>
@@ -26,29 +26,14 @@ struct PrintArgs {
 };
 
 PrintArgs ReadArgs(const CommandArgs &arguments) {
-    Args args(arguments);
     PrintArgs read;
-    while (!args.Done()) {
-        const std::string arg = args.Next();
-        if (ReadCalcOption(args, arg, read.Calculation))
-            continue;
-        if (arg == "--pdf")
-            read.PdfPath = args.Value(arg);
-        else if (arg == "--all")
-            read.AllClasses = true;
-        else if (arg == "--decimal")
-            read.Decimal = args.Value(arg);
-        else if (!arg.empty() && arg[0] == '-')
-            throw UsageError("unknown option " + arg);
-        else if (!read.File.empty())
-            throw UsageError("print takes one file");
-        else
-            read.File = arg;
-    }
-    if (read.File.empty())
-        throw UsageError("print needs a file");
-    if (read.PdfPath.empty())
-        throw UsageError("print needs --pdf OUT.pdf");
+    read.File = ReadOptions(
+        arguments, "print", kFileOperand,
+        CalcOptionTable(read.Calculation, {
+                                              Needed("--pdf OUT.pdf", Text("--pdf", read.PdfPath)),
+                                              Flag("--all", read.AllClasses),
+                                              Text("--decimal", read.Decimal),
+                                          }));
     if (read.AllClasses && read.Calculation.ClassArg)
         throw UsageError("options --class and --all exclude each other");
     FinishCalcArgs(read.Calculation);

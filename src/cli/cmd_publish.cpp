@@ -20,31 +20,14 @@ struct PublishArgs {
 };
 
 PublishArgs ReadArgs(const CommandArgs &arguments) {
-    Args args(arguments);
     PublishArgs read;
-    bool hasFolder = false;
-    while (!args.Done()) {
-        const std::string arg = args.Next();
-        if (ReadCalcOption(args, arg, read.Calculation))
-            continue;
-        if (arg == "--out") {
-            read.Folder = args.Value(arg);
-            hasFolder = true;
-        } else if (arg == "--top")
-            read.Top = args.IntValue(arg, 1, kMaxChartTop);
-        else if (arg == "--decimal")
-            read.Decimal = args.Value(arg);
-        else if (!arg.empty() && arg[0] == '-')
-            throw UsageError("unknown option " + arg);
-        else if (!read.File.empty())
-            throw UsageError("publish takes one file");
-        else
-            read.File = arg;
-    }
-    if (read.File.empty())
-        throw UsageError("publish needs a file");
-    if (!hasFolder || read.Folder.empty())
-        throw UsageError("publish needs --out DIR");
+    read.File =
+        ReadOptions(arguments, "publish", kFileOperand,
+                    CalcOptionTable(read.Calculation, {
+                                                          Needed("--out DIR", Text("--out", read.Folder)),
+                                                          Number("--top", 1, kMaxChartTop, read.Top),
+                                                          Text("--decimal", read.Decimal),
+                                                      }));
     FinishCalcArgs(read.Calculation);
     return read;
 }

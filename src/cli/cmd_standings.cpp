@@ -41,49 +41,37 @@ void ReadSeparator(const std::string &value, ExportChoices &choices) {
 }
 
 StandingsArgs ReadArgs(const CommandArgs &arguments) {
-    Args args(arguments);
     StandingsArgs read;
-    while (!args.Done()) {
-        const std::string arg = args.Next();
-        if (ReadCalcOption(args, arg, read.Calculation))
-            continue;
-        if (arg == "--html")
-            read.Export.FileType = ExportFileType::Html;
-        else if (arg == "--separator")
-            ReadSeparator(args.Value(arg), read.Export);
-        else if (arg == "--no-results")
-            read.Export.Results = false;
-        else if (arg == "--no-startno")
-            read.Export.StartNo = false;
-        else if (arg == "--info")
-            read.Export.Info = true;
-        else if (arg == "--swap-names" || arg == "--no-swap-names")
-            read.SwapNames = arg == "--swap-names";
-        else if (arg == "--no-club")
-            read.Export.ClubName = false;
-        else if (arg == "--no-class-name")
-            read.Export.ClassName = false;
-        else if (arg == "--zero-empty" || arg == "--no-zero-empty")
-            read.ZeroEmpty = arg == "--zero-empty";
-        else if (arg == "--empty-text") {
-            read.Export.EmptyResult = true;
-            read.Export.EmptyText = Utf8ToCp1252(args.Value(arg));
-        } else if (arg == "--join-results") {
-            read.Export.JoinResults = true;
-            read.Export.BetweenText = Utf8ToCp1252(args.Value(arg));
-        } else if (arg == "--decimal")
-            read.Decimal = args.Value(arg);
-        else if (arg == "--out")
-            read.OutPath = args.Value(arg);
-        else if (!arg.empty() && arg[0] == '-')
-            throw UsageError("unknown option " + arg);
-        else if (!read.File.empty())
-            throw UsageError("standings takes one file");
-        else
-            read.File = arg;
-    }
-    if (read.File.empty())
-        throw UsageError("standings needs a file");
+    ExportChoices &choices = read.Export;
+    read.File = ReadOptions(
+        arguments, "standings", kFileOperand,
+        CalcOptionTable(
+            read.Calculation,
+            {
+                Flag("--html", [&] { choices.FileType = ExportFileType::Html; }),
+                Text("--separator", [&](const std::string &value) { ReadSeparator(value, choices); }),
+                Flag("--no-results", choices.Results, false),
+                Flag("--no-startno", choices.StartNo, false),
+                Flag("--info", choices.Info),
+                Flag("--swap-names", read.SwapNames),
+                Flag("--no-swap-names", read.SwapNames, false),
+                Flag("--no-club", choices.ClubName, false),
+                Flag("--no-class-name", choices.ClassName, false),
+                Flag("--zero-empty", read.ZeroEmpty),
+                Flag("--no-zero-empty", read.ZeroEmpty, false),
+                Text("--empty-text",
+                     [&](const std::string &value) {
+                         choices.EmptyResult = true;
+                         choices.EmptyText = Utf8ToCp1252(value);
+                     }),
+                Text("--join-results",
+                     [&](const std::string &value) {
+                         choices.JoinResults = true;
+                         choices.BetweenText = Utf8ToCp1252(value);
+                     }),
+                Text("--decimal", read.Decimal),
+                Text("--out", read.OutPath),
+            }));
     FinishCalcArgs(read.Calculation);
     return read;
 }

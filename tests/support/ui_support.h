@@ -19,10 +19,8 @@
 #include <QTimer>
 #include <QtTest>
 
-#include <filesystem>
 #include <functional>
 #include <map>
-#include <memory>
 #include <type_traits>
 
 namespace rondaxa::test {
@@ -115,20 +113,6 @@ inline void CheckRangeTyping(QDialog &dialog, QSpinBox *from, QSpinBox *to) {
     TypeNumber(from, "12");
     ClickButton(dialog, "&Ok"); // as Alt+O does: the focus stays in the box
     QCOMPARE(from->value(), 12);
-}
-
-// A main window, past its start-up steps, showing a copy of the demo
-// competition made in dir ("demo.kzb"). Nothing when that failed.
-inline std::unique_ptr<TMainForm> ShowDemo(const TempDir &dir, Prompts &prompts, SettingsStore &store) {
-    const std::string demo = dir.Path("demo.kzb");
-    std::filesystem::copy_file(RONDAXA_SOURCE_DIR "/examples/demo.kzb", demo);
-    auto form = std::make_unique<TMainForm>(prompts, store);
-    form->show();
-    if (!QTest::qWaitForWindowExposed(form.get()) ||
-        !QTest::qWaitFor([&] { return form->FirstPaintDone(); }) ||
-        !form->LoadFile(QString::fromStdString(demo), prompts))
-        return nullptr;
-    return form;
 }
 
 // The parts of a main window: its class grid, editing field, class tabs and

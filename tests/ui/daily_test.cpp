@@ -4,15 +4,16 @@
 #include "core/daily/daily_export.h"
 #include "core/model/kzb_file.h"
 #include "core/model/settings.h"
+#include "print/QtPrintDevice.h"
 #include "support/test_files.h"
 #include "support/ui_support.h"
+#include "support/window_fixture.h"
 #include "ui/app/ClassGridView.h"
 #include "ui/app/KZBmain.h"
 #include "ui/daily/DagUit.h"
 #include "ui/daily/dagklas1.h"
 #include "ui/daily/dagklas2.h"
 #include "ui/platform/ModelText.h"
-#include "ui/platform/QtPrintDevice.h"
 #include "ui/reports/DailyPrint.h"
 #include "ui/reports/Printen1.h"
 
@@ -36,16 +37,10 @@ using namespace rondaxa;
 using rondaxa::test::ClickButton;
 using rondaxa::test::OnNextDialog;
 
-class DailyTest : public QObject {
+class DailyTest : public QObject, test::WindowFixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<test::TempDir> dir_;
-    test::ScriptedPrompts prompts_;
-    MemorySettingsStore store_;
-    std::unique_ptr<TMainForm> form_;
-
-    TKlasse &Klasse() { return *form_->ActiveClass(); }
     ClubRec &Club() { return form_->Comp().Club; }
 
     // Runs the command: f1 answers the range dialog, f2 the classification
@@ -74,24 +69,12 @@ private:
 
 private slots:
     void init() {
-        dir_ = std::make_unique<test::TempDir>();
-        prompts_ = test::ScriptedPrompts();
-        store_ = MemorySettingsStore();
-        const std::string demo = dir_->Path("demo.kzb");
-        std::filesystem::copy_file(RONDAXA_SOURCE_DIR "/examples/demo.kzb", demo);
-        form_ = std::make_unique<TMainForm>(prompts_, store_);
-        form_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
-        QTRY_VERIFY(form_->FirstPaintDone());
-        QVERIFY(form_->LoadFile(QString::fromStdString(demo), prompts_));
+        QVERIFY(OpenWindow());
         ProgramDailyExportMemory() = DailyExportMemory();
     }
 
     void cleanup() {
-        form_->Comp().Modified = 0;
-        form_->hide();
-        form_.reset();
-        dir_.reset();
+        CloseWindow();
         ChooseDailyExportFile() = nullptr;
         DailyPrinter() = ProgramDailyPrinting();
     }

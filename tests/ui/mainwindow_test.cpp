@@ -6,6 +6,7 @@
 #include "core/platform/file_lock.h"
 #include "support/test_files.h"
 #include "support/ui_support.h"
+#include "support/window_fixture.h"
 #include "ui/app/CellEditor.h"
 #include "ui/app/ClassGridView.h"
 #include "ui/app/KZBmain.h"
@@ -26,22 +27,14 @@
 
 using namespace rondaxa;
 
-class MainWindowTest : public QObject {
+class MainWindowTest : public QObject, test::WindowFixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<test::TempDir> dir_;
-    test::ScriptedPrompts prompts_;
-    MemorySettingsStore store_;
-    std::unique_ptr<TMainForm> form_;
     QString demo_;
     std::vector<std::string> disposed_; // backups a save sent away
     QStringList unknownCommands_;       // command names the window asked for but does not have
 
-    TKlasse &Klasse() { return *form_->ActiveClass(); }
-    ClassGridView &Grid() { return test::GridOf(*form_); }
-    CellEditor &Editor() { return test::EditorOf(*form_); }
-    QTabBar &Tabs() { return test::TabsOf(*form_); }
     // Makes a grid cell current, as a click would.
     void GoTo(int row, int col) {
         Klasse().Grid.CurRow = row;
@@ -64,13 +57,9 @@ private:
 
 private slots:
     void init() {
-        dir_ = std::make_unique<test::TempDir>();
-        prompts_ = test::ScriptedPrompts();
-        store_ = MemorySettingsStore();
         unknownCommands_.clear();
         TMainForm::UnknownCommand = [this](const QString &name) { unknownCommands_ << name; };
-        form_ = test::ShowDemo(*dir_, prompts_, store_);
-        QVERIFY(form_);
+        QVERIFY(OpenWindow());
         demo_ = QString::fromStdString(dir_->Path("demo.kzb"));
         form_->DisposeBackup = [this](const std::string &path, const std::string &backupName) {
             disposed_.push_back(backupName);
@@ -80,9 +69,7 @@ private slots:
     }
 
     void cleanup() {
-        form_->Comp().Modified = 0;
-        form_.reset();
-        dir_.reset();
+        CloseWindow();
         // Every name the window used for its commands was one of its own.
         QVERIFY2(unknownCommands_.isEmpty(), qPrintable(unknownCommands_.join(", ")));
     }

@@ -5,6 +5,7 @@
 #include "core/reports/season_site.h"
 #include "support/test_files.h"
 #include "support/ui_support.h"
+#include "support/window_fixture.h"
 #include "ui/app/KZBmain.h"
 #include "ui/reports/Publiceren.h"
 #include "ui/scoring/Seizoensverloop.h"
@@ -23,15 +24,10 @@ using namespace rondaxa;
 using rondaxa::test::ClickButton;
 using rondaxa::test::OnNextDialog;
 
-class PublishTest : public QObject {
+class PublishTest : public QObject, test::WindowFixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<test::TempDir> dir_;
-    test::ScriptedPrompts prompts_;
-    MemorySettingsStore store_;
-    std::unique_ptr<TMainForm> form_;
-
     // The elements of an XML text by name, read by Qt's own parser.
     static std::map<QString, int> Elements(const std::string &xml) {
         std::map<QString, int> counts;
@@ -51,16 +47,10 @@ private slots:
         QCoreApplication::setApplicationName(QStringLiteral("PublishTest"));
     }
 
-    void init() {
-        dir_ = std::make_unique<test::TempDir>();
-        prompts_ = test::ScriptedPrompts();
-        form_ = test::ShowDemo(*dir_, prompts_, store_);
-        QVERIFY(form_);
-    }
+    void init() { QVERIFY(OpenWindow()); }
 
     void cleanup() {
-        form_.reset();
-        dir_.reset();
+        CloseWindow();
         ChoosePublishFolder = nullptr;
         ShowPublishedSite = nullptr;
         TSeizoensverloop::ChooseChartFile = nullptr;

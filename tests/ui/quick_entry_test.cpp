@@ -5,6 +5,7 @@
 #include "core/model/settings.h"
 #include "support/test_files.h"
 #include "support/ui_support.h"
+#include "support/window_fixture.h"
 #include "ui/app/KZBmain.h"
 #include "ui/platform/CommandKeys.h"
 #include "ui/results/SnelUitslag.h"
@@ -31,18 +32,10 @@ using rondaxa::test::AddRider;
 using rondaxa::test::ClickButton;
 using rondaxa::test::OnNextDialog;
 
-class QuickEntryTest : public QObject {
+class QuickEntryTest : public QObject, test::WindowFixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<test::TempDir> dir_;
-    test::ScriptedPrompts prompts_;
-    MemorySettingsStore store_;
-    std::unique_ptr<TMainForm> form_;
-
-    TKlasse &Klasse() { return *form_->ActiveClass(); }
-    Competition &Comp() { return form_->Comp(); }
-
     // Opens a competition of two classes: MX1 with riders 7, 12 and 3 and
     // results in columns 1 and 2 (finish positions stored), MX2 with two riders.
     void Open(int resultColumns = 2) {
@@ -70,21 +63,11 @@ private slots:
     void initTestCase() { InstallCommandKeyFilter(*qApp); }
 
     void init() {
-        dir_ = std::make_unique<test::TempDir>();
-        prompts_ = test::ScriptedPrompts();
-        store_ = MemorySettingsStore();
-        form_ = std::make_unique<TMainForm>(prompts_, store_);
-        form_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(form_.get()));
-        QTRY_VERIFY(form_->FirstPaintDone());
+        QVERIFY(OpenWindow(false));
         Open();
     }
 
-    void cleanup() {
-        Comp().Modified = 0;
-        form_.reset();
-        dir_.reset();
-    }
+    void cleanup() { CloseWindow(); }
 
     void commandsAreAvailable() {
         for (const char *name : {"Uitslagentoevoegen1Click", "Controleuitslagen1Click", "SnelZoekClick",

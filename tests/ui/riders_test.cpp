@@ -7,6 +7,7 @@
 #include "core/model/settings.h"
 #include "support/test_files.h"
 #include "support/ui_support.h"
+#include "support/window_fixture.h"
 #include "ui/app/ClassGridView.h"
 #include "ui/app/KZBmain.h"
 #include "ui/app/Kopie.h"
@@ -41,19 +42,10 @@ namespace {
 // Runs f on the modal dialog that the next command opens.
 } // namespace
 
-class RidersTest : public QObject {
+class RidersTest : public QObject, test::WindowFixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<test::TempDir> dir_;
-    test::ScriptedPrompts prompts_;
-    MemorySettingsStore store_;
-    std::unique_ptr<TMainForm> form_;
-
-    TKlasse &Klasse() { return *form_->ActiveClass(); }
-    ClassGridView &Grid() { return test::GridOf(*form_); }
-    CellEditor &Editor() { return test::EditorOf(*form_); }
-    QTabBar &Tabs() { return test::TabsOf(*form_); }
     void GoTo(int row) {
         Klasse().Grid.CurRow = row;
         form_->GoToCell(Klasse().Grid.CurCol, row);
@@ -74,20 +66,9 @@ private:
     }
 
 private slots:
-    void init() {
-        dir_ = std::make_unique<test::TempDir>();
-        prompts_ = test::ScriptedPrompts();
-        store_ = MemorySettingsStore();
-        form_ = test::ShowDemo(*dir_, prompts_, store_);
-        QVERIFY(form_);
-    }
+    void init() { QVERIFY(OpenWindow()); }
 
-    void cleanup() {
-        form_->Comp().Modified = 0;
-        form_->hide(); // while the competition still exists
-        form_.reset();
-        dir_.reset();
-    }
+    void cleanup() { CloseWindow(); }
 
     void detailsWindowFollowsTheGridAndStoresEdits() {
         GoTo(2);

@@ -6,6 +6,7 @@
 #include "core/scoring/sorting.h"
 #include "support/test_files.h"
 #include "support/ui_support.h"
+#include "support/window_fixture.h"
 #include "ui/app/ClassGridView.h"
 #include "ui/app/KZBmain.h"
 #include "ui/platform/Help.h"
@@ -54,18 +55,10 @@ std::map<int, TRijder::ResultArray> ResultsOf(const TKlasse &klasse) {
 
 } // namespace
 
-class StandingsDialogsTest : public QObject {
+class StandingsDialogsTest : public QObject, test::WindowFixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<test::TempDir> dir_;
-    test::ScriptedPrompts prompts_;
-    MemorySettingsStore store_;
-    std::unique_ptr<TMainForm> form_;
-
-    TKlasse &Klasse() { return *form_->ActiveClass(); }
-    ClassGridView &Grid() { return test::GridOf(*form_); }
-    QTabBar &Tabs() { return test::TabsOf(*form_); }
     TKlasse &ClassAt(int i) { return *form_->Comp().Classes[static_cast<std::size_t>(i)]; }
     // What the grid shows: column headings (column 0's in the corner) and row labels.
     QString Heading(int col) {
@@ -116,19 +109,12 @@ private:
 
 private slots:
     void init() {
-        dir_ = std::make_unique<test::TempDir>();
-        prompts_ = test::ScriptedPrompts();
-        store_ = MemorySettingsStore();
-        form_ = test::ShowDemo(*dir_, prompts_, store_);
-        QVERIFY(form_);
+        QVERIFY(OpenWindow());
         ProgramExportMemory() = ExportMemory();
     }
 
     void cleanup() {
-        form_->Comp().Modified = 0;
-        form_->hide();
-        form_.reset();
-        dir_.reset();
+        CloseWindow();
         ChooseExportFile() = nullptr;
     }
 

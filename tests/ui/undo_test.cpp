@@ -8,6 +8,7 @@
 #include "core/scoring/final_standings.h"
 #include "support/test_files.h"
 #include "support/ui_support.h"
+#include "support/window_fixture.h"
 #include "ui/app/KZBmain.h"
 #include "ui/app/RijderData.h"
 #include "ui/results/SnelUitslag.h"
@@ -27,18 +28,10 @@
 
 using namespace rondaxa;
 
-class UndoTest : public QObject {
+class UndoTest : public QObject, test::WindowFixture {
     Q_OBJECT
 
 private:
-    std::unique_ptr<test::TempDir> dir_;
-    test::ScriptedPrompts prompts_;
-    MemorySettingsStore store_;
-    std::unique_ptr<TMainForm> form_;
-
-    Competition &Comp() { return form_->Comp(); }
-    TKlasse &Klasse() { return *form_->ActiveClass(); }
-    ClassGridView &Grid() { return test::GridOf(*form_); }
     QString Cell(int row, int col) { return Grid().GridModel().CellString(row, col); }
     QAction *Undo() { return form_->Action("UndoClick"); }
     QAction *Redo() { return form_->Action("RedoClick"); }
@@ -100,19 +93,9 @@ private:
     }
 
 private slots:
-    void init() {
-        dir_ = std::make_unique<test::TempDir>();
-        prompts_ = test::ScriptedPrompts();
-        store_ = MemorySettingsStore();
-        form_ = test::ShowDemo(*dir_, prompts_, store_);
-        QVERIFY(form_);
-    }
+    void init() { QVERIFY(OpenWindow()); }
 
-    void cleanup() {
-        form_->Comp().Modified = 0;
-        form_.reset();
-        dir_.reset();
-    }
+    void cleanup() { CloseWindow(); }
 
     // The two items lead "Be&werken", with keys and accelerators of their own.
     void theEditMenuStartsWithUndoAndRedo() {

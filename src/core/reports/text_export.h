@@ -9,6 +9,7 @@
 #pragma once
 
 #include "core/model/model.h"
+#include "core/reports/html_cells.h"
 
 #include <cstdint>
 #include <string>
@@ -123,30 +124,6 @@ std::string PadLeft(std::string_view text, int width);
 // All results of a row as one field (row 0: the result numbers), each item
 // padded to 2 characters and joined by the between text: " 1- 2- 3".
 std::string JoinResults(const ClubRec &club, const TKlasse &klasse, const ExportChoices &choices, int row);
-
-// A colour as six hexadecimal digits red, green, blue; system colours are
-// resolved to their standard values first.
-std::string ColorToHtml(uint32_t colour);
-
-// The RGB value (0x00BBGGRR) of a colour, system colours resolved.
-uint32_t ResolveColor(uint32_t colour);
-
-inline constexpr int kCellCentre = 1;
-inline constexpr int kCellRight = 2;
-inline constexpr int kCellStrike = 128;
-
-// One table cell line (without line end). text is written as given, so
-// escape competition text first.
-std::string WriteHtmlCell(int flags, uint32_t colour, std::string_view text);
-
-// Text as HTML character data: & < > " escaped.
-std::string HtmlEscape(std::string_view text);
-
-// The line that follows "<head>" in every HTML page the program writes: it
-// names the code page the page is written in, so that a web server or
-// browser that takes a page for UTF-8 still shows every character.
-inline constexpr std::string_view kHtmlCharsetLine =
-    "<META http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">";
 
 // One block as text: FromCol, rangeMark and ToCol when the block spans more
 // than one result, dateMark, the date (with the year when asked) and " "

@@ -1,8 +1,8 @@
 #include "ui/reports/DailyPrint.h"
 
 #include "core/reports/print_daily.h"
+#include "print/QtPrintDevice.h"
 #include "ui/platform/Hourglass.h"
-#include "ui/platform/QtPrintDevice.h"
 #include "ui/reports/PrintJob.h"
 
 #include <QApplication>

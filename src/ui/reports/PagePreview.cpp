@@ -1,7 +1,7 @@
 #include "ui/reports/PagePreview.h"
 
 #include "core/reports/recorded_pages.h"
-#include "ui/platform/QtPrintDevice.h"
+#include "print/QtPrintDevice.h"
 
 #include <QHBoxLayout>
 #include <QKeyEvent>

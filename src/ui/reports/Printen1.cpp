@@ -2,11 +2,11 @@
 
 #include "core/reports/recorded_pages.h"
 #include "core/scoring/standings.h"
+#include "print/QtPrintDevice.h"
 #include "ui/platform/DialogButtons.h"
 #include "ui/platform/Help.h"
 #include "ui/platform/ModelText.h"
 #include "ui/platform/NumberBox.h"
-#include "ui/platform/QtPrintDevice.h"
 #include "ui/reports/PagePreview.h"
 #include "ui/reports/PrintJob.h"
 

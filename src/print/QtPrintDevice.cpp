@@ -1,4 +1,4 @@
-#include "ui/platform/QtPrintDevice.h"
+#include "print/QtPrintDevice.h"
 
 #include "core/model/text.h"
 #include "core/platform/files.h"
