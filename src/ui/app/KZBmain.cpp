@@ -5,9 +5,9 @@
 #include "core/model/messages.h"
 #include "core/model/startup.h"
 #include "ui/app/ClassGridView.h"
-#include "ui/app/DocumentSignals.h"
 #include "ui/app/Informatie.h"
 #include "ui/app/SetExtra.h"
+#include "ui/common/DocumentSignals.h"
 #include "ui/platform/Help.h"
 #include "ui/platform/WindowPlacement.h"
 
@@ -145,7 +145,8 @@ TMainForm::~TMainForm() {
     // The document goes before the children: its undo stack and signals go first.
     undoStack_->disconnect(this);
     delete undoStack_;
-    delete findChild<DocumentSignals *>(QString(), Qt::FindDirectChildrenOnly);
+    delete notices_;
+    notices_ = nullptr;
     // The competition goes before the child widgets: the view lets go of it first.
     grid_->SetClass(&comp_.Club, nullptr);
 }
@@ -582,11 +583,12 @@ void TMainForm::UpdateSaveButton() {
     SetActionEnabled("SpeedButton3", comp_.Modified != 0);
 }
 
-void TMainForm::CloseModelessWindows() {
+// The rider details window shows one rider of the grid and keeps edits of
+// its own: it goes before a command that may move or remove that rider. (The
+// quick search window follows the document itself.)
+void TMainForm::CloseRiderDetails() {
     if (riderDetails_ && riderDetails_->IsOpen())
         riderDetails_->CloseWindow();
-    if (quickSearch_ && quickSearch_->IsOpen())
-        quickSearch_->CloseWindow();
 }
 
 void TMainForm::ShowClass(int tab) {
@@ -614,7 +616,7 @@ void TMainForm::ShowCursor() {
 
 void TMainForm::PrepareForCommand() {
     Verwijderuitslagen1Click();
-    CloseModelessWindows();
+    CloseRiderDetails();
 }
 
 void TMainForm::MenuOpening() {
@@ -758,7 +760,7 @@ bool TMainForm::ConfirmDiscard() {
 
 void TMainForm::CloseCompetition() {
     fileHold_.Release();
-    CloseModelessWindows();
+    CloseRiderDetails();
     HideEditor();
     grid_->SetClass(&comp_.Club, nullptr); // the classes go: the view lets go of them first
     doc_.Replace([this] { rondaxa::CloseCompetition(comp_); });
@@ -798,7 +800,7 @@ bool TMainForm::LoadFile(const QString &fileName, Prompts &prompts) {
 
 void TMainForm::ShowCompetition() {
     HideEditor();
-    CloseModelessWindows();
+    CloseRiderDetails();
     comp_.ActiveClass = comp_.ClassCount() > 0 ? 0 : -1;
     RebuildTabs();
     EnableCompetitionCommands(true);

@@ -24,8 +24,8 @@
 #include "core/platform/platform.h"
 #include "core/scoring/final_standings.h"
 #include "ui/app/FileHold.h"
-#include "ui/app/GridHost.h"
 #include "ui/app/MainFormHooks.h"
+#include "ui/common/GridHost.h"
 #include "ui/platform/Help.h"
 
 #include <QMainWindow>
@@ -46,6 +46,8 @@ class QUndoStack;
 namespace rondaxa {
 
 class CellEditor;
+class DocumentSignals;
+class TSnelZoeken;
 class DocumentStep;
 class ClassGridView;
 class TRijderData;
@@ -81,7 +83,6 @@ public:
     // The choices of the final-standings dialog; they last until the program ends.
     CalcOptions &FinalStandingsOptions() { return calcOptions_; }
     void SetRiderDetails(RiderDetailsWindow *window) { riderDetails_ = window; }
-    void SetQuickSearch(ModelessWindow *window) { quickSearch_ = window; }
 
     // File choosers (replaceable, for tests): return the chosen file or "".
     std::function<QString(const QString &folder)> ChooseOpenFile;
@@ -110,7 +111,7 @@ public:
     Competition &HostCompetition() override { return comp_; }
     void ShowClass(int tab) override;
     void GoToCell(int col, int row) override;
-    void CloseModelessWindows() override;
+    DocumentSignals *HostNotices() override { return notices_; }
 
     // ---- the competition file ----------------------------------------------------
     // Loads a file and shows its first class; false when nothing was loaded.
@@ -188,6 +189,7 @@ private:
     void EnableCompetitionCommands(bool on);
     void UpdateResultCommands();
     void PrepareForCommand();
+    void CloseRiderDetails();
     void UpdateSaveButton();
 
     // Tabs and the active grid.
@@ -282,7 +284,8 @@ private:
     int helpContext_ = kHelpNoCompetition;
 
     RiderDetailsWindow *riderDetails_ = nullptr;
-    ModelessWindow *quickSearch_ = nullptr;
+    TSnelZoeken *quickSearch_ = nullptr; // made the first time it is needed
+    DocumentSignals *notices_ = nullptr;
 
     std::map<QString, QAction *> actions_;
     QMenu *editMenu_ = nullptr;

@@ -4,9 +4,9 @@
 // the document's notices.
 #include "core/model/class_grid.h"
 #include "ui/app/ClassGridView.h"
-#include "ui/app/DocumentSignals.h"
 #include "ui/app/KZBmain.h"
 #include "ui/app/UndoSteps.h"
+#include "ui/common/DocumentSignals.h"
 
 #include <QLabel>
 #include <QMenu>
@@ -159,7 +159,8 @@ void TMainForm::ShowStepPlace(const DocumentStep &step) {
 // ---- the views follow the document ------------------------------------------------
 
 void TMainForm::FollowDocument() {
-    auto *notices = new DocumentSignals(doc_, this);
+    notices_ = new DocumentSignals(doc_, this);
+    DocumentSignals *notices = notices_;
     connect(notices, &DocumentSignals::classListChanged, this, [this] {
         RebuildTabs();
         TabControl1Change();
