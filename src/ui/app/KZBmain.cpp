@@ -8,6 +8,7 @@
 #include "ui/app/Informatie.h"
 #include "ui/app/SetExtra.h"
 #include "ui/common/DocumentSignals.h"
+#include "ui/common/WriteErrors.h"
 #include "ui/platform/Help.h"
 #include "ui/platform/WindowPlacement.h"
 
