@@ -6,6 +6,7 @@
 #include "core/model/startup.h"
 #include "ui/app/ClassGridView.h"
 #include "ui/app/Informatie.h"
+#include "ui/app/MainActions.h"
 #include "ui/app/SetExtra.h"
 #include "ui/common/DocumentSignals.h"
 #include "ui/common/WriteErrors.h"
@@ -22,12 +23,9 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPainter>
 #include <QStatusBar>
-#include <QStyle>
 #include <QTabBar>
 #include <QToolBar>
-#include <QToolButton>
 #include <QUndoStack>
 #include <QVBoxLayout>
 
@@ -48,78 +46,6 @@ public:
     Answer Ask(std::string_view, Buttons) override { return Answer::Cancel; }
 };
 
-// An icon drawn by the program, with a disabled look of its own: grey and
-// faded, as a disabled button's picture is expected to be. (The style's
-// generated version keeps dark glyphs dark, so they would look enabled.)
-QIcon DrawnIcon(const QPixmap &pixmap) {
-    QImage disabled = pixmap.toImage().convertToFormat(QImage::Format_ARGB32);
-    for (int y = 0; y < disabled.height(); ++y) {
-        auto *line = reinterpret_cast<QRgb *>(disabled.scanLine(y));
-        for (int x = 0; x < disabled.width(); ++x) {
-            const int grey = 128 + qGray(line[x]) / 2;
-            line[x] = qRgba(grey, grey, grey, qAlpha(line[x]) * 2 / 5);
-        }
-    }
-    QIcon icon(pixmap);
-    icon.addPixmap(QPixmap::fromImage(disabled), QIcon::Disabled);
-    return icon;
-}
-
-// A small glyph for toolbar buttons and menu items that have no standard icon.
-QIcon GlyphIcon(const QString &glyph, const QColor &colour) {
-    QPixmap pixmap(32, 32);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    QFont font = painter.font();
-    font.setPixelSize(24);
-    font.setBold(true);
-    painter.setFont(font);
-    painter.setPen(colour);
-    painter.drawText(pixmap.rect(), Qt::AlignCenter, glyph);
-    painter.end();
-    return DrawnIcon(pixmap);
-}
-
-// A printer: paper coming out of a grey body.
-QIcon PrinterIcon() {
-    QPixmap pixmap(32, 32);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(QColor(70, 70, 70), 1.5));
-    painter.setBrush(Qt::white);
-    painter.drawRect(QRectF(9, 3, 14, 10));
-    painter.setBrush(QColor(150, 150, 150));
-    painter.drawRoundedRect(QRectF(3, 12, 26, 11), 2, 2);
-    painter.setBrush(Qt::white);
-    painter.drawRect(QRectF(9, 19, 14, 10));
-    painter.drawLine(QPointF(12, 23), QPointF(20, 23));
-    painter.drawLine(QPointF(12, 26), QPointF(20, 26));
-    painter.end();
-    return DrawnIcon(pixmap);
-}
-
-// A calendar sheet: the daily classification.
-QIcon CalendarIcon() {
-    QPixmap pixmap(32, 32);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(QColor(70, 70, 70), 1.5));
-    painter.setBrush(Qt::white);
-    painter.drawRect(QRectF(4, 5, 24, 23));
-    painter.setBrush(QColor(200, 60, 40));
-    painter.drawRect(QRectF(4, 5, 24, 6));
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(70, 70, 70));
-    for (int row = 0; row < 3; ++row)
-        for (int col = 0; col < 4; ++col)
-            painter.drawRect(QRectF(7 + col * 5.5, 14 + row * 4.5, 3, 3));
-    painter.end();
-    return DrawnIcon(pixmap);
-}
-
 } // namespace
 
 // ---- construction -------------------------------------------------------------
@@ -129,8 +55,7 @@ TMainForm::TMainForm(Prompts &prompts, SettingsStore &store, QWidget *parent)
     SetCaption(kCaption);
     SetHelpOwner(this);
     SetDefaults(comp_);
-    BuildMenus();
-    BuildToolbar();
+    BuildCommands();
     BuildTabArea();
     BuildStatusBar();
     BuildUndo();
@@ -157,21 +82,6 @@ void TMainForm::SetCommandLine(std::string commandLine, std::vector<std::string>
     params_ = std::move(params);
 }
 
-QAction *TMainForm::AddCommand(QMenu *menu, const QString &caption, const QString &handler,
-                               void (TMainForm::*slot)(), const QKeySequence &key) {
-    auto *action = new QAction(caption, this);
-    action->setObjectName(handler);
-    action->setProperty("handler", handler);
-    if (!key.isEmpty())
-        action->setShortcut(key);
-    connect(action, &QAction::triggered, this,
-            [this, slot] { RunCommand([this, slot] { (this->*slot)(); }); });
-    menu->addAction(action);
-    if (!actions_.contains(handler))
-        actions_[handler] = action;
-    return action;
-}
-
 // A name the window does not know comes from a typing error in the code: it
 // must not go unnoticed as a command that silently stays as it was.
 static void ReportUnknownCommand(const QString &name) {
@@ -182,187 +92,30 @@ static void ReportUnknownCommand(const QString &name) {
 std::function<void(const QString &name)> TMainForm::UnknownCommand = ReportUnknownCommand;
 
 QAction *TMainForm::Action(const QString &name) const {
-    const auto it = actions_.find(name);
-    if (it != actions_.end())
-        return it->second;
+    if (QAction *action = actions_->Find(name))
+        return action;
     if (UnknownCommand)
         UnknownCommand(name);
     return nullptr;
 }
 
-void TMainForm::BuildMenus() {
-    QStyle *s = style();
-    QMenu *file = menuBar()->addMenu(QStringLiteral("&Bestand"));
-    AddCommand(file, "&Nieuw...", "Nieuw1Click", &TMainForm::Nieuw1Click)
-        ->setIcon(s->standardIcon(QStyle::SP_FileIcon));
-    AddCommand(file, "&Openen...", "Openen1Click", &TMainForm::Openen1Click)
-        ->setIcon(s->standardIcon(QStyle::SP_DialogOpenButton));
-    AddCommand(file, "Open &DOS versie...", "Laadversie11Click", &TMainForm::Laadversie11Click);
-    AddCommand(file, "&Klasse uit bestand toevoegen ...", "GegevensToevoegen1Click",
-               &TMainForm::GegevensToevoegen1Click);
-    file->addSeparator();
-    AddCommand(file, "B&ewaar", "Bewaren1Click", &TMainForm::Bewaren1Click, QKeySequence::Save)
-        ->setIcon(s->standardIcon(QStyle::SP_DialogSaveButton));
-    AddCommand(file, "Bewaar &als...", "Bewaarals1Click", &TMainForm::Bewaarals1Click);
-    AddCommand(file, "&Uitvoer tekst/html bestand...", "Uitvoertekstbestand1Click",
-               &TMainForm::Uitvoertekstbestand1Click);
-    AddCommand(file, "&Publiceren naar map...", "Publicerennaarmap1Click",
-               &TMainForm::Publicerennaarmap1Click);
-    file->addSeparator();
-    AddCommand(file, "&Printen...", "Printen1Click", &TMainForm::Printen1Click)->setIcon(PrinterIcon());
-    file->addSeparator();
-    AddCommand(file, "&Afsluiten", "Sluiten1Click", &TMainForm::Sluiten1Click);
-
-    editMenu_ = menuBar()->addMenu(QStringLiteral("Be&werken"));
-    AddCommand(editMenu_, "&Gegevens rijder...", "Rijder1Click", &TMainForm::Rijder1Click, Qt::Key_F5)
-        ->setIcon(s->standardIcon(QStyle::SP_FileDialogDetailedView));
-    AddCommand(editMenu_, "&Rijder toevoegen...", "Rijdertoevogen1Click", &TMainForm::Rijdertoevogen1Click,
-               Qt::Key_F2)
-        ->setIcon(GlyphIcon(QStringLiteral("+"), QColor(0, 128, 0)));
-    AddCommand(editMenu_, "Rijder &Verwijderen...", "RijderVerwijderen1Click",
-               &TMainForm::RijderVerwijderen1Click)
-        ->setIcon(GlyphIcon(QStringLiteral("\u2212"), QColor(176, 0, 0)));
-    AddCommand(editMenu_, "Verwijder rijders buitenmededinging...", "Verwijderrijdersbuitenmededing1Click",
-               &TMainForm::Verwijderrijdersbuitenmededing1Click);
-    editMenu_->addSeparator();
-    AddCommand(editMenu_, "K&opieer rijdergegevens / Klasse ...", "Kopieerrijder1Click",
-               &TMainForm::Kopieerrijder1Click);
-    AddCommand(editMenu_, "&Plakken rijdergegevens", "Plakkenrijder1Click", &TMainForm::Plakkenrijder1Click)
-        ->setEnabled(false);
-    editMenu_->addSeparator();
-    AddCommand(editMenu_, "&Snel uitslagen toevoegen...", "Uitslagentoevoegen1Click",
-               &TMainForm::Uitslagentoevoegen1Click)
-        ->setIcon(GlyphIcon(QStringLiteral("#"), QColor(0, 80, 160)));
-    AddCommand(editMenu_, "&Uitslag kolommen toevoegen...", "Uitslagkolommentoevoegen1Click",
-               &TMainForm::Uitslagkolommentoevoegen1Click);
-    AddCommand(editMenu_, "Uitslagen &wissen / verwijderen...", "Uitslagenverwijderen1Click",
-               &TMainForm::Uitslagenverwijderen1Click);
-    AddCommand(editMenu_, "&Informatie uitslagen...", "Informatieuitslagen1Click",
-               &TMainForm::Informatieuitslagen1Click)
-        ->setIcon(s->standardIcon(QStyle::SP_MessageBoxInformation));
-    AddCommand(editMenu_, "&Controle uitslagen...", "Controleuitslagen1Click",
-               &TMainForm::Controleuitslagen1Click)
-        ->setIcon(s->standardIcon(QStyle::SP_DialogApplyButton));
-
-    calcMenu_ = menuBar()->addMenu(QStringLiteral("Bere&kenen"));
-    AddCommand(calcMenu_, "&Eindstanden...", "BrutoNetto1Click", &TMainForm::BrutoNetto1Click)
-        ->setIcon(GlyphIcon(QStringLiteral("\u03A3"), QColor(128, 0, 128)));
-    AddCommand(calcMenu_, "&Verwijder eindstanden", "Verwijderuitslagen1Click",
-               &TMainForm::Verwijderuitslagen1Click)
-        ->setEnabled(false);
-    calcMenu_->addSeparator();
-    AddCommand(calcMenu_, "&Dagklassement...", "Dagklassement1Click", &TMainForm::Dagklassement1Click)
-        ->setIcon(CalendarIcon());
-    AddCommand(calcMenu_, "&Seizoensverloop...", "Seizoensverloop1Click", &TMainForm::Seizoensverloop1Click);
-
-    searchMenu_ = menuBar()->addMenu(QStringLiteral("&Zoeken/sorteren"));
-    AddCommand(searchMenu_, "&Snelzoeken...", "SnelZoekClick", &TMainForm::SnelZoekClick, Qt::Key_F3);
-    AddCommand(searchMenu_, "&Uitgebreid zoeken...", "UitZoekenClick", &TMainForm::UitZoekenClick);
-    searchMenu_->addSeparator();
-    AddCommand(searchMenu_, "&Sorteren...", "Sorteren1Click", &TMainForm::Sorteren1Click);
-
-    QMenu *settings = menuBar()->addMenu(QStringLiteral("&Instellingen"));
-    AddCommand(settings, "&Club gegevens...", "Clubgegevens1Click", &TMainForm::Clubgegevens1Click);
-    AddCommand(settings, "&Weergave...", "Weergave1Click", &TMainForm::Weergave1Click);
-    settings->addSeparator();
-    AddCommand(settings, "&Algemeen", "Algemeen1Click", &TMainForm::Algemeen1Click);
-
-    QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
-    AddCommand(help, "&Help...", "Help2Click", &TMainForm::Help2Click)
-        ->setIcon(s->standardIcon(QStyle::SP_DialogHelpButton));
-    AddCommand(help, "&Informatie...", "Informatie1Click", &TMainForm::Informatie1Click);
-
+void TMainForm::BuildCommands() {
+    actions_ = new MainActions(*this, [this](const Command &command) {
+        RunCommand([this, &command] {
+            if (command.flags & kEndsEditing)
+                Edit1Exit();
+            (this->*command.handler)();
+        });
+    });
+    actions_->Build();
+    setContextMenuPolicy(Qt::NoContextMenu);
+    Action("Plakkenrijder1Click")->setEnabled(false);
+    Action("Verwijderuitslagen1Click")->setEnabled(false);
     for (QMenu *menu : menuBar()->findChildren<QMenu *>(Qt::FindDirectChildrenOnly))
         connect(menu, &QMenu::aboutToShow, this, &TMainForm::MenuOpening);
-    connect(calcMenu_, &QMenu::aboutToShow, this, &TMainForm::CalculateMenuOpening);
-
-    // The grid's pop-up menu.
-    popup_ = new QMenu(this);
-    auto popupItem = [this](const QString &caption, const QString &handler, void (TMainForm::*slot)()) {
-        QAction *action = AddCommand(popup_, caption, "Popup" + handler, slot);
-        action->setProperty("handler", handler);
-        if (QAction *menuItem = Action(handler))
-            action->setIcon(menuItem->icon());
-    };
-    popupItem("Rijder&gegevens...", "Rijder1Click", &TMainForm::Rijder1Click);
-    popupItem("&Rijder toevoegen..", "Rijdertoevogen1Click", &TMainForm::Rijdertoevogen1Click);
-    popupItem("Rijder &verwijderen...", "RijderVerwijderen1Click", &TMainForm::RijderVerwijderen1Click);
-    popup_->addSeparator();
-    popupItem("&Snel uitslagen toevoegen...", "Uitslagentoevoegen1Click",
-              &TMainForm::Uitslagentoevoegen1Click);
-    popupItem("&Informatie uitslagen...", "Informatieuitslagen1Click", &TMainForm::Informatieuitslagen1Click);
-    popupItem("&Controle uitslagen...", "Controleuitslagen1Click", &TMainForm::Controleuitslagen1Click);
-    popup_->addSeparator();
-    popupItem("&Eindstanden berekenen...", "BrutoNetto1Click", &TMainForm::BrutoNetto1Click);
-    popupItem("&Dagklassement...", "Dagklassement1Click", &TMainForm::Dagklassement1Click);
-    popup_->addSeparator();
-    popupItem("&Weergave instellen...", "Weergave1Click", &TMainForm::Weergave1Click);
-    connect(popup_, &QMenu::aboutToShow, this, [this] { Edit1Exit(); });
-}
-
-void TMainForm::BuildToolbar() {
-    QStyle *s = style();
-    toolbar_ = addToolBar(QStringLiteral("Knoppen"));
-    toolbar_->setObjectName("Panel1");
-    toolbar_->setMovable(false);
-    toolbar_->setFloatable(false);
-    toolbar_->toggleViewAction()->setEnabled(false);
-    setContextMenuPolicy(Qt::NoContextMenu);
-    struct Button {
-        const char *name;
-        const char *hint;
-        QString handler;
-        void (TMainForm::*slot)();
-        QIcon icon;
-    };
-    const std::vector<Button> buttons = {
-        {"SpeedButton1", "Nieuwe club", "Nieuw1Click", &TMainForm::Nieuw1Click,
-         s->standardIcon(QStyle::SP_FileIcon)},
-        {"SpeedButton2", "Open een bestand", "Openen1Click", &TMainForm::Openen1Click,
-         s->standardIcon(QStyle::SP_DialogOpenButton)},
-        {"SpeedButton3", "Bewaar bestand", "Bewaren1Click", &TMainForm::Bewaren1Click,
-         s->standardIcon(QStyle::SP_DialogSaveButton)},
-        {"SpeedButton4", "Bewerk gegevens rijder", "Rijder1Click", &TMainForm::Rijder1Click,
-         s->standardIcon(QStyle::SP_FileDialogDetailedView)},
-        {"SpeedButton5", "Rijder toevoegen", "Rijdertoevogen1Click", &TMainForm::Rijdertoevogen1Click,
-         GlyphIcon(QStringLiteral("+"), QColor(0, 128, 0))},
-        {"SpeedButton6", "Rijder verwijderen", "RijderVerwijderen1Click", &TMainForm::RijderVerwijderen1Click,
-         GlyphIcon(QStringLiteral("\u2212"), QColor(176, 0, 0))},
-        {"SpeedButton7", "Eindstanden berekenen", "BrutoNetto1Click", &TMainForm::BrutoNetto1Click,
-         GlyphIcon(QStringLiteral("\u03A3"), QColor(128, 0, 128))},
-        {"SpeedButton8", "Uitslagen toevoegen", "Uitslagentoevoegen1Click",
-         &TMainForm::Uitslagentoevoegen1Click, GlyphIcon(QStringLiteral("#"), QColor(0, 80, 160))},
-        {"SpeedButton9", "Informatie uitslagen", "Informatieuitslagen1Click",
-         &TMainForm::Informatieuitslagen1Click, s->standardIcon(QStyle::SP_MessageBoxInformation)},
-        {"SpeedButton10", "Controle uitslagen", "Controleuitslagen1Click",
-         &TMainForm::Controleuitslagen1Click, s->standardIcon(QStyle::SP_DialogApplyButton)},
-        {"SpeedButton12", "Printen", "Printen1Click", &TMainForm::Printen1Click, PrinterIcon()},
-        {"SpeedButton13", "Dagklassement berekenen", "Dagklassement1Click", &TMainForm::Dagklassement1Click,
-         CalendarIcon()},
-        {"SpeedButton11", "Help", "HelpButtonClick", &TMainForm::HelpButtonClick,
-         s->standardIcon(QStyle::SP_DialogHelpButton)},
-    };
-    for (const Button &button : buttons) {
-        if (QString(button.name) == "SpeedButton11") {
-            // The help button keeps to the right end of the bar.
-            auto *spacer = new QWidget(toolbar_);
-            spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-            toolbar_->addWidget(spacer);
-        }
-        auto *action = new QAction(button.icon, QString(), this);
-        action->setObjectName(button.name);
-        action->setToolTip(button.hint);
-        action->setProperty("handler", button.handler);
-        const auto slot = button.slot;
-        connect(action, &QAction::triggered, this,
-                [this, slot] { RunCommand([this, slot] { (this->*slot)(); }); });
-        toolbar_->addAction(action);
-        actions_[button.name] = action;
-    }
-    auto *margin = new QWidget(toolbar_);
-    margin->setFixedWidth(6);
-    toolbar_->addWidget(margin);
-    actions_["SpeedButton3"]->setEnabled(false);
+    connect(actions_->Menu(QStringLiteral("Bere&kenen")), &QMenu::aboutToShow, this,
+            &TMainForm::CalculateMenuOpening);
+    connect(actions_->Popup(), &QMenu::aboutToShow, this, [this] { Edit1Exit(); });
 }
 
 void TMainForm::BuildTabArea() {
@@ -404,7 +157,7 @@ void TMainForm::BuildTabArea() {
             ActiveSGSelectCell(klasse->Grid.CurCol, to);
     });
     connect(grid_, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint &pos) { popup_->popup(grid_->viewport()->mapToGlobal(pos)); });
+            [this](const QPoint &pos) { actions_->Popup()->popup(grid_->viewport()->mapToGlobal(pos)); });
 }
 
 void TMainForm::BuildStatusBar() {
@@ -499,7 +252,7 @@ void TMainForm::paintEvent(QPaintEvent *event) {
 void TMainForm::FirstPaint() {
     if (firstPaintStamp_)
         return;
-    toolbar_->setVisible(ToolbarVisible(store_));
+    actions_->Toolbar()->setVisible(ToolbarVisible(store_));
     firstPaintStamp_ = CurrentClock().NowStamp();
     dialogFolder_ = QString::fromStdString(ReadSettingString(store_, kSettingWorkFolder));
 
@@ -549,39 +302,16 @@ void TMainForm::RunCommand(const std::function<void()> &command) {
 
 // ---- enabling -------------------------------------------------------------------
 
-void TMainForm::SetActionEnabled(const QString &name, bool on) {
-    QAction *action = Action(name);
-    if (!action)
-        return;
-    action->setEnabled(on);
-}
-
 void TMainForm::EnableCompetitionCommands(bool on) {
-    editMenu_->menuAction()->setVisible(on);
-    searchMenu_->menuAction()->setVisible(on);
-    for (const char *name : {"Clubgegevens1Click", "Weergave1Click", "Bewaren1Click", "Bewaarals1Click",
-                             "Printen1Click", "GegevensToevoegen1Click", "SpeedButton4", "SpeedButton5",
-                             "SpeedButton6", "SpeedButton8", "SpeedButton12"})
-        SetActionEnabled(name, on);
+    competitionShown_ = on;
     helpContext_ = on ? kHelpCompetition : kHelpNoCompetition;
     SetHelpContext(this, helpContext_);
-    UpdateResultCommands();
+    UpdateCommands();
 }
 
-void TMainForm::UpdateResultCommands() {
+void TMainForm::UpdateCommands() {
     TKlasse *klasse = ActiveClass();
-    const bool on = klasse && CountColumns(*klasse) > 0;
-    for (const char *name :
-         {"SpeedButton7", "SpeedButton9", "SpeedButton10", "SpeedButton13", "Uitslagenverwijderen1Click",
-          "Informatieuitslagen1Click", "PopupInformatieuitslagen1Click", "Controleuitslagen1Click",
-          "PopupControleuitslagen1Click", "Uitvoertekstbestand1Click", "PopupBrutoNetto1Click",
-          "PopupDagklassement1Click"})
-        SetActionEnabled(name, on);
-    calcMenu_->menuAction()->setVisible(on);
-}
-
-void TMainForm::UpdateSaveButton() {
-    SetActionEnabled("SpeedButton3", comp_.Modified != 0);
+    actions_->Enable({competitionShown_, klasse && CountColumns(*klasse) > 0, comp_.Modified != 0});
 }
 
 // The rider details window shows one rider of the grid and keeps edits of
@@ -622,7 +352,7 @@ void TMainForm::PrepareForCommand() {
 
 void TMainForm::MenuOpening() {
     Edit1Exit();
-    SetActionEnabled("Plakkenrijder1Click", ClipboardHoldsRider());
+    Action("Plakkenrijder1Click")->setEnabled(ClipboardHoldsRider());
 }
 
 // ---- tabs and the grid -----------------------------------------------------------
@@ -682,7 +412,7 @@ void TMainForm::ShowActiveClass(TKlasse &klasse) {
     emptyArea_->hide();
     grid_->show();
     SetCaption(FromModelText(ClassCaption(comp_.Club, klasse)));
-    UpdateResultCommands();
+    UpdateCommands();
 }
 
 void TMainForm::ShowResultMode() {
@@ -815,7 +545,6 @@ QString TMainForm::FolderOf(const QString &fileName) const {
 }
 
 void TMainForm::Openen1Click() {
-    Edit1Exit();
     const QString fileName = ChooseOpenFile ? ChooseOpenFile(dialogFolder_)
                                             : QFileDialog::getOpenFileName(this, QStringLiteral("Openen"),
                                                                            dialogFolder_, kFileFilter);
@@ -844,7 +573,6 @@ bool TMainForm::SaveTo(const std::string &fileName) {
 }
 
 void TMainForm::Bewaren1Click() {
-    Edit1Exit();
     for (int tab = 0; tab < comp_.ClassCount(); ++tab)
         RemoveClassStandings(tab);
     // A file opened read-only is saved under another name.
@@ -855,7 +583,6 @@ void TMainForm::Bewaren1Click() {
 }
 
 void TMainForm::Bewaarals1Click() {
-    Edit1Exit();
     QString fileName;
     if (ChooseSaveFile) {
         fileName = ChooseSaveFile(dialogFolder_);
@@ -884,7 +611,7 @@ void TMainForm::Sluiten1Click() {
 void TMainForm::Algemeen1Click() {
     if (RunGeneralSettings(store_, prompts_, this))
         dialogFolder_ = QString::fromStdString(ReadSettingString(store_, kSettingWorkFolder));
-    toolbar_->setVisible(ToolbarVisible(store_));
+    actions_->Toolbar()->setVisible(ToolbarVisible(store_));
 }
 
 void TMainForm::Help2Click() {

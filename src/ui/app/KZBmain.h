@@ -3,11 +3,13 @@
 // competition. Command handlers keep the names of their menu items.
 //
 // Handlers live in KZBmain_<area>.cpp files by menu area (standings, results,
-// columns, daily, print, import, riders, editing, undo). A handler typically
-// calls Edit1Exit() (and PrepareForCommand() before structural changes) and
-// runs its dialog on Comp() / ActiveClass() inside RunStep: the competition's
-// document then marks it modified, tells the views what changed (they follow
-// in KZBmain_undo.cpp) and the step goes on the undo stack. A replaced
+// columns, daily, print, import, riders, editing, undo). The menus, toolbar
+// and pop-up menu are made from the command table (MainActions); a command
+// flagged so ends the cell edit before its handler runs. A handler calls
+// PrepareForCommand() before structural changes and runs its dialog on
+// Comp() / ActiveClass() inside RunStep: the document then marks the
+// competition modified, tells the views what changed (they follow in
+// KZBmain_undo.cpp) and the step goes on the undo stack. A replaced
 // competition (opened, imported, new) goes through the document's Replace.
 // Every handler runs inside RunCommand, so an IoError or SettingsError ends
 // only it.
@@ -47,6 +49,7 @@ namespace rondaxa {
 
 class CellEditor;
 class DocumentSignals;
+class MainActions;
 class TSnelZoeken;
 class DocumentStep;
 class ClassGridView;
@@ -187,10 +190,10 @@ private:
 
     // ---- the window's operations -----------------------------------------------
     void EnableCompetitionCommands(bool on);
-    void UpdateResultCommands();
+    // Enables the commands and shows the menus that the window's state allows.
+    void UpdateCommands();
     void PrepareForCommand();
     void CloseRiderDetails();
-    void UpdateSaveButton();
 
     // Tabs and the active grid.
     void RebuildTabs();                    // one tab per class ("?" without classes)
@@ -220,16 +223,12 @@ private:
     TRijderData *OpenRiderDetails();
 
     // Construction.
-    void BuildMenus();
-    void BuildToolbar();
+    void BuildCommands();
     void BuildTabArea();
     void BuildStatusBar();
-    QAction *AddCommand(QMenu *menu, const QString &caption, const QString &handler,
-                        void (TMainForm::*slot)(), const QKeySequence &key = {});
     void ApplyPlacement();
     void WritePlacement();
 
-    void SetActionEnabled(const QString &name, bool on);
     void MenuOpening();
     bool ClipboardHoldsRider() const;
     void CalculateMenuOpening();
@@ -287,12 +286,8 @@ private:
     TSnelZoeken *quickSearch_ = nullptr; // made the first time it is needed
     DocumentSignals *notices_ = nullptr;
 
-    std::map<QString, QAction *> actions_;
-    QMenu *editMenu_ = nullptr;
-    QMenu *calcMenu_ = nullptr;
-    QMenu *searchMenu_ = nullptr;
-    QMenu *popup_ = nullptr;
-    QToolBar *toolbar_ = nullptr;
+    MainActions *actions_ = nullptr;
+    bool competitionShown_ = false; // the competition commands are offered
     QWidget *tabArea_ = nullptr;
     QWidget *emptyArea_ = nullptr;
     QTabBar *tabs_ = nullptr;

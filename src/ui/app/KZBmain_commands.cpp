@@ -10,7 +10,7 @@ namespace rondaxa {
 
 // "Bere&kenen" opening: "&Verwijder eindstanden" only while some class shows standings.
 void TMainForm::CalculateMenuOpening() {
-    SetActionEnabled("Verwijderuitslagen1Click", HasAnyStandings(comp_));
+    Action("Verwijderuitslagen1Click")->setEnabled(HasAnyStandings(comp_));
 }
 
 // A heading click re-sorts the class by that column.

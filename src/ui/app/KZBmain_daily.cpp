@@ -9,7 +9,6 @@ namespace rondaxa {
 // "&Dagklassement...": the class's standings go first (also when the user
 // cancels), then the range, the classification and perhaps its replacement.
 void TMainForm::Dagklassement1Click() {
-    Edit1Exit();
     if (!ActiveClass())
         return;
     // A printout in an automatic font size keeps that size in the print

@@ -16,7 +16,6 @@ namespace rondaxa {
 // unnamed and unmodified, to be saved with "Bewaar &als...". When nothing
 // could be imported the competition is closed with the default settings.
 void TMainForm::Laadversie11Click() {
-    Edit1Exit();
     if (!ConfirmDiscard())
         return;
     PrepareForCommand();
@@ -45,7 +44,6 @@ void TMainForm::Laadversie11Click() {
 // "&Klasse uit bestand toevoegen ...": only between competitions that both
 // store finishing positions.
 void TMainForm::GegevensToevoegen1Click() {
-    Edit1Exit();
     if ((comp_.Club.Options & OptStoreFinishOrder) == 0) {
         ShowError(prompts_, kNotFinishOrderCode);
         return;

@@ -5,7 +5,6 @@
 namespace rondaxa {
 
 void TMainForm::Printen1Click() {
-    Edit1Exit();
     if (!ActiveClass())
         return;
     // The stored print settings travel with the competition; the result

@@ -8,14 +8,12 @@
 namespace rondaxa {
 
 void TMainForm::Publicerennaarmap1Click() {
-    Edit1Exit();
     if (comp_.Classes.empty())
         return;
     PublishSeasonSite(comp_, prompts_, this);
 }
 
 void TMainForm::Seizoensverloop1Click() {
-    Edit1Exit();
     if (!ActiveClass())
         return;
     TSeizoensverloop chart(comp_, comp_.ActiveClass, prompts_, this);

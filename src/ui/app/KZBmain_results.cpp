@@ -18,7 +18,6 @@ namespace rondaxa {
 // start numbers; the standings go before the dialog opens, even when it is
 // then cancelled.
 void TMainForm::Uitslagentoevoegen1Click() {
-    Edit1Exit();
     TKlasse *klasse = ActiveClass();
     if (!klasse)
         return;
@@ -46,13 +45,11 @@ void TMainForm::Uitslagentoevoegen1Click() {
 
 // "&Controle uitslagen...".
 void TMainForm::Controleuitslagen1Click() {
-    Edit1Exit();
     RunResultsCheck(comp_, prompts_, *this, this);
 }
 
 // "&Snelzoeken..." (F3).
 void TMainForm::SnelZoekClick() {
-    Edit1Exit();
     if (!ActiveClass())
         return;
     // The window lives as long as the main window.
@@ -63,7 +60,6 @@ void TMainForm::SnelZoekClick() {
 
 // "&Uitgebreid zoeken...".
 void TMainForm::UitZoekenClick() {
-    Edit1Exit();
     if (!ActiveClass())
         return;
     TZoekAll dialog(*this, prompts_, this);

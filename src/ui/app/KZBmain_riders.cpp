@@ -100,13 +100,11 @@ bool TMainForm::ClipboardHoldsRider() const {
 }
 
 void TMainForm::Rijder1Click() {
-    Edit1Exit();
     if (ActiveClass())
         RiderDetails()->OpenRiderDetails();
 }
 
 void TMainForm::Rijdertoevogen1Click() {
-    Edit1Exit();
     TKlasse *klasse = ActiveClass();
     if (!klasse)
         return;
@@ -136,7 +134,6 @@ void TMainForm::RijderVerwijderen1Click() {
     TRijderData *details = OpenRiderDetails();
     if (details)
         details->StoreRiderEdits();
-    Edit1Exit();
     TKlasse *klasse = ActiveClass();
     if (!klasse)
         return;
@@ -154,7 +151,6 @@ void TMainForm::Verwijderrijdersbuitenmededing1Click() {
     TRijderData *details = OpenRiderDetails();
     if (details)
         details->StoreRiderEdits();
-    Edit1Exit();
     if (!ActiveClass())
         return;
     RunStep(StepScope::WholeCompetition(), QStringLiteral("Verwijder rijders buitenmededinging"), [&] {
@@ -170,7 +166,6 @@ void TMainForm::Verwijderrijdersbuitenmededing1Click() {
 void TMainForm::Kopieerrijder1Click() {
     if (TRijderData *details = OpenRiderDetails())
         details->StoreRiderEdits();
-    Edit1Exit();
     if (const TKlasse *klasse = ActiveClass())
         CopyRiderCommand(*klasse, comp_.Club, klasse->Grid.CurRow, this);
 }
@@ -178,7 +173,6 @@ void TMainForm::Kopieerrijder1Click() {
 void TMainForm::Plakkenrijder1Click() {
     if (TRijderData *details = OpenRiderDetails())
         details->StoreRiderEdits();
-    Edit1Exit();
     TKlasse *klasse = ActiveClass();
     if (!klasse)
         return;
@@ -188,7 +182,7 @@ void TMainForm::Plakkenrijder1Click() {
             StepText(QStringLiteral("Plakken rijdergegevens"), comp_, comp_.ActiveClass), [&] {
                 RemoveClassStandings(comp_.ActiveClass);
                 pasted = PasteRider(comp_, *klasse, row, ClipboardRiderRecord(), prompts_,
-                                     ClipboardRiderStorage());
+                                    ClipboardRiderStorage());
             });
     if (!pasted)
         return;
@@ -212,14 +206,12 @@ void TMainForm::Weergave1Click() {
 void TMainForm::Clubgegevens1Click() {
     PrepareForCommand();
     SelectTab(0);
-    Edit1Exit();
     RunStep(StepScope::ClubSettings(), QStringLiteral("Club gegevens"),
             [&] { RunClubSettings(comp_, prompts_, this); });
     SelectTab(0);
 }
 
 void TMainForm::Nieuw1Click() {
-    Edit1Exit();
     if (!ConfirmDiscard())
         return;
     PrepareForCommand();

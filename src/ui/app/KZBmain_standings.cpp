@@ -13,7 +13,6 @@ namespace rondaxa {
 // "&Eindstanden...": the dialog, the standings of the chosen classes, the
 // current class shown again, then the ties no step could settle.
 void TMainForm::BrutoNetto1Click() {
-    Edit1Exit();
     TKlasse *current = ActiveClass();
     if (!CheckCountingColumns(current, prompts_))
         return;
@@ -33,7 +32,6 @@ void TMainForm::BrutoNetto1Click() {
 // "&Sorteren...": the chosen order, then the current cell selected again so
 // the status line follows it.
 void TMainForm::Sorteren1Click() {
-    Edit1Exit();
     TKlasse *klasse = ActiveClass();
     if (!klasse)
         return;
@@ -44,7 +42,6 @@ void TMainForm::Sorteren1Click() {
 
 // "&Uitvoer tekst/html bestand...".
 void TMainForm::Uitvoertekstbestand1Click() {
-    Edit1Exit();
     if (ActiveClass())
         RunTextExport(comp_, this);
 }
