@@ -69,6 +69,7 @@ TMainForm::TMainForm(Prompts &prompts, SettingsStore &store, QWidget *parent)
 
 TMainForm::~TMainForm() {
     // The document goes before the children: its undo stack and signals go first.
+    delete editor_; // before its field, which may still report losing the focus
     undoStack_->disconnect(this);
     delete undoStack_;
     delete notices_;
@@ -128,7 +129,6 @@ void TMainForm::BuildTabArea() {
     grid_->setObjectName("ActiveSG");
     grid_->hide();
     grid_->setContextMenuPolicy(Qt::CustomContextMenu);
-    grid_->installEventFilter(this);
     tabs_ = new QTabBar(tabArea_);
     tabs_->setObjectName("ClassTabs");
     tabs_->setShape(QTabBar::RoundedSouth);
@@ -142,7 +142,7 @@ void TMainForm::BuildTabArea() {
     layout->addWidget(tabs_);
     setCentralWidget(tabArea_);
 
-    SetUpCellEditor();
+    editor_ = new CellEditController(*grid_, *this, this);
 
     connect(tabs_, &QTabBar::currentChanged, this,
             [this](int) { RunCommand([this] { TabControl1Change(); }); });
@@ -292,6 +292,18 @@ void TMainForm::Notify(int code, int32_t key) {
         SynchroniseResultInfo();
 }
 
+void TMainForm::Edit1Exit() {
+    editor_->Finish();
+}
+
+void TMainForm::StoreEdit(const StepScope &scope, const QString &name, const std::function<void()> &change) {
+    RunCommand([&] { RunStep(scope, name, change); });
+}
+
+RiderDetailsWindow *TMainForm::ShownRiderDetails() {
+    return riderDetails_ && riderDetails_->IsOpen() ? riderDetails_ : nullptr;
+}
+
 void TMainForm::RunCommand(const std::function<void()> &command) {
     try {
         command();
@@ -387,8 +399,7 @@ void TMainForm::TabControl1Change() {
     if (klasse) {
         if (riderDetails_ && riderDetails_->IsOpen())
             riderDetails_->StorePending();
-        if (editing_)
-            FinishEdit(ExitCause::ClassChange);
+        editor_->FinishForClassChange();
         grid_->StoreScrollPosition();
         comp_.ActiveClass = tab;
         ShowActiveClass(*klasse);
@@ -492,7 +503,7 @@ bool TMainForm::ConfirmDiscard() {
 void TMainForm::CloseCompetition() {
     fileHold_.Release();
     CloseRiderDetails();
-    HideEditor();
+    editor_->Hide();
     grid_->SetClass(&comp_.Club, nullptr); // the classes go: the view lets go of them first
     doc_.Replace([this] { rondaxa::CloseCompetition(comp_); });
     SetCaption(kCaption);
@@ -506,7 +517,7 @@ bool TMainForm::LoadFile(const QString &fileName, Prompts &prompts) {
     if (!fileHold_.BeforeOpen(name, prompts_))
         return false;
     SelectTab(0);
-    HideEditor();
+    editor_->Hide();
     grid_->SetClass(&comp_.Club, nullptr); // a load replaces the classes: let go of them first
     LoadResult result = LoadResult::NotAttempted;
     try {
@@ -530,7 +541,7 @@ bool TMainForm::LoadFile(const QString &fileName, Prompts &prompts) {
 }
 
 void TMainForm::ShowCompetition() {
-    HideEditor();
+    editor_->Hide();
     CloseRiderDetails();
     comp_.ActiveClass = comp_.ClassCount() > 0 ? 0 : -1;
     RebuildTabs();

@@ -16,7 +16,7 @@
 //
 // Dialogs get the window as a GridHost, never as itself; what is public here
 // beyond that is for the program's start-up and the window's tests. The
-// in-grid editing lives in KZBmain_editing.cpp.
+// in-grid editing is the CellEditController's.
 #pragma once
 
 #include "core/model/document.h"
@@ -25,6 +25,7 @@
 #include "core/model/settings.h"
 #include "core/platform/platform.h"
 #include "core/scoring/final_standings.h"
+#include "ui/app/CellEditController.h"
 #include "ui/app/FileHold.h"
 #include "ui/app/MainFormHooks.h"
 #include "ui/common/GridHost.h"
@@ -47,7 +48,6 @@ class QUndoStack;
 
 namespace rondaxa {
 
-class CellEditor;
 class DocumentSignals;
 class MainActions;
 class TSnelZoeken;
@@ -55,7 +55,7 @@ class DocumentStep;
 class ClassGridView;
 class TRijderData;
 
-class TMainForm : public QMainWindow, public GridHost {
+class TMainForm : public QMainWindow, public GridHost, private CellEditHost {
     Q_OBJECT
 public:
     // Help contexts of the main window.
@@ -82,7 +82,7 @@ public:
     // An unknown name is a programming error: see UnknownCommand.
     QAction *Action(const QString &name) const;
     int HelpContext() const { return helpContext_; }
-    bool IsEditing() const { return editing_; }
+    bool IsEditing() const { return editor_->IsEditing(); }
     // The choices of the final-standings dialog; they last until the program ends.
     CalcOptions &FinalStandingsOptions() { return calcOptions_; }
     void SetRiderDetails(RiderDetailsWindow *window) { riderDetails_ = window; }
@@ -179,7 +179,6 @@ public slots:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     class RiderHost; // the rider details window's view of the window
@@ -205,7 +204,7 @@ private:
     void RemoveClassStandings(int tab);
     // Scrolls the class's current cell into view and lets the status panels
     // and the rider details window follow it.
-    void ShowCursor();
+    void ShowCursor() override;
     void ActiveSGSelectCell(int col, int row);
     void ActiveSGHeadingClick(int col);
     void ActiveSGFixedClick(int row);
@@ -248,20 +247,12 @@ private:
     // A competition that replaced the open one starts a history of its own.
     void StartHistory(bool modified);
 
-    // In-grid editing.
-    enum class ExitCause { Leave, ClassChange };
-    void SetUpCellEditor();
-    void StartCellEdit(QChar key);
-    void Edit1Exit();
-    void FinishEdit(ExitCause cause);
-    void HideEditor();
-    void KeepEditCellCurrent();
-    void Edit1Enter();
-    void Edit1Escape();
-    void Edit1Up();
-    void Edit1Down();
-    void MoveCursor(void (*move)(ClassGrid &));
-    bool KeyPreview(QKeyEvent *event);
+    // In-grid editing: the window around the editing field (CellEditHost).
+    void Edit1Exit(); // ends the edit: the cell typed is stored or refused
+    Competition &EditedCompetition() override { return comp_; }
+    Prompts &EditPrompts() override { return prompts_; }
+    void StoreEdit(const StepScope &scope, const QString &name, const std::function<void()> &change) override;
+    RiderDetailsWindow *ShownRiderDetails() override;
     int TextWidth(std::string_view text) const;
 
     bool SaveTo(const std::string &fileName);
@@ -292,14 +283,8 @@ private:
     QWidget *emptyArea_ = nullptr;
     QTabBar *tabs_ = nullptr;
     ClassGridView *grid_ = nullptr;
-    CellEditor *edit1_ = nullptr;
+    CellEditController *editor_ = nullptr;
     std::vector<QLabel *> panels_;
-
-    bool editing_ = false;
-    bool exiting_ = false;
-    int editKind_ = 0;
-    int editRow_ = 0;
-    int editCol_ = 0;
 };
 
 } // namespace rondaxa

@@ -24,7 +24,7 @@ void TMainForm::Laadversie11Click() {
     if (dialog.exec() != QDialog::Accepted)
         return;
     const DosImportChoice choice = dialog.Choice();
-    HideEditor();
+    editor_->Hide();
     grid_->SetClass(&comp_.Club, nullptr); // the import replaces the classes: let go of them first
     bool imported = false;
     try {

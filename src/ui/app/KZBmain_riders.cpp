@@ -123,7 +123,7 @@ void TMainForm::Rijdertoevogen1Click() {
         return;
     if (klasse->Grid.FixedCols < 2) {
         GoToCell(1, row);
-        StartCellEdit(QChar());
+        editor_->Start(QChar());
     } else {
         GoToCell(klasse->Grid.CurCol, row);
         RiderDetails()->OpenRiderDetails();
