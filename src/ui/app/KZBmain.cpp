@@ -6,18 +6,15 @@
 #include "core/model/startup.h"
 #include "ui/app/ClassGridView.h"
 #include "ui/app/Informatie.h"
+#include "ui/app/Kopie.h"
 #include "ui/app/MainActions.h"
 #include "ui/app/SetExtra.h"
 #include "ui/common/DocumentSignals.h"
-#include "ui/common/WriteErrors.h"
 #include "ui/platform/Help.h"
 #include "ui/platform/WindowPlacement.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDir>
-#include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
@@ -33,9 +30,6 @@ namespace rondaxa {
 
 namespace {
 
-constexpr const char *kCaption = "Rondaxa";
-constexpr const char *kUnsavedQuestion = "Gegevens zijn nog niet bewaard, Bewaren ?";
-constexpr const char *kFileFilter = "Rondaxa 2 (*.kzb)";
 constexpr int kMissingCommandLineFile = 4;
 
 // Prompts that say nothing: for loading the last file at start-up, which is
@@ -51,7 +45,9 @@ public:
 // ---- construction -------------------------------------------------------------
 
 TMainForm::TMainForm(Prompts &prompts, SettingsStore &store, QWidget *parent)
-    : QMainWindow(parent), DisposeBackup(MoveBackupToTrash), prompts_(prompts), store_(store) {
+    : QMainWindow(parent), prompts_(prompts), store_(store),
+      files_(std::make_unique<CompetitionFiles>(doc_, prompts_, store_,
+                                                static_cast<CompetitionWindow &>(*this), this)) {
     SetCaption(kCaption);
     SetHelpOwner(this);
     SetDefaults(comp_);
@@ -64,7 +60,7 @@ TMainForm::TMainForm(Prompts &prompts, SettingsStore &store, QWidget *parent)
     EnableCompetitionCommands(false);
     ShowResultMode();
     resize(900, 600);
-    ApplyPlacement();
+    RestoreWindowPlacement(*this, store_);
 }
 
 TMainForm::~TMainForm() {
@@ -188,50 +184,13 @@ void TMainForm::BuildStatusBar() {
     statusBar()->setSizeGripEnabled(true);
 }
 
-// ---- placement ----------------------------------------------------------------
-
-void TMainForm::ApplyPlacement() {
-    if (!RestorePlacement(store_))
-        return;
-    const std::optional<FormSet> placement = ReadFormSet(store_);
-    if (!placement)
-        return;
-    switch (PlacementActionFor(*placement)) {
-    case PlacementAction::Maximise:
-        setWindowState(windowState() | Qt::WindowMaximized);
-        break;
-    case PlacementAction::Apply: {
-        const QRect stored(placement->Left, placement->Top, placement->Width, placement->Height);
-        const QRect placed = PlaceOnScreens(stored, AvailableScreenAreas());
-        move(placed.topLeft());
-        resize(placed.size());
-        break;
-    }
-    case PlacementAction::None:
-        break;
-    }
-}
-
-void TMainForm::WritePlacement() {
-    if (isMinimized())
-        return;
-    const QRect bounds = isMaximized() ? normalGeometry() : QRect(pos(), size());
-    FormSet placement;
-    placement.Top = bounds.top();
-    placement.Left = bounds.left();
-    placement.Height = bounds.height();
-    placement.Width = bounds.width();
-    placement.WindowState = isMaximized() ? 2 : 0;
-    WriteFormSet(store_, placement);
-}
-
 void TMainForm::closeEvent(QCloseEvent *event) {
     bool allow = false;
     RunCommand([&] {
         Edit1Exit();
-        allow = ConfirmDiscard();
+        allow = files_->ConfirmDiscard();
     });
-    RunCommand([this] { WritePlacement(); });
+    RunCommand([this] { StoreWindowPlacement(*this, store_); });
     if (allow)
         event->accept();
     else
@@ -254,7 +213,7 @@ void TMainForm::FirstPaint() {
         return;
     actions_->Toolbar()->setVisible(ToolbarVisible(store_));
     firstPaintStamp_ = CurrentClock().NowStamp();
-    dialogFolder_ = QString::fromStdString(ReadSettingString(store_, kSettingWorkFolder));
+    files_->ReadWorkFolder();
 
     RunCommand([this] {
         const std::string name = CommandLineFileName(commandLine_, params_);
@@ -364,7 +323,7 @@ void TMainForm::PrepareForCommand() {
 
 void TMainForm::MenuOpening() {
     Edit1Exit();
-    Action("Plakkenrijder1Click")->setEnabled(ClipboardHoldsRider());
+    Action("Plakkenrijder1Click")->setEnabled(ClipboardHasRider());
 }
 
 // ---- tabs and the grid -----------------------------------------------------------
@@ -482,146 +441,9 @@ void TMainForm::ActiveSGFixedClick(int row) {
     RedrawGrid(); // the row labels are the view's, not stored data: no step
 }
 
-// ---- the competition file -------------------------------------------------------------
-
-bool TMainForm::ConfirmDiscard() {
-    if (comp_.Modified == 0)
-        return true;
-    switch (prompts_.Ask(kUnsavedQuestion, Buttons::YesNoCancel)) {
-    case Answer::Yes:
-        Bewaren1Click();
-        // Go on only when the changes are safe: a failed or cancelled save
-        // must not let the caller discard them.
-        return comp_.Modified == 0;
-    case Answer::No:
-        return true;
-    default:
-        return false;
-    }
-}
-
-void TMainForm::CloseCompetition() {
-    fileHold_.Release();
-    CloseRiderDetails();
-    editor_->Hide();
-    grid_->SetClass(&comp_.Club, nullptr); // the classes go: the view lets go of them first
-    doc_.Replace([this] { rondaxa::CloseCompetition(comp_); });
-    SetCaption(kCaption);
-    EnableCompetitionCommands(false);
-}
-
-bool TMainForm::LoadFile(const QString &fileName, Prompts &prompts) {
-    const std::string name = fileName.toStdString();
-    // A file held by another program is asked about even where a load is
-    // otherwise silent (the last file at start-up).
-    if (!fileHold_.BeforeOpen(name, prompts_))
-        return false;
-    SelectTab(0);
-    editor_->Hide();
-    grid_->SetClass(&comp_.Club, nullptr); // a load replaces the classes: let go of them first
-    LoadResult result = LoadResult::NotAttempted;
-    try {
-        doc_.Replace([&] { result = LoadCompetition(comp_, name, &store_); });
-    } catch (...) {
-        fileHold_.OpenFailed();
-        TabControl1Change();
-        throw;
-    }
-    if (result != LoadResult::Loaded) {
-        fileHold_.OpenFailed();
-        if (result == LoadResult::Rejected)
-            ShowError(prompts, kLoadRejectedCode);
-        TabControl1Change();
-        return false;
-    }
-    StartHistory(false);
-    fileHold_.Opened(name);
-    ShowCompetition();
-    return true;
-}
-
-void TMainForm::ShowCompetition() {
-    editor_->Hide();
-    CloseRiderDetails();
-    comp_.ActiveClass = comp_.ClassCount() > 0 ? 0 : -1;
-    RebuildTabs();
-    EnableCompetitionCommands(true);
-    if (comp_.ClassCount() == 0)
-        SetCaption(kCaption);
-    SelectTab(0);
-}
-
-QString TMainForm::FolderOf(const QString &fileName) const {
-    return QFileInfo(fileName).absolutePath();
-}
-
-void TMainForm::Openen1Click() {
-    const QString fileName = ChooseOpenFile ? ChooseOpenFile(dialogFolder_)
-                                            : QFileDialog::getOpenFileName(this, QStringLiteral("Openen"),
-                                                                           dialogFolder_, kFileFilter);
-    if (fileName.isEmpty())
-        return;
-    dialogFolder_ = FolderOf(fileName);
-    if (!ConfirmDiscard())
-        return;
-    LoadFile(fileName, prompts_);
-}
-
-bool TMainForm::SaveTo(const std::string &fileName) {
-    if (!fileHold_.BeforeSave(fileName, prompts_))
-        return false;
-    const bool saved =
-        WriteReportingErrors(prompts_, [&] { SaveCompetition(comp_, fileName, &store_, DisposeBackup); });
-    if (saved) {
-        fileHold_.Saved(fileName);
-        undoStack_->setClean(); // the document is as on disk
-    } else {
-        fileHold_.SaveFailed();
-    }
-    // The standings removed before saving are no step: the grid shows them gone.
-    ReloadGrid();
-    return saved;
-}
-
-void TMainForm::Bewaren1Click() {
-    for (int tab = 0; tab < comp_.ClassCount(); ++tab)
-        RemoveClassStandings(tab);
-    // A file opened read-only is saved under another name.
-    if (!comp_.FileName.empty() && !fileHold_.ReadOnly())
-        SaveTo(comp_.FileName);
-    else
-        Bewaarals1Click();
-}
-
-void TMainForm::Bewaarals1Click() {
-    QString fileName;
-    if (ChooseSaveFile) {
-        fileName = ChooseSaveFile(dialogFolder_);
-    } else {
-        QFileDialog dialog(this, QStringLiteral("Bewaar als"), dialogFolder_, kFileFilter);
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setDefaultSuffix(QStringLiteral("kzb"));
-        if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
-            fileName = dialog.selectedFiles().constFirst();
-    }
-    if (fileName.isEmpty())
-        return;
-    dialogFolder_ = FolderOf(fileName);
-    const std::optional<std::string> target = SaveAsFileName(fileName.toStdString());
-    if (!target)
-        return; // another extension: nothing is saved
-    for (int tab = 0; tab < comp_.ClassCount(); ++tab)
-        RemoveClassStandings(tab);
-    SaveTo(*target);
-}
-
-void TMainForm::Sluiten1Click() {
-    close();
-}
-
 void TMainForm::Algemeen1Click() {
     if (RunGeneralSettings(store_, prompts_, this))
-        dialogFolder_ = QString::fromStdString(ReadSettingString(store_, kSettingWorkFolder));
+        files_->ReadWorkFolder();
     actions_->Toolbar()->setVisible(ToolbarVisible(store_));
 }
 

@@ -2,8 +2,8 @@
 // editing field, the status bar and the file commands. It owns the one open
 // competition. Command handlers keep the names of their menu items.
 //
-// Handlers live in KZBmain_<area>.cpp files by menu area (standings, results,
-// columns, daily, print, import, riders, editing, undo). The menus, toolbar
+// Handlers live in KZBmain_<area>.cpp files by menu area (file, riders,
+// results, columns, standings, undo). The menus, toolbar
 // and pop-up menu are made from the command table (MainActions); a command
 // flagged so ends the cell edit before its handler runs. A handler calls
 // PrepareForCommand() before structural changes and runs its dialog on
@@ -26,7 +26,7 @@
 #include "core/platform/platform.h"
 #include "core/scoring/final_standings.h"
 #include "ui/app/CellEditController.h"
-#include "ui/app/FileHold.h"
+#include "ui/app/CompetitionFiles.h"
 #include "ui/app/MainFormHooks.h"
 #include "ui/common/GridHost.h"
 #include "ui/platform/Help.h"
@@ -55,7 +55,7 @@ class DocumentStep;
 class ClassGridView;
 class TRijderData;
 
-class TMainForm : public QMainWindow, public GridHost, private CellEditHost {
+class TMainForm : public QMainWindow, public GridHost, private CellEditHost, private CompetitionWindow {
     Q_OBJECT
 public:
     // Help contexts of the main window.
@@ -64,6 +64,8 @@ public:
     // Codes of the private notification.
     static constexpr int kNotifyShowClass = 1;
     static constexpr int kNotifySynchronise = 2;
+    // The caption without a class shown.
+    static constexpr const char *kCaption = "Rondaxa";
 
     TMainForm(Prompts &prompts, SettingsStore &store, QWidget *parent = nullptr);
     ~TMainForm() override;
@@ -87,13 +89,8 @@ public:
     CalcOptions &FinalStandingsOptions() { return calcOptions_; }
     void SetRiderDetails(RiderDetailsWindow *window) { riderDetails_ = window; }
 
-    // File choosers (replaceable, for tests): return the chosen file or "".
-    std::function<QString(const QString &folder)> ChooseOpenFile;
-    std::function<QString(const QString &folder)> ChooseSaveFile;
-    // Disposes of the backup a save replaces (given under a temporary name,
-    // and its own name): to the desktop's trash (replaceable, for tests).
-    // False when it could not.
-    DisposeBackupFn DisposeBackup;
+    // The competition's file: opening, saving, the file choosers.
+    CompetitionFiles &Files() { return *files_; }
     // What a command name that the window does not have leads to: a warning,
     // and in debug builds an assertion. Tests replace it to see it happen.
     static std::function<void(const QString &name)> UnknownCommand;
@@ -210,8 +207,12 @@ private:
     void ActiveSGFixedClick(int row);
 
     // The competition file.
-    bool ConfirmDiscard();
     void CloseCompetition();
+    // What the file handling asks of the window (CompetitionWindow).
+    void ReleaseClasses() override;
+    void ShowLoaded() override;
+    void ShowKept() override;
+    void ShowSaved(bool saved) override;
     // Shows a competition that replaced the open one (loaded, imported or
     // made new): its tabs, the first class, the competition commands.
     void ShowCompetition();
@@ -225,11 +226,8 @@ private:
     void BuildCommands();
     void BuildTabArea();
     void BuildStatusBar();
-    void ApplyPlacement();
-    void WritePlacement();
 
     void MenuOpening();
-    bool ClipboardHoldsRider() const;
     void CalculateMenuOpening();
     void SortByHeading(int col);
     void SynchroniseResultInfo();
@@ -255,22 +253,18 @@ private:
     RiderDetailsWindow *ShownRiderDetails() override;
     int TextWidth(std::string_view text) const;
 
-    bool SaveTo(const std::string &fileName);
-    QString FolderOf(const QString &fileName) const;
-
     Prompts &prompts_;
     SettingsStore &store_;
     CompetitionDocument doc_;
     Competition &comp_ = doc_.Comp();
     QUndoStack *undoStack_ = nullptr;
-    FileHold fileHold_;
     CalcOptions calcOptions_;
+    std::unique_ptr<CompetitionFiles> files_;
 
     std::string commandLine_;
     std::vector<std::string> params_;
     std::optional<int32_t> firstPaintStamp_;
     bool firstPaintQueued_ = false;
-    QString dialogFolder_;
     int helpContext_ = kHelpNoCompetition;
 
     RiderDetailsWindow *riderDetails_ = nullptr;

@@ -1,6 +1,6 @@
-// The main window's rider, new-competition and settings commands: the rider
-// details window, adding, deleting, copying and pasting riders, the display
-// settings, the club settings and a new competition.
+// The main window's rider and settings commands: the rider details window,
+// adding, deleting, copying and pasting riders, the display settings and
+// the club settings.
 #include "core/model/clipboard_record.h"
 #include "core/model/editing.h"
 #include "core/model/messages.h"
@@ -10,7 +10,6 @@
 #include "ui/app/DelRijder.h"
 #include "ui/app/KZBmain.h"
 #include "ui/app/Kopie.h"
-#include "ui/app/NewFile.h"
 #include "ui/app/RijderData.h"
 #include "ui/app/UndoSteps.h"
 #include "ui/app/Weergave.h"
@@ -93,10 +92,6 @@ TRijderData *TMainForm::RiderDetails() {
 TRijderData *TMainForm::OpenRiderDetails() {
     auto *window = FindRiderDetails(*this);
     return window && window->IsOpen() ? window : nullptr;
-}
-
-bool TMainForm::ClipboardHoldsRider() const {
-    return ClipboardHasRider();
 }
 
 void TMainForm::Rijder1Click() {
@@ -209,36 +204,6 @@ void TMainForm::Clubgegevens1Click() {
     RunStep(StepScope::ClubSettings(), QStringLiteral("Club gegevens"),
             [&] { RunClubSettings(comp_, prompts_, this); });
     SelectTab(0);
-}
-
-void TMainForm::Nieuw1Click() {
-    if (!ConfirmDiscard())
-        return;
-    PrepareForCommand();
-    const int kind = ChooseNewKind(comp_, this);
-    switch (kind) {
-    case NewEntirely:
-        CloseCompetition();
-        doc_.Replace([this] { SetDefaults(comp_); });
-        StartHistory(false);
-        break;
-    case NewKeepSettings:
-        doc_.Replace([this] {
-            ResetCompetition(comp_, true);
-            comp_.Club.NextRiderId = 0;
-        });
-        StartHistory(true);
-        break;
-    case NewKeepSettingsRiders:
-        doc_.Replace([this] { ResetCompetition(comp_, false); });
-        StartHistory(true);
-        break;
-    default:
-        return;
-    }
-    Clubgegevens1Click();
-    if (comp_.ClassCount() >= 1)
-        EnableCompetitionCommands(true);
 }
 
 } // namespace rondaxa
