@@ -8,6 +8,7 @@
 #include "ui/app/Informatie.h"
 #include "ui/app/Kopie.h"
 #include "ui/app/MainActions.h"
+#include "ui/app/RijderData.h"
 #include "ui/app/SetExtra.h"
 #include "ui/common/DocumentSignals.h"
 #include "ui/platform/Help.h"

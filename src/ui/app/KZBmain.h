@@ -87,7 +87,6 @@ public:
     bool IsEditing() const { return editor_->IsEditing(); }
     // The choices of the final-standings dialog; they last until the program ends.
     CalcOptions &FinalStandingsOptions() { return calcOptions_; }
-    void SetRiderDetails(RiderDetailsWindow *window) { riderDetails_ = window; }
 
     // The competition's file: opening, saving, the file choosers.
     CompetitionFiles &Files() { return *files_; }
@@ -267,8 +266,8 @@ private:
     bool firstPaintQueued_ = false;
     int helpContext_ = kHelpNoCompetition;
 
-    RiderDetailsWindow *riderDetails_ = nullptr;
-    TSnelZoeken *quickSearch_ = nullptr; // made the first time it is needed
+    TRijderData *riderDetails_ = nullptr; // made the first time it is needed
+    TSnelZoeken *quickSearch_ = nullptr;  // made the first time it is needed
     DocumentSignals *notices_ = nullptr;
 
     MainActions *actions_ = nullptr;

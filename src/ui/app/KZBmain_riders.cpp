@@ -15,8 +15,6 @@
 #include "ui/app/Weergave.h"
 #include "ui/scoring/DataClub.h"
 
-#include <QApplication>
-
 namespace rondaxa {
 
 // The rider details window's view of the main window.
@@ -68,30 +66,16 @@ private:
     TMainForm &form_;
 };
 
-// The window is the main window's child while kept on top, a window of its
-// own otherwise.
-static TRijderData *FindRiderDetails(TMainForm &form) {
-    if (auto *window = form.findChild<TRijderData *>())
-        return window;
-    for (QWidget *widget : QApplication::topLevelWidgets())
-        if (auto *window = qobject_cast<TRijderData *>(widget); window && window->Owner() == &form)
-            return window;
-    return nullptr;
-}
-
-// The rider details window lives as long as the main window.
+// The rider details window lives as long as the main window (its child
+// while kept on top, a window of its own otherwise).
 TRijderData *TMainForm::RiderDetails() {
-    auto *window = FindRiderDetails(*this);
-    if (!window) {
-        window = new TRijderData(std::make_unique<RiderHost>(*this), this);
-        SetRiderDetails(window);
-    }
-    return window;
+    if (!riderDetails_)
+        riderDetails_ = new TRijderData(std::make_unique<RiderHost>(*this), this);
+    return riderDetails_;
 }
 
 TRijderData *TMainForm::OpenRiderDetails() {
-    auto *window = FindRiderDetails(*this);
-    return window && window->IsOpen() ? window : nullptr;
+    return riderDetails_ && riderDetails_->IsOpen() ? riderDetails_ : nullptr;
 }
 
 void TMainForm::Rijder1Click() {

@@ -5,6 +5,7 @@
 #include "core/model/class_grid.h"
 #include "ui/app/ClassGridView.h"
 #include "ui/app/KZBmain.h"
+#include "ui/app/RijderData.h"
 #include "ui/app/UndoSteps.h"
 #include "ui/common/DocumentSignals.h"
 
