@@ -183,7 +183,7 @@ private slots:
         fs::copy_file(RONDAXA_SOURCE_DIR "/examples/demo.kzb", demo.toStdString());
         QVERIFY(form.LoadFile(demo, prompts));
         form.ShowClass(1);
-        form.ChooseOpenFile = [&](const QString &) { return demo; };
+        form.Files().ChooseOpenFile = [&](const QString &) { return demo; };
         test::OnNextDialog<TAanvul>([&](TAanvul &dialog) {
             dialog.CheckListBox1()->item(1)->setCheckState(Qt::Checked);
             test::ClickButton(dialog, "&Ok");

@@ -61,7 +61,7 @@ private slots:
         TMainForm::UnknownCommand = [this](const QString &name) { unknownCommands_ << name; };
         QVERIFY(OpenWindow());
         demo_ = QString::fromStdString(dir_->Path("demo.kzb"));
-        form_->DisposeBackup = [this](const std::string &path, const std::string &backupName) {
+        form_->Files().DisposeBackup = [this](const std::string &path, const std::string &backupName) {
             disposed_.push_back(backupName);
             return std::filesystem::remove(path);
         };
@@ -256,7 +256,7 @@ private slots:
             closeNextDialog();
             form_->Action("Sorteren1Click")->trigger();
         } else if (way == "open file") {
-            form_->ChooseOpenFile = [this](const QString &) { return demo_; };
+            form_->Files().ChooseOpenFile = [this](const QString &) { return demo_; };
             form_->Action("Openen1Click")->trigger();
         } else if (way == "Nieuw") {
             closeNextDialog();
@@ -363,13 +363,13 @@ private slots:
         Type("Nieuwe naam");
         QVERIFY(SaveButtonEnabled());
         const QString target = QString::fromStdString(dir_->Path("kopie"));
-        form_->ChooseSaveFile = [&](const QString &) { return target; };
+        form_->Files().ChooseSaveFile = [&](const QString &) { return target; };
         form_->Action("Bewaarals1Click")->trigger(); // ends the edit first
         QVERIFY(!SaveButtonEnabled());
         QCOMPARE(form_->Comp().Modified, uint8_t(0));
         QVERIFY(QFile::exists(target + ".kzb"));
 
-        form_->ChooseOpenFile = [&](const QString &) { return target + ".kzb"; };
+        form_->Files().ChooseOpenFile = [&](const QString &) { return target + ".kzb"; };
         form_->Action("Openen1Click")->trigger();
         QCOMPARE(QString::fromStdString(form_->Comp().FileName), target + ".kzb");
         QCOMPARE(Cell(1, col), QString("7"));
@@ -380,7 +380,7 @@ private slots:
     void saveAsWithAnotherExtensionSavesNothing() {
         form_->SetModified(ModifiedData);
         const QString target = QString::fromStdString(dir_->Path("uitslag.txt"));
-        form_->ChooseSaveFile = [&](const QString &) { return target; };
+        form_->Files().ChooseSaveFile = [&](const QString &) { return target; };
         form_->Action("Bewaarals1Click")->trigger();
         QVERIFY(!QFile::exists(target));
         QVERIFY(SaveButtonEnabled());
@@ -420,7 +420,7 @@ private slots:
         form_->SetModified(ModifiedData);
         int asked = 0;
         const QString copy = QString::fromStdString(dir_->Path("kopie.kzb"));
-        form_->ChooseSaveFile = [&](const QString &) {
+        form_->Files().ChooseSaveFile = [&](const QString &) {
             ++asked;
             return asked == 1 ? QString::fromStdString(other) : copy;
         };
@@ -478,14 +478,14 @@ private slots:
     void aFailedSaveAtTheClosePromptKeepsTheWindow() {
         form_->SetModified(ModifiedData);
         form_->Comp().FileName.clear(); // "Bewaren" asks for a name
-        form_->ChooseSaveFile = [](const QString &) { return QString("/geen/map/club.kzb"); };
+        form_->Files().ChooseSaveFile = [](const QString &) { return QString("/geen/map/club.kzb"); };
         prompts_.Answers = {Answer::Yes};
         QVERIFY(!form_->close());
         QCOMPARE(prompts_.Messages.size(), size_t(1));
         QCOMPARE(QString::fromStdString(prompts_.Messages[0]), "Bestand niet kunnen bewaren!!!");
         QVERIFY(form_->Comp().Modified != 0);
         // A cancelled name dialog keeps it as well.
-        form_->ChooseSaveFile = [](const QString &) { return QString(); };
+        form_->Files().ChooseSaveFile = [](const QString &) { return QString(); };
         prompts_.Answers = {Answer::Yes};
         QVERIFY(!form_->close());
         QCOMPARE(form_->Comp().ClassCount(), 4);

@@ -2,6 +2,7 @@
 // results check with its problem list, the quick search window and the
 // extended search.
 #include "core/model/kzb_file.h"
+#include "core/model/riders.h"
 #include "core/model/settings.h"
 #include "support/test_files.h"
 #include "support/ui_support.h"
@@ -275,17 +276,29 @@ private slots:
         // Column 2: 1, 1, 3 gives a double 1 and a missing 2.
         Klasse().Rider(3)->Results[2] = 3;
         QStringList entries;
-        OnNextDialog<TVraagUitslag>([&entries](TVraagUitslag &dialog) {
+        QStringList after;
+        std::pair<int, int> cursor;
+        int chosen = 0;
+        OnNextDialog<TVraagUitslag>([&](TVraagUitslag &dialog) {
             QVERIFY(dialog.AllBox()->isChecked());
             QVERIFY(!dialog.FromBox()->isEnabled());
             dialog.AllBox()->setChecked(false);
             QVERIFY(dialog.FromBox()->isEnabled());
             dialog.FromBox()->setValue(2);
             QCOMPARE(dialog.ToBox()->value(), 2);
-            OnNextDialog<TToonBox>([&entries](TToonBox &list) {
+            OnNextDialog<TToonBox>([&](TToonBox &list) {
                 for (int i = 0; i < list.List()->count(); ++i)
                     entries << list.List()->item(i)->text();
                 list.ListBox1Click(1); // "Plaats 2 komt niet voor": the rider after the gap
+                cursor = {Klasse().Grid.CurCol, Klasse().Grid.CurRow};
+                // A correction typed while the list is open: the check runs again.
+                list.List()->setCurrentRow(1);
+                const int col = Klasse().ResultColumn(2);
+                form_->RunStep(StepScope::Cells(0, col, 2), QStringLiteral("Cel"),
+                               [this] { Klasse().Rider(2)->Results[2] = 2; });
+                for (int i = 0; i < list.List()->count(); ++i)
+                    after << list.List()->item(i)->text();
+                chosen = list.List()->currentRow();
                 list.accept();
             });
             ClickButton(dialog, "&Ok");
@@ -293,8 +306,9 @@ private slots:
         form_->Action("Controleuitslagen1Click")->trigger();
         QCOMPARE(entries,
                  QStringList({"Kolom: 2\tPlaats 1 komt 2 maal voor.", "Kolom: 2\tPlaats 2 komt niet voor."}));
-        QCOMPARE(Klasse().Grid.CurRow, 3);
-        QCOMPARE(Klasse().Grid.CurCol, Klasse().ResultColumn(2));
+        QCOMPARE(cursor, std::make_pair(Klasse().ResultColumn(2), 3));
+        QCOMPARE(after, QStringList());
+        QCOMPARE(chosen, -1);
     }
 
     // Typing into the range of the results check (see CheckRangeTyping).
@@ -374,9 +388,19 @@ private slots:
         form_->Action("SnelZoekClick")->trigger();
         QCOMPARE(Klasse().Grid.CurRow, 1);
         QCOMPARE(prompts_.Beeps, 1);
-        // Another command closes it; the menu opens it again with an empty text.
-        form_->CloseModelessWindows(); // as every other command does first
+        // It follows the changes of the competition: the search goes on in
+        // the rows the class has now; without classes it goes away.
+        form_->RunStep(StepScope::Class(0), QStringLiteral("Rijder verwijderen"),
+                       [this] { DeleteRiderRow(Klasse(), Comp().Club, 1, false); });
+        QVERIFY(search->isVisible());
+        form_->GoToCell(1, 1);
+        form_->Action("SnelZoekClick")->trigger();
+        QCOMPARE(Klasse().Grid.CurRow, 2); // "de Vries, Jan", now the second row
+        form_->RunStep(StepScope::WholeCompetition(), QStringLiteral("Klassen"),
+                       [this] { Comp().Classes.clear(); });
         QVERIFY(!search->isVisible());
+        form_->Action("UndoClick")->trigger();
+        // The menu opens it again with an empty text.
         search->SearchText()->setText("old");
         form_->Action("SnelZoekClick")->trigger();
         QVERIFY(search->isVisible());
@@ -391,7 +415,7 @@ private slots:
         auto *search = form_->findChild<TSnelZoeken *>();
         QVERIFY(search && QTest::qWaitForWindowActive(search));
         QTest::keyClicks(search->SearchText(), "e");
-        QCOMPARE(Klasse().Grid.CurRow, 1); // "Jansen, Piet"
+        QCOMPARE(Klasse().Grid.CurRow, 1);     // "Jansen, Piet"
         QApplication::setActiveWindow(search); // as the window manager keeps it
         search->SearchText()->setFocus();
         QTest::keyPress(search->SearchText(), Qt::Key_Alt, Qt::AltModifier);

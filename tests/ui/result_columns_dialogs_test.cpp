@@ -41,7 +41,6 @@ public:
         comp_.Active()->Grid.CurCol = col;
         comp_.Active()->Grid.CurRow = row;
     }
-    void CloseModelessWindows() override {}
 
 private:
     Competition &comp_;

@@ -220,7 +220,7 @@ private slots:
     void openingAFileClearsTheHistory() {
         TypeInto(1, Klasse().ResultColumn(1), "3");
         Comp().Modified = 0; // no question about the changes
-        form_->ChooseOpenFile = [this](const QString &) {
+        form_->Files().ChooseOpenFile = [this](const QString &) {
             return QString::fromStdString(dir_->Path("demo.kzb"));
         };
         form_->Action("Openen1Click")->trigger();

@@ -7,6 +7,7 @@
 
 #include "core/model/model.h"
 #include "ui/platform/ModelText.h"
+#include "ui/platform/PlatformColour.h"
 
 #include <QAbstractTableModel>
 #include <QColor>
@@ -14,10 +15,6 @@
 #include <QString>
 
 namespace rondaxa {
-
-// A platform colour value (0x00BBGGRR or 0x800000nn for a system colour) as
-// a QColor; an invalid QColor for 0 (no colour).
-QColor PlatformColour(uint32_t value, const QPalette &palette);
 
 class ClassGridModel : public QAbstractTableModel {
     Q_OBJECT

@@ -108,14 +108,4 @@ bool MoveBackupToTrash(const std::string &path, const std::string &backupName) {
 #endif
 }
 
-bool WriteReportingErrors(Prompts &prompts, const std::function<void()> &write) {
-    try {
-        write();
-        return true;
-    } catch (const IoError &) {
-        ShowError(prompts, kSaveFailedCode);
-        return false;
-    }
-}
-
 } // namespace rondaxa

@@ -1,7 +1,7 @@
 // The window's hold on its open competition file: the lock from open to
 // close (or read-only use where another program holds it), and what the file
 // was on disk when it was read or saved, so that a save notices another
-// program's save in between. Also the window's boundary for write errors.
+// program's save in between.
 #pragma once
 
 #include "core/platform/file_lock.h"
@@ -51,9 +51,5 @@ private:
 // Disposes of an old backup (see DisposeBackupFn): into the desktop's trash
 // under its backup name; false where there is none (the save then removes it).
 bool MoveBackupToTrash(const std::string &path, const std::string &backupName);
-
-// Runs a write of the window (a save, an export); an IoError becomes message
-// 1. Whether the write succeeded.
-bool WriteReportingErrors(Prompts &prompts, const std::function<void()> &write);
 
 } // namespace rondaxa

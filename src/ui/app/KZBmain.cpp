@@ -5,28 +5,25 @@
 #include "core/model/messages.h"
 #include "core/model/startup.h"
 #include "ui/app/ClassGridView.h"
-#include "ui/app/DocumentSignals.h"
 #include "ui/app/Informatie.h"
+#include "ui/app/Kopie.h"
+#include "ui/app/MainActions.h"
+#include "ui/app/RijderData.h"
 #include "ui/app/SetExtra.h"
+#include "ui/common/DocumentSignals.h"
 #include "ui/platform/Help.h"
 #include "ui/platform/WindowPlacement.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDir>
-#include <QFile>
-#include <QFileDialog>
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPainter>
 #include <QStatusBar>
-#include <QStyle>
 #include <QTabBar>
 #include <QToolBar>
-#include <QToolButton>
 #include <QUndoStack>
 #include <QVBoxLayout>
 
@@ -34,9 +31,6 @@ namespace rondaxa {
 
 namespace {
 
-constexpr const char *kCaption = "Rondaxa";
-constexpr const char *kUnsavedQuestion = "Gegevens zijn nog niet bewaard, Bewaren ?";
-constexpr const char *kFileFilter = "Rondaxa 2 (*.kzb)";
 constexpr int kMissingCommandLineFile = 4;
 
 // Prompts that say nothing: for loading the last file at start-up, which is
@@ -47,89 +41,18 @@ public:
     Answer Ask(std::string_view, Buttons) override { return Answer::Cancel; }
 };
 
-// An icon drawn by the program, with a disabled look of its own: grey and
-// faded, as a disabled button's picture is expected to be. (The style's
-// generated version keeps dark glyphs dark, so they would look enabled.)
-QIcon DrawnIcon(const QPixmap &pixmap) {
-    QImage disabled = pixmap.toImage().convertToFormat(QImage::Format_ARGB32);
-    for (int y = 0; y < disabled.height(); ++y) {
-        auto *line = reinterpret_cast<QRgb *>(disabled.scanLine(y));
-        for (int x = 0; x < disabled.width(); ++x) {
-            const int grey = 128 + qGray(line[x]) / 2;
-            line[x] = qRgba(grey, grey, grey, qAlpha(line[x]) * 2 / 5);
-        }
-    }
-    QIcon icon(pixmap);
-    icon.addPixmap(QPixmap::fromImage(disabled), QIcon::Disabled);
-    return icon;
-}
-
-// A small glyph for toolbar buttons and menu items that have no standard icon.
-QIcon GlyphIcon(const QString &glyph, const QColor &colour) {
-    QPixmap pixmap(32, 32);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    QFont font = painter.font();
-    font.setPixelSize(24);
-    font.setBold(true);
-    painter.setFont(font);
-    painter.setPen(colour);
-    painter.drawText(pixmap.rect(), Qt::AlignCenter, glyph);
-    painter.end();
-    return DrawnIcon(pixmap);
-}
-
-// A printer: paper coming out of a grey body.
-QIcon PrinterIcon() {
-    QPixmap pixmap(32, 32);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(QColor(70, 70, 70), 1.5));
-    painter.setBrush(Qt::white);
-    painter.drawRect(QRectF(9, 3, 14, 10));
-    painter.setBrush(QColor(150, 150, 150));
-    painter.drawRoundedRect(QRectF(3, 12, 26, 11), 2, 2);
-    painter.setBrush(Qt::white);
-    painter.drawRect(QRectF(9, 19, 14, 10));
-    painter.drawLine(QPointF(12, 23), QPointF(20, 23));
-    painter.drawLine(QPointF(12, 26), QPointF(20, 26));
-    painter.end();
-    return DrawnIcon(pixmap);
-}
-
-// A calendar sheet: the daily classification.
-QIcon CalendarIcon() {
-    QPixmap pixmap(32, 32);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setPen(QPen(QColor(70, 70, 70), 1.5));
-    painter.setBrush(Qt::white);
-    painter.drawRect(QRectF(4, 5, 24, 23));
-    painter.setBrush(QColor(200, 60, 40));
-    painter.drawRect(QRectF(4, 5, 24, 6));
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(70, 70, 70));
-    for (int row = 0; row < 3; ++row)
-        for (int col = 0; col < 4; ++col)
-            painter.drawRect(QRectF(7 + col * 5.5, 14 + row * 4.5, 3, 3));
-    painter.end();
-    return DrawnIcon(pixmap);
-}
-
 } // namespace
 
 // ---- construction -------------------------------------------------------------
 
 TMainForm::TMainForm(Prompts &prompts, SettingsStore &store, QWidget *parent)
-    : QMainWindow(parent), DisposeBackup(MoveBackupToTrash), prompts_(prompts), store_(store) {
+    : QMainWindow(parent), prompts_(prompts), store_(store),
+      files_(std::make_unique<CompetitionFiles>(doc_, prompts_, store_,
+                                                static_cast<CompetitionWindow &>(*this), this)) {
     SetCaption(kCaption);
     SetHelpOwner(this);
     SetDefaults(comp_);
-    BuildMenus();
-    BuildToolbar();
+    BuildCommands();
     BuildTabArea();
     BuildStatusBar();
     BuildUndo();
@@ -138,14 +61,16 @@ TMainForm::TMainForm(Prompts &prompts, SettingsStore &store, QWidget *parent)
     EnableCompetitionCommands(false);
     ShowResultMode();
     resize(900, 600);
-    ApplyPlacement();
+    RestoreWindowPlacement(*this, store_);
 }
 
 TMainForm::~TMainForm() {
     // The document goes before the children: its undo stack and signals go first.
+    delete editor_; // before its field, which may still report losing the focus
     undoStack_->disconnect(this);
     delete undoStack_;
-    delete findChild<DocumentSignals *>(QString(), Qt::FindDirectChildrenOnly);
+    delete notices_;
+    notices_ = nullptr;
     // The competition goes before the child widgets: the view lets go of it first.
     grid_->SetClass(&comp_.Club, nullptr);
 }
@@ -153,21 +78,6 @@ TMainForm::~TMainForm() {
 void TMainForm::SetCommandLine(std::string commandLine, std::vector<std::string> params) {
     commandLine_ = std::move(commandLine);
     params_ = std::move(params);
-}
-
-QAction *TMainForm::AddCommand(QMenu *menu, const QString &caption, const QString &handler,
-                               void (TMainForm::*slot)(), const QKeySequence &key) {
-    auto *action = new QAction(caption, this);
-    action->setObjectName(handler);
-    action->setProperty("handler", handler);
-    if (!key.isEmpty())
-        action->setShortcut(key);
-    connect(action, &QAction::triggered, this,
-            [this, slot] { RunCommand([this, slot] { (this->*slot)(); }); });
-    menu->addAction(action);
-    if (!actions_.contains(handler))
-        actions_[handler] = action;
-    return action;
 }
 
 // A name the window does not know comes from a typing error in the code: it
@@ -180,187 +90,30 @@ static void ReportUnknownCommand(const QString &name) {
 std::function<void(const QString &name)> TMainForm::UnknownCommand = ReportUnknownCommand;
 
 QAction *TMainForm::Action(const QString &name) const {
-    const auto it = actions_.find(name);
-    if (it != actions_.end())
-        return it->second;
+    if (QAction *action = actions_->Find(name))
+        return action;
     if (UnknownCommand)
         UnknownCommand(name);
     return nullptr;
 }
 
-void TMainForm::BuildMenus() {
-    QStyle *s = style();
-    QMenu *file = menuBar()->addMenu(QStringLiteral("&Bestand"));
-    AddCommand(file, "&Nieuw...", "Nieuw1Click", &TMainForm::Nieuw1Click)
-        ->setIcon(s->standardIcon(QStyle::SP_FileIcon));
-    AddCommand(file, "&Openen...", "Openen1Click", &TMainForm::Openen1Click)
-        ->setIcon(s->standardIcon(QStyle::SP_DialogOpenButton));
-    AddCommand(file, "Open &DOS versie...", "Laadversie11Click", &TMainForm::Laadversie11Click);
-    AddCommand(file, "&Klasse uit bestand toevoegen ...", "GegevensToevoegen1Click",
-               &TMainForm::GegevensToevoegen1Click);
-    file->addSeparator();
-    AddCommand(file, "B&ewaar", "Bewaren1Click", &TMainForm::Bewaren1Click, QKeySequence::Save)
-        ->setIcon(s->standardIcon(QStyle::SP_DialogSaveButton));
-    AddCommand(file, "Bewaar &als...", "Bewaarals1Click", &TMainForm::Bewaarals1Click);
-    AddCommand(file, "&Uitvoer tekst/html bestand...", "Uitvoertekstbestand1Click",
-               &TMainForm::Uitvoertekstbestand1Click);
-    AddCommand(file, "&Publiceren naar map...", "Publicerennaarmap1Click",
-               &TMainForm::Publicerennaarmap1Click);
-    file->addSeparator();
-    AddCommand(file, "&Printen...", "Printen1Click", &TMainForm::Printen1Click)->setIcon(PrinterIcon());
-    file->addSeparator();
-    AddCommand(file, "&Afsluiten", "Sluiten1Click", &TMainForm::Sluiten1Click);
-
-    editMenu_ = menuBar()->addMenu(QStringLiteral("Be&werken"));
-    AddCommand(editMenu_, "&Gegevens rijder...", "Rijder1Click", &TMainForm::Rijder1Click, Qt::Key_F5)
-        ->setIcon(s->standardIcon(QStyle::SP_FileDialogDetailedView));
-    AddCommand(editMenu_, "&Rijder toevoegen...", "Rijdertoevogen1Click", &TMainForm::Rijdertoevogen1Click,
-               Qt::Key_F2)
-        ->setIcon(GlyphIcon(QStringLiteral("+"), QColor(0, 128, 0)));
-    AddCommand(editMenu_, "Rijder &Verwijderen...", "RijderVerwijderen1Click",
-               &TMainForm::RijderVerwijderen1Click)
-        ->setIcon(GlyphIcon(QStringLiteral("\u2212"), QColor(176, 0, 0)));
-    AddCommand(editMenu_, "Verwijder rijders buitenmededinging...", "Verwijderrijdersbuitenmededing1Click",
-               &TMainForm::Verwijderrijdersbuitenmededing1Click);
-    editMenu_->addSeparator();
-    AddCommand(editMenu_, "K&opieer rijdergegevens / Klasse ...", "Kopieerrijder1Click",
-               &TMainForm::Kopieerrijder1Click);
-    AddCommand(editMenu_, "&Plakken rijdergegevens", "Plakkenrijder1Click", &TMainForm::Plakkenrijder1Click)
-        ->setEnabled(false);
-    editMenu_->addSeparator();
-    AddCommand(editMenu_, "&Snel uitslagen toevoegen...", "Uitslagentoevoegen1Click",
-               &TMainForm::Uitslagentoevoegen1Click)
-        ->setIcon(GlyphIcon(QStringLiteral("#"), QColor(0, 80, 160)));
-    AddCommand(editMenu_, "&Uitslag kolommen toevoegen...", "Uitslagkolommentoevoegen1Click",
-               &TMainForm::Uitslagkolommentoevoegen1Click);
-    AddCommand(editMenu_, "Uitslagen &wissen / verwijderen...", "Uitslagenverwijderen1Click",
-               &TMainForm::Uitslagenverwijderen1Click);
-    AddCommand(editMenu_, "&Informatie uitslagen...", "Informatieuitslagen1Click",
-               &TMainForm::Informatieuitslagen1Click)
-        ->setIcon(s->standardIcon(QStyle::SP_MessageBoxInformation));
-    AddCommand(editMenu_, "&Controle uitslagen...", "Controleuitslagen1Click",
-               &TMainForm::Controleuitslagen1Click)
-        ->setIcon(s->standardIcon(QStyle::SP_DialogApplyButton));
-
-    calcMenu_ = menuBar()->addMenu(QStringLiteral("Bere&kenen"));
-    AddCommand(calcMenu_, "&Eindstanden...", "BrutoNetto1Click", &TMainForm::BrutoNetto1Click)
-        ->setIcon(GlyphIcon(QStringLiteral("\u03A3"), QColor(128, 0, 128)));
-    AddCommand(calcMenu_, "&Verwijder eindstanden", "Verwijderuitslagen1Click",
-               &TMainForm::Verwijderuitslagen1Click)
-        ->setEnabled(false);
-    calcMenu_->addSeparator();
-    AddCommand(calcMenu_, "&Dagklassement...", "Dagklassement1Click", &TMainForm::Dagklassement1Click)
-        ->setIcon(CalendarIcon());
-    AddCommand(calcMenu_, "&Seizoensverloop...", "Seizoensverloop1Click", &TMainForm::Seizoensverloop1Click);
-
-    searchMenu_ = menuBar()->addMenu(QStringLiteral("&Zoeken/sorteren"));
-    AddCommand(searchMenu_, "&Snelzoeken...", "SnelZoekClick", &TMainForm::SnelZoekClick, Qt::Key_F3);
-    AddCommand(searchMenu_, "&Uitgebreid zoeken...", "UitZoekenClick", &TMainForm::UitZoekenClick);
-    searchMenu_->addSeparator();
-    AddCommand(searchMenu_, "&Sorteren...", "Sorteren1Click", &TMainForm::Sorteren1Click);
-
-    QMenu *settings = menuBar()->addMenu(QStringLiteral("&Instellingen"));
-    AddCommand(settings, "&Club gegevens...", "Clubgegevens1Click", &TMainForm::Clubgegevens1Click);
-    AddCommand(settings, "&Weergave...", "Weergave1Click", &TMainForm::Weergave1Click);
-    settings->addSeparator();
-    AddCommand(settings, "&Algemeen", "Algemeen1Click", &TMainForm::Algemeen1Click);
-
-    QMenu *help = menuBar()->addMenu(QStringLiteral("&Help"));
-    AddCommand(help, "&Help...", "Help2Click", &TMainForm::Help2Click)
-        ->setIcon(s->standardIcon(QStyle::SP_DialogHelpButton));
-    AddCommand(help, "&Informatie...", "Informatie1Click", &TMainForm::Informatie1Click);
-
+void TMainForm::BuildCommands() {
+    actions_ = new MainActions(*this, [this](const Command &command) {
+        RunCommand([this, &command] {
+            if (command.flags & kEndsEditing)
+                Edit1Exit();
+            (this->*command.handler)();
+        });
+    });
+    actions_->Build();
+    setContextMenuPolicy(Qt::NoContextMenu);
+    Action("Plakkenrijder1Click")->setEnabled(false);
+    Action("Verwijderuitslagen1Click")->setEnabled(false);
     for (QMenu *menu : menuBar()->findChildren<QMenu *>(Qt::FindDirectChildrenOnly))
         connect(menu, &QMenu::aboutToShow, this, &TMainForm::MenuOpening);
-    connect(calcMenu_, &QMenu::aboutToShow, this, &TMainForm::CalculateMenuOpening);
-
-    // The grid's pop-up menu.
-    popup_ = new QMenu(this);
-    auto popupItem = [this](const QString &caption, const QString &handler, void (TMainForm::*slot)()) {
-        QAction *action = AddCommand(popup_, caption, "Popup" + handler, slot);
-        action->setProperty("handler", handler);
-        if (QAction *menuItem = Action(handler))
-            action->setIcon(menuItem->icon());
-    };
-    popupItem("Rijder&gegevens...", "Rijder1Click", &TMainForm::Rijder1Click);
-    popupItem("&Rijder toevoegen..", "Rijdertoevogen1Click", &TMainForm::Rijdertoevogen1Click);
-    popupItem("Rijder &verwijderen...", "RijderVerwijderen1Click", &TMainForm::RijderVerwijderen1Click);
-    popup_->addSeparator();
-    popupItem("&Snel uitslagen toevoegen...", "Uitslagentoevoegen1Click",
-              &TMainForm::Uitslagentoevoegen1Click);
-    popupItem("&Informatie uitslagen...", "Informatieuitslagen1Click", &TMainForm::Informatieuitslagen1Click);
-    popupItem("&Controle uitslagen...", "Controleuitslagen1Click", &TMainForm::Controleuitslagen1Click);
-    popup_->addSeparator();
-    popupItem("&Eindstanden berekenen...", "BrutoNetto1Click", &TMainForm::BrutoNetto1Click);
-    popupItem("&Dagklassement...", "Dagklassement1Click", &TMainForm::Dagklassement1Click);
-    popup_->addSeparator();
-    popupItem("&Weergave instellen...", "Weergave1Click", &TMainForm::Weergave1Click);
-    connect(popup_, &QMenu::aboutToShow, this, [this] { Edit1Exit(); });
-}
-
-void TMainForm::BuildToolbar() {
-    QStyle *s = style();
-    toolbar_ = addToolBar(QStringLiteral("Knoppen"));
-    toolbar_->setObjectName("Panel1");
-    toolbar_->setMovable(false);
-    toolbar_->setFloatable(false);
-    toolbar_->toggleViewAction()->setEnabled(false);
-    setContextMenuPolicy(Qt::NoContextMenu);
-    struct Button {
-        const char *name;
-        const char *hint;
-        QString handler;
-        void (TMainForm::*slot)();
-        QIcon icon;
-    };
-    const std::vector<Button> buttons = {
-        {"SpeedButton1", "Nieuwe club", "Nieuw1Click", &TMainForm::Nieuw1Click,
-         s->standardIcon(QStyle::SP_FileIcon)},
-        {"SpeedButton2", "Open een bestand", "Openen1Click", &TMainForm::Openen1Click,
-         s->standardIcon(QStyle::SP_DialogOpenButton)},
-        {"SpeedButton3", "Bewaar bestand", "Bewaren1Click", &TMainForm::Bewaren1Click,
-         s->standardIcon(QStyle::SP_DialogSaveButton)},
-        {"SpeedButton4", "Bewerk gegevens rijder", "Rijder1Click", &TMainForm::Rijder1Click,
-         s->standardIcon(QStyle::SP_FileDialogDetailedView)},
-        {"SpeedButton5", "Rijder toevoegen", "Rijdertoevogen1Click", &TMainForm::Rijdertoevogen1Click,
-         GlyphIcon(QStringLiteral("+"), QColor(0, 128, 0))},
-        {"SpeedButton6", "Rijder verwijderen", "RijderVerwijderen1Click", &TMainForm::RijderVerwijderen1Click,
-         GlyphIcon(QStringLiteral("\u2212"), QColor(176, 0, 0))},
-        {"SpeedButton7", "Eindstanden berekenen", "BrutoNetto1Click", &TMainForm::BrutoNetto1Click,
-         GlyphIcon(QStringLiteral("\u03A3"), QColor(128, 0, 128))},
-        {"SpeedButton8", "Uitslagen toevoegen", "Uitslagentoevoegen1Click",
-         &TMainForm::Uitslagentoevoegen1Click, GlyphIcon(QStringLiteral("#"), QColor(0, 80, 160))},
-        {"SpeedButton9", "Informatie uitslagen", "Informatieuitslagen1Click",
-         &TMainForm::Informatieuitslagen1Click, s->standardIcon(QStyle::SP_MessageBoxInformation)},
-        {"SpeedButton10", "Controle uitslagen", "Controleuitslagen1Click",
-         &TMainForm::Controleuitslagen1Click, s->standardIcon(QStyle::SP_DialogApplyButton)},
-        {"SpeedButton12", "Printen", "Printen1Click", &TMainForm::Printen1Click, PrinterIcon()},
-        {"SpeedButton13", "Dagklassement berekenen", "Dagklassement1Click", &TMainForm::Dagklassement1Click,
-         CalendarIcon()},
-        {"SpeedButton11", "Help", "HelpButtonClick", &TMainForm::HelpButtonClick,
-         s->standardIcon(QStyle::SP_DialogHelpButton)},
-    };
-    for (const Button &button : buttons) {
-        if (QString(button.name) == "SpeedButton11") {
-            // The help button keeps to the right end of the bar.
-            auto *spacer = new QWidget(toolbar_);
-            spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
-            toolbar_->addWidget(spacer);
-        }
-        auto *action = new QAction(button.icon, QString(), this);
-        action->setObjectName(button.name);
-        action->setToolTip(button.hint);
-        action->setProperty("handler", button.handler);
-        const auto slot = button.slot;
-        connect(action, &QAction::triggered, this,
-                [this, slot] { RunCommand([this, slot] { (this->*slot)(); }); });
-        toolbar_->addAction(action);
-        actions_[button.name] = action;
-    }
-    auto *margin = new QWidget(toolbar_);
-    margin->setFixedWidth(6);
-    toolbar_->addWidget(margin);
-    actions_["SpeedButton3"]->setEnabled(false);
+    connect(actions_->Menu(QStringLiteral("Bere&kenen")), &QMenu::aboutToShow, this,
+            &TMainForm::CalculateMenuOpening);
+    connect(actions_->Popup(), &QMenu::aboutToShow, this, [this] { Edit1Exit(); });
 }
 
 void TMainForm::BuildTabArea() {
@@ -373,7 +126,6 @@ void TMainForm::BuildTabArea() {
     grid_->setObjectName("ActiveSG");
     grid_->hide();
     grid_->setContextMenuPolicy(Qt::CustomContextMenu);
-    grid_->installEventFilter(this);
     tabs_ = new QTabBar(tabArea_);
     tabs_->setObjectName("ClassTabs");
     tabs_->setShape(QTabBar::RoundedSouth);
@@ -387,7 +139,7 @@ void TMainForm::BuildTabArea() {
     layout->addWidget(tabs_);
     setCentralWidget(tabArea_);
 
-    SetUpCellEditor();
+    editor_ = new CellEditController(*grid_, *this, this);
 
     connect(tabs_, &QTabBar::currentChanged, this,
             [this](int) { RunCommand([this] { TabControl1Change(); }); });
@@ -402,7 +154,7 @@ void TMainForm::BuildTabArea() {
             ActiveSGSelectCell(klasse->Grid.CurCol, to);
     });
     connect(grid_, &QWidget::customContextMenuRequested, this,
-            [this](const QPoint &pos) { popup_->popup(grid_->viewport()->mapToGlobal(pos)); });
+            [this](const QPoint &pos) { actions_->Popup()->popup(grid_->viewport()->mapToGlobal(pos)); });
 }
 
 void TMainForm::BuildStatusBar() {
@@ -433,50 +185,13 @@ void TMainForm::BuildStatusBar() {
     statusBar()->setSizeGripEnabled(true);
 }
 
-// ---- placement ----------------------------------------------------------------
-
-void TMainForm::ApplyPlacement() {
-    if (!RestorePlacement(store_))
-        return;
-    const std::optional<FormSet> placement = ReadFormSet(store_);
-    if (!placement)
-        return;
-    switch (PlacementActionFor(*placement)) {
-    case PlacementAction::Maximise:
-        setWindowState(windowState() | Qt::WindowMaximized);
-        break;
-    case PlacementAction::Apply: {
-        const QRect stored(placement->Left, placement->Top, placement->Width, placement->Height);
-        const QRect placed = PlaceOnScreens(stored, AvailableScreenAreas());
-        move(placed.topLeft());
-        resize(placed.size());
-        break;
-    }
-    case PlacementAction::None:
-        break;
-    }
-}
-
-void TMainForm::WritePlacement() {
-    if (isMinimized())
-        return;
-    const QRect bounds = isMaximized() ? normalGeometry() : QRect(pos(), size());
-    FormSet placement;
-    placement.Top = bounds.top();
-    placement.Left = bounds.left();
-    placement.Height = bounds.height();
-    placement.Width = bounds.width();
-    placement.WindowState = isMaximized() ? 2 : 0;
-    WriteFormSet(store_, placement);
-}
-
 void TMainForm::closeEvent(QCloseEvent *event) {
     bool allow = false;
     RunCommand([&] {
         Edit1Exit();
-        allow = ConfirmDiscard();
+        allow = files_->ConfirmDiscard();
     });
-    RunCommand([this] { WritePlacement(); });
+    RunCommand([this] { StoreWindowPlacement(*this, store_); });
     if (allow)
         event->accept();
     else
@@ -497,9 +212,9 @@ void TMainForm::paintEvent(QPaintEvent *event) {
 void TMainForm::FirstPaint() {
     if (firstPaintStamp_)
         return;
-    toolbar_->setVisible(ToolbarVisible(store_));
+    actions_->Toolbar()->setVisible(ToolbarVisible(store_));
     firstPaintStamp_ = CurrentClock().NowStamp();
-    dialogFolder_ = QString::fromStdString(ReadSettingString(store_, kSettingWorkFolder));
+    files_->ReadWorkFolder();
 
     RunCommand([this] {
         const std::string name = CommandLineFileName(commandLine_, params_);
@@ -537,6 +252,18 @@ void TMainForm::Notify(int code, int32_t key) {
         SynchroniseResultInfo();
 }
 
+void TMainForm::Edit1Exit() {
+    editor_->Finish();
+}
+
+void TMainForm::StoreEdit(const StepScope &scope, const QString &name, const std::function<void()> &change) {
+    RunCommand([&] { RunStep(scope, name, change); });
+}
+
+RiderDetailsWindow *TMainForm::ShownRiderDetails() {
+    return riderDetails_ && riderDetails_->IsOpen() ? riderDetails_ : nullptr;
+}
+
 void TMainForm::RunCommand(const std::function<void()> &command) {
     try {
         command();
@@ -547,46 +274,24 @@ void TMainForm::RunCommand(const std::function<void()> &command) {
 
 // ---- enabling -------------------------------------------------------------------
 
-void TMainForm::SetActionEnabled(const QString &name, bool on) {
-    QAction *action = Action(name);
-    if (!action)
-        return;
-    action->setEnabled(on);
-}
-
 void TMainForm::EnableCompetitionCommands(bool on) {
-    editMenu_->menuAction()->setVisible(on);
-    searchMenu_->menuAction()->setVisible(on);
-    for (const char *name : {"Clubgegevens1Click", "Weergave1Click", "Bewaren1Click", "Bewaarals1Click",
-                             "Printen1Click", "GegevensToevoegen1Click", "SpeedButton4", "SpeedButton5",
-                             "SpeedButton6", "SpeedButton8", "SpeedButton12"})
-        SetActionEnabled(name, on);
+    competitionShown_ = on;
     helpContext_ = on ? kHelpCompetition : kHelpNoCompetition;
     SetHelpContext(this, helpContext_);
-    UpdateResultCommands();
+    UpdateCommands();
 }
 
-void TMainForm::UpdateResultCommands() {
+void TMainForm::UpdateCommands() {
     TKlasse *klasse = ActiveClass();
-    const bool on = klasse && CountColumns(*klasse) > 0;
-    for (const char *name :
-         {"SpeedButton7", "SpeedButton9", "SpeedButton10", "SpeedButton13", "Uitslagenverwijderen1Click",
-          "Informatieuitslagen1Click", "PopupInformatieuitslagen1Click", "Controleuitslagen1Click",
-          "PopupControleuitslagen1Click", "Uitvoertekstbestand1Click", "PopupBrutoNetto1Click",
-          "PopupDagklassement1Click"})
-        SetActionEnabled(name, on);
-    calcMenu_->menuAction()->setVisible(on);
+    actions_->Enable({competitionShown_, klasse && CountColumns(*klasse) > 0, comp_.Modified != 0});
 }
 
-void TMainForm::UpdateSaveButton() {
-    SetActionEnabled("SpeedButton3", comp_.Modified != 0);
-}
-
-void TMainForm::CloseModelessWindows() {
+// The rider details window shows one rider of the grid and keeps edits of
+// its own: it goes before a command that may move or remove that rider. (The
+// quick search window follows the document itself.)
+void TMainForm::CloseRiderDetails() {
     if (riderDetails_ && riderDetails_->IsOpen())
         riderDetails_->CloseWindow();
-    if (quickSearch_ && quickSearch_->IsOpen())
-        quickSearch_->CloseWindow();
 }
 
 void TMainForm::ShowClass(int tab) {
@@ -614,12 +319,12 @@ void TMainForm::ShowCursor() {
 
 void TMainForm::PrepareForCommand() {
     Verwijderuitslagen1Click();
-    CloseModelessWindows();
+    CloseRiderDetails();
 }
 
 void TMainForm::MenuOpening() {
     Edit1Exit();
-    SetActionEnabled("Plakkenrijder1Click", ClipboardHoldsRider());
+    Action("Plakkenrijder1Click")->setEnabled(ClipboardHasRider());
 }
 
 // ---- tabs and the grid -----------------------------------------------------------
@@ -654,8 +359,7 @@ void TMainForm::TabControl1Change() {
     if (klasse) {
         if (riderDetails_ && riderDetails_->IsOpen())
             riderDetails_->StorePending();
-        if (editing_)
-            FinishEdit(ExitCause::ClassChange);
+        editor_->FinishForClassChange();
         grid_->StoreScrollPosition();
         comp_.ActiveClass = tab;
         ShowActiveClass(*klasse);
@@ -679,7 +383,7 @@ void TMainForm::ShowActiveClass(TKlasse &klasse) {
     emptyArea_->hide();
     grid_->show();
     SetCaption(FromModelText(ClassCaption(comp_.Club, klasse)));
-    UpdateResultCommands();
+    UpdateCommands();
 }
 
 void TMainForm::ShowResultMode() {
@@ -738,150 +442,10 @@ void TMainForm::ActiveSGFixedClick(int row) {
     RedrawGrid(); // the row labels are the view's, not stored data: no step
 }
 
-// ---- the competition file -------------------------------------------------------------
-
-bool TMainForm::ConfirmDiscard() {
-    if (comp_.Modified == 0)
-        return true;
-    switch (prompts_.Ask(kUnsavedQuestion, Buttons::YesNoCancel)) {
-    case Answer::Yes:
-        Bewaren1Click();
-        // Go on only when the changes are safe: a failed or cancelled save
-        // must not let the caller discard them.
-        return comp_.Modified == 0;
-    case Answer::No:
-        return true;
-    default:
-        return false;
-    }
-}
-
-void TMainForm::CloseCompetition() {
-    fileHold_.Release();
-    CloseModelessWindows();
-    HideEditor();
-    grid_->SetClass(&comp_.Club, nullptr); // the classes go: the view lets go of them first
-    doc_.Replace([this] { rondaxa::CloseCompetition(comp_); });
-    SetCaption(kCaption);
-    EnableCompetitionCommands(false);
-}
-
-bool TMainForm::LoadFile(const QString &fileName, Prompts &prompts) {
-    const std::string name = fileName.toStdString();
-    // A file held by another program is asked about even where a load is
-    // otherwise silent (the last file at start-up).
-    if (!fileHold_.BeforeOpen(name, prompts_))
-        return false;
-    SelectTab(0);
-    HideEditor();
-    grid_->SetClass(&comp_.Club, nullptr); // a load replaces the classes: let go of them first
-    LoadResult result = LoadResult::NotAttempted;
-    try {
-        doc_.Replace([&] { result = LoadCompetition(comp_, name, &store_); });
-    } catch (...) {
-        fileHold_.OpenFailed();
-        TabControl1Change();
-        throw;
-    }
-    if (result != LoadResult::Loaded) {
-        fileHold_.OpenFailed();
-        if (result == LoadResult::Rejected)
-            ShowError(prompts, kLoadRejectedCode);
-        TabControl1Change();
-        return false;
-    }
-    StartHistory(false);
-    fileHold_.Opened(name);
-    ShowCompetition();
-    return true;
-}
-
-void TMainForm::ShowCompetition() {
-    HideEditor();
-    CloseModelessWindows();
-    comp_.ActiveClass = comp_.ClassCount() > 0 ? 0 : -1;
-    RebuildTabs();
-    EnableCompetitionCommands(true);
-    if (comp_.ClassCount() == 0)
-        SetCaption(kCaption);
-    SelectTab(0);
-}
-
-QString TMainForm::FolderOf(const QString &fileName) const {
-    return QFileInfo(fileName).absolutePath();
-}
-
-void TMainForm::Openen1Click() {
-    Edit1Exit();
-    const QString fileName = ChooseOpenFile ? ChooseOpenFile(dialogFolder_)
-                                            : QFileDialog::getOpenFileName(this, QStringLiteral("Openen"),
-                                                                           dialogFolder_, kFileFilter);
-    if (fileName.isEmpty())
-        return;
-    dialogFolder_ = FolderOf(fileName);
-    if (!ConfirmDiscard())
-        return;
-    LoadFile(fileName, prompts_);
-}
-
-bool TMainForm::SaveTo(const std::string &fileName) {
-    if (!fileHold_.BeforeSave(fileName, prompts_))
-        return false;
-    const bool saved =
-        WriteReportingErrors(prompts_, [&] { SaveCompetition(comp_, fileName, &store_, DisposeBackup); });
-    if (saved) {
-        fileHold_.Saved(fileName);
-        undoStack_->setClean(); // the document is as on disk
-    } else {
-        fileHold_.SaveFailed();
-    }
-    // The standings removed before saving are no step: the grid shows them gone.
-    ReloadGrid();
-    return saved;
-}
-
-void TMainForm::Bewaren1Click() {
-    Edit1Exit();
-    for (int tab = 0; tab < comp_.ClassCount(); ++tab)
-        RemoveClassStandings(tab);
-    // A file opened read-only is saved under another name.
-    if (!comp_.FileName.empty() && !fileHold_.ReadOnly())
-        SaveTo(comp_.FileName);
-    else
-        Bewaarals1Click();
-}
-
-void TMainForm::Bewaarals1Click() {
-    Edit1Exit();
-    QString fileName;
-    if (ChooseSaveFile) {
-        fileName = ChooseSaveFile(dialogFolder_);
-    } else {
-        QFileDialog dialog(this, QStringLiteral("Bewaar als"), dialogFolder_, kFileFilter);
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setDefaultSuffix(QStringLiteral("kzb"));
-        if (dialog.exec() == QDialog::Accepted && !dialog.selectedFiles().isEmpty())
-            fileName = dialog.selectedFiles().constFirst();
-    }
-    if (fileName.isEmpty())
-        return;
-    dialogFolder_ = FolderOf(fileName);
-    const std::optional<std::string> target = SaveAsFileName(fileName.toStdString());
-    if (!target)
-        return; // another extension: nothing is saved
-    for (int tab = 0; tab < comp_.ClassCount(); ++tab)
-        RemoveClassStandings(tab);
-    SaveTo(*target);
-}
-
-void TMainForm::Sluiten1Click() {
-    close();
-}
-
 void TMainForm::Algemeen1Click() {
     if (RunGeneralSettings(store_, prompts_, this))
-        dialogFolder_ = QString::fromStdString(ReadSettingString(store_, kSettingWorkFolder));
-    toolbar_->setVisible(ToolbarVisible(store_));
+        files_->ReadWorkFolder();
+    actions_->Toolbar()->setVisible(ToolbarVisible(store_));
 }
 
 void TMainForm::Help2Click() {

@@ -2,19 +2,21 @@
 // editing field, the status bar and the file commands. It owns the one open
 // competition. Command handlers keep the names of their menu items.
 //
-// Handlers live in KZBmain_<area>.cpp files by menu area (standings, results,
-// columns, daily, print, import, riders, editing, undo). A handler typically
-// calls Edit1Exit() (and PrepareForCommand() before structural changes) and
-// runs its dialog on Comp() / ActiveClass() inside RunStep: the competition's
-// document then marks it modified, tells the views what changed (they follow
-// in KZBmain_undo.cpp) and the step goes on the undo stack. A replaced
+// Handlers live in KZBmain_<area>.cpp files by menu area (file, riders,
+// results, columns, standings, undo). The menus, toolbar
+// and pop-up menu are made from the command table (MainActions); a command
+// flagged so ends the cell edit before its handler runs. A handler calls
+// PrepareForCommand() before structural changes and runs its dialog on
+// Comp() / ActiveClass() inside RunStep: the document then marks the
+// competition modified, tells the views what changed (they follow in
+// KZBmain_undo.cpp) and the step goes on the undo stack. A replaced
 // competition (opened, imported, new) goes through the document's Replace.
 // Every handler runs inside RunCommand, so an IoError or SettingsError ends
 // only it.
 //
 // Dialogs get the window as a GridHost, never as itself; what is public here
 // beyond that is for the program's start-up and the window's tests. The
-// in-grid editing lives in KZBmain_editing.cpp.
+// in-grid editing is the CellEditController's.
 #pragma once
 
 #include "core/model/document.h"
@@ -23,9 +25,10 @@
 #include "core/model/settings.h"
 #include "core/platform/platform.h"
 #include "core/scoring/final_standings.h"
-#include "ui/app/FileHold.h"
-#include "ui/app/GridHost.h"
+#include "ui/app/CellEditController.h"
+#include "ui/app/CompetitionFiles.h"
 #include "ui/app/MainFormHooks.h"
+#include "ui/common/GridHost.h"
 #include "ui/platform/Help.h"
 
 #include <QMainWindow>
@@ -45,12 +48,14 @@ class QUndoStack;
 
 namespace rondaxa {
 
-class CellEditor;
+class DocumentSignals;
+class MainActions;
+class TSnelZoeken;
 class DocumentStep;
 class ClassGridView;
 class TRijderData;
 
-class TMainForm : public QMainWindow, public GridHost {
+class TMainForm : public QMainWindow, public GridHost, private CellEditHost, private CompetitionWindow {
     Q_OBJECT
 public:
     // Help contexts of the main window.
@@ -59,6 +64,8 @@ public:
     // Codes of the private notification.
     static constexpr int kNotifyShowClass = 1;
     static constexpr int kNotifySynchronise = 2;
+    // The caption without a class shown.
+    static constexpr const char *kCaption = "Rondaxa";
 
     TMainForm(Prompts &prompts, SettingsStore &store, QWidget *parent = nullptr);
     ~TMainForm() override;
@@ -77,19 +84,12 @@ public:
     // An unknown name is a programming error: see UnknownCommand.
     QAction *Action(const QString &name) const;
     int HelpContext() const { return helpContext_; }
-    bool IsEditing() const { return editing_; }
+    bool IsEditing() const { return editor_->IsEditing(); }
     // The choices of the final-standings dialog; they last until the program ends.
     CalcOptions &FinalStandingsOptions() { return calcOptions_; }
-    void SetRiderDetails(RiderDetailsWindow *window) { riderDetails_ = window; }
-    void SetQuickSearch(ModelessWindow *window) { quickSearch_ = window; }
 
-    // File choosers (replaceable, for tests): return the chosen file or "".
-    std::function<QString(const QString &folder)> ChooseOpenFile;
-    std::function<QString(const QString &folder)> ChooseSaveFile;
-    // Disposes of the backup a save replaces (given under a temporary name,
-    // and its own name): to the desktop's trash (replaceable, for tests).
-    // False when it could not.
-    DisposeBackupFn DisposeBackup;
+    // The competition's file: opening, saving, the file choosers.
+    CompetitionFiles &Files() { return *files_; }
     // What a command name that the window does not have leads to: a warning,
     // and in debug builds an assertion. Tests replace it to see it happen.
     static std::function<void(const QString &name)> UnknownCommand;
@@ -110,7 +110,7 @@ public:
     Competition &HostCompetition() override { return comp_; }
     void ShowClass(int tab) override;
     void GoToCell(int col, int row) override;
-    void CloseModelessWindows() override;
+    DocumentSignals *HostNotices() override { return notices_; }
 
     // ---- the competition file ----------------------------------------------------
     // Loads a file and shows its first class; false when nothing was loaded.
@@ -175,7 +175,6 @@ public slots:
 protected:
     void closeEvent(QCloseEvent *event) override;
     void paintEvent(QPaintEvent *event) override;
-    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     class RiderHost; // the rider details window's view of the window
@@ -186,9 +185,10 @@ private:
 
     // ---- the window's operations -----------------------------------------------
     void EnableCompetitionCommands(bool on);
-    void UpdateResultCommands();
+    // Enables the commands and shows the menus that the window's state allows.
+    void UpdateCommands();
     void PrepareForCommand();
-    void UpdateSaveButton();
+    void CloseRiderDetails();
 
     // Tabs and the active grid.
     void RebuildTabs();                    // one tab per class ("?" without classes)
@@ -200,14 +200,18 @@ private:
     void RemoveClassStandings(int tab);
     // Scrolls the class's current cell into view and lets the status panels
     // and the rider details window follow it.
-    void ShowCursor();
+    void ShowCursor() override;
     void ActiveSGSelectCell(int col, int row);
     void ActiveSGHeadingClick(int col);
     void ActiveSGFixedClick(int row);
 
     // The competition file.
-    bool ConfirmDiscard();
     void CloseCompetition();
+    // What the file handling asks of the window (CompetitionWindow).
+    void ReleaseClasses() override;
+    void ShowLoaded() override;
+    void ShowKept() override;
+    void ShowSaved(bool saved) override;
     // Shows a competition that replaced the open one (loaded, imported or
     // made new): its tabs, the first class, the competition commands.
     void ShowCompetition();
@@ -218,18 +222,11 @@ private:
     TRijderData *OpenRiderDetails();
 
     // Construction.
-    void BuildMenus();
-    void BuildToolbar();
+    void BuildCommands();
     void BuildTabArea();
     void BuildStatusBar();
-    QAction *AddCommand(QMenu *menu, const QString &caption, const QString &handler,
-                        void (TMainForm::*slot)(), const QKeySequence &key = {});
-    void ApplyPlacement();
-    void WritePlacement();
 
-    void SetActionEnabled(const QString &name, bool on);
     void MenuOpening();
-    bool ClipboardHoldsRider() const;
     void CalculateMenuOpening();
     void SortByHeading(int col);
     void SynchroniseResultInfo();
@@ -247,61 +244,40 @@ private:
     // A competition that replaced the open one starts a history of its own.
     void StartHistory(bool modified);
 
-    // In-grid editing.
-    enum class ExitCause { Leave, ClassChange };
-    void SetUpCellEditor();
-    void StartCellEdit(QChar key);
-    void Edit1Exit();
-    void FinishEdit(ExitCause cause);
-    void HideEditor();
-    void KeepEditCellCurrent();
-    void Edit1Enter();
-    void Edit1Escape();
-    void Edit1Up();
-    void Edit1Down();
-    void MoveCursor(void (*move)(ClassGrid &));
-    bool KeyPreview(QKeyEvent *event);
+    // In-grid editing: the window around the editing field (CellEditHost).
+    void Edit1Exit(); // ends the edit: the cell typed is stored or refused
+    Competition &EditedCompetition() override { return comp_; }
+    Prompts &EditPrompts() override { return prompts_; }
+    void StoreEdit(const StepScope &scope, const QString &name, const std::function<void()> &change) override;
+    RiderDetailsWindow *ShownRiderDetails() override;
     int TextWidth(std::string_view text) const;
-
-    bool SaveTo(const std::string &fileName);
-    QString FolderOf(const QString &fileName) const;
 
     Prompts &prompts_;
     SettingsStore &store_;
     CompetitionDocument doc_;
     Competition &comp_ = doc_.Comp();
     QUndoStack *undoStack_ = nullptr;
-    FileHold fileHold_;
     CalcOptions calcOptions_;
+    std::unique_ptr<CompetitionFiles> files_;
 
     std::string commandLine_;
     std::vector<std::string> params_;
     std::optional<int32_t> firstPaintStamp_;
     bool firstPaintQueued_ = false;
-    QString dialogFolder_;
     int helpContext_ = kHelpNoCompetition;
 
-    RiderDetailsWindow *riderDetails_ = nullptr;
-    ModelessWindow *quickSearch_ = nullptr;
+    TRijderData *riderDetails_ = nullptr; // made the first time it is needed
+    TSnelZoeken *quickSearch_ = nullptr;  // made the first time it is needed
+    DocumentSignals *notices_ = nullptr;
 
-    std::map<QString, QAction *> actions_;
-    QMenu *editMenu_ = nullptr;
-    QMenu *calcMenu_ = nullptr;
-    QMenu *searchMenu_ = nullptr;
-    QMenu *popup_ = nullptr;
-    QToolBar *toolbar_ = nullptr;
+    MainActions *actions_ = nullptr;
+    bool competitionShown_ = false; // the competition commands are offered
     QWidget *tabArea_ = nullptr;
     QWidget *emptyArea_ = nullptr;
     QTabBar *tabs_ = nullptr;
     ClassGridView *grid_ = nullptr;
-    CellEditor *edit1_ = nullptr;
+    CellEditController *editor_ = nullptr;
     std::vector<QLabel *> panels_;
-
-    bool editing_ = false;
-    bool exiting_ = false;
-    int editKind_ = 0;
-    int editRow_ = 0;
-    int editCol_ = 0;
 };
 
 } // namespace rondaxa

@@ -31,7 +31,6 @@ void TMainForm::ShowResultColumnsChanged() {
 // "&Informatie uitslagen...": the pages of the active class's result
 // information; "&Synchro" opens the synchronisation through notification 2.
 void TMainForm::Informatieuitslagen1Click() {
-    Edit1Exit();
     TKlasse *klasse = ActiveClass();
     if (!klasse)
         return;
@@ -60,7 +59,6 @@ void TMainForm::SynchroniseResultInfo() {
 
 // "&Uitslag kolommen toevoegen...".
 void TMainForm::Uitslagkolommentoevoegen1Click() {
-    Edit1Exit();
     PrepareForCommand();
     TKlasse *klasse = ActiveClass();
     if (!klasse)
@@ -80,7 +78,6 @@ void TMainForm::Uitslagkolommentoevoegen1Click() {
 
 // "Uitslagen &wissen / verwijderen...".
 void TMainForm::Uitslagenverwijderen1Click() {
-    Edit1Exit();
     PrepareForCommand();
     if (!ActiveClass())
         return;

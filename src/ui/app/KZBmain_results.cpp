@@ -14,22 +14,10 @@
 
 namespace rondaxa {
 
-// The quick search window lives as long as the main window; it is made the
-// first time it is needed.
-static TSnelZoeken *QuickSearchOf(TMainForm &form, Prompts &prompts) {
-    auto *window = form.findChild<TSnelZoeken *>();
-    if (!window) {
-        window = new TSnelZoeken(form, prompts, &form);
-        form.SetQuickSearch(window);
-    }
-    return window;
-}
-
 // "&Snel uitslagen toevoegen...": refused for a class that has too few
 // start numbers; the standings go before the dialog opens, even when it is
 // then cancelled.
 void TMainForm::Uitslagentoevoegen1Click() {
-    Edit1Exit();
     TKlasse *klasse = ActiveClass();
     if (!klasse)
         return;
@@ -57,20 +45,21 @@ void TMainForm::Uitslagentoevoegen1Click() {
 
 // "&Controle uitslagen...".
 void TMainForm::Controleuitslagen1Click() {
-    Edit1Exit();
     RunResultsCheck(comp_, prompts_, *this, this);
 }
 
 // "&Snelzoeken..." (F3).
 void TMainForm::SnelZoekClick() {
-    Edit1Exit();
-    if (ActiveClass())
-        QuickSearchOf(*this, prompts_)->SnelZoekClick();
+    if (!ActiveClass())
+        return;
+    // The window lives as long as the main window.
+    if (!quickSearch_)
+        quickSearch_ = new TSnelZoeken(*this, prompts_, this);
+    quickSearch_->SnelZoekClick();
 }
 
 // "&Uitgebreid zoeken...".
 void TMainForm::UitZoekenClick() {
-    Edit1Exit();
     if (!ActiveClass())
         return;
     TZoekAll dialog(*this, prompts_, this);

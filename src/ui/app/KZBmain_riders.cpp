@@ -1,6 +1,6 @@
-// The main window's rider, new-competition and settings commands: the rider
-// details window, adding, deleting, copying and pasting riders, the display
-// settings, the club settings and a new competition.
+// The main window's rider and settings commands: the rider details window,
+// adding, deleting, copying and pasting riders, the display settings and
+// the club settings.
 #include "core/model/clipboard_record.h"
 #include "core/model/editing.h"
 #include "core/model/messages.h"
@@ -10,13 +10,10 @@
 #include "ui/app/DelRijder.h"
 #include "ui/app/KZBmain.h"
 #include "ui/app/Kopie.h"
-#include "ui/app/NewFile.h"
 #include "ui/app/RijderData.h"
 #include "ui/app/UndoSteps.h"
 #include "ui/app/Weergave.h"
 #include "ui/scoring/DataClub.h"
-
-#include <QApplication>
 
 namespace rondaxa {
 
@@ -69,44 +66,24 @@ private:
     TMainForm &form_;
 };
 
-// The window is the main window's child while kept on top, a window of its
-// own otherwise.
-static TRijderData *FindRiderDetails(TMainForm &form) {
-    if (auto *window = form.findChild<TRijderData *>())
-        return window;
-    for (QWidget *widget : QApplication::topLevelWidgets())
-        if (auto *window = qobject_cast<TRijderData *>(widget); window && window->Owner() == &form)
-            return window;
-    return nullptr;
-}
-
-// The rider details window lives as long as the main window.
+// The rider details window lives as long as the main window (its child
+// while kept on top, a window of its own otherwise).
 TRijderData *TMainForm::RiderDetails() {
-    auto *window = FindRiderDetails(*this);
-    if (!window) {
-        window = new TRijderData(std::make_unique<RiderHost>(*this), this);
-        SetRiderDetails(window);
-    }
-    return window;
+    if (!riderDetails_)
+        riderDetails_ = new TRijderData(std::make_unique<RiderHost>(*this), this);
+    return riderDetails_;
 }
 
 TRijderData *TMainForm::OpenRiderDetails() {
-    auto *window = FindRiderDetails(*this);
-    return window && window->IsOpen() ? window : nullptr;
-}
-
-bool TMainForm::ClipboardHoldsRider() const {
-    return ClipboardHasRider();
+    return riderDetails_ && riderDetails_->IsOpen() ? riderDetails_ : nullptr;
 }
 
 void TMainForm::Rijder1Click() {
-    Edit1Exit();
     if (ActiveClass())
         RiderDetails()->OpenRiderDetails();
 }
 
 void TMainForm::Rijdertoevogen1Click() {
-    Edit1Exit();
     TKlasse *klasse = ActiveClass();
     if (!klasse)
         return;
@@ -125,7 +102,7 @@ void TMainForm::Rijdertoevogen1Click() {
         return;
     if (klasse->Grid.FixedCols < 2) {
         GoToCell(1, row);
-        StartCellEdit(QChar());
+        editor_->Start(QChar());
     } else {
         GoToCell(klasse->Grid.CurCol, row);
         RiderDetails()->OpenRiderDetails();
@@ -136,7 +113,6 @@ void TMainForm::RijderVerwijderen1Click() {
     TRijderData *details = OpenRiderDetails();
     if (details)
         details->StoreRiderEdits();
-    Edit1Exit();
     TKlasse *klasse = ActiveClass();
     if (!klasse)
         return;
@@ -154,7 +130,6 @@ void TMainForm::Verwijderrijdersbuitenmededing1Click() {
     TRijderData *details = OpenRiderDetails();
     if (details)
         details->StoreRiderEdits();
-    Edit1Exit();
     if (!ActiveClass())
         return;
     RunStep(StepScope::WholeCompetition(), QStringLiteral("Verwijder rijders buitenmededinging"), [&] {
@@ -170,7 +145,6 @@ void TMainForm::Verwijderrijdersbuitenmededing1Click() {
 void TMainForm::Kopieerrijder1Click() {
     if (TRijderData *details = OpenRiderDetails())
         details->StoreRiderEdits();
-    Edit1Exit();
     if (const TKlasse *klasse = ActiveClass())
         CopyRiderCommand(*klasse, comp_.Club, klasse->Grid.CurRow, this);
 }
@@ -178,7 +152,6 @@ void TMainForm::Kopieerrijder1Click() {
 void TMainForm::Plakkenrijder1Click() {
     if (TRijderData *details = OpenRiderDetails())
         details->StoreRiderEdits();
-    Edit1Exit();
     TKlasse *klasse = ActiveClass();
     if (!klasse)
         return;
@@ -188,7 +161,7 @@ void TMainForm::Plakkenrijder1Click() {
             StepText(QStringLiteral("Plakken rijdergegevens"), comp_, comp_.ActiveClass), [&] {
                 RemoveClassStandings(comp_.ActiveClass);
                 pasted = PasteRider(comp_, *klasse, row, ClipboardRiderRecord(), prompts_,
-                                     ClipboardRiderStorage());
+                                    ClipboardRiderStorage());
             });
     if (!pasted)
         return;
@@ -212,41 +185,9 @@ void TMainForm::Weergave1Click() {
 void TMainForm::Clubgegevens1Click() {
     PrepareForCommand();
     SelectTab(0);
-    Edit1Exit();
     RunStep(StepScope::ClubSettings(), QStringLiteral("Club gegevens"),
             [&] { RunClubSettings(comp_, prompts_, this); });
     SelectTab(0);
-}
-
-void TMainForm::Nieuw1Click() {
-    Edit1Exit();
-    if (!ConfirmDiscard())
-        return;
-    PrepareForCommand();
-    const int kind = ChooseNewKind(comp_, this);
-    switch (kind) {
-    case NewEntirely:
-        CloseCompetition();
-        doc_.Replace([this] { SetDefaults(comp_); });
-        StartHistory(false);
-        break;
-    case NewKeepSettings:
-        doc_.Replace([this] {
-            ResetCompetition(comp_, true);
-            comp_.Club.NextRiderId = 0;
-        });
-        StartHistory(true);
-        break;
-    case NewKeepSettingsRiders:
-        doc_.Replace([this] { ResetCompetition(comp_, false); });
-        StartHistory(true);
-        break;
-    default:
-        return;
-    }
-    Clubgegevens1Click();
-    if (comp_.ClassCount() >= 1)
-        EnableCompetitionCommands(true);
 }
 
 } // namespace rondaxa

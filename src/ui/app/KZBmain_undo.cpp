@@ -4,15 +4,14 @@
 // the document's notices.
 #include "core/model/class_grid.h"
 #include "ui/app/ClassGridView.h"
-#include "ui/app/DocumentSignals.h"
 #include "ui/app/KZBmain.h"
+#include "ui/app/RijderData.h"
 #include "ui/app/UndoSteps.h"
+#include "ui/common/DocumentSignals.h"
 
 #include <QLabel>
 #include <QMenu>
-#include <QStyle>
 #include <QTabBar>
-#include <QToolBar>
 #include <QUndoStack>
 
 namespace rondaxa {
@@ -32,30 +31,6 @@ const DocumentStep *StepAt(const QUndoStack &stack, int index) {
 void TMainForm::BuildUndo() {
     undoStack_ = new QUndoStack(this);
     undoStack_->setUndoLimit(kUndoLimit);
-    QAction *first = editMenu_->actions().value(0);
-    QAction *undo = AddCommand(editMenu_, QString(), "UndoClick", &TMainForm::UndoClick, QKeySequence::Undo);
-    QAction *redo = AddCommand(editMenu_, QString(), "RedoClick", &TMainForm::RedoClick);
-    redo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)});
-    undo->setIcon(style()->standardIcon(QStyle::SP_ArrowBack));
-    redo->setIcon(style()->standardIcon(QStyle::SP_ArrowForward));
-    for (QAction *action : {undo, redo}) {
-        editMenu_->removeAction(action);
-        editMenu_->insertAction(first, action);
-    }
-    editMenu_->insertSeparator(first);
-
-    // Toolbar buttons beside "Bewaar bestand".
-    const QList<QAction *> buttons = toolbar_->actions();
-    const qsizetype save = buttons.indexOf(actions_["SpeedButton3"]);
-    QAction *after = buttons.value(save + 1);
-    for (auto [name, action] : {std::pair{"SpeedButtonUndo", undo}, std::pair{"SpeedButtonRedo", redo}}) {
-        auto *button = new QAction(action->icon(), QString(), this);
-        button->setObjectName(name);
-        button->setProperty("handler", action->property("handler"));
-        connect(button, &QAction::triggered, action, &QAction::trigger);
-        toolbar_->insertAction(after, button);
-        actions_[name] = button;
-    }
     connect(undoStack_, &QUndoStack::indexChanged, this, &TMainForm::UpdateUndoActions);
     connect(undoStack_, &QUndoStack::cleanChanged, this, [this](bool clean) {
         if (clean)
@@ -70,11 +45,11 @@ void TMainForm::UpdateUndoActions() {
     const auto update = [this](const QString &name, const QString &button, const QString &caption, bool on,
                                const QString &step) {
         const QString text = step.isEmpty() ? caption : caption + QStringLiteral(": ") + step;
-        for (QAction *action : {actions_[name], actions_[button]}) {
+        for (QAction *action : {Action(name), Action(button)}) {
             action->setEnabled(on);
             action->setToolTip(QString(text).remove(QLatin1Char('&')));
         }
-        actions_[name]->setText(text);
+        Action(name)->setText(text);
     };
     update("UndoClick", "SpeedButtonUndo", QStringLiteral("Ongedaan &maken"), undoStack_->canUndo(),
            undoStack_->undoText());
@@ -121,7 +96,6 @@ void TMainForm::StartHistory(bool modified) {
 void TMainForm::UndoClick() {
     if (riderDetails_ && riderDetails_->IsOpen())
         riderDetails_->StorePending();
-    Edit1Exit(); // a cell being typed becomes the step to undo
     if (!undoStack_->canUndo())
         return;
     const DocumentStep *step = StepAt(*undoStack_, undoStack_->index() - 1);
@@ -133,7 +107,6 @@ void TMainForm::UndoClick() {
 void TMainForm::RedoClick() {
     if (riderDetails_ && riderDetails_->IsOpen())
         riderDetails_->StorePending();
-    Edit1Exit();
     if (!undoStack_->canRedo())
         return;
     const DocumentStep *step = StepAt(*undoStack_, undoStack_->index());
@@ -159,11 +132,12 @@ void TMainForm::ShowStepPlace(const DocumentStep &step) {
 // ---- the views follow the document ------------------------------------------------
 
 void TMainForm::FollowDocument() {
-    auto *notices = new DocumentSignals(doc_, this);
+    notices_ = new DocumentSignals(doc_, this);
+    DocumentSignals *notices = notices_;
     connect(notices, &DocumentSignals::classListChanged, this, [this] {
         RebuildTabs();
         TabControl1Change();
-        UpdateResultCommands();
+        UpdateCommands();
         ShowStatusLine();
     });
     connect(notices, &DocumentSignals::classChanged, this, &TMainForm::ShowClassChanged);
@@ -175,7 +149,7 @@ void TMainForm::FollowDocument() {
         ShowResultMode();
     });
     connect(notices, &DocumentSignals::modifiedChanged, this, [this](bool modified) {
-        UpdateSaveButton();
+        UpdateCommands();
         setWindowModified(modified);
     });
 }

@@ -1,7 +1,6 @@
-// What the main window needs from the windows that live as long as the
-// program (the rider details window and the quick search window). They are
-// made elsewhere and handed to the main window; without them the main
-// window acts as if they were closed.
+// What the main window and its cell editing need from the rider details
+// window, which lives as long as the main window; without it they act as if
+// it were closed.
 #pragma once
 
 namespace rondaxa {

@@ -1,6 +1,6 @@
 #include "ui/daily/DagUit.h"
 
-#include "ui/app/FileHold.h"
+#include "ui/common/WriteErrors.h"
 
 #include "ui/platform/DialogButtons.h"
 #include "ui/platform/Help.h"

@@ -1,9 +1,9 @@
 #include "ui/daily/dagklas2.h"
 
-#include "ui/app/ClassGridModel.h"
 #include "ui/daily/DagUit.h"
 #include "ui/platform/Help.h"
 #include "ui/platform/ModelText.h"
+#include "ui/platform/PlatformColour.h"
 
 #include <QApplication>
 #include <QFontMetrics>

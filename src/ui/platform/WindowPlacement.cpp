@@ -1,5 +1,8 @@
 #include "ui/platform/WindowPlacement.h"
 
+#include "core/model/settings.h"
+#include "core/model/startup.h"
+
 #include <QGuiApplication>
 #include <QScreen>
 
@@ -43,6 +46,41 @@ QList<QRect> AvailableScreenAreas() {
         if (screen != QGuiApplication::primaryScreen())
             areas << screen->availableGeometry();
     return areas;
+}
+
+void RestoreWindowPlacement(QWidget &window, const SettingsStore &store) {
+    if (!RestorePlacement(store))
+        return;
+    const std::optional<FormSet> placement = ReadFormSet(store);
+    if (!placement)
+        return;
+    switch (PlacementActionFor(*placement)) {
+    case PlacementAction::Maximise:
+        window.setWindowState(window.windowState() | Qt::WindowMaximized);
+        break;
+    case PlacementAction::Apply: {
+        const QRect stored(placement->Left, placement->Top, placement->Width, placement->Height);
+        const QRect placed = PlaceOnScreens(stored, AvailableScreenAreas());
+        window.move(placed.topLeft());
+        window.resize(placed.size());
+        break;
+    }
+    case PlacementAction::None:
+        break;
+    }
+}
+
+void StoreWindowPlacement(const QWidget &window, SettingsStore &store) {
+    if (window.isMinimized())
+        return;
+    const QRect bounds = window.isMaximized() ? window.normalGeometry() : QRect(window.pos(), window.size());
+    FormSet placement;
+    placement.Top = bounds.top();
+    placement.Left = bounds.left();
+    placement.Height = bounds.height();
+    placement.Width = bounds.width();
+    placement.WindowState = window.isMaximized() ? 2 : 0;
+    WriteFormSet(store, placement);
 }
 
 } // namespace rondaxa

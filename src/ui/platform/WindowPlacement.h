@@ -1,8 +1,11 @@
 // Restoring a window's stored place so that it can always be seen.
 #pragma once
 
+#include "core/model/settings.h"
+
 #include <QList>
 #include <QRect>
+#include <QWidget>
 
 namespace rondaxa {
 
@@ -16,5 +19,12 @@ QRect PlaceOnScreens(const QRect &stored, const QList<QRect> &screens);
 
 // The usable areas of the screens now connected, the primary one first.
 QList<QRect> AvailableScreenAreas();
+
+// Puts a window where the settings last stored it (maximised, or at its
+// place kept visible), where the settings keep the place at all.
+void RestoreWindowPlacement(QWidget &window, const SettingsStore &store);
+// Stores where the window is (its normal place when maximised); nothing
+// while it is minimised.
+void StoreWindowPlacement(const QWidget &window, SettingsStore &store);
 
 } // namespace rondaxa

@@ -1,7 +1,8 @@
 #include "ui/results/ToonBox.h"
 
 #include "core/results/problem_clicks.h"
-#include "ui/app/GridHost.h"
+#include "ui/common/DocumentSignals.h"
+#include "ui/common/GridHost.h"
 #include "ui/platform/Help.h"
 #include "ui/platform/ModelText.h"
 
@@ -57,13 +58,21 @@ TToonBox::TToonBox(GridHost &host, QWidget *parent) : QDialog(parent), host_(hos
     layout->addWidget(list_);
     layout->addWidget(buttons);
     resize(420, 260);
+
+    if (DocumentSignals *notices = host_.HostNotices()) {
+        connect(notices, &DocumentSignals::classListChanged, this, [this] { FollowChange(-1); });
+        connect(notices, &DocumentSignals::classChanged, this, &TToonBox::FollowChange);
+        connect(notices, &DocumentSignals::cellsChanged, this, [this](int tab) { FollowChange(tab); });
+    }
 }
 
 void TToonBox::AddProblem(const std::string &text, int tag, int row) {
     problems_.AddProblem(text, tag, row);
 }
 
-void TToonBox::ShowCheckList() {
+void TToonBox::ShowCheckList(int tab, Recheck recheck) {
+    checkTab_ = tab;
+    recheck_ = std::move(recheck);
     ShowList(Mode::Check, QStringLiteral("Gevonden fouten"), kHelpCheckList);
 }
 
@@ -77,11 +86,39 @@ void TToonBox::ShowList(Mode mode, const QString &title, int helpContext) {
     setWindowTitle(title);
     SetHelpContext(this, helpContext);
     list_->clear();
-    for (const Problem &entry : problems_.Entries())
-        list_->addItem(FromModelText(entry.Text));
+    ShowEntries();
     exec();
     list_->clear();
     problems_.Clear();
+    recheck_ = {};
+}
+
+void TToonBox::ShowEntries() {
+    const int chosen = list_->currentRow();
+    list_->clear();
+    for (const Problem &entry : problems_.Entries())
+        list_->addItem(FromModelText(entry.Text));
+    if (chosen >= 0 && list_->count() > 0)
+        list_->setCurrentRow(std::min(chosen, list_->count() - 1));
+}
+
+void TToonBox::FollowChange(int tab) {
+    if (!isVisible())
+        return;
+    if (mode_ == Mode::Check) {
+        if (!recheck_ || (tab >= 0 && tab != checkTab_))
+            return;
+        problems_.Clear();
+        recheck_(problems_);
+    } else {
+        // Ties are of the standings, which a change of their class removed.
+        ProblemList kept;
+        for (const Problem &entry : problems_.Entries())
+            if (tab >= 0 && entry.Tag != tab)
+                kept.AddProblem(entry.Text, entry.Tag, entry.Row);
+        problems_ = std::move(kept);
+    }
+    ShowEntries();
 }
 
 void TToonBox::ListBox1Click(int index) {

@@ -1,12 +1,17 @@
 // The problem list: a modal window with the findings of a command (the
 // results check, or the ties a standings calculation could not settle).
 // Clicking an entry brings the main window's grid to the class and row
-// concerned; the window stays open for more clicks.
+// concerned; the window stays open for more clicks. It follows the
+// competition while it is shown: the results check is run again over a
+// changed class, and ties of a changed class go (their standings are gone);
+// the entry chosen stays chosen where it is still there.
 #pragma once
 
 #include "core/scoring/problem_list.h"
 
 #include <QDialog>
+
+#include <functional>
 
 class QListWidget;
 
@@ -29,9 +34,11 @@ public:
     // What a command fills (the tie report writes into it directly).
     ProblemList &Problems() { return problems_; }
 
-    // Show the entries modally, then empty the list.
-    void ShowCheckList(); // "Gevonden fouten"
-    void ShowTieList();   // "Stand niet kunnen bepalen van:"
+    // Show the entries modally, then empty the list. recheck finds the
+    // findings of the results check again after a change of its class (tab).
+    using Recheck = std::function<void(ProblemList &)>;
+    void ShowCheckList(int tab = -1, Recheck recheck = {}); // "Gevonden fouten"
+    void ShowTieList();                                     // "Stand niet kunnen bepalen van:"
 
     // For tests: the list widget, and the click on entry i.
     QListWidget *List() const { return list_; }
@@ -41,6 +48,9 @@ private:
     enum class Mode { Check, Ties };
 
     void ShowList(Mode mode, const QString &title, int helpContext);
+    void ShowEntries();
+    // The competition changed: class `tab`, or every class (-1).
+    void FollowChange(int tab);
     void ClickCheckEntry(const Problem &entry);
     void ClickTieEntry(const Problem &entry);
 
@@ -49,6 +59,8 @@ private:
     QListWidget *list_;
     Mode mode_ = Mode::Check;
     int helpContext_ = kHelpCheckList;
+    int checkTab_ = -1;
+    Recheck recheck_;
 };
 
 } // namespace rondaxa

@@ -4,7 +4,7 @@
 
 #include "core/platform/platform.h"
 #include "core/results/result_info.h"
-#include "ui/app/GridHost.h"
+#include "ui/common/GridHost.h"
 
 #include <QDialog>
 

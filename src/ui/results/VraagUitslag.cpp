@@ -94,9 +94,17 @@ void RunResultsCheck(Competition &comp, Prompts &prompts, GridHost &host, QWidge
         range = dialog.Range();
     }
     TToonBox list(host, parent);
-    CheckResults(comp.Club, *klasse, range.First, range.Last, list.Problems());
+    const int tab = comp.ActiveClass;
+    const auto check = [&comp, tab, range](ProblemList &problems) {
+        if (tab >= 0 && tab < comp.ClassCount()) {
+            const TKlasse &checked = *comp.Classes[static_cast<std::size_t>(tab)];
+            CheckResults(comp.Club, checked, range.First, std::min(range.Last, checked.ResultCount),
+                         problems);
+        }
+    };
+    check(list.Problems());
     if (list.HasProblems())
-        list.ShowCheckList();
+        list.ShowCheckList(tab, check);
     else
         ShowError(prompts, kNoProblemsCode);
 }

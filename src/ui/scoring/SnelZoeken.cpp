@@ -1,7 +1,8 @@
 #include "ui/scoring/SnelZoeken.h"
 
 #include "core/scoring/search.h"
-#include "ui/app/GridHost.h"
+#include "ui/common/DocumentSignals.h"
+#include "ui/common/GridHost.h"
 #include "ui/platform/Help.h"
 #include "ui/platform/ModelText.h"
 
@@ -71,6 +72,16 @@ TSnelZoeken::TSnelZoeken(GridHost &host, Prompts &prompts, QWidget *parent)
     auto *layout = new QHBoxLayout(this);
     layout->addLayout(left, 1);
     layout->addLayout(buttons);
+
+    if (DocumentSignals *notices = host_.HostNotices())
+        connect(notices, &DocumentSignals::classListChanged, this, &TSnelZoeken::FollowClassList);
+}
+
+// Classes came or went, or another competition replaced this one: the search
+// goes on in the class now shown; with no class there is nothing to search.
+void TSnelZoeken::FollowClassList() {
+    if (!host_.HostCompetition().Active())
+        hide();
 }
 
 void TSnelZoeken::SnelZoekClick() {

@@ -1,11 +1,11 @@
 // "Snelzoeken": the quick search window. It lives as long as the main window,
 // stays beside it without blocking it and searches the current class by
 // name or start number while the user types; it only moves the grid's
-// cursor.
+// cursor. It follows the competition's changes: it searches whatever the
+// current class holds when asked, and goes away when no class is left.
 #pragma once
 
 #include "core/platform/platform.h"
-#include "ui/app/MainFormHooks.h"
 
 #include <QDialog>
 
@@ -18,15 +18,12 @@ namespace rondaxa {
 
 class GridHost;
 
-class TSnelZoeken : public QDialog, public ModelessWindow {
+class TSnelZoeken : public QDialog {
     Q_OBJECT
 public:
     static constexpr int kHelpContext = 410;
 
     TSnelZoeken(GridHost &host, Prompts &prompts, QWidget *parent = nullptr);
-
-    bool IsOpen() const override { return isVisible(); }
-    void CloseWindow() override { hide(); }
 
     // The menu command: opens the window with an empty text, or, when it is
     // open, brings it forward and searches the next match.
@@ -48,6 +45,7 @@ protected:
 private:
     void RadioGroup1Click();
     void FocusGrid();
+    void FollowClassList();
 
     GridHost &host_;
     Prompts &prompts_;

@@ -1,6 +1,7 @@
 #include "ui/scoring/ZoekAll.h"
 
-#include "ui/app/GridHost.h"
+#include "ui/common/DocumentSignals.h"
+#include "ui/common/GridHost.h"
 #include "ui/platform/Help.h"
 #include "ui/platform/ModelText.h"
 
@@ -24,10 +25,7 @@ TZoekAll::TZoekAll(GridHost &host, Prompts &prompts, QWidget *parent)
     setWindowTitle(QStringLiteral("Zoeken"));
     SetHelpContext(this, kHelpContext);
 
-    const ClubRec &club = host.HostCompetition().Club;
-    const QString captions[kFieldCount] = {
-        QStringLiteral("Naa&m :"), QStringLiteral("&Startnr. :"), CaptionText(club.ExtraLabel1.str()),
-        CaptionText(club.ExtraLabel2.str()), CaptionText(club.ExtraLabel3.str())};
+    const QString captions[kFieldCount] = {QStringLiteral("Naa&m :"), QStringLiteral("&Startnr. :")};
     const int lengths[kFieldCount] = {30, 5, 40, 40, 40};
     auto *form = new QFormLayout;
     for (int i = 0; i < kFieldCount; ++i) {
@@ -37,7 +35,9 @@ TZoekAll::TZoekAll(GridHost &host, Prompts &prompts, QWidget *parent)
         label->setBuddy(field);
         form->addRow(label, field);
         fields_[static_cast<std::size_t>(i)] = field;
+        labels_[static_cast<std::size_t>(i)] = label;
     }
+    ShowExtraCaptions();
 
     auto *matchGroup = new QGroupBox(QStringLiteral("Resultaat voldoet aan:"), this);
     oneField_ = new QRadioButton(QStringLiteral("&Eén van ingevulde velden"), matchGroup);
@@ -77,6 +77,24 @@ TZoekAll::TZoekAll(GridHost &host, Prompts &prompts, QWidget *parent)
     auto *layout = new QHBoxLayout(this);
     layout->addLayout(left, 1);
     layout->addLayout(buttons);
+
+    if (DocumentSignals *notices = host_.HostNotices()) {
+        connect(notices, &DocumentSignals::clubSettingsChanged, this, &TZoekAll::ShowExtraCaptions);
+        connect(notices, &DocumentSignals::classListChanged, this, &TZoekAll::FollowClassList);
+    }
+}
+
+// The three extra fields are captioned with the club's names for them.
+void TZoekAll::ShowExtraCaptions() {
+    const ClubRec &club = host_.HostCompetition().Club;
+    labels_[2]->setText(CaptionText(club.ExtraLabel1.str()));
+    labels_[3]->setText(CaptionText(club.ExtraLabel2.str()));
+    labels_[4]->setText(CaptionText(club.ExtraLabel3.str()));
+}
+
+void TZoekAll::FollowClassList() {
+    if (!host_.HostCompetition().Active())
+        reject();
 }
 
 RiderQuery TZoekAll::Query() const {

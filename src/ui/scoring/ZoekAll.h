@@ -1,6 +1,8 @@
 // "Zoeken": the extended search. Up to five fields of a rider are matched,
 // in the current class or in all classes; a find moves the grid's cursor to
-// the rider and the dialog stays open so that "&Nogmaals" can go on.
+// the rider and the dialog stays open so that "&Nogmaals" can go on. While
+// it is open it follows the competition: changed extra-field names become
+// its captions, and it closes when no class is left to search.
 #pragma once
 
 #include "core/platform/platform.h"
@@ -11,6 +13,7 @@
 #include <array>
 
 class QCheckBox;
+class QLabel;
 class QLineEdit;
 class QRadioButton;
 
@@ -39,9 +42,13 @@ public:
     QCheckBox *ContainsBox() const { return contains_; }
 
 private:
+    void ShowExtraCaptions();
+    void FollowClassList();
+
     GridHost &host_;
     Prompts &prompts_;
     std::array<QLineEdit *, kFieldCount> fields_{};
+    std::array<QLabel *, kFieldCount> labels_{};
     QRadioButton *oneField_;
     QRadioButton *allFields_;
     QCheckBox *allClasses_;

@@ -1,4 +1,4 @@
-#include "ui/app/DocumentSignals.h"
+#include "ui/common/DocumentSignals.h"
 
 namespace rondaxa {
 

@@ -1,4 +1,5 @@
-// The document's notices as Qt signals, for the views of the main window.
+// The document's notices as Qt signals, for the views that show the
+// competition: the main window's and the windows that stay open beside it.
 #pragma once
 
 #include "core/model/document.h"

@@ -1,12 +1,13 @@
 // What a dialog may ask of the window that shows the competition: show
-// another class, put the grid's cursor on a cell, close the windows that
-// stay open beside the grid. The main window implements it; dialogs get it
-// instead of the main window itself, and tests can hand them a fake.
+// another class, put the grid's cursor on a cell, hear of the competition's
+// changes. The main window implements it; dialogs get it instead of the main
+// window itself, and tests can hand them a fake.
 #pragma once
 
 namespace rondaxa {
 
 class Competition;
+class DocumentSignals;
 
 class GridHost {
 public:
@@ -20,8 +21,9 @@ public:
     // view, with the status panels and the rider details window following.
     // A cell outside the grid's movable part does nothing.
     virtual void GoToCell(int col, int row) = 0;
-    // Closes the rider details and quick search windows where they are open.
-    virtual void CloseModelessWindows() = 0;
+    // The competition's change notices, for a window that stays open while
+    // the competition changes; none where nothing announces changes.
+    virtual DocumentSignals *HostNotices() { return nullptr; }
 };
 
 } // namespace rondaxa
