@@ -129,6 +129,31 @@ private slots:
         QCOMPARE(buttons.value(save + 2), form_->Action("SpeedButtonRedo"));
     }
 
+    // The keys work from the grid: a key that two actions share would be
+    // ambiguous and do nothing.
+    void theKeysUndoRedoAndSave() {
+        QSet<QKeySequence> keys;
+        for (QAction *action : form_->findChildren<QAction *>())
+            for (const QKeySequence &key : action->shortcuts()) {
+                QVERIFY2(!keys.contains(key), qPrintable(key.toString()));
+                keys.insert(key);
+            }
+        QVERIFY(QTest::qWaitForWindowActive(form_.get()));
+        const int col = Klasse().ResultColumn(1);
+        const QString before = Cell(3, col);
+        TypeInto(3, col, "7");
+        QCOMPARE(Cell(3, col), QString("7"));
+        QTest::keyClick(&Grid(), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(Cell(3, col), before);
+        QVERIFY(!form_->isWindowModified());
+        QTest::keyClick(&Grid(), Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(Cell(3, col), QString("7"));
+        QTest::keyClick(&Grid(), Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(!form_->isWindowModified());
+        const Bytes saved = Saved();
+        QCOMPARE(test::ReadAll(dir_->Path("demo.kzb")), std::string(saved.begin(), saved.end()));
+    }
+
     void aTypedCellIsUndoneAndRedoneThroughTheMenu() {
         const QString caption = form_->windowTitle();
         const int col = Klasse().ResultColumn(3);

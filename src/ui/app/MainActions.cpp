@@ -277,7 +277,6 @@ QAction *MainActions::AddAction(const Command &command, const QString &objectNam
     auto *action = new QAction(CommandIcon(command.icon), caption, &window_);
     action->setObjectName(objectName);
     action->setProperty("handler", QString::fromLatin1(command.name));
-    action->setShortcuts(command.keys);
     connect(action, &QAction::triggered, this, [this, &command] { run_(command); });
     actions_.emplace(objectName, action);
     return action;
@@ -294,6 +293,9 @@ void MainActions::BuildMenus() {
             }
             const Command &command = *CommandNamed(QLatin1String(item));
             QAction *action = AddAction(command, QLatin1String(item), QString::fromUtf8(command.caption));
+            // Only the menu item carries the keys: a second action with the
+            // same key would make the key ambiguous, and then it does nothing.
+            action->setShortcuts(command.keys);
             flags_[action] = command.flags;
             menu->addAction(action);
         }
