@@ -37,11 +37,17 @@ TEST(SafeWrite, AFailureAtAnyStepKeepsThePreviousFile) {
     }
     SafeWrite(file, "nieuw");
     EXPECT_EQ(Text(ReadAll(file)), "nieuw");
-    EXPECT_THROW(SafeWrite(dir.Path("weg/uit.txt"), "x"), IoError);
+    // A folder that is not there is named as the reason.
+    try {
+        SafeWrite(dir.Path("weg/uit.txt"), "x");
+        ADD_FAILURE() << "no error";
+    } catch (const IoError &error) {
+        EXPECT_EQ(error.Reason(), std::make_error_code(std::errc::no_such_file_or_directory));
+    }
 }
 
 #ifndef _WIN32
-TEST(SafeWrite, KeepsPermissionsAndRefusesAReadOnlyFile) {
+TEST(SafeWrite, KeepsPermissionsRefusesAReadOnlyFileAndTellsADevicesError) {
     test::TempDir dir;
     const std::string file = dir.Path("geheim.kzb");
     SafeWrite(file, "1");
@@ -54,6 +60,16 @@ TEST(SafeWrite, KeepsPermissionsAndRefusesAReadOnlyFile) {
     EXPECT_THROW(SafeWrite(file, "3"), IoError);
     EXPECT_EQ(Text(ReadAll(file)), "2");
     EXPECT_EQ(test::EntriesIn(dir.Root()), 1);
+
+    // A device is written directly, and its write error is told.
+    if (fs::exists("/dev/full")) {
+        try {
+            SafeWrite("/dev/full", "x");
+            ADD_FAILURE() << "no error";
+        } catch (const IoError &error) {
+            EXPECT_EQ(error.Reason(), std::make_error_code(std::errc::no_space_on_device));
+        }
+    }
 }
 #endif
 
