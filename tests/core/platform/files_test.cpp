@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 
 namespace rondaxa {
 namespace {
@@ -106,6 +107,14 @@ TEST(ReadAll, GivesTheFileUpToTheLimitAndFailsAsIoError) {
         EXPECT_EQ(Text(ReadAll(file)), bytes) << size;
         EXPECT_EQ(Text(ReadAll(file, 5)), bytes.substr(0, 5)) << size;
     }
+#ifdef __linux__
+    // A file whose size is not known ahead (a pipe, a file of /proc) is read
+    // whole, and no more.
+    std::ifstream in("/proc/self/cmdline", std::ios::binary);
+    const std::string cmdline{std::istreambuf_iterator<char>(in), {}};
+    ASSERT_FALSE(cmdline.empty());
+    EXPECT_EQ(Text(ReadAll("/proc/self/cmdline")), cmdline);
+#endif
     EXPECT_THROW(ReadAll(dir.Path("weg")), IoError);
     EXPECT_THROW(ReadAll(dir.Root().string()), IoError); // a folder: a read error, not a stream exception
     test::FailingStep failing(FileStep::Read, "f.bin");
