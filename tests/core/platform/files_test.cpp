@@ -36,7 +36,14 @@ TEST(SafeWrite, AFailureAtAnyStepKeepsThePreviousFile) {
         EXPECT_EQ(Text(ReadAll(file)), "oud");
         EXPECT_EQ(test::EntriesIn(dir.Root()), 1);
     }
+#ifdef __linux__
+    const int open = test::EntriesIn("/proc/self/fd");
+    for (int i = 0; i < 5; ++i)
+        SafeWrite(file, "nieuw");
+    EXPECT_EQ(test::EntriesIn("/proc/self/fd"), open) << "a descriptor is left open";
+#else
     SafeWrite(file, "nieuw");
+#endif
     EXPECT_EQ(Text(ReadAll(file)), "nieuw");
     // A folder that is not there is named as the reason.
     try {
