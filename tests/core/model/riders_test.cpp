@@ -62,6 +62,10 @@ TEST(DeleteRiderRow, TheRidersBehindTheDeletedOneMoveUpInEachRace) {
         for (int r = 1; r <= 4; ++r)
             EXPECT_EQ(test::StoredResults(*k.Rider(r), 3), c.Left[static_cast<std::size_t>(r - 1)]) << r;
     }
+    // "Vier" goes: his 0 in race 3 took no place, so nobody moves up there.
+    Competition comp = FiveRiders(true);
+    DeleteRiderRow(*comp.Classes[0], comp.Club, 4, true);
+    EXPECT_EQ(test::StoredResults(*comp.Classes[0]->Rider(1), 3), (std::vector<int>{1, 1, 2}));
 }
 
 TEST(DeleteRiderRow, TheOnlyRiderIsEmptiedAndTheResultColumnsGo) {
