@@ -1,5 +1,5 @@
 // rondaxa-cli import-dos on generated DOS installations, the result checked
-// with info and standings.
+// with info (the conversion itself is the core's, see dos_import_test).
 #include "support/dos_files.h"
 #include "support/test_files.h"
 
@@ -33,7 +33,7 @@ protected:
     std::string out = dir.Path("oost.kzb");
 };
 
-TEST_F(ImportDosCli, ConvertsASetThatInfoAndStandingsThenRead) {
+TEST_F(ImportDosCli, ConvertsASetThatInfoThenReads) {
     const auto run = RunCli({"import-dos", dir.Root().string(), "--set", "1", "--out", out});
     ASSERT_EQ(run.ExitCode, 0) << run.Err;
     EXPECT_EQ(run.Err, "");
@@ -44,21 +44,6 @@ TEST_F(ImportDosCli, ConvertsASetThatInfoAndStandingsThenRead) {
     EXPECT_NE(info.Out.find("Versie: 2\nAangemaakt"), std::string::npos);
     EXPECT_NE(info.Out.find("Klassen: 2\nRijders: 4\nMX1\t3\t3\nVeteranen\t1\t1\n"), std::string::npos)
         << info.Out;
-
-    const auto standings = RunCli({"standings", out, "--class", "MX1", "--no-club", "--no-class-name"});
-    ASSERT_EQ(standings.ExitCode, 0) << standings.Err;
-    // Gross totals of the points as stored: 52, 37 and 35, the names shown
-    // first name first and converted from the DOS code page.
-    const std::string &text = standings.Out;
-    const auto hans = text.find("Hans M\xC3\xBCller");
-    const auto piet = text.find("Piet Jansen");
-    const auto tim = text.find("Tim Vos");
-    ASSERT_NE(hans, std::string::npos) << text;
-    ASSERT_NE(piet, std::string::npos) << text;
-    ASSERT_NE(tim, std::string::npos) << text;
-    EXPECT_LT(hans, piet);
-    EXPECT_LT(piet, tim);
-    EXPECT_NE(text.find("52"), std::string::npos) << text;
 }
 
 TEST_F(ImportDosCli, AClassFolderOnTheCommandLineWins) {

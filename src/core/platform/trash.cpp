@@ -87,8 +87,9 @@ std::string ReserveName(const fs::path &info, const std::string &name, const std
         }
         const bool written =
             ::write(fd, contents.data(), contents.size()) == static_cast<ssize_t>(contents.size());
-        ::close(fd);
-        if (written)
+        // A failed close may mean the text never reached the disk.
+        const bool closed = ::close(fd) == 0;
+        if (written && closed)
             return candidate;
         ::unlink(infoFile.c_str());
         return {};

@@ -245,7 +245,7 @@ TEST_F(DosInstallation, NothingFoundShowsMessage80AndLeavesADefaultEmptyCompetit
     WriteInfo({{"MC Oost", {"MX1"}, {}, "", false}, {"MC West", {"MX1"}, {}, "", false}});
     WriteClass(dir.Root(), "KZBKL001.AAA", {{"Piet", {"1"}}}); // set 1 only
     const std::string message80 = ErrorMessageFor(80).Text;
-    for (int set : {2, 3}) { // no class file; not in use
+    for (int set : {2, 3, 0}) { // no class file; not in use; no set
         Competition comp = test::MakeCompetition({"Oud"});
         comp.Club.ClubName = "Oude club";
         comp.FileName = "oud.kzb";
@@ -260,7 +260,7 @@ TEST_F(DosInstallation, NothingFoundShowsMessage80AndLeavesADefaultEmptyCompetit
     fs::remove(dir.Root() / "kzbinfo.brq");
     Competition comp;
     EXPECT_FALSE(RunDosImport(comp, Choice(1, ""), prompts));
-    EXPECT_EQ(prompts.Messages.size(), 3u);
+    EXPECT_EQ(prompts.Messages.size(), 4u);
 }
 
 } // namespace

@@ -63,6 +63,9 @@ TEST_F(EditingTest, ResultEditsStoreThePositionOrAskAgain) {
 
     EXPECT_EQ(StoreCellEdit(comp, klasse, 1, col, "", prompts, CharWidth), EditOutcome::Stored);
     EXPECT_EQ(klasse.Rider(1)->Results[2], kNoResult);
+    // The place column takes no edit.
+    EXPECT_EQ(StoreCellEdit(comp, klasse, 1, 0, "9", prompts, CharWidth), EditOutcome::Refused);
+    EXPECT_EQ(klasse.Grid.RowAt(1).Label, "1");
 }
 
 TEST_F(EditingTest, DuplicateStartNumberIsRefusedIgnoringCase) {

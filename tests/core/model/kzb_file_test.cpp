@@ -51,7 +51,8 @@ Bytes HandBuiltFile() {
     PutI32(b, 80, 16);
     PutI32(b, 84, 2);
     PutI32(b, 88, 97);
-    PutI32(b, 124, 10); // font size of a grid with the default font
+    PutStr(b, 92, "Arial");
+    PutI32(b, 124, 10);
     PutStr(b, 136, "Plaats :");
     PutI32(b, 192, 1); // extra field 1 shown
     PutI32(b, 196, 0x000000FF);
@@ -103,6 +104,8 @@ TEST(KzbFile, HandBuiltBytesReadIntoTheRightFieldsAndBack) {
     EXPECT_EQ(club.CountPercent, 60);
     EXPECT_EQ(club.CalcFlags, 16);
     EXPECT_EQ(club.AverageMethod, 2);
+    EXPECT_EQ(club.FontName.str(), "Arial");
+    EXPECT_EQ(club.FontSize, 10);
     EXPECT_EQ(club.ExtraLabel1.str(), "Plaats :");
     EXPECT_EQ(club.MarkColor, 0xFFu);
     EXPECT_EQ(club.Deduction, 2);

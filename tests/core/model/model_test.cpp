@@ -85,6 +85,8 @@ TEST(SetCellText, StoresResultsThroughThePointsTable) {
     club.Options &= ~OptPositionsAsPoints;
     SetCellText(club, rider, "12a", KindResult, 5);
     EXPECT_EQ(rider.Results[5], 12);
+    SetCellText(club, rider, "40000", KindResult, 5); // beyond what a result holds: the largest
+    EXPECT_EQ(rider.Results[5], 32767);
     SetCellText(club, rider, "7", KindResult, 51); // outside 1..50: nothing
     SetCellText(club, rider, "A very long name that does not fit in thirty", KindName, 0);
     EXPECT_EQ(rider.Name.str(), "A very long name that does not");

@@ -9,10 +9,6 @@ namespace {
 using test::AddRider;
 using test::MakeCompetition;
 
-int Result(const TKlasse &klasse, int row, int n) {
-    return GetResult(*klasse.Rider(row), n);
-}
-
 // Five riders over three races; rider 3 finished 2nd, had no result and
 // finished 1st.
 Competition FiveRiders(bool positionsStored) {
@@ -36,56 +32,40 @@ Competition FiveRiders(bool positionsStored) {
     return comp;
 }
 
-TEST(DeleteRiderRow, AdjustsFinishPositionsBehindTheDeletedRider) {
+// "Drie" goes: 2nd in race 1, no result in race 2, the winner of race 3.
+TEST(DeleteRiderRow, TheRidersBehindTheDeletedOneMoveUpInEachRace) {
+    struct Case {
+        const char *What;
+        bool Positions;
+        bool Adjust;
+        bool LastUnclassified;
+        std::vector<std::vector<int>> Left;
+    };
+    const Case cases[] = {
+        // A 0 stays 0.
+        {"positions", true, true, false, {{1, 1, 1}, {2, 2, 2}, {4, 3, 0}, {3, -1, -1}}},
+        // Points move to the next better place (40, the 6th, to 41); points
+        // of no place (44) and of the first place stay rather than vanish.
+        {"points", false, true, false, {{50, 50, 50}, {47, 47, 44}, {41, 45, 0}, {45, -1, 50}}},
+        {"not adjusted", true, false, false, {{1, 1, 2}, {3, 2, 3}, {5, 3, 0}, {4, -1, -1}}},
+        {"not classified", true, true, true, {{1, 1, 1}, {2, 2, 2}, {4, 3, 0}, {4, -1, -1}}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.What);
+        Competition comp = FiveRiders(c.Positions);
+        TKlasse &k = *comp.Classes[0];
+        if (c.LastUnclassified)
+            k.Rider(5)->CalcMarks = MarkNotClassified;
+        DeleteRiderRow(k, comp.Club, 3, c.Adjust);
+        EXPECT_EQ(test::RiderNames(k), (std::vector<std::string>{"Een", "Twee", "Vier", "Vijf"}));
+        EXPECT_EQ(test::RowLabels(k), (std::vector<std::string>{"1", "2", "3", "4"}));
+        for (int r = 1; r <= 4; ++r)
+            EXPECT_EQ(test::StoredResults(*k.Rider(r), 3), c.Left[static_cast<std::size_t>(r - 1)]) << r;
+    }
+    // "Vier" goes: his 0 in race 3 took no place, so nobody moves up there.
     Competition comp = FiveRiders(true);
-    TKlasse &k = *comp.Classes[0];
-    DeleteRiderRow(k, comp.Club, 3, true);
-
-    ASSERT_EQ(k.Grid.RowCount(), 5);
-    EXPECT_EQ(k.Rider(3)->Name, "Vier");
-    EXPECT_EQ(k.Grid.RowAt(3).Label, "3");
-    EXPECT_EQ(k.Grid.RowAt(4).Label, "4");
-    // Race 1 (deleted rider 2nd): 1st stays, 3rd, 5th and 4th move up.
-    EXPECT_EQ(Result(k, 1, 1), 1);
-    EXPECT_EQ(Result(k, 2, 1), 2);
-    EXPECT_EQ(Result(k, 3, 1), 4);
-    EXPECT_EQ(Result(k, 4, 1), 3);
-    // Race 2 (no result for the deleted rider): unchanged.
-    EXPECT_EQ(Result(k, 1, 2), 1);
-    EXPECT_EQ(Result(k, 3, 2), 3);
-    // Race 3 (deleted rider won): everybody moves up, but 0 stays 0.
-    EXPECT_EQ(Result(k, 1, 3), 1);
-    EXPECT_EQ(Result(k, 2, 3), 2);
-    EXPECT_EQ(Result(k, 3, 3), 0);
-}
-
-TEST(DeleteRiderRow, AdjustsPointsToTheNextBetterPlace) {
-    Competition comp = FiveRiders(false);
-    TKlasse &k = *comp.Classes[0];
-    DeleteRiderRow(k, comp.Club, 3, true);
-
-    // Race 1 (deleted rider had 47): 50 stays, 45 -> 47, 40 (6th) -> 41, 43 -> 45.
-    EXPECT_EQ(Result(k, 1, 1), 50);
-    EXPECT_EQ(Result(k, 2, 1), 47);
-    EXPECT_EQ(Result(k, 3, 1), 41);
-    EXPECT_EQ(Result(k, 4, 1), 45);
-    // Race 3 (deleted rider had 55, more than any place): 47 -> 50; points
-    // of no place (44) and of the first place (50) stay rather than vanish.
-    EXPECT_EQ(Result(k, 1, 3), 50);
-    EXPECT_EQ(Result(k, 2, 3), 44);
-    EXPECT_EQ(Result(k, 4, 3), 50);
-}
-
-TEST(DeleteRiderRow, WithoutAdjustmentOrForUnclassifiedRidersResultsStay) {
-    Competition comp = FiveRiders(true);
-    TKlasse &k = *comp.Classes[0];
-    k.Rider(5)->CalcMarks = MarkNotClassified;
-    DeleteRiderRow(k, comp.Club, 3, true);
-    EXPECT_EQ(Result(k, 4, 1), 4); // not classified: kept
-
-    Competition plain = FiveRiders(true);
-    DeleteRiderRow(*plain.Classes[0], plain.Club, 3, false);
-    EXPECT_EQ(Result(*plain.Classes[0], 3, 1), 5);
+    DeleteRiderRow(*comp.Classes[0], comp.Club, 4, true);
+    EXPECT_EQ(test::StoredResults(*comp.Classes[0]->Rider(1), 3), (std::vector<int>{1, 1, 2}));
 }
 
 TEST(DeleteRiderRow, TheOnlyRiderIsEmptiedAndTheResultColumnsGo) {

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ctime>
 #include <filesystem>
 
 namespace rondaxa {
@@ -11,9 +12,18 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// Today's date as a lock names it: dd-mm-yyyy.
+std::string Today() {
+    const std::time_t now = std::time(nullptr);
+    char text[16];
+    std::strftime(text, sizeof text, "%d-%m-%Y", std::localtime(&now));
+    return text;
+}
+
 // One holder at a time, in this process as in others; the refusal names the
 // holder; the lock file goes with its holder.
 TEST(FileLock, ASecondWriterIsRefusedWithWhoHoldsTheFile) {
+    const std::string today = Today();
     test::TempDir dir;
     const std::string file = dir.Path("club.kzb");
     {
@@ -26,6 +36,8 @@ TEST(FileLock, ASecondWriterIsRefusedWithWhoHoldsTheFile) {
             EXPECT_EQ(refusal.Holder().Program, "Rondaxa");
             EXPECT_FALSE(refusal.Holder().Host.empty());
             EXPECT_EQ(refusal.Holder().Since.size(), std::string("07-12-2026 18:03").size());
+            const std::string since = refusal.Holder().Since.substr(0, 10);
+            EXPECT_TRUE(since == today || since == Today()) << since; // taken just now
             EXPECT_EQ(std::string(refusal.what()),
                       "Het bestand club.kzb is in gebruik door Rondaxa op computer " + refusal.Holder().Host +
                           " sinds " + refusal.Holder().Since + ".");

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 
 namespace rondaxa {
 namespace {
@@ -35,13 +36,26 @@ TEST(SafeWrite, AFailureAtAnyStepKeepsThePreviousFile) {
         EXPECT_EQ(Text(ReadAll(file)), "oud");
         EXPECT_EQ(test::EntriesIn(dir.Root()), 1);
     }
+#ifdef __linux__
+    const int open = test::EntriesIn("/proc/self/fd");
+    for (int i = 0; i < 5; ++i)
+        SafeWrite(file, "nieuw");
+    EXPECT_EQ(test::EntriesIn("/proc/self/fd"), open) << "a descriptor is left open";
+#else
     SafeWrite(file, "nieuw");
+#endif
     EXPECT_EQ(Text(ReadAll(file)), "nieuw");
-    EXPECT_THROW(SafeWrite(dir.Path("weg/uit.txt"), "x"), IoError);
+    // A folder that is not there is named as the reason.
+    try {
+        SafeWrite(dir.Path("weg/uit.txt"), "x");
+        ADD_FAILURE() << "no error";
+    } catch (const IoError &error) {
+        EXPECT_EQ(error.Reason(), std::make_error_code(std::errc::no_such_file_or_directory));
+    }
 }
 
 #ifndef _WIN32
-TEST(SafeWrite, KeepsPermissionsAndRefusesAReadOnlyFile) {
+TEST(SafeWrite, KeepsPermissionsRefusesAReadOnlyFileAndTellsADevicesError) {
     test::TempDir dir;
     const std::string file = dir.Path("geheim.kzb");
     SafeWrite(file, "1");
@@ -54,6 +68,16 @@ TEST(SafeWrite, KeepsPermissionsAndRefusesAReadOnlyFile) {
     EXPECT_THROW(SafeWrite(file, "3"), IoError);
     EXPECT_EQ(Text(ReadAll(file)), "2");
     EXPECT_EQ(test::EntriesIn(dir.Root()), 1);
+
+    // A device is written directly, and its write error is told.
+    if (fs::exists("/dev/full")) {
+        try {
+            SafeWrite("/dev/full", "x");
+            ADD_FAILURE() << "no error";
+        } catch (const IoError &error) {
+            EXPECT_EQ(error.Reason(), std::make_error_code(std::errc::no_space_on_device));
+        }
+    }
 }
 #endif
 
@@ -90,6 +114,14 @@ TEST(ReadAll, GivesTheFileUpToTheLimitAndFailsAsIoError) {
         EXPECT_EQ(Text(ReadAll(file)), bytes) << size;
         EXPECT_EQ(Text(ReadAll(file, 5)), bytes.substr(0, 5)) << size;
     }
+#ifdef __linux__
+    // A file whose size is not known ahead (a pipe, a file of /proc) is read
+    // whole, and no more.
+    std::ifstream in("/proc/self/cmdline", std::ios::binary);
+    const std::string cmdline{std::istreambuf_iterator<char>(in), {}};
+    ASSERT_FALSE(cmdline.empty());
+    EXPECT_EQ(Text(ReadAll("/proc/self/cmdline")), cmdline);
+#endif
     EXPECT_THROW(ReadAll(dir.Path("weg")), IoError);
     EXPECT_THROW(ReadAll(dir.Root().string()), IoError); // a folder: a read error, not a stream exception
     test::FailingStep failing(FileStep::Read, "f.bin");

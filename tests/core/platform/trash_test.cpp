@@ -52,9 +52,11 @@ TEST(HomeTrash, OldBackupsGoToATrashMadeWhereItWasMissing) {
 
     auto demo = MakeDemoCompetition();
     const std::string file = dir.Path("club map/club.kzb");
+    const int open = test::EntriesIn("/proc/self/fd");
     for (int i = 0; i < 4; ++i)
         SaveCompetition(*demo, file, nullptr, MoveToHomeTrash);
     fs::current_path(started);
+    EXPECT_EQ(test::EntriesIn("/proc/self/fd"), open) << "a descriptor is left open";
 
     EXPECT_EQ(test::EntriesIn(dir.Root() / "werkmap"), 0);
     EXPECT_EQ(test::EntriesIn(dir.Root() / "club map"), 2);

@@ -355,6 +355,27 @@ TEST_F(PrintTest, AnnouncedPagesAreThePagesPrinted) {
     }
 }
 
+// A class on a page of its own draws the rules of its own table only: the
+// page before it was closed under the previous class's table.
+TEST_F(PrintTest, AClassOnANewPageDrawsOnlyItsOwnRulesAndNoneWhereThereAreNone) {
+    AddRiders(0, 2, 3);
+    AddRiders(1, 2, 6);
+    comp.Print.PrintFlags |= PfNewPagePerClass | PfVerticalRules;
+    auto rules = [&](std::vector<bool> selected) {
+        PrintChoices choices = All();
+        choices.Classes = PrintClassChoice::Selection;
+        choices.Selected = std::move(selected);
+        Print(choices);
+        return device.Of(Op::Line).size();
+    };
+    const std::size_t first = rules({true, false, false});
+    const std::size_t second = rules({false, true, false});
+    EXPECT_EQ(rules({true, true, false}), first + second);
+    EXPECT_EQ(device.Sheets(), 2);
+    comp.Print.PrintFlags &= ~(PfHorizontalRules | PfVerticalRules);
+    EXPECT_EQ(rules({true, true, false}), 0u); // without rules no line at all
+}
+
 TEST_F(PrintTest, StoringMarksChangesOnly) {
     PrintSettings settings = comp.Print;
     StorePrintSettings(comp, settings);
@@ -380,6 +401,8 @@ TEST_F(PrintTest, ColumnsOfAClass) {
         kinds.push_back(printer.Column(i).Kind);
     EXPECT_EQ(kinds, (std::vector<int>{KindRowNumber, KindName, KindJoinedResults, KindGross}));
     EXPECT_EQ(printer.Column(3).GridCol, Klasse(0).FirstResultCol);
+    printer.ComputeColumns(0, count);
+    EXPECT_GE(printer.Column(3).Width, 3 * printer.TextWidth("88")); // three results side by side
 }
 
 } // namespace

@@ -213,6 +213,8 @@ TEST(ExportFiles, NamesAndColours) {
     EXPECT_EQ(ColorToHtml(0x000000FF), "FF0000");
     EXPECT_EQ(ColorToHtml(kClWindow), "FFFFFF");
     EXPECT_EQ(ColorToHtml(0x01000000), "FFFFFF");
+    EXPECT_EQ(ColorToHtml(0x8000001E), "F0F0F0"); // the last system colour
+    EXPECT_EQ(ColorToHtml(0x8000001F), "FFFFFF"); // past the system colours: white
     EXPECT_EQ(WriteHtmlCell(kCellRight, kClTeal, ""), "<td bgcolor=\"#008080\";>&nbsp</td>");
     EXPECT_EQ(WriteHtmlCell(kCellCentre | kCellStrike, 0, " "), "<td>&nbsp</td>");
     EXPECT_EQ(WriteHtmlCell(kCellRight, 0, "7,5"), "<td align=right>7,5</td>");

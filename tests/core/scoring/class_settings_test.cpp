@@ -181,6 +181,10 @@ TEST(ClubSettings, StoresTheFieldsAndNothingForAnEmptyList) {
     EXPECT_EQ(club.ExtraLabel3, "Klasse sinds :");
     EXPECT_EQ(club.Options & OptStatusFieldMask, 2);
     EXPECT_TRUE(prompts.Questions.empty());
+    // The first tie method is a choice of its own.
+    form.TieMethod = 0;
+    ASSERT_TRUE(ApplyClubSettings(comp, classes, form, prompts));
+    EXPECT_EQ(comp.Club.TieMethod, 0);
 }
 
 } // namespace
