@@ -212,12 +212,12 @@ QuickEntryOutcome EnterFinishingOrder(Competition &comp, TKlasse &klasse, std::v
     CountColumns(klasse);
     const int columns = klasse.ResultCount;
     if (choices.NewColumn && columns >= kMaxResults)
-        return {kMaxResultsReachedCode, 0, false};
+        return {kMaxResultsReachedCode, 0, false, {}};
     std::string doubled;
     if (const int code = CheckEntryLines(lines, &doubled); code != 0)
         return {code, 0, !lines.empty() && code != kEmptyListCode, doubled};
     if (!choices.NewColumn && (choices.Column < 1 || choices.Column > columns))
-        return {kBadResultNumberCode, 0, false};
+        return {kBadResultNumberCode, 0, false, {}};
 
     if (klasse.CalcState > 0)
         RemoveClassStandings(klasse); // a new column goes after the results, not after standings
@@ -254,7 +254,7 @@ QuickEntryOutcome EnterFinishingOrder(Competition &comp, TKlasse &klasse, std::v
             FillNewRider(rider, entry, line);
     }
     CountColumns(klasse);
-    return {0, n, false};
+    return {0, n, false, {}};
 }
 
 std::vector<std::string> FinishingOrderOf(ClubRec &club, TKlasse &klasse, int n) {
