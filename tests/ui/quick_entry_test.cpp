@@ -286,6 +286,7 @@ private slots:
             dialog.FromBox()->setValue(2);
             QCOMPARE(dialog.ToBox()->value(), 2);
             OnNextDialog<TToonBox>([&](TToonBox &list) {
+                QCOMPARE(list.windowTitle(), QString("Gevonden fouten"));
                 for (int i = 0; i < list.List()->count(); ++i)
                     entries << list.List()->item(i)->text();
                 list.ListBox1Click(1); // "Plaats 2 komt niet voor": the rider after the gap

@@ -283,32 +283,6 @@ private slots:
         QVERIFY(!ties.HasProblems()); // emptied after showing
     }
 
-    void checkListEntryLeadsToTheRiderConcerned() {
-        // Finish-order storage: column 3 holds the positions 1, 5 and 6 only.
-        ClubRec &club = form_->Comp().Club;
-        club.Options = (club.Options | OptStoreFinishOrder) & ~OptPositionsAsPoints;
-        TKlasse &klasse = Klasse();
-        for (int row = 1; row < klasse.Grid.RowCount(); ++row)
-            klasse.Rider(row)->Results[3] = kNoResult;
-        klasse.Rider(4)->Results[3] = 6;
-        klasse.Rider(7)->Results[3] = 5;
-        klasse.Rider(9)->Results[3] = 1;
-        klasse.Grid.CurRow = 2;
-        TToonBox list(*form_, form_.get());
-        list.AddProblem("Kolom: 3\tPlaats 4 t/m 2 komen niet voor.", 3);
-        list.AddProblem("Kolom: 3\tPlaats 9 komt niet voor.", 3); // no rider after it
-        OnNextDialog<TToonBox>([&](TToonBox &box) {
-            QCOMPARE(box.windowTitle(), QString("Gevonden fouten"));
-            box.ListBox1Click(0);
-            QCOMPARE(klasse.Grid.CurRow, 7);
-            QCOMPARE(klasse.Grid.CurCol, klasse.ResultColumn(3));
-            box.ListBox1Click(1);
-            QCOMPARE(klasse.Grid.CurRow, 7);
-            box.accept();
-        });
-        list.ShowCheckList();
-    }
-
     // ---- "Sorteren" -------------------------------------------------------------
 
     void sortDialogStartsAtTheCurrentColumn() {
