@@ -57,37 +57,25 @@ private slots:
             window->close();
     }
 
-    void everyContextHasAPageWithText() {
-        for (int context : kContexts) {
-            QVERIFY2(HasHelpPage(context), qPrintable(QString::number(context)));
-            const QString html = PageText(context);
-            QVERIFY2(!html.isEmpty(), qPrintable(QString("no page for %1").arg(context)));
-            QVERIFY2(html.contains("<h1>"), qPrintable(QString::number(context)));
-            QString text = html;
-            text.remove(QRegularExpression("<[^>]*>"));
-            QVERIFY2(text.simplified().size() > 300, qPrintable(QString("page %1 is too thin").arg(context)));
-            QVERIFY2(!html.contains("<p>...</p>"), qPrintable(QString("page %1 is unfinished").arg(context)));
-        }
-        QCOMPARE(HelpTopics().size(), std::size(kContexts));
-    }
-
-    void linksBetweenPagesLead_toExistingPages() {
+    // Every context has a finished page of its own, linked from the
+    // contents, whose links lead to pages that exist.
+    void everyContextHasAFinishedPageInTheContents() {
+        const QString contents = HelpContentsHtml();
         const QRegularExpression link("href=\"([0-9]+)\\.html\"");
         for (int context : kContexts) {
-            auto matches = link.globalMatch(PageText(context));
-            while (matches.hasNext()) {
+            const QString where = QString::number(context);
+            QVERIFY2(HasHelpPage(context), qPrintable(where));
+            QVERIFY2(contents.contains(QString("href=\"%1.html\"").arg(context)), qPrintable(where));
+            const QString html = PageText(context);
+            QVERIFY2(html.contains("<h1>") && !html.contains("<p>...</p>"), qPrintable(where));
+            QVERIFY2(QString(html).remove(QRegularExpression("<[^>]*>")).simplified().size() > 300,
+                     qPrintable(where + " is too thin"));
+            for (auto matches = link.globalMatch(html); matches.hasNext();) {
                 const int target = matches.next().captured(1).toInt();
-                QVERIFY2(HasHelpPage(target),
-                         qPrintable(QString("page %1 links to %2").arg(context).arg(target)));
+                QVERIFY2(HasHelpPage(target), qPrintable(where + " links to " + QString::number(target)));
             }
         }
-    }
-
-    void contentsLinksEveryPage() {
-        const QString contents = HelpContentsHtml();
-        for (int context : kContexts)
-            QVERIFY2(contents.contains(QString("href=\"%1.html\"").arg(context)),
-                     qPrintable(QString::number(context)));
+        QCOMPARE(HelpTopics().size(), std::size(kContexts));
     }
 
     void showHelpOpensThePageOfTheContext() {

@@ -258,14 +258,11 @@ private slots:
         QVERIFY(test::ReadAll(pdf_.toStdString()).starts_with("%PDF"));
         QCOMPARE(prompts.Messages, std::vector<std::string>{WhereItWent()});
         QCOMPARE(prompts.Icons[0], MessageIcon::Information);
-    }
 
-    // The printer set-up dialog has asked about the file already: the next
-    // job does not ask again, the one after it does.
-    void AReplaceAgreedInTheSetUpIsNotAskedAgain() {
-        test::WriteAll(pdf_.toStdString(), "earlier");
+        // The printer set-up has asked about the file already: the next job
+        // does not ask again, the one after it does.
         ReplaceAgreed(*printer_);
-        test::ScriptedPrompts prompts;
+        prompts = test::ScriptedPrompts();
         QVERIFY(Print(prompts));
         QCOMPARE(prompts.Captions, std::vector<std::string>{"Uitslagen Printen"});
         prompts = test::ScriptedPrompts();
@@ -274,9 +271,9 @@ private slots:
         QCOMPARE(prompts.Captions, std::vector<std::string>{"Rondaxa"});
     }
 
-    // A printer that takes no jobs, or does not take this one, is reported
-    // instead of passed over as if the standings had been printed.
-    void APrinterThatRefusesTheJobIsReported() {
+    // A printer that takes no jobs, does not take this one or cannot start
+    // is reported instead of passed over as if the standings had been printed.
+    void APrinterThatFailsIsReported() {
         struct Spooler : PrintSpooler {
             Spooler() { InstallPrintSpooler(this); }
             ~Spooler() override { InstallPrintSpooler(nullptr); }
@@ -297,6 +294,20 @@ private slots:
         prompts = test::ScriptedPrompts();
         QVERIFY(!Print(prompts));
         QCOMPARE(prompts.Messages, std::vector<std::string>{spooler.After});
+        QVERIFY(!QApplication::overrideCursor());
+
+        // A printer that cannot start the job at all, without a question
+        // about pages first.
+        spooler.After.clear();
+        prompts = test::ScriptedPrompts();
+        auto nowhere = MakePdfPrinter(QString::fromStdString(dir_.Path("no/such/folder/stand.pdf")),
+                                      PageOrientation::Portrait);
+        test::OnNextDialog<Tafdruk>(
+            [](Tafdruk &dialog) { test::ClickButton(dialog, QStringLiteral("&Print")); });
+        QVERIFY(!RunPrintDialog(*comp_, *nowhere, prompts, nullptr));
+        QCOMPARE(prompts.Messages, std::vector<std::string>{std::string(kPrinterUnavailable)});
+        QCOMPARE(prompts.Icons[0], MessageIcon::Error);
+        QVERIFY(prompts.Captions.empty());
         QVERIFY(!QApplication::overrideCursor());
     }
 
@@ -371,22 +382,6 @@ private slots:
         });
         QVERIFY(!RunPrintDialog(*comp_, *printer_, prompts, nullptr));
         QVERIFY(QFileInfo(pdf_).size() > 1000);
-    }
-
-    // A printer that cannot start the job is reported, not passed over in
-    // silence as if the standings had been printed.
-    void APrinterThatCannotStartIsReported() {
-        test::ScriptedPrompts prompts;
-        auto nowhere = MakePdfPrinter(QString::fromStdString(dir_.Path("no/such/folder/stand.pdf")),
-                                      PageOrientation::Portrait);
-        test::OnNextDialog<Tafdruk>(
-            [](Tafdruk &dialog) { test::ClickButton(dialog, QStringLiteral("&Print")); });
-        QVERIFY(!RunPrintDialog(*comp_, *nowhere, prompts, nullptr));
-        QCOMPARE(prompts.Messages.size(), std::size_t(1));
-        QCOMPARE(prompts.Messages[0], std::string(kPrinterUnavailable));
-        QCOMPARE(prompts.Icons[0], MessageIcon::Error);
-        QVERIFY(prompts.Captions.empty()); // no question about pages first
-        QVERIFY(!QApplication::overrideCursor());
     }
 
 private:

