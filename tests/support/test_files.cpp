@@ -1,5 +1,7 @@
 #include "support/test_files.h"
 
+#include <gtest/gtest.h>
+
 #include <cstdlib>
 #include <fstream>
 #include <random>
@@ -108,6 +110,17 @@ ResultInfo &AddResultInfo(TKlasse &klasse, int from, int to, uint8_t flags, cons
     ResultInfo &added = *info;
     klasse.ColData(klasse.ResultColumn(from))->Info = std::move(info);
     return added;
+}
+
+std::vector<std::pair<int, int>> InfoBlocks(const TKlasse &klasse) {
+    std::vector<std::pair<int, int>> blocks;
+    for (int c = 0; c < klasse.Grid.ColCount(); ++c)
+        if (const TColData *data = klasse.ColData(c); data && data->Info) {
+            EXPECT_EQ(data->Kind, KindResult);
+            EXPECT_EQ(data->Number, data->Info->FromCol) << "block not owned by its first column";
+            blocks.emplace_back(data->Info->FromCol, data->Info->ToCol);
+        }
+    return blocks;
 }
 
 std::vector<std::string> RiderNames(const TKlasse &klasse) {

@@ -194,11 +194,7 @@ TEST(Columns, RebuildKeepsResultInformationWithItsRange) {
     Competition comp = test::MakeCompetition({"MX1"});
     TKlasse &klasse = *comp.Classes[0];
     test::AddRider(comp, klasse, "A", "1", {1, 2, 3, 4});
-    auto info = std::make_unique<ResultInfo>();
-    info->FromCol = 3;
-    info->ToCol = 4;
-    info->InfoFlags = InfoNotCounting;
-    klasse.ColData(klasse.ResultColumn(3))->Info = std::move(info);
+    test::AddResultInfo(klasse, 3, 4, InfoNotCounting);
     EXPECT_EQ(CountColumns(klasse), 2);
 
     comp.Club.ViewFlags = ViewExtra1 | ViewExtra3 | ViewStartNoFirst;
