@@ -110,6 +110,16 @@ ResultInfo &AddResultInfo(TKlasse &klasse, int from, int to, uint8_t flags, cons
     return added;
 }
 
+std::vector<std::pair<int, int>> InfoBlocks(const TKlasse &klasse) {
+    std::vector<std::pair<int, int>> blocks;
+    for (int c = 0; c < klasse.Grid.ColCount(); ++c)
+        if (const TColData *data = klasse.ColData(c); data && data->Info) {
+            const bool owned = data->Kind == KindResult && data->Number == data->Info->FromCol;
+            blocks.emplace_back(owned ? data->Info->FromCol : -data->Info->FromCol, data->Info->ToCol);
+        }
+    return blocks;
+}
+
 std::vector<std::string> RiderNames(const TKlasse &klasse) {
     std::vector<std::string> names;
     for (int r = 1; r < klasse.Grid.RowCount(); ++r)

@@ -104,6 +104,10 @@ std::vector<std::string> RiderNames(const TKlasse &klasse);
 std::vector<std::string> RowLabels(const TKlasse &klasse);
 // A rider's stored results 1..count.
 std::vector<int> StoredResults(const TRijder &rider, int count);
+// Every information block of the class as (FromCol, ToCol), left to right.
+// A block that does not sit on the result column of its FromCol comes out
+// as (-FromCol, ToCol), so that no expected list matches it.
+std::vector<std::pair<int, int>> InfoBlocks(const TKlasse &klasse);
 
 struct CliRun {
     int ExitCode = -1;

@@ -25,12 +25,7 @@ protected:
     DailyExportChoices Choices() { return OpenDailyExportChoices(comp, klasse, DailyExportMemory{}); }
 
     void AddInfo(int from, int to, const char *date, const char *remark) {
-        auto info = std::make_unique<ResultInfo>();
-        info->FromCol = from;
-        info->ToCol = to;
-        info->Date = date;
-        info->Remark = remark;
-        klasse.ColData(klasse.ResultColumn(from))->Info = std::move(info);
+        test::AddResultInfo(klasse, from, to, 0, remark, date);
     }
 
     Competition comp;

@@ -192,11 +192,7 @@ TEST(DailyApply, TheDayReplacesItsHeatsInBothStorageMethods) {
             AddRider(comp, klasse, "Zeros", "4", {0, 0, -1});
             AddRider(comp, klasse, "None", "5", {-1, -1, 1});
         }
-        auto info = std::make_unique<ResultInfo>();
-        info->FromCol = 1;
-        info->ToCol = 2;
-        info->Remark = "Zandbaan";
-        klasse.ColData(klasse.ResultColumn(1))->Info = std::move(info);
+        test::AddResultInfo(klasse, 1, 2, 0, "Zandbaan");
         // A zero total is stored as 0 points, but as a position it is none.
         const std::vector<int> expected =
             points ? std::vector<int>{47, 45, 50, 0, -1} : std::vector<int>{2, 3, 1, -1, -1};

@@ -68,11 +68,7 @@ TEST(DisplaySettings, ShowingAnExtraFieldMovesTheResultColumns) {
     Competition comp = MakeCompetition({"A"});
     TKlasse &k = *comp.Classes[0];
     AddRider(comp, k, "R", "1", {1, 2}).Extra1 = "Assen";
-    auto info = std::make_unique<ResultInfo>();
-    info->FromCol = 2;
-    info->ToCol = 2;
-    info->Remark = "Regen";
-    k.ColData(4)->Info = std::move(info);
+    test::AddResultInfo(k, 2, 2, 0, "Regen");
 
     DisplayChoices choices = CurrentDisplayChoices(comp.Club);
     choices.ShowExtra[0] = true;

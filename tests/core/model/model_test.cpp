@@ -27,14 +27,8 @@ TEST(CellText, ResultsFollowStorageAndDisplayBits) {
     club.Options &= ~OptPositionsAsPoints;
     EXPECT_EQ(CellText(club, rider, KindResult, 2), "6");
     EXPECT_EQ(CellText(club, rider, KindResult, 4), "3");
-}
-
-TEST(CellText, ConvertsPointsWheneverTheDisplayBitIsSetWhateverTheStorage) {
-    ClubRec club;
-    club.Options = OptPositionsAsPoints; // points storage, bit 6 still set
-    TRijder rider;
-    rider.Results[1] = 2;
-    EXPECT_EQ(CellText(club, rider, KindResult, 1), "47");
+    club.Options = OptPositionsAsPoints; // points stored: the display bit still converts
+    EXPECT_EQ(CellText(club, rider, KindResult, 2), "40");
 }
 
 TEST(CellText, NamesFieldsAndCalculatedColumns) {
@@ -194,11 +188,7 @@ TEST(Columns, RebuildKeepsResultInformationWithItsRange) {
     Competition comp = test::MakeCompetition({"MX1"});
     TKlasse &klasse = *comp.Classes[0];
     test::AddRider(comp, klasse, "A", "1", {1, 2, 3, 4});
-    auto info = std::make_unique<ResultInfo>();
-    info->FromCol = 3;
-    info->ToCol = 4;
-    info->InfoFlags = InfoNotCounting;
-    klasse.ColData(klasse.ResultColumn(3))->Info = std::move(info);
+    test::AddResultInfo(klasse, 3, 4, InfoNotCounting);
     EXPECT_EQ(CountColumns(klasse), 2);
 
     comp.Club.ViewFlags = ViewExtra1 | ViewExtra3 | ViewStartNoFirst;

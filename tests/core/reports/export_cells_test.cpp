@@ -65,10 +65,7 @@ TEST_F(ExportCellsTest, DroppedResultMarksFollowTheDisplaySettings) {
         // Marks not shown: a plain cell, although the result is marked.
         {ViewStrikeDropped, kClTeal, false, "<td align=center>0</td>"},
     };
-    auto info = std::make_unique<ResultInfo>();
-    info->FromCol = 1;
-    info->ToCol = 3;
-    klasse.ColData(klasse.ResultColumn(1))->Info = std::move(info);
+    test::AddResultInfo(klasse, 1, 3, 0, "");
     for (const Case &c : cases) {
         comp.Club.ViewFlags = c.ViewFlags;
         comp.Club.MarkColor = c.MarkColor;

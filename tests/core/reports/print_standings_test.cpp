@@ -315,13 +315,9 @@ TEST_F(PrintTest, AnnouncedPagesAreThePagesPrinted) {
     };
     for (int i = 0; i < 3; ++i) {
         AddRiders(i, 1, 8);
-        for (int k = 1; k <= 8; ++k) {
-            auto info = std::make_unique<ResultInfo>();
-            info->FromCol = info->ToCol = k;
-            info->Date = "20260501";
-            info->Remark = "Zandbaan met een lange opmerking " + IntText(k);
-            Klasse(i).ColData(Klasse(i).ResultColumn(k))->Info = std::move(info);
-        }
+        for (int k = 1; k <= 8; ++k)
+            test::AddResultInfo(Klasse(i), k, k, 0, "Zandbaan met een lange opmerking " + IntText(k),
+                                "20260501");
     }
     const PrintSettings defaults = comp.Print;
     for (const PageCase &c : cases) {
@@ -374,14 +370,6 @@ TEST_F(PrintTest, AClassOnANewPageDrawsOnlyItsOwnRulesAndNoneWhereThereAreNone) 
     EXPECT_EQ(device.Sheets(), 2);
     comp.Print.PrintFlags &= ~(PfHorizontalRules | PfVerticalRules);
     EXPECT_EQ(rules({true, true, false}), 0u); // without rules no line at all
-}
-
-TEST_F(PrintTest, StoringMarksChangesOnly) {
-    PrintSettings settings = comp.Print;
-    StorePrintSettings(comp, settings);
-    settings.EndText = "Tot volgend jaar";
-    StorePrintSettings(comp, settings);
-    EXPECT_EQ(comp.Print.EndText, "Tot volgend jaar");
 }
 
 // Columns in grid order: results joined where the first result stood, the

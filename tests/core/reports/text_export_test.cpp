@@ -117,25 +117,17 @@ TEST_F(ExportTest, HtmlOfStandingsWithDroppedResultAndEscapedNames) {
     ExportChoices choices = Choices();
     choices.FileType = ExportFileType::Html;
     EXPECT_TRUE(choices.Net && choices.Gross && !choices.Average);
-    EXPECT_EQ(ExportStandings(comp, choices),
-              "<html>\r\n<head>\r\n"
-              "<META http-equiv=\"Content-Type\" content=\"text/html; charset=windows-1252\">\r\n<title>MC "
-              "Test wedstrijduitslagen</title>\r\n"
-              "<META name=\"generator\" content=\"Rondaxa voor Windows\">\r\n</head>\r\n\r\n<body>\r\n"
-              "<p>MC Test - MX1<br>\r\n"
-              "Er zijn 3 uitslagen. Hiervan zijn de 2 beste uitslagen tellend voor de eindstand<br>\r\n"
-              "<table border=1 cellspacing=0 cellpadding=2>\r\n<tr bgcolor=\"silver\">\r\n"
-              "<td align=center>PL</td>\r\n<td align=center>Naam</td>\r\n<td align=center>Startnr</td>\r\n"
-              "<td align=center>1</td>\r\n<td align=center>2</td>\r\n<td align=center>3</td>\r\n"
-              "<td align=center>Bruto</td>\r\n<td align=center>Netto</td>\r\n</tr>\r\n"
-              "<tr>\r\n<td>1</td>\r\n<td>Bakker &amp; Zn &lt;x&gt;</td>\r\n<td align=center>12</td>\r\n"
-              "<td align=center>47</td>\r\n<td align=center>50</td>\r\n"
-              "<td bgcolor=\"#008080\"; align=center><s>0</s></td>\r\n"
-              "<td align=right>97</td>\r\n<td align=right>97</td>\r\n</tr>\r\n"
-              "<tr>\r\n<td>2</td>\r\n<td>Piet Jansen</td>\r\n<td align=center>7</td>\r\n"
-              "<td align=center>50</td>\r\n<td>&nbsp</td>\r\n<td align=center>47</td>\r\n"
-              "<td align=right>97</td>\r\n<td align=right>97</td>\r\n</tr>\r\n"
-              "</table>\r\n<p>&nbsp;</p>\r\n</body>\r\n</html>\r\n");
+    // The page as a whole is held byte for byte by the golden output; here
+    // the struck-out mark, the escaped name and the order of the standings.
+    const std::string page = ExportStandings(comp, choices);
+    EXPECT_NE(page.find("<td align=center>Bruto</td>\r\n<td align=center>Netto</td>\r\n</tr>\r\n"
+                        "<tr>\r\n<td>1</td>\r\n<td>Bakker &amp; Zn &lt;x&gt;</td>\r\n"),
+              std::string::npos);
+    EXPECT_NE(page.find("<td bgcolor=\"#008080\"; align=center><s>0</s></td>\r\n"
+                        "<td align=right>97</td>\r\n<td align=right>97</td>\r\n</tr>\r\n"
+                        "<tr>\r\n<td>2</td>\r\n<td>Piet Jansen</td>\r\n<td align=center>7</td>\r\n"
+                        "<td align=center>50</td>\r\n<td>&nbsp</td>\r\n"),
+              std::string::npos);
 
     choices.Gross = false;
     choices.ClassName = choices.ClubName = false;

@@ -15,22 +15,10 @@ using test::ScriptedPrompts;
 constexpr int N = kNoResult;
 
 void SetBlock(TKlasse &klasse, int from, int to) {
-    auto info = std::make_unique<ResultInfo>();
-    info->FromCol = from;
-    info->ToCol = to;
-    info->Remark = "dag";
-    klasse.ColData(klasse.ResultColumn(from))->Info = std::move(info);
+    test::AddResultInfo(klasse, from, to, 0, "dag");
 }
 
-std::vector<std::pair<int, int>> Blocks(const TKlasse &klasse) {
-    std::vector<std::pair<int, int>> blocks;
-    for (int c = 0; c < klasse.Grid.ColCount(); ++c)
-        if (const TColData *data = klasse.ColData(c); data && data->Info) {
-            EXPECT_EQ(data->Number, data->Info->FromCol) << "block not owned by its first column";
-            blocks.emplace_back(data->Info->FromCol, data->Info->ToCol);
-        }
-    return blocks;
-}
+constexpr auto Blocks = &test::InfoBlocks;
 
 std::vector<int> ResultsOf(const TRijder &rider, int upTo) {
     return std::vector<int>(rider.Results.begin() + 1, rider.Results.begin() + 1 + upTo);

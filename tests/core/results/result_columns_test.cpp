@@ -15,30 +15,11 @@ using test::MakeCompetition;
 
 constexpr int N = kNoResult;
 
-// Gives result column from its block from .. to with the remark.
 void SetBlock(TKlasse &klasse, int from, int to, const std::string &remark = "dag", uint8_t flags = 0) {
-    auto info = std::make_unique<ResultInfo>();
-    info->FromCol = from;
-    info->ToCol = to;
-    info->Remark = remark;
-    info->InfoFlags = flags;
-    klasse.ColData(klasse.ResultColumn(from))->Info = std::move(info);
+    test::AddResultInfo(klasse, from, to, flags, remark);
 }
 
-// Every block of the class as (FromCol, ToCol), left to right; each must sit
-// on the column of its FromCol.
-std::vector<std::pair<int, int>> Blocks(const TKlasse &klasse) {
-    std::vector<std::pair<int, int>> blocks;
-    for (int c = 0; c < klasse.Grid.ColCount(); ++c) {
-        const TColData *data = klasse.ColData(c);
-        if (!data || !data->Info)
-            continue;
-        EXPECT_EQ(data->Kind, KindResult);
-        EXPECT_EQ(data->Number, data->Info->FromCol) << "block not owned by its first column";
-        blocks.emplace_back(data->Info->FromCol, data->Info->ToCol);
-    }
-    return blocks;
-}
+constexpr auto Blocks = &test::InfoBlocks;
 
 std::vector<int> ResultsOf(const TRijder &rider, int upTo) {
     return std::vector<int>(rider.Results.begin() + 1, rider.Results.begin() + 1 + upTo);

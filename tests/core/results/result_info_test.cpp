@@ -12,31 +12,16 @@ using test::AddRider;
 using test::MakeCompetition;
 using test::ScriptedPrompts;
 
+constexpr auto Blocks = &test::InfoBlocks;
 constexpr CalendarDate kToday{2026, 5, 17};
 
 void SetBlock(TKlasse &klasse, int from, int to, const std::string &remark, const std::string &date = "",
               uint8_t flags = 0) {
-    auto info = std::make_unique<ResultInfo>();
-    info->FromCol = from;
-    info->ToCol = to;
-    info->Remark = remark;
-    info->Date = date;
-    info->InfoFlags = flags;
-    klasse.ColData(klasse.ResultColumn(from))->Info = std::move(info);
+    test::AddResultInfo(klasse, from, to, flags, remark, date);
 }
 
 const ResultInfo *BlockAt(const TKlasse &klasse, int n) {
     return klasse.ColData(klasse.ResultColumn(n))->Info.get();
-}
-
-std::vector<std::pair<int, int>> Blocks(const TKlasse &klasse) {
-    std::vector<std::pair<int, int>> blocks;
-    for (int c = 0; c < klasse.Grid.ColCount(); ++c)
-        if (const TColData *data = klasse.ColData(c); data && data->Info) {
-            EXPECT_EQ(data->Number, data->Info->FromCol) << "block not owned by its first column";
-            blocks.emplace_back(data->Info->FromCol, data->Info->ToCol);
-        }
-    return blocks;
 }
 
 Competition ClassWithColumns(int columns, const std::vector<std::string> &names = {"MX1"}) {

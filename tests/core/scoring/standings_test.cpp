@@ -132,29 +132,16 @@ protected:
 TEST_F(NetKeyTest, WorkedExampleKey) {
     TRijder &rider = Rider({50, -1, 47, 45});
     const std::size_t head = Build(rider, 2, 4);
-    EXPECT_EQ(rider.SortKey, "1"
-                             "00097"
-                             "050"
-                             "047"
-                             "045"
-                             "//"
-                             "045");
+    // 1 | net 00097 | 050 047 045 | // | 045
+    EXPECT_EQ(rider.SortKey, "100097050047045//045");
     EXPECT_EQ(rider.CalcNet, 97);
     EXPECT_EQ(rider.CalcTotal, 142);
     EXPECT_EQ(head, std::string("100097050047045//").size()); // TieNotify 2: without step 2
 
     Build(rider, 2, 4, KeyVariant::Gross);
-    EXPECT_EQ(rider.SortKey, "1"
-                             "00142"
-                             "050"
-                             "047"
-                             "045"
-                             "//"
-                             "045");
+    EXPECT_EQ(rider.SortKey, "100142050047045//045");
     Build(rider, 2, 4, KeyVariant::Daily);
-    EXPECT_EQ(rider.SortKey, "1"
-                             "00142"
-                             "045");
+    EXPECT_EQ(rider.SortKey, "100142045");
     EXPECT_EQ(rider.CalcNet, 50); // the first two columns in column order
 }
 
@@ -196,11 +183,7 @@ TEST_F(NetKeyTest, NonCountingColumnsAreSkipped) {
     AddResultInfo(klasse, 2, 3, InfoNotCounting);
     Build(rider, 2, CountColumns(klasse));
     EXPECT_EQ(rider.CalcTotal, 93);
-    EXPECT_EQ(rider.SortKey, "1"
-                             "00093"
-                             "050"
-                             "043"
-                             "043");
+    EXPECT_EQ(rider.SortKey, "100093050043043");
 }
 
 TEST(AverageKey, MethodsCountDifferentResults) {
