@@ -144,14 +144,14 @@ const Command *CommandNamed(const QString &name) {
 
 // The menu bar: each menu's title, when it is shown, and its commands ("-"
 // separates).
-struct MenuSpec {
+struct MenuEntry {
     const char *title;
     unsigned flags;
     std::vector<const char *> items;
 };
 
-const std::vector<MenuSpec> &Menus() {
-    static const std::vector<MenuSpec> menus = {
+const std::vector<MenuEntry> &Menus() {
+    static const std::vector<MenuEntry> menus = {
         {"&Bestand",
          0,
          {"Nieuw1Click", "Openen1Click", "Laadversie11Click", "GegevensToevoegen1Click", "-", "Bewaren1Click",
@@ -176,15 +176,15 @@ const std::vector<MenuSpec> &Menus() {
 
 // The toolbar's buttons: name, hint, command and flags. The help button
 // keeps to the right end of the bar.
-struct ButtonSpec {
+struct ButtonEntry {
     const char *name;
     const char *hint;
     const char *command;
     unsigned flags;
 };
 
-const std::vector<ButtonSpec> &ToolbarButtons() {
-    static const std::vector<ButtonSpec> buttons = {
+const std::vector<ButtonEntry> &ToolbarButtons() {
+    static const std::vector<ButtonEntry> buttons = {
         {"SpeedButton1", "Nieuwe club", "Nieuw1Click", 0},
         {"SpeedButton2", "Open een bestand", "Openen1Click", 0},
         {"SpeedButton3", "Bewaar bestand", "Bewaren1Click", kNeedsChanges},
@@ -205,14 +205,14 @@ const std::vector<ButtonSpec> &ToolbarButtons() {
 }
 
 // The grid's pop-up menu: caption, command and flags ("-" separates).
-struct PopupSpec {
+struct PopupEntry {
     const char *caption;
     const char *command;
     unsigned flags;
 };
 
-const std::vector<PopupSpec> &PopupItems() {
-    static const std::vector<PopupSpec> items = {
+const std::vector<PopupEntry> &PopupItems() {
+    static const std::vector<PopupEntry> items = {
         {"Rijder&gegevens...", "Rijder1Click", 0},
         {"&Rijder toevoegen..", "Rijdertoevogen1Click", 0},
         {"Rijder &verwijderen...", "RijderVerwijderen1Click", 0},
@@ -283,10 +283,10 @@ QAction *MainActions::AddAction(const Command &command, const QString &objectNam
 }
 
 void MainActions::BuildMenus() {
-    for (const MenuSpec &spec : Menus()) {
-        QMenu *menu = window_.menuBar()->addMenu(QString::fromUtf8(spec.title));
-        menuFlags_[menu] = spec.flags;
-        for (const char *item : spec.items) {
+    for (const MenuEntry &entry : Menus()) {
+        QMenu *menu = window_.menuBar()->addMenu(QString::fromUtf8(entry.title));
+        menuFlags_[menu] = entry.flags;
+        for (const char *item : entry.items) {
             if (IsSeparator(item)) {
                 menu->addSeparator();
                 continue;
@@ -308,7 +308,7 @@ void MainActions::BuildToolbar() {
     toolbar_->setMovable(false);
     toolbar_->setFloatable(false);
     toolbar_->toggleViewAction()->setEnabled(false);
-    for (const ButtonSpec &button : ToolbarButtons()) {
+    for (const ButtonEntry &button : ToolbarButtons()) {
         if (QLatin1String(button.command) == QLatin1String("HelpButtonClick")) {
             auto *spacer = new QWidget(toolbar_);
             spacer->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
@@ -326,7 +326,7 @@ void MainActions::BuildToolbar() {
 
 void MainActions::BuildPopup() {
     popup_ = new QMenu(&window_);
-    for (const PopupSpec &item : PopupItems()) {
+    for (const PopupEntry &item : PopupItems()) {
         if (IsSeparator(item.caption)) {
             popup_->addSeparator();
             continue;
