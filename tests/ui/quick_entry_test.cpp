@@ -78,18 +78,42 @@ private slots:
 
     // ---- quick entry ------------------------------------------------------------
 
-    void modeButtonsFollowTheClassAndTheStorage() {
-        TSnelUit dialog(Comp(), prompts_, nullptr);
+    // The mode buttons follow the class and the storage; fetching a column
+    // lists its finishing order (and sorts the class by it).
+    void modeButtonsFetchingAndTheEnterKey() {
+        Klasse().Rider(1)->Results[2] = 2;
+        Klasse().Rider(2)->Results[2] = kNoResult;
+        Klasse().Rider(3)->Results[2] = 1;
+        int redraws = 0;
+        TSnelUit dialog(Comp(), prompts_, [&redraws] { ++redraws; });
         dialog.Prepare();
         QVERIFY(dialog.NewColumnButton()->isChecked());
         QVERIFY(!dialog.ColumnBox()->isEnabled() && !dialog.FetchButton()->isEnabled());
         QCOMPARE(dialog.ColumnBox()->maximum(), 2);
         dialog.ChangeColumnButton()->setChecked(true);
         QVERIFY(dialog.ColumnBox()->isEnabled() && dialog.FetchButton()->isEnabled());
+        dialog.ColumnBox()->setValue(2);
+        dialog.FetchButton()->click();
+        QCOMPARE(dialog.Memo()->toPlainText(), QString("3\n7"));
+        QCOMPARE(redraws, 1);
+        QCOMPARE(Klasse().Rider(1)->StartNo.str(), std::string("3"));
         Comp().Club.Options &= ~OptStoreFinishOrder; // points stored: nothing to fetch back
         dialog.RadioButton1Click();
         QVERIFY(dialog.ColumnBox()->isEnabled() && !dialog.FetchButton()->isEnabled());
         QVERIFY(prompts_.Messages.empty());
+
+        // Enter on a start number that is in the list already is refused;
+        // when Enter is taken is the core's rule, an accepted one gives a line.
+        dialog.Memo()->setPlainText("12\n7\n12");
+        dialog.Memo()->moveCursor(QTextCursor::End);
+        QTest::keyClick(dialog.Memo(), Qt::Key_Return);
+        QCOMPARE(dialog.Memo()->toPlainText(), QString("12\n7\n12"));
+        QCOMPARE(prompts_.Messages, std::vector<std::string>{"Dit startnummer komt al voor op positie: 1"});
+        QCOMPARE(dialog.PositionLabel()->text(), QString("3"));
+        dialog.Memo()->setPlainText("12\n7");
+        dialog.Memo()->moveCursor(QTextCursor::End);
+        QTest::keyClick(dialog.Memo(), Qt::Key_Return);
+        QCOMPARE(dialog.Memo()->toPlainText(), QString("12\n7\n"));
     }
 
     void classWithoutColumnsOrWithAllOfThem() {
@@ -108,27 +132,39 @@ private slots:
         QCOMPARE(prompts_.Messages, std::vector<std::string>{"Het maximum aantal uitslagen is bereikt."});
     }
 
-    void enterOnARepeatedStartNumberIsRefused() {
-        TSnelUit dialog(Comp(), prompts_, nullptr);
-        dialog.Prepare();
-        dialog.Memo()->setPlainText("12\n7\n12");
-        dialog.Memo()->moveCursor(QTextCursor::End);
-        QTest::keyClick(dialog.Memo(), Qt::Key_Return);
-        QCOMPARE(dialog.Memo()->toPlainText(), QString("12\n7\n12"));
-        QCOMPARE(prompts_.Messages, std::vector<std::string>{"Dit startnummer komt al voor op positie: 1"});
-        QCOMPARE(dialog.PositionLabel()->text(), QString("3"));
-        // When Enter is taken is the core's rule; an accepted one gives a line.
-        dialog.Memo()->setPlainText("12\n7");
-        dialog.Memo()->moveCursor(QTextCursor::End);
-        QTest::keyClick(dialog.Memo(), Qt::Key_Return);
-        QCOMPARE(dialog.Memo()->toPlainText(), QString("12\n7\n"));
+    // A refused list keeps the dialog open and the class as it was; a list
+    // taken becomes a new column.
+    void pastedListBecomesANewColumnOnceItIsTaken() {
+        bool seen = false;
+        OnNextDialog<TSnelUit>(
+            [this](TSnelUit &dialog) {
+                dialog.Memo()->setPlainText("7\n\nab\n7");
+                ClickButton(dialog, "&Ok");
+                QVERIFY(dialog.isVisible());
+                QCOMPARE(dialog.Memo()->toPlainText(), QString("7\nab\n7")); // the empty line went
+                QCOMPARE(prompts_.Messages,
+                         std::vector<std::string>{"Er komen dubbele startnummers voor! (startnummer 7)"});
+                QCOMPARE(Klasse().ResultCount, 2);
+                QCOMPARE(Comp().Modified, uint8_t(0));
+                dialog.Memo()->setPlainText("12\n\n3*0\n7\n99\tMol\tOss\n");
+                ClickButton(dialog, "&Ok");
+            },
+            &seen);
+        form_->Action("Uitslagentoevoegen1Click")->trigger();
+        QVERIFY(seen);
+        // The entry's rules are the core's; here the list reaches them whole.
+        QCOMPARE(Klasse().ResultCount, 3);
+        QCOMPARE(ResultOf("3", 3), 0);
+        QCOMPARE(ResultOf("99", 3), 3);
+        QVERIFY(Comp().Modified & ModifiedData);
+        QVERIFY(form_->Action("Bewaren1Click")->isEnabled());
     }
 
     // The list takes start numbers, not the keys that work the window: Tab and
     // Shift+Tab go on to the other controls, Alt or Ctrl with a letter types
     // nothing (a stray "n" would be a new rider in second place), and the
     // choices answer to Alt keys of their own.
-    void theListLeavesTheWindowsKeysAlone() {
+    void theListLeavesTheWindowsKeysAloneAndReadsTextAsItWasWritten() {
         TSnelUit dialog(Comp(), prompts_, nullptr);
         dialog.Prepare();
         dialog.show();
@@ -154,33 +190,11 @@ private slots:
         QTRY_VERIFY(dialog.ChangeColumnButton()->isChecked());
         QCOMPARE(memo->toPlainText(), QString("12"));
         QCOMPARE(test::ClashingMnemonics(dialog), QStringList());
-    }
 
-    void pastedListBecomesANewColumn() {
-        bool seen = false;
-        OnNextDialog<TSnelUit>(
-            [](TSnelUit &dialog) {
-                dialog.Memo()->setPlainText("12\n\n3*0\n7\n99\tMol\tOss\n");
-                ClickButton(dialog, "&Ok");
-            },
-            &seen);
-        form_->Action("Uitslagentoevoegen1Click")->trigger();
-        QVERIFY(seen);
-        // The entry's rules are the core's; here the list reaches them whole.
-        QCOMPARE(Klasse().ResultCount, 3);
-        QCOMPARE(ResultOf("3", 3), 0);
-        QCOMPARE(ResultOf("99", 3), 3);
-        QVERIFY(Comp().Modified & ModifiedData);
-        QVERIFY(form_->Action("Bewaren1Click")->isEnabled());
-    }
-
-    // Text from other programs: a byte-order mark makes no start number of
-    // its own, Windows-1252 and UTF-16 keep every character, and a dropped
-    // file gives its contents.
-    void pastedAndDroppedTextIsReadAsItWasWritten() {
-        TSnelUit dialog(Comp(), prompts_, nullptr);
-        dialog.Prepare();
-        QPlainTextEdit *memo = dialog.Memo();
+        // Text from other programs: a byte-order mark makes no start number
+        // of its own, Windows-1252 and UTF-16 keep every character, and a
+        // dropped file gives its contents.
+        memo->clear();
         const auto paste = [memo](const QByteArray &bytes) {
             auto *mime = new QMimeData;
             mime->setData("text/plain", bytes);
@@ -221,38 +235,6 @@ private slots:
         QCOMPARE(memo->toPlainText(), QString::fromUtf8("3\n9\tJ\xC3\xA9\n"));
         QCOMPARE(prompts_.Messages.size(), std::size_t(1));
         QVERIFY(prompts_.Messages[0].starts_with("Kan bestand niet lezen: "));
-    }
-
-    void refusedListKeepsTheDialogOpenAndTheClassAsItWas() {
-        bool closed = false;
-        OnNextDialog<TSnelUit>([&closed](TSnelUit &dialog) {
-            dialog.Memo()->setPlainText("7\n\nab\n7");
-            ClickButton(dialog, "&Ok");
-            closed = !dialog.isVisible();
-            QCOMPARE(dialog.Memo()->toPlainText(), QString("7\nab\n7")); // the empty line went
-            dialog.reject();
-        });
-        form_->Action("Uitslagentoevoegen1Click")->trigger();
-        QVERIFY(!closed);
-        QCOMPARE(prompts_.Messages,
-                 std::vector<std::string>{"Er komen dubbele startnummers voor! (startnummer 7)"});
-        QCOMPARE(Klasse().ResultCount, 2);
-        QCOMPARE(Comp().Modified, uint8_t(0));
-    }
-
-    void fetchingAColumnListsItsFinishingOrder() {
-        Klasse().Rider(1)->Results[2] = 2;
-        Klasse().Rider(2)->Results[2] = kNoResult;
-        Klasse().Rider(3)->Results[2] = 1;
-        int redraws = 0;
-        TSnelUit dialog(Comp(), prompts_, [&redraws] { ++redraws; });
-        dialog.Prepare();
-        dialog.ChangeColumnButton()->setChecked(true);
-        dialog.ColumnBox()->setValue(2);
-        dialog.FetchButton()->click();
-        QCOMPARE(dialog.Memo()->toPlainText(), QString("3\n7"));
-        QCOMPARE(redraws, 1);
-        QCOMPARE(Klasse().Rider(1)->StartNo.str(), std::string("3"));
     }
 
     void tooFewStartNumbersRefuseTheCommand() {
@@ -347,6 +329,7 @@ private slots:
         auto *search = form_->findChild<TSnelZoeken *>();
         QVERIFY(search && search->isVisible());
         QVERIFY(!search->isModal());
+        QVERIFY(QTest::qWaitForWindowActive(search));
         QTest::keyClicks(search->SearchText(), "vr");
         QCOMPARE(Klasse().Grid.CurRow, 3); // "de Vries, Jan"
         search->ContainsBox()->setChecked(false);
@@ -366,6 +349,16 @@ private slots:
         form_->Action("SnelZoekClick")->trigger();
         QCOMPARE(Klasse().Grid.CurRow, 1);
         QCOMPARE(prompts_.Beeps, 1);
+        // Alt+V ("&Volgende zoeken") from the search text as well, and letting
+        // go of the keys leaves it there.
+        QApplication::setActiveWindow(search); // as the window manager keeps it
+        search->SearchText()->setFocus();
+        QTest::keyPress(search->SearchText(), Qt::Key_Alt, Qt::AltModifier);
+        QTest::keyClick(search->SearchText(), Qt::Key_V, Qt::AltModifier);
+        QTRY_COMPARE(Klasse().Grid.CurRow, 2); // "Bakker, Kees"
+        QTest::keyRelease(search->SearchText(), Qt::Key_Alt);
+        QCOMPARE(Klasse().Grid.CurRow, 2);
+        QCOMPARE(search->SearchText()->text(), QString("e"));
         // It follows the changes of the competition: the search goes on in
         // the rows the class has now; without classes it goes away.
         form_->RunStep(StepScope::Class(0), QStringLiteral("Rijder verwijderen"),
@@ -384,24 +377,6 @@ private slots:
         QVERIFY(search->isVisible());
         QCOMPARE(search->SearchText()->text(), QString());
         QCOMPARE(form_->findChildren<TSnelZoeken *>().size(), qsizetype(1));
-    }
-
-    // Alt+V ("&Volgende zoeken") from the search text goes to the next match,
-    // and letting go of the keys leaves it there.
-    void quickSearchNextByItsAltKey() {
-        form_->Action("SnelZoekClick")->trigger();
-        auto *search = form_->findChild<TSnelZoeken *>();
-        QVERIFY(search && QTest::qWaitForWindowActive(search));
-        QTest::keyClicks(search->SearchText(), "e");
-        QCOMPARE(Klasse().Grid.CurRow, 1);     // "Jansen, Piet"
-        QApplication::setActiveWindow(search); // as the window manager keeps it
-        search->SearchText()->setFocus();
-        QTest::keyPress(search->SearchText(), Qt::Key_Alt, Qt::AltModifier);
-        QTest::keyClick(search->SearchText(), Qt::Key_V, Qt::AltModifier);
-        QTRY_COMPARE(Klasse().Grid.CurRow, 2); // "Bakker, Kees"
-        QTest::keyRelease(search->SearchText(), Qt::Key_Alt);
-        QCOMPARE(Klasse().Grid.CurRow, 2);
-        QCOMPARE(search->SearchText()->text(), QString("e"));
     }
 
     void extendedSearchGoesThroughTheClasses() {
