@@ -125,15 +125,29 @@ private slots:
     }
 
     // With fixed columns a second view shows them beside the scrolling part:
-    // every row must have the same position and height in both, also after
-    // scrolling, a font change and a row-height change.
+    // they stay in place and are not edited, and every row must have the
+    // same position and height in both, also after scrolling, a font change
+    // and a row-height change.
     void fixedColumnsKeepEveryNameBesideItsResults() {
-        Klasse().Grid.FixedCols = 3;
-        form_->resize(520, 260);
+        Klasse().Grid.FixedCols = 3; // as a file opened with "fixed columns" set
+        form_->resize(450, 260);     // narrower and lower than the grid
         QTest::qWait(20);
         form_->ShowClass(form_->Comp().ActiveClass);
         auto *fixed = Grid().findChild<QTableView *>("FixedColumns");
         QVERIFY(fixed && fixed->isVisible());
+        QCOMPARE(fixed->width(), Grid().FrozenWidth());
+        const int last = Klasse().Grid.ColCount() - 1;
+        GoTo(1, last);
+        QVERIFY(Grid().horizontalScrollBar()->value() > 0);
+        QVERIFY(Grid().GridCellRect(1, last).left() >= fixed->width());
+        Klasse().Grid.CurCol = 1;
+        QTest::keyClick(&Grid(), 'x');
+        QVERIFY(!form_->IsEditing());
+        // The current cell never lands in a fixed column.
+        GoTo(2, 3);
+        Grid().setCurrentIndex(Grid().GridModel().IndexOf(2, 1));
+        QCOMPARE(Klasse().Grid.CurCol, 3);
+
         auto mismatch = [&]() -> QString {
             QCoreApplication::processEvents();
             if (fixed->verticalScrollBar()->value() != Grid().verticalScrollBar()->value())
@@ -175,14 +189,22 @@ private slots:
         QCOMPARE(form_->HelpContext(), TMainForm::kHelpCompetition);
     }
 
+    // Which values a result takes is the core's: a refused one keeps the
+    // field open on its cell, a stored one moves Enter to the right.
     void typedResultIsStoredAndEnterMovesRight() {
         const int col = Klasse().ResultColumn(3);
         GoTo(1, col);
         QVERIFY(Cell(1, col).isEmpty());
-        Type("7");
+        Type("48"); // not in the points table
         QVERIFY(form_->IsEditing());
-        QCOMPARE(Editor().text(), QString("7"));
-        QCOMPARE(Editor().cursorPosition(), 1);
+        QCOMPARE(Editor().text(), QString("48"));
+        QCOMPARE(Editor().cursorPosition(), 2);
+        Enter();
+        QCOMPARE(prompts_.Messages.size(), size_t(1));
+        QVERIFY(form_->IsEditing());
+        QCOMPARE(Klasse().Grid.CurCol, col);
+        QVERIFY(Cell(1, col).isEmpty());
+        Type("7");
         Enter();
         QVERIFY(!form_->IsEditing());
         QCOMPARE(Cell(1, col), QString("7"));
@@ -318,23 +340,6 @@ private slots:
         QCOMPARE(Cell(2, 2), own);
     }
 
-    // Which values a result takes is the core's; a refused one keeps the
-    // field open on its cell.
-    void pointsOffTheTableAreRefused() {
-        const int col = Klasse().ResultColumn(3);
-        GoTo(1, col);
-        Type("48");
-        Enter();
-        QCOMPARE(prompts_.Messages.size(), size_t(1));
-        QVERIFY(form_->IsEditing());
-        QCOMPARE(Klasse().Grid.CurCol, col);
-        QVERIFY(Cell(1, col).isEmpty());
-        Type("47");
-        Enter();
-        QVERIFY(!form_->IsEditing());
-        QCOMPARE(Klasse().Rider(1)->Results[3], int16_t(2));
-    }
-
     void nameEditAndCursorKeys() {
         const int last = Klasse().Grid.RowCount() - 1;
         GoTo(1, 1);
@@ -375,14 +380,13 @@ private slots:
         QCOMPARE(Cell(1, col), QString("7"));
         QCOMPARE(Klasse().Rider(3)->Name.str(), std::string("Nieuwe naam"));
         QVERIFY(prompts_.Questions.empty());
-    }
 
-    void saveAsWithAnotherExtensionSavesNothing() {
+        // A name with another extension saves nothing.
         form_->SetModified(ModifiedData);
-        const QString target = QString::fromStdString(dir_->Path("uitslag.txt"));
-        form_->Files().ChooseSaveFile = [&](const QString &) { return target; };
+        const QString text = QString::fromStdString(dir_->Path("uitslag.txt"));
+        form_->Files().ChooseSaveFile = [&](const QString &) { return text; };
         form_->Action("Bewaarals1Click")->trigger();
-        QVERIFY(!QFile::exists(target));
+        QVERIFY(!QFile::exists(text));
         QVERIFY(SaveButtonEnabled());
     }
 
@@ -461,34 +465,29 @@ private slots:
         QCOMPARE(prompts_.Questions.size(), size_t(2));
     }
 
-    void cancelAtTheClosePromptKeepsTheWindow() {
+    // Cancel at the close prompt keeps the window, and so does Yes when the
+    // save fails or its name dialog is cancelled; No closes it.
+    void theClosePromptKeepsTheWindowUnlessItMayGo() {
         form_->SetModified(ModifiedData);
         prompts_.Answers = {Answer::Cancel};
         QVERIFY(!form_->close());
         QVERIFY(form_->isVisible());
-        QCOMPARE(form_->Comp().ClassCount(), 4);
-        QCOMPARE(prompts_.Questions.size(), size_t(1));
-        QCOMPARE(QString::fromStdString(prompts_.Questions[0]), "Gegevens zijn nog niet bewaard, Bewaren ?");
+        QCOMPARE(prompts_.Questions, std::vector<std::string>{"Gegevens zijn nog niet bewaard, Bewaren ?"});
         QVERIFY(ReadFormSet(store_).has_value()); // the placement is written all the same
 
-        prompts_.Answers = {Answer::No};
-        QVERIFY(form_->close());
-    }
-
-    void aFailedSaveAtTheClosePromptKeepsTheWindow() {
-        form_->SetModified(ModifiedData);
         form_->Comp().FileName.clear(); // "Bewaren" asks for a name
         form_->Files().ChooseSaveFile = [](const QString &) { return QString("/geen/map/club.kzb"); };
         prompts_.Answers = {Answer::Yes};
         QVERIFY(!form_->close());
-        QCOMPARE(prompts_.Messages.size(), size_t(1));
-        QCOMPARE(QString::fromStdString(prompts_.Messages[0]), "Bestand niet kunnen bewaren!!!");
+        QCOMPARE(prompts_.Messages, std::vector<std::string>{"Bestand niet kunnen bewaren!!!"});
         QVERIFY(form_->Comp().Modified != 0);
-        // A cancelled name dialog keeps it as well.
         form_->Files().ChooseSaveFile = [](const QString &) { return QString(); };
         prompts_.Answers = {Answer::Yes};
         QVERIFY(!form_->close());
         QCOMPARE(form_->Comp().ClassCount(), 4);
+
+        prompts_.Answers = {Answer::No};
+        QVERIFY(form_->close());
     }
 
     void calculateMenuHiddenWithoutResultColumns() {
@@ -543,38 +542,7 @@ private slots:
         QCOMPARE(background(2), Grid().palette().color(QPalette::Active, QPalette::Highlight));
     }
 
-    void rowLabelClickRenumbers() {
-        Klasse().Grid.RowAt(1).Label = "x";
-        Klasse().Grid.RowAt(2).Label = "y";
-        const QHeaderView *rows = Grid().verticalHeader();
-        QTest::mouseClick(rows->viewport(), Qt::LeftButton, {},
-                          QPoint(5, rows->sectionViewportPosition(0) + 3));
-        QCOMPARE(QString::fromStdString(Klasse().Grid.RowAt(1).Label), QString("1"));
-        QCOMPARE(QString::fromStdString(Klasse().Grid.RowAt(2).Label), QString("2"));
-    }
-
-    void fixedColumnsStayInPlaceAndAreNotEdited() {
-        Klasse().Grid.FixedCols = 3; // as a file opened with "fixed columns" set
-        form_->resize(450, 400);     // narrower than the grid
-        QTest::qWait(20);
-        form_->ShowClass(form_->Comp().ActiveClass);
-        auto *fixed = Grid().findChild<QTableView *>("FixedColumns");
-        QVERIFY(fixed && fixed->isVisible());
-        QCOMPARE(fixed->width(), Grid().FrozenWidth());
-        const int last = Klasse().Grid.ColCount() - 1;
-        GoTo(1, last);
-        QVERIFY(Grid().horizontalScrollBar()->value() > 0);
-        QVERIFY(Grid().GridCellRect(1, last).left() >= fixed->width());
-        Klasse().Grid.CurCol = 1;
-        QTest::keyClick(&Grid(), 'x');
-        QVERIFY(!form_->IsEditing());
-        // The current cell never lands in a fixed column.
-        GoTo(2, 3);
-        Grid().setCurrentIndex(Grid().GridModel().IndexOf(2, 1));
-        QCOMPARE(Klasse().Grid.CurCol, 3);
-    }
-
-    void draggingARowLabelMovesTheRider() {
+    void rowLabelsMoveTheRiderAndAClickRenumbers() {
         const TRijder *first = Klasse().Rider(1);
         const TRijder *second = Klasse().Rider(2);
         Grid().verticalHeader()->moveSection(0, 2); // as a drag does
@@ -584,6 +552,14 @@ private slots:
         QCOMPARE(Grid().verticalHeader()->visualIndex(0), 0);
         QCOMPARE(Grid().GridModel().CellString(3, 1), QString::fromStdString(NameDisplay(first->Name.str())));
         QVERIFY(SaveButtonEnabled());
+
+        // A click on a row label numbers the rows again.
+        Klasse().Grid.RowAt(1).Label = "x";
+        const QHeaderView *rows = Grid().verticalHeader();
+        QTest::mouseClick(rows->viewport(), Qt::LeftButton, {},
+                          QPoint(5, rows->sectionViewportPosition(0) + 3));
+        QCOMPARE(QString::fromStdString(Klasse().Grid.RowAt(1).Label), QString("1"));
+        QCOMPARE(QString::fromStdString(Klasse().Grid.RowAt(3).Label), QString("3"));
     }
 
     void notificationNeedsTheFirstPaintKey() {
