@@ -37,11 +37,6 @@ using namespace rondaxa;
 using rondaxa::test::ClickButton;
 using rondaxa::test::OnNextDialog;
 
-namespace {
-
-// Runs f on the modal dialog that the next command opens.
-} // namespace
-
 class RidersTest : public QObject, test::WindowFixture {
     Q_OBJECT
 
@@ -122,6 +117,10 @@ private slots:
         form_ = std::make_unique<TMainForm>(prompts_, store_);
     }
 
+    // A start number another rider has is refused with the fields after it;
+    // the rider stays shown. The store runs as well when the user goes back to
+    // the grid: the refusal keeps them in the start-number field, so their
+    // next keys are not typed into the grid.
     void duplicateStartNumberIsRefusedWithTheFieldsAfterIt() {
         GoTo(2);
         form_->Rijder1Click();
@@ -142,17 +141,10 @@ private slots:
         QCOMPARE(Klasse().Rider(2)->StartNo.str(), ownStartNo);
         QVERIFY(Klasse().Rider(2)->Extra2.str() != "Suzuki");
         QCOMPARE(Klasse().Rider(2)->HorsConcours(), wasHc);
-    }
 
-    // The store runs as the user goes back to the grid; the refusal keeps
-    // them in the start-number field, so their next keys are not typed into the grid.
-    void refusedStartNumberKeepsTheFocusInTheWindow() {
-        GoTo(2);
-        form_->Rijder1Click();
-        TRijderData *details = Details();
         QTRY_VERIFY(details->isActiveWindow());
         details->Edit(2)->setFocus();
-        details->Edit(2)->setText(QString::fromStdString(Klasse().Rider(5)->StartNo.str()));
+        details->Edit(2)->setText(QString::fromStdString(otherStartNo));
         details->Edit(2)->setModified(true);
         prompts_.Messages.clear();
         form_->activateWindow();
@@ -277,22 +269,9 @@ private slots:
         QCOMPARE(GetResult(*Klasse().Rider(2), 3), 4);
     }
 
-    void addingARiderWithFixedColumnsOpensTheDetails() {
-        Klasse().Grid.FixedCols = 3;
-        const int rows = Klasse().Grid.RowCount();
-        form_->Rijdertoevogen1Click();
-        QCOMPARE(Klasse().Grid.RowCount(), rows + 1);
-        QVERIFY(Details() && Details()->isVisible());
-        QCOMPARE(Details()->ShownRow(), rows);
-        QVERIFY(Details()->Edit(1)->text().isEmpty());
-
-        // With the window open, adding acts as its "Nieuwe rijder": the empty
-        // last row is reused.
-        form_->Rijdertoevogen1Click();
-        QCOMPARE(Klasse().Grid.RowCount(), rows + 1);
-    }
-
-    void addingARiderEditsItsNameInTheGrid() {
+    // A new rider's name is edited in the grid; with fixed columns the
+    // details window opens for it instead.
+    void addingARiderEditsItsNameOrOpensTheDetails() {
         QCOMPARE(Klasse().Grid.FixedCols, 1);
         const int rows = Klasse().Grid.RowCount();
         form_->Rijdertoevogen1Click();
@@ -301,14 +280,49 @@ private slots:
         QVERIFY(form_->IsEditing());
         QCOMPARE(int(Klasse().ColData(Klasse().Grid.CurCol)->Kind), int(KindName)); // the name is edited
         QVERIFY(!Details() || !Details()->isVisible());
+        QTest::keyClicks(&Editor(), "Zand");
+        QTest::keyClick(&Editor(), Qt::Key_Return);
+
+        Klasse().Grid.FixedCols = 3;
+        form_->Rijdertoevogen1Click();
+        QCOMPARE(Klasse().Grid.RowCount(), rows + 2);
+        QVERIFY(Details() && Details()->isVisible());
+        QCOMPARE(Details()->ShownRow(), rows + 1);
+        QVERIFY(Details()->Edit(1)->text().isEmpty());
+
+        // With the window open, adding acts as its "Nieuwe rijder": the empty
+        // last row is reused.
+        form_->Rijdertoevogen1Click();
+        QCOMPARE(Klasse().Grid.RowCount(), rows + 2);
     }
 
-    void entirelyNewCompetition() {
+    // "Nieuw" keeping the classes empties them of riders; entirely new, it
+    // starts with the classes typed into the club settings.
+    void newCompetitionKeepingTheClassesOrEntirely() {
+        const int classes = form_->Comp().ClassCount();
+        form_->Comp().Modified = 0;
+        OnNextDialog([](QDialog &dialog) {
+            QCOMPARE(dialog.windowTitle(), QString("Nieuw"));
+            dialog.findChild<QRadioButton *>("Choice1")->setChecked(true);
+            OnNextDialog([](QDialog &club) {
+                QCOMPARE(club.windowTitle(), QString("Club gegevens"));
+                QCOMPARE(club.findChild<QListWidget *>("ListBox1")->count(), 4);
+                ClickButton(club, "&Ok");
+            });
+            ClickButton(dialog, "&Nieuw");
+        });
+        form_->Nieuw1Click();
+        QCOMPARE(form_->Comp().ClassCount(), classes);
+        QCOMPARE(Tabs().count(), classes);
+        QVERIFY(IsEmptyRider(*form_->Comp().Classes[0]->Rider(1))); // the rest is the core's
+        QVERIFY(form_->Comp().FileName.empty());
+        QVERIFY(form_->Comp().Modified != 0);
+
+        form_->Comp().Modified = 0;
         OnNextDialog([](QDialog &dialog) {
             OnNextDialog([](QDialog &club) {
                 auto *name = club.findChild<QLineEdit *>("EditKL");
-                auto *list = club.findChild<QListWidget *>("ListBox1");
-                QCOMPARE(list->count(), 0);
+                QCOMPARE(club.findChild<QListWidget *>("ListBox1")->count(), 0);
                 for (const char *klasse : {"Quad", "Zijspan"}) {
                     name->setText(klasse);
                     ClickButton(club, "&Toevoegen");
@@ -323,29 +337,6 @@ private slots:
         QCOMPARE(Tabs().tabText(1), QString("Zijspan"));
         QVERIFY(comp.Club.ClubName.empty());
         QCOMPARE(comp.Classes[0]->Grid.RowCount(), 2);
-        QVERIFY(comp.Modified != 0);
-        QVERIFY(form_->Action("Rijder1Click")->isEnabled());
-    }
-
-    void newCompetitionKeepingTheClassesWithoutRiders() {
-        const int classes = form_->Comp().ClassCount();
-        form_->Comp().Modified = 0;
-        OnNextDialog([](QDialog &dialog) {
-            QCOMPARE(dialog.windowTitle(), QString("Nieuw"));
-            dialog.findChild<QRadioButton *>("Choice1")->setChecked(true);
-            OnNextDialog([](QDialog &club) {
-                QCOMPARE(club.windowTitle(), QString("Club gegevens"));
-                QCOMPARE(club.findChild<QListWidget *>("ListBox1")->count(), 4);
-                ClickButton(club, "&Ok");
-            });
-            ClickButton(dialog, "&Nieuw");
-        });
-        form_->Nieuw1Click();
-        Competition &comp = form_->Comp();
-        QCOMPARE(comp.ClassCount(), classes);
-        QCOMPARE(Tabs().count(), classes);
-        QVERIFY(IsEmptyRider(*comp.Classes[0]->Rider(1))); // the rest is the core's
-        QVERIFY(comp.FileName.empty());
         QVERIFY(comp.Modified != 0);
         QVERIFY(form_->Action("Rijder1Click")->isEnabled());
     }

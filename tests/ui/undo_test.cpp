@@ -107,10 +107,8 @@ private slots:
         const QList<QAction *> items = edit->actions();
         QCOMPARE(items[0], Undo());
         QCOMPARE(items[1], Redo());
-        QCOMPARE(Undo()->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
-        QCOMPARE(Redo()->shortcuts(), (QList<QKeySequence>{QKeySequence(Qt::CTRL | Qt::Key_Y),
-                                                           QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}));
-        QCOMPARE(form_->Action("Bewaren1Click")->shortcut(), QKeySequence(QKeySequence::Save));
+        // Ctrl+Z, Ctrl+Y and Ctrl+S are pressed in theKeysUndoRedoAndSave.
+        QVERIFY(Redo()->shortcuts().contains(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)));
         QVERIFY(!Undo()->isEnabled() && !Redo()->isEnabled());
         QVERIFY(!form_->Action("SpeedButtonUndo")->isEnabled());
         QSet<QChar> letters;
@@ -152,9 +150,17 @@ private slots:
         QVERIFY(!form_->isWindowModified());
         const Bytes saved = Saved();
         QCOMPARE(test::ReadAll(dir_->Path("demo.kzb")), std::string(saved.begin(), saved.end()));
+
+        // Opening another file starts an empty history.
+        form_->Files().ChooseOpenFile = [this](const QString &) {
+            return QString::fromStdString(dir_->Path("demo.kzb"));
+        };
+        form_->Action("Openen1Click")->trigger();
+        QVERIFY(!Undo()->isEnabled());
+        QCOMPARE(form_->UndoStack().count(), 0);
     }
 
-    void aTypedCellIsUndoneAndRedoneThroughTheMenu() {
+    void aTypedCellIsUndoneAndRedoneThroughTheMenuUpToTheSavedState() {
         const QString caption = form_->windowTitle();
         const int col = Klasse().ResultColumn(3);
         const QString before = Cell(2, col);
@@ -185,6 +191,22 @@ private slots:
         QVERIFY(form_->isWindowModified());
         QCOMPARE(Redo()->text(), QString("Op&nieuw"));
         QVERIFY(!Redo()->isEnabled());
+
+        // Saving marks the history's clean state: undoing past it is a
+        // change, redoing back to it is none; closing there asks nothing.
+        form_->Action("Bewaren1Click")->trigger();
+        QVERIFY(!form_->isWindowModified());
+        QVERIFY(!SaveButtonEnabled());
+        Undo()->trigger();
+        QVERIFY(form_->isWindowModified());
+        QVERIFY(SaveButtonEnabled());
+        Redo()->trigger();
+        QVERIFY(!form_->isWindowModified());
+        TypeInto(3, col, "47");
+        QVERIFY(form_->isWindowModified());
+        Undo()->trigger();
+        QVERIFY(form_->close());
+        QVERIFY(prompts_.Questions.empty());
     }
 
     void aQuickEntryAndAColumnDeletionAreUndoneAndRedone() {
@@ -222,37 +244,6 @@ private slots:
         CheckViewsFollowTheDocument("redoing both");
     }
 
-    // Saving marks the history's clean state: undoing past it is a change,
-    // redoing back to it is none; closing there asks nothing.
-    void theSavedStateIsWhereTheHistoryWasSaved() {
-        const int col = Klasse().ResultColumn(1);
-        TypeInto(1, col, "3");
-        form_->Action("Bewaren1Click")->trigger();
-        QVERIFY(!form_->isWindowModified());
-        QVERIFY(!SaveButtonEnabled());
-        Undo()->trigger();
-        QVERIFY(form_->isWindowModified());
-        QVERIFY(SaveButtonEnabled());
-        Redo()->trigger();
-        QVERIFY(!form_->isWindowModified());
-        TypeInto(2, col, "4");
-        Undo()->trigger();
-        QVERIFY(form_->close());
-        QVERIFY(prompts_.Questions.empty());
-    }
-
-    // Opening another file starts an empty history.
-    void openingAFileClearsTheHistory() {
-        TypeInto(1, Klasse().ResultColumn(1), "3");
-        Comp().Modified = 0; // no question about the changes
-        form_->Files().ChooseOpenFile = [this](const QString &) {
-            return QString::fromStdString(dir_->Path("demo.kzb"));
-        };
-        form_->Action("Openen1Click")->trigger();
-        QVERIFY(!Undo()->isEnabled());
-        QCOMPARE(form_->UndoStack().count(), 0);
-    }
-
     // Each command leaves the tabs, the grid, the save button and the caption
     // as the document is, with no refresh of its own.
     void theViewsFollowEveryCommand() {
@@ -270,8 +261,23 @@ private slots:
         form_->RunStep(StepScope::WholeCompetition(), QString("Eindstanden"),
                        [&] { CalculateFinalStandings(Comp(), options, Comp().ActiveClass, 0, nullptr); });
         CheckViewsFollowTheDocument("standings");
+        // A dropped result under the cursor is said on the status line, until
+        // the standings go.
+        TKlasse &klasse = Klasse();
+        int row = 0, col = 0;
+        for (int r = 1; r < klasse.Grid.RowCount() && !row; ++r)
+            for (int n = 1; n <= klasse.ResultCount && !row; ++n)
+                if (klasse.Rider(r) && IsDropped(*klasse.Rider(r), n)) {
+                    row = r;
+                    col = klasse.ResultColumn(n);
+                }
+        QVERIFY(row > 0);
+        form_->GoToCell(col, row);
+        QLabel &column = test::StatusPanelOf(*form_, 2);
+        QCOMPARE(column.text(), QString("Geschrapte uitslag"));
         form_->Verwijderuitslagen1Click();
         CheckViewsFollowTheDocument("removing the standings");
+        QVERIFY(column.text() != "Geschrapte uitslag");
         test::OnNextDialog([](QDialog &dialog) {
             dialog.findChild<QLineEdit *>("EditCN")->setText("MC Anders");
             test::ClickButton(dialog, "&Ok");
@@ -306,27 +312,6 @@ private slots:
         QCOMPARE(rider.text(), FromModelText(RiderPanelText(Comp().Club, *klasse.Rider(klasse.Grid.CurRow))));
         QVERIFY(rider.text().contains("Karel"));
         details->close();
-    }
-
-    void removingTheStandingsTakesTheDroppedMarkOffTheStatusLine() {
-        TKlasse &klasse = Klasse();
-        CalcOptions options;
-        form_->RunStep(StepScope::WholeCompetition(), QString("Eindstanden"),
-                       [&] { CalculateFinalStandings(Comp(), options, Comp().ActiveClass, 0, nullptr); });
-        // A dropped result of some rider.
-        int row = 0, col = 0;
-        for (int r = 1; r < klasse.Grid.RowCount() && !row; ++r)
-            for (int n = 1; n <= klasse.ResultCount && !row; ++n)
-                if (klasse.Rider(r) && IsDropped(*klasse.Rider(r), n)) {
-                    row = r;
-                    col = klasse.ResultColumn(n);
-                }
-        QVERIFY(row > 0);
-        form_->GoToCell(col, row);
-        QLabel &column = test::StatusPanelOf(*form_, 2);
-        QCOMPARE(column.text(), QString("Geschrapte uitslag"));
-        form_->Verwijderuitslagen1Click();
-        QVERIFY(column.text() != "Geschrapte uitslag");
     }
 
     void anEntirelyNewFileLeavesNoRiderOnTheStatusLine() {
