@@ -90,6 +90,15 @@ private slots:
         QCOMPARE(dialog.FromBox()->value(), 3);
         QCOMPARE(dialog.ToBox()->value(), 4);
         QCOMPARE(dialog.FromBox()->maximum(), klasse.ResultCount);
+        // The boxes keep "from" below "to"; the label toggles its box.
+        dialog.FromBox()->setValue(5);
+        QCOMPARE(dialog.ToBox()->value(), 5);
+        dialog.ToBox()->setValue(1);
+        QCOMPARE(dialog.FromBox()->value(), 1);
+        QVERIFY(!dialog.HcBox()->isChecked());
+        QTest::mouseClick(dialog.HcLabel(), Qt::LeftButton);
+        QVERIFY(dialog.HcBox()->isChecked());
+        QVERIFY(dialog.HcNoPoints());
         // Outside any result column: result 1's race day.
         klasse.Grid.CurCol = 1;
         QCOMPARE(DefaultDailyRange(klasse).From, 1);
@@ -107,18 +116,6 @@ private slots:
         dialog.show();
         QVERIFY(QTest::qWaitForWindowActive(&dialog));
         test::CheckRangeTyping(dialog, dialog.FromBox(), dialog.ToBox());
-    }
-
-    void rangeBoxesKeepFromBelowToAndTheLabelTogglesTheBox() {
-        TDagKL1 dialog(Klasse(), DailyRange{2, 3});
-        dialog.FromBox()->setValue(5);
-        QCOMPARE(dialog.ToBox()->value(), 5);
-        dialog.ToBox()->setValue(1);
-        QCOMPARE(dialog.FromBox()->value(), 1);
-        QVERIFY(!dialog.HcBox()->isChecked());
-        QTest::mouseClick(dialog.HcLabel(), Qt::LeftButton);
-        QVERIFY(dialog.HcBox()->isChecked());
-        QVERIFY(dialog.HcNoPoints());
     }
 
     // ---- the classification and its replacement -------------------------------
@@ -184,75 +181,26 @@ private slots:
         QVERIFY(form_->Action("SpeedButton3")->isEnabled());
     }
 
-    void shortRangesShowEveryColumn() {
-        TDagKL2 window(form_->Comp(), 1, 2, false, test::GridOf(*form_).font(), form_.get());
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QVERIFY(!window.Grid()->horizontalScrollBar()->isVisible() ||
-                window.Grid()->horizontalScrollBar()->maximum() == 0);
-        window.close();
-    }
-
     // ---- "Dagklassement exporteren" ---------------------------------------------
 
-    void exportDialogStartsWithTheDefaultsAndRemembersTheChoices() {
-        TDagKL2 window(form_->Comp(), 1, 2, false, test::GridOf(*form_).font(), form_.get());
-        Club().ViewFlags &= ~(ViewExtra1 | ViewExtra2 | ViewExtra3);
-        bool seen = false;
-        OnNextDialog<TDagUit>(
-            [](TDagUit &dialog) {
-                // "&Printer" first, with its print settings; they go with it.
-                QVERIFY(dialog.TargetButton(DailyTarget::Printer)->isEnabled());
-                QVERIFY(dialog.TargetButton(DailyTarget::Printer)->isChecked());
-                QVERIFY(dialog.FontButton()->isEnabled() && dialog.AutoFontBox()->isEnabled() &&
-                        dialog.PrinterButton()->isEnabled());
-                dialog.TargetButton(DailyTarget::Clipboard)->click();
-                QVERIFY(!dialog.FontButton()->isEnabled() && !dialog.AutoFontBox()->isEnabled() &&
-                        !dialog.PrinterButton()->isEnabled());
-                QVERIFY(!dialog.ReplacementBox()->isChecked() && !dialog.ExtraBox()->isEnabled());
-                dialog.ReplacementBox()->setChecked(true);
-                ClickButton(dialog, "&Ok");
-            },
-            &seen);
-        window.Button4Click();
-        QVERIFY(seen);
-        const QString clip = QGuiApplication::clipboard()->text();
-        QVERIFY(clip.startsWith(FromModelText(ExportTitle(Club(), Klasse())) + "\nPL\t"));
-        QVERIFY(clip.contains("\tTotaal\tVervang\n1\t"));
-
-        // The second opening shows the first one's choices; HTML to a file.
-        const std::string chosen = dir_->Path("dag.htm");
-        ChooseDailyExportFile() = [&](ExportFileType type, const QString &, QWidget *) {
-            return type == ExportFileType::Html ? QString::fromStdString(chosen) : QString();
-        };
-        seen = false;
-        OnNextDialog<TDagUit>(
-            [](TDagUit &dialog) {
-                QVERIFY(dialog.ReplacementBox()->isChecked());
-                QVERIFY(dialog.TargetButton(DailyTarget::Clipboard)->isChecked());
-                dialog.TargetButton(DailyTarget::HtmlFile)->click();
-                ClickButton(dialog, "&Ok");
-            },
-            &seen);
-        window.Button4Click();
-        QVERIFY(seen);
-        DailyExportChoices expected =
-            OpenDailyExportChoices(form_->Comp(), Klasse(), ProgramDailyExportMemory());
-        QCOMPARE(expected.Target, DailyTarget::HtmlFile);
-        QCOMPARE(test::ReadAll(dir_->Path("dag.html")),
-                 DailyHtmlFile(Club(), Klasse(), window.Table(), expected));
-    }
-
-    // "&Printer" with "&Ok" prints the table as the window shows it, with the
-    // dialog's choices; "Pri&nter" opens the printer set-up; every opening
-    // turns the program's printer upright.
-    void printerPrintsTheWindowsTableAndSetsUpThePrinter() {
+    // The window of a short range shows every column. Its export starts at
+    // "&Printer" with its print settings: "Pri&nter" opens the printer set-up,
+    // "&Ok" prints the table as the window shows it with the dialog's
+    // choices, and every opening turns the program's printer upright. The
+    // next opening shows the choices made before; the clipboard and an HTML
+    // file get the table; "&Annuleren" does nothing.
+    void exportPrintsOrWritesTheWindowsTableAndRemembersTheChoices() {
         ProgramPrinter().setPageOrientation(QPageLayout::Landscape);
         TDagUit upright(form_->Comp(), Klasse(), ProgramDailyExportMemory());
         QCOMPARE(ProgramPrinter().pageLayout().orientation(), QPageLayout::Portrait);
 
         TDagKL2 window(form_->Comp(), 1, 2, false, test::GridOf(*form_).font(), form_.get());
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(!window.Grid()->horizontalScrollBar()->isVisible() ||
+                window.Grid()->horizontalScrollBar()->maximum() == 0);
         window.StringGrid1RowMoved(3, 1);
+        Club().ViewFlags &= ~(ViewExtra1 | ViewExtra2 | ViewExtra3);
         int setups = 0;
         int prints = 0;
         DailyTable printed;
@@ -266,28 +214,57 @@ private slots:
             printed = table;
             printedChoices = choices;
         };
-        bool seen = false;
-        OnNextDialog<TDagUit>(
-            [&](TDagUit &dialog) {
-                QVERIFY(dialog.TargetButton(DailyTarget::Printer)->isChecked());
-                dialog.PrinterButton()->click();
-                QCOMPARE(setups, 1);
-                QCOMPARE(prints, 0);
-                dialog.AutoFontBox()->setChecked(true);
-                dialog.InfoBox()->setChecked(true);
-                ClickButton(dialog, "&Ok");
-            },
-            &seen);
+        OnNextDialog<TDagUit>([&](TDagUit &dialog) {
+            QVERIFY(dialog.TargetButton(DailyTarget::Printer)->isEnabled());
+            QVERIFY(dialog.TargetButton(DailyTarget::Printer)->isChecked());
+            QVERIFY(dialog.FontButton()->isEnabled() && dialog.AutoFontBox()->isEnabled() &&
+                    dialog.PrinterButton()->isEnabled());
+            dialog.PrinterButton()->click();
+            QCOMPARE(setups, 1);
+            QCOMPARE(prints, 0);
+            dialog.AutoFontBox()->setChecked(true);
+            ClickButton(dialog, "&Ok");
+        });
         window.Button4Click();
-        QVERIFY(seen);
         QCOMPARE(prints, 1);
         QVERIFY(printed.Links == window.Table().Links);
-        QVERIFY(printedChoices.AutoFontSize && printedChoices.Info);
-        QCOMPARE(ProgramDailyExportMemory().Choices.Target, DailyTarget::Printer);
+        QVERIFY(printedChoices.AutoFontSize);
 
-        // "&Annuleren" prints nothing.
+        OnNextDialog<TDagUit>([](TDagUit &dialog) {
+            QVERIFY(dialog.TargetButton(DailyTarget::Printer)->isChecked());
+            dialog.TargetButton(DailyTarget::Clipboard)->click(); // the print settings go with it
+            QVERIFY(!dialog.FontButton()->isEnabled() && !dialog.AutoFontBox()->isEnabled() &&
+                    !dialog.PrinterButton()->isEnabled());
+            QVERIFY(!dialog.ReplacementBox()->isChecked() && !dialog.ExtraBox()->isEnabled());
+            dialog.ReplacementBox()->setChecked(true);
+            ClickButton(dialog, "&Ok");
+        });
+        window.Button4Click();
+        const QString clip = QGuiApplication::clipboard()->text();
+        QVERIFY(clip.startsWith(FromModelText(ExportTitle(Club(), Klasse())) + "\nPL\t"));
+        QVERIFY(clip.contains("\tTotaal\tVervang\n1\t"));
+
+        const std::string chosen = dir_->Path("dag.htm");
+        ChooseDailyExportFile() = [&](ExportFileType type, const QString &, QWidget *) {
+            return type == ExportFileType::Html ? QString::fromStdString(chosen) : QString();
+        };
+        OnNextDialog<TDagUit>([](TDagUit &dialog) {
+            QVERIFY(dialog.ReplacementBox()->isChecked());
+            QVERIFY(dialog.TargetButton(DailyTarget::Clipboard)->isChecked());
+            dialog.TargetButton(DailyTarget::HtmlFile)->click();
+            ClickButton(dialog, "&Ok");
+        });
+        window.Button4Click();
+        DailyExportChoices expected =
+            OpenDailyExportChoices(form_->Comp(), Klasse(), ProgramDailyExportMemory());
+        QCOMPARE(expected.Target, DailyTarget::HtmlFile);
+        QCOMPARE(test::ReadAll(dir_->Path("dag.html")),
+                 DailyHtmlFile(Club(), Klasse(), window.Table(), expected));
+
+        std::filesystem::remove(dir_->Path("dag.html"));
         OnNextDialog<TDagUit>([](TDagUit &dialog) { ClickButton(dialog, "&Annuleren"); });
         window.Button4Click();
+        QVERIFY(!std::filesystem::exists(dir_->Path("dag.html")));
         QCOMPARE(prints, 1);
     }
 
