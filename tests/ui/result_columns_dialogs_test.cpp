@@ -7,6 +7,7 @@
 #include "core/results/result_info.h"
 #include "support/test_files.h"
 #include "support/ui_support.h"
+#include "support/window_fixture.h"
 #include "ui/app/KZBmain.h"
 #include "ui/results/KolToevoeg.h"
 #include "ui/results/Synchro.h"
@@ -24,8 +25,6 @@
 #include <QSpinBox>
 #include <QToolButton>
 #include <QtTest>
-
-#include <filesystem>
 
 using namespace rondaxa;
 
@@ -46,14 +45,6 @@ private:
     Competition &comp_;
 };
 
-void SetBlock(TKlasse &klasse, int from, int to, const std::string &remark) {
-    auto info = std::make_unique<ResultInfo>();
-    info->FromCol = from;
-    info->ToCol = to;
-    info->Remark = remark;
-    klasse.ColData(klasse.ResultColumn(from))->Info = std::move(info);
-}
-
 Competition Classes(const std::vector<int> &columns) {
     std::vector<std::string> names;
     for (std::size_t i = 0; i < columns.size(); ++i)
@@ -66,16 +57,18 @@ Competition Classes(const std::vector<int> &columns) {
 
 } // namespace
 
-class ResultColumnsDialogsTest : public QObject {
+class ResultColumnsDialogsTest : public QObject, test::WindowFixture {
     Q_OBJECT
 
 private slots:
+    void cleanup() { CloseWindow(); }
+
     void infoPagesFollowTheKeysAndTheButtons() {
         test::FixedClock clock(0, CalendarDate{2026, 5, 17});
         Competition comp = Classes({8});
         TKlasse &klasse = *comp.Classes[0];
-        SetBlock(klasse, 2, 3, "Eerste dag");
-        SetBlock(klasse, 6, 7, "Tweede dag");
+        test::AddResultInfo(klasse, 2, 3, 0, "Eerste dag");
+        test::AddResultInfo(klasse, 6, 7, 0, "Tweede dag");
         klasse.Grid.CurCol = 1; // not a result column: the dialog starts at result 1
         test::ScriptedPrompts prompts;
         FakeHost host(comp);
@@ -180,22 +173,12 @@ private slots:
         QVERIFY(dialog.BeforeChosenButton()->isEnabled());
     }
 
-    // Typing into the range of columns to clear or delete (see CheckRangeTyping).
-    void clearDialogRangeTakesTheNumberAsTyped() {
-        Competition comp = Classes({20});
-        TWisUitslag dialog(comp);
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowActive(&dialog));
-        dialog.ThroughBox()->click();
-        test::CheckRangeTyping(dialog, dialog.FirstBox(), dialog.LastBox());
-    }
-
     void clearDialogControlsFollowEachOther() {
-        Competition comp = Classes({6});
+        Competition comp = Classes({20});
         comp.Classes[0]->Grid.CurCol = comp.Classes[0]->ResultColumn(4);
         TWisUitslag dialog(comp);
         QCOMPARE(dialog.FirstBox()->value(), 4);
-        QCOMPARE(dialog.FirstBox()->maximum(), 6);
+        QCOMPARE(dialog.FirstBox()->maximum(), 20);
         QVERIFY(!dialog.LastBox()->isEnabled());
         dialog.ThroughBox()->click();
         QVERIFY(dialog.LastBox()->isEnabled());
@@ -214,20 +197,17 @@ private slots:
         dialog.DeleteButton()->click();
         QCOMPARE(QString::fromStdString(ClearQuestion(dialog.Choice())),
                  QString("Verwijder de uitslagen van kolom 3 t/m 6 in de active klasse ?"));
+
+        // Typing into the range (see CheckRangeTyping).
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowActive(&dialog));
+        test::CheckRangeTyping(dialog, dialog.FirstBox(), dialog.LastBox());
     }
 
     // The main window's commands on the demo: colours after every change.
     void commandsKeepTheGridsColoursInStep() {
-        test::TempDir dir;
-        const std::string demo = dir.Path("demo.kzb");
-        std::filesystem::copy_file(RONDAXA_SOURCE_DIR "/examples/demo.kzb", demo);
-        test::ScriptedPrompts prompts;
-        MemorySettingsStore store;
-        TMainForm form(prompts, store);
-        form.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&form));
-        QTRY_VERIFY(form.FirstPaintDone());
-        QVERIFY(form.LoadFile(QString::fromStdString(demo), prompts));
+        QVERIFY(OpenWindow());
+        TMainForm &form = *form_;
         QVERIFY(form.Action("Informatieuitslagen1Click")->isEnabled());
         QVERIFY(form.Action("Uitslagkolommentoevoegen1Click")->isEnabled());
         QVERIFY(form.Action("Uitslagenverwijderen1Click")->isEnabled());
@@ -278,14 +258,13 @@ private slots:
             test::ClickButton(d, "&Ok");
         });
         form.Uitslagenverwijderen1Click();
-        QCOMPARE(prompts.Questions.back(),
+        QCOMPARE(prompts_.Questions.back(),
                  std::string("Verwijder de uitslagen van kolom 1 t/m 2 in de active klasse ?"));
         QCOMPARE(klasse.ResultCount, columns - 1);
         QCOMPARE(klasse.ColData(klasse.ResultColumn(1))->Info->ToCol, 1);
         QCOMPARE(colours(), (std::vector<uint32_t>{c1, c2, c2, c1, c1}));
         QVERIFY(test::StatusPanelOf(form, 2).text().contains("Zandbaan"));
         QVERIFY(form.Comp().Modified != 0);
-        form.Comp().Modified = 0;
     }
 };
 
