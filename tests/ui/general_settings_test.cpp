@@ -2,6 +2,7 @@
 // "KzbOptie", "KzbWork" and "KzbMap", "&Annuleren" writes nothing, and a
 // store that cannot be written shows the registry message.
 #include "core/model/settings.h"
+#include "support/ui_support.h"
 #include "ui/app/ChangeLoc.h"
 #include "ui/app/SetExtra.h"
 
@@ -10,7 +11,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
 
 #include <string>
@@ -19,17 +19,6 @@
 using namespace rondaxa;
 
 namespace {
-
-class RecordingPrompts : public Prompts {
-public:
-    void Message(std::string_view text, MessageIcon icon) override {
-        Messages.emplace_back(text);
-        Icons.push_back(icon);
-    }
-    Answer Ask(std::string_view, Buttons) override { return Answer::No; }
-    std::vector<std::string> Messages;
-    std::vector<MessageIcon> Icons;
-};
 
 // Counts the writes that reach the store.
 class CountingStore : public MemorySettingsStore {
@@ -63,10 +52,10 @@ class GeneralSettingsTest : public QObject {
 
 private slots:
     // Without preferences the dialog shows the defaults; stored ones are
-    // shown as they are, and opening writes nothing.
-    void fillsFromPreferences() {
+    // shown as they are; opening, changing and "&Annuleren" write nothing.
+    void fillsFromPreferencesAndCancelWritesNothing() {
         CountingStore store;
-        RecordingPrompts prompts;
+        test::ScriptedPrompts prompts;
         {
             TSetExtra empty(store, prompts);
             QVERIFY(Child<QRadioButton>(empty, "Startup0")->isChecked());
@@ -85,7 +74,16 @@ private slots:
         QVERIFY(Child<QCheckBox>(dialog, "KeepPlacement")->isChecked()); // bit 5 clear
         QCOMPARE(Child<QLineEdit>(dialog, "WorkFolder")->text(), QString("/home/club"));
         QCOMPARE(Child<QLineEdit>(dialog, "ProgramFolder")->text(), QString("/opt/kzb"));
+
+        Child<QRadioButton>(dialog, "Startup1")->click();
+        Child<QCheckBox>(dialog, "HideToolbar")->setChecked(false);
+        Child<QCheckBox>(dialog, "KeepPlacement")->setChecked(false);
+        Child<QLineEdit>(dialog, "WorkFolder")->setText("/elsewhere");
+        Child<QPushButton>(dialog, "CancelButton")->click();
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
         QVERIFY(store.Written.empty());
+        QCOMPARE(ReadSettingInt(store, kSettingOptions), StartupLoadLast + PrefHideToolbar);
+        QCOMPARE(ReadSettingString(store, kSettingWorkFolder), std::string("/home/club"));
     }
 
     void okWritesExactlyTheThreeValues_data() {
@@ -106,7 +104,7 @@ private slots:
         CountingStore store;
         store.WriteString(kSettingLastFile, "/x/last.KZB");
         store.Written.clear();
-        RecordingPrompts prompts;
+        test::ScriptedPrompts prompts;
         TSetExtra dialog(store, prompts);
         Child<QRadioButton>(dialog, qPrintable(QString("Startup%1").arg(action)))->click();
         Child<QCheckBox>(dialog, "HideToolbar")->setChecked(hide);
@@ -127,28 +125,10 @@ private slots:
         QVERIFY(prompts.Messages.empty());
     }
 
-    void cancelWritesNothing() {
-        CountingStore store;
-        store.WriteInt(kSettingOptions, PrefNoPlacement);
-        store.Written.clear();
-        RecordingPrompts prompts;
-        TSetExtra dialog(store, prompts);
-        Child<QRadioButton>(dialog, "Startup1")->click();
-        Child<QCheckBox>(dialog, "HideToolbar")->setChecked(true);
-        Child<QLineEdit>(dialog, "WorkFolder")->setText("/elsewhere");
-
-        Child<QPushButton>(dialog, "CancelButton")->click();
-
-        QCOMPARE(dialog.result(), int(QDialog::Rejected));
-        QVERIFY(store.Written.empty());
-        QCOMPARE(ReadSettingInt(store, kSettingOptions), PrefNoPlacement);
-        QVERIFY(!store.ReadString(kSettingWorkFolder).has_value());
-    }
-
     void unwritableStoreShowsTheRegistryMessage() {
         CountingStore store;
         store.ReadOnly = true;
-        RecordingPrompts prompts;
+        test::ScriptedPrompts prompts;
         TSetExtra dialog(store, prompts);
         Child<QPushButton>(dialog, "OkButton")->click();
         QCOMPARE(prompts.Messages,
@@ -166,29 +146,25 @@ private slots:
         CountingStore store;
         store.WriteString(kSettingWorkFolder, start.toStdString());
         store.Written.clear();
-        RecordingPrompts prompts;
+        test::ScriptedPrompts prompts;
         TSetExtra dialog(store, prompts);
         auto *edit = Child<QLineEdit>(dialog, "WorkFolder");
 
         QString shown;
-        QTimer::singleShot(0, [&] {
-            auto *chooser = qobject_cast<TChangeLoc *>(QApplication::activeModalWidget());
-            QVERIFY(chooser);
-            shown = chooser->SelectedFolder();
-            chooser->reject();
+        test::OnNextDialog<TChangeLoc>([&](TChangeLoc &chooser) {
+            shown = chooser.SelectedFolder();
+            chooser.reject();
         });
         Child<QPushButton>(dialog, "ChooseWorkFolder")->click();
         QCOMPARE(shown, start);
         QCOMPARE(edit->text(), start);
 
-        QTimer::singleShot(0, [&] {
-            auto *chooser = qobject_cast<TChangeLoc *>(QApplication::activeModalWidget());
-            QVERIFY(chooser);
-            chooser->accept();
-        });
+        bool seen = false;
+        test::OnNextDialog<TChangeLoc>([](TChangeLoc &chooser) { chooser.accept(); }, &seen);
         edit->setText(QDir(dir.path()).filePath("bestaat-niet"));
         Child<QPushButton>(dialog, "ChooseWorkFolder")->click();
         // A folder that does not exist starts the chooser at the current folder.
+        QVERIFY(seen);
         QCOMPARE(edit->text(), QDir::toNativeSeparators(QDir::currentPath()));
         QVERIFY(store.Written.empty()); // choosing writes nothing by itself
     }

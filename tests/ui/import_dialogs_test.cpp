@@ -53,7 +53,18 @@ private slots:
     }
     void cleanup() { dir_.reset(); }
 
-    void dosDialogEnabling() {
+    // The dialog starts in the folder of the last import, else the home
+    // folder, with that folder open in the tree; choosing a club enables the
+    // rest; a typed or pasted path goes there with Enter (and does not choose
+    // "&Ok").
+    void dosDialogStartsWhereTheUserWasAndFollowsTheChoices() {
+        MemorySettingsStore store;
+        QCOMPARE(DosImportStartFolder(store), QDir::homePath());
+        RememberDosImportFolder(store, Root());
+        QCOMPARE(DosImportStartFolder(store), Root());
+        RememberDosImportFolder(store, Root() + "/weg");
+        QCOMPARE(DosImportStartFolder(store), QDir::homePath()); // gone since: home
+
         TOud_laden dialog(Root());
         QCOMPARE(dialog.Folder(), Root());
         QListWidget *clubs = dialog.ClubList();
@@ -85,6 +96,26 @@ private slots:
         QVERIFY(!dialog.OkButton()->isEnabled());
         QVERIFY(!dialog.FolderEdit()->isEnabled());
         QVERIFY(dialog.FolderEdit()->text().isEmpty());
+
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QTreeView *tree = dialog.FolderTree();
+        QCOMPARE(QDir(tree->model()->data(tree->currentIndex(), QFileSystemModel::FilePathRole).toString()),
+                 QDir(Root() + "/leeg"));
+        QVERIFY(tree->isExpanded(tree->currentIndex().parent()));
+
+        dialog.PathEdit()->setFocus();
+        dialog.PathEdit()->setText(QDir::toNativeSeparators(Root()));
+        QTest::keyClick(dialog.PathEdit(), Qt::Key_Return);
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(dialog.Folder(), Root());
+        QCOMPARE(dialog.ClubList()->count(), 2);
+        QCOMPARE(QDir(tree->model()->data(tree->currentIndex(), QFileSystemModel::FilePathRole).toString()),
+                 QDir(Root()));
+
+        dialog.PathEdit()->setText(Root() + "/bestaat-niet");
+        QTest::keyClick(dialog.PathEdit(), Qt::Key_Return);
+        QCOMPARE(dialog.Folder(), Root()); // nowhere to go: it stays
     }
 
     void addClassesDialogEnabling() {
@@ -103,41 +134,6 @@ private slots:
         QCOMPARE(dialog.Checked(), (std::vector<bool>{false, false, true}));
         classes->item(2)->setCheckState(Qt::Unchecked);
         QVERIFY(!dialog.OkButton()->isEnabled());
-    }
-
-    // The dialog starts in the folder of the last import, else the home
-    // folder, with that folder open in the tree; a typed or pasted path
-    // goes there with Enter (and does not choose "&Ok").
-    void dosDialogStartsWhereTheUserWasAndTakesATypedPath() {
-        MemorySettingsStore store;
-        QCOMPARE(DosImportStartFolder(store), QDir::homePath());
-        RememberDosImportFolder(store, Root());
-        QCOMPARE(DosImportStartFolder(store), Root());
-        RememberDosImportFolder(store, Root() + "/weg");
-        QCOMPARE(DosImportStartFolder(store), QDir::homePath()); // gone since: home
-
-        const QString empty = Root() + "/leeg";
-        TOud_laden dialog(empty);
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        QTreeView *tree = dialog.FolderTree();
-        QCOMPARE(QDir(tree->model()->data(tree->currentIndex(), QFileSystemModel::FilePathRole).toString()),
-                 QDir(empty));
-        QVERIFY(tree->isExpanded(tree->currentIndex().parent()));
-        QCOMPARE(dialog.ClubList()->count(), 0);
-
-        dialog.PathEdit()->setFocus();
-        dialog.PathEdit()->setText(QDir::toNativeSeparators(Root()));
-        QTest::keyClick(dialog.PathEdit(), Qt::Key_Return);
-        QVERIFY(dialog.isVisible());
-        QCOMPARE(dialog.Folder(), Root());
-        QCOMPARE(dialog.ClubList()->count(), 2);
-        QCOMPARE(QDir(tree->model()->data(tree->currentIndex(), QFileSystemModel::FilePathRole).toString()),
-                 QDir(Root()));
-
-        dialog.PathEdit()->setText(Root() + "/bestaat-niet");
-        QTest::keyClick(dialog.PathEdit(), Qt::Key_Return);
-        QCOMPARE(dialog.Folder(), Root()); // nowhere to go: it stays
     }
 
     void importAndAddFromTheMainWindow() {

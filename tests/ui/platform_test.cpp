@@ -73,11 +73,8 @@ private slots:
         QCOMPARE(text, QString("Gegevens zijn nog niet bewaard, Bewaren\u00A0?"));
         QCOMPARE(icon, QMessageBox::Question);
         QCOMPARE(buttonCount, 3);
-    }
 
-    void captionedQuestionCarriesItsCaption() {
-        QtPrompts prompts;
-        QString title;
+        // A captioned question carries its caption.
         WhenBoxShows([&](QMessageBox &box) {
             title = box.windowTitle();
             box.button(QMessageBox::Yes)->click();
@@ -105,38 +102,30 @@ private slots:
         QCOMPARE(prompts.Ask("Doorgaan ?", Buttons(buttons)), Answer(answer));
     }
 
-    void messageTextsAreConvertedFromTheModel() {
+    // Message texts are converted from the model's text (cp1252 or UTF-8);
+    // a short message still gives a box wide enough for its title beside
+    // the title bar's icon and buttons.
+    void messageTextsAreConvertedAndTheBoxKeepsItsTitleReadable() {
         QtPrompts prompts;
         QString text;
         QMessageBox::Icon icon = QMessageBox::NoIcon;
-        WhenBoxShows([&](QMessageBox &box) {
-            text = box.text();
-            icon = box.icon();
-            box.accept();
-        });
-        prompts.Message("Deze naam komt al voor: Ren\xE9 M\xFCller", MessageIcon::Exclamation); // cp1252
+        int width = 0, needed = 0;
+        const auto show = [&](const char *message, MessageIcon kind) {
+            WhenBoxShows([&](QMessageBox &box) {
+                text = box.text();
+                icon = box.icon();
+                width = box.width();
+                needed = box.fontMetrics().horizontalAdvance(box.windowTitle()) + 150;
+                box.accept();
+            });
+            prompts.Message(message, kind);
+        };
+        show("Deze naam komt al voor: Ren\xE9 M\xFCller", MessageIcon::Exclamation); // cp1252
         QCOMPARE(text, QString::fromUtf8("Deze naam komt al voor: René Müller"));
         QCOMPARE(icon, QMessageBox::Warning);
-
-        WhenBoxShows([&](QMessageBox &box) {
-            text = box.text();
-            box.accept();
-        });
-        prompts.Message("Rijdergegevens kopi\xC3\xABren", MessageIcon::Information); // UTF-8
+        show("Rijdergegevens kopi\xC3\xABren", MessageIcon::Information); // UTF-8
         QCOMPARE(text, QString::fromUtf8("Rijdergegevens kopiëren"));
-    }
-
-    // A short message still gives a box wide enough for its title beside the
-    // title bar's icon and buttons.
-    void shortMessageKeepsItsTitleReadable() {
-        QtPrompts prompts;
-        int width = 0, needed = 0;
-        WhenBoxShows([&](QMessageBox &box) {
-            width = box.width();
-            needed = box.fontMetrics().horizontalAdvance(box.windowTitle()) + 150;
-            box.accept();
-        });
-        prompts.Message("Fout nr.: 4", MessageIcon::Exclamation);
+        show("Fout nr.: 4", MessageIcon::Exclamation);
         QVERIFY2(width >= needed, qPrintable(QString("%1 < %2").arg(width).arg(needed)));
     }
 
@@ -150,15 +139,14 @@ private slots:
         auto *line = new QLineEdit(&window);
         auto *spin = new QSpinBox(&window);
         auto *plain = new QPlainTextEdit(&window);
-        for (QWidget *field :
-             {static_cast<QWidget *>(line), static_cast<QWidget *>(spin), static_cast<QWidget *>(plain)})
+        const QList<QWidget *> fields = {line, spin, plain};
+        for (QWidget *field : fields)
             layout->addWidget(field);
         spin->setRange(0, 99);
         spin->clear();
         window.show();
         QVERIFY(QTest::qWaitForWindowActive(&window));
-        for (QWidget *field :
-             {static_cast<QWidget *>(line), static_cast<QWidget *>(spin), static_cast<QWidget *>(plain)}) {
+        for (QWidget *field : fields) {
             field->setFocus();
             for (const Qt::KeyboardModifier modifier : {Qt::AltModifier, Qt::ControlModifier}) {
                 QTest::keyClick(field, Qt::Key_N, modifier);
