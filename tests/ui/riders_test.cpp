@@ -153,7 +153,7 @@ private slots:
         QCOMPARE(QApplication::focusWidget(), details->Edit(2));
     }
 
-    void deletingARiderAdjustsTheResults() {
+    void deletingARiderAndTheHorsConcoursRidersOfAllClasses() {
         TKlasse &k = Klasse();
         const int riders = k.Grid.RowCount() - 1;
         const std::string fourth = k.Rider(4)->Name.str();
@@ -167,11 +167,9 @@ private slots:
         QCOMPARE(k.Grid.RowCount() - 1, riders - 1);
         QCOMPARE(k.Rider(3)->Name.str(), fourth); // how the results follow is the core's
         QVERIFY(form_->Comp().Modified & ModifiedData);
-    }
 
-    // The dialog's choice of classes reaches the removal; its counts and
-    // messages are the core's.
-    void deletingHorsConcoursRidersOfAllClasses() {
+        // The dialog's choice of classes reaches the removal of the
+        // hors-concours riders; its counts and messages are the core's.
         OnNextDialog([](QDialog &dialog) {
             dialog.findChild<QRadioButton *>("AllClasses")->setChecked(true);
             ClickButton(dialog, "&Ok");
