@@ -80,15 +80,6 @@ private slots:
         unknownCommands_.clear();
     }
 
-    void statusPanelsFitTheirTexts() {
-        const int minimum[3] = {90, 200, 200};
-        for (int i = 0; i < 3; ++i)
-            QVERIFY(test::StatusPanelOf(*form_, i).width() >= minimum[i]);
-        const QLabel &mode = test::StatusPanelOf(*form_, 0);
-        QVERIFY(mode.width() >=
-                mode.fontMetrics().horizontalAdvance("Finish volgorde") + 2 * mode.frameWidth());
-    }
-
     // The drawn toolbar pictures fade when their button is disabled, as the
     // style's own pictures do.
     void drawnToolbarIconsLookDisabled() {
@@ -184,6 +175,13 @@ private slots:
         QCOMPARE(form_->windowTitle(), QString::fromStdString(form_->Comp().Club.ClubName.str() + " - " +
                                                               Klasse().Name.str() + "[*]"));
         QCOMPARE(test::StatusPanelOf(*form_, 0).text(), QString("Punten"));
+        // The status panels fit their texts, the mode panel its longest one.
+        const int minimum[3] = {90, 200, 200};
+        for (int i = 0; i < 3; ++i)
+            QVERIFY(test::StatusPanelOf(*form_, i).width() >= minimum[i]);
+        const QLabel &mode = test::StatusPanelOf(*form_, 0);
+        QVERIFY(mode.width() >=
+                mode.fontMetrics().horizontalAdvance("Finish volgorde") + 2 * mode.frameWidth());
         QVERIFY(form_->Action("Bewaarals1Click")->isEnabled());
         QVERIFY(!SaveButtonEnabled());
         QCOMPARE(form_->HelpContext(), TMainForm::kHelpCompetition);
@@ -390,20 +388,6 @@ private slots:
         QVERIFY(SaveButtonEnabled());
     }
 
-    void savingTwiceKeepsOneBackup() {
-        form_->SetModified(ModifiedData);
-        form_->Action("SpeedButton3")->trigger();
-        QVERIFY(QFile::exists(QString::fromStdString(BackupName(demo_.toStdString()))));
-        QVERIFY(disposed_.empty());
-        form_->SetModified(ModifiedData);
-        form_->Action("Bewaren1Click")->trigger();
-        QVERIFY(QFile::exists(demo_));
-        QCOMPARE(form_->Comp().Modified, uint8_t(0));
-        // The second save sends the first backup away (to the trash).
-        QCOMPARE(disposed_.size(), size_t(1));
-        QCOMPARE(disposed_[0], BackupName(demo_.toStdString()));
-    }
-
     // A file another program holds opens only read-only, when the user wants
     // it so, and is then saved only under another name.
     void aLockedFileOpensReadOnlyAndSavesUnderAnotherName() {
@@ -441,7 +425,8 @@ private slots:
     }
 
     // Another program saved the open file since it was read: saving over it
-    // asks first.
+    // asks first. Saving twice keeps one backup: the second save sends the
+    // first backup away (to the trash).
     void aFileChangedOnDiskIsOverwrittenOnlyWhenConfirmed() {
         const std::string file = demo_.toStdString();
         const std::string changed = test::ReadAll(file) + "door een ander";
@@ -457,12 +442,16 @@ private slots:
         QVERIFY(form_->Comp().Modified != 0);
 
         prompts_.Answers = {Answer::Yes};
-        form_->Action("Bewaren1Click")->trigger();
+        form_->Action("SpeedButton3")->trigger();
         QVERIFY(test::ReadAll(file) != changed);
         QCOMPARE(form_->Comp().Modified, uint8_t(0));
+        QVERIFY(QFile::exists(QString::fromStdString(BackupName(file))));
+        QVERIFY(disposed_.empty());
         form_->SetModified(ModifiedData);
         form_->Action("Bewaren1Click")->trigger(); // its own save is no change by another
         QCOMPARE(prompts_.Questions.size(), size_t(2));
+        QCOMPARE(form_->Comp().Modified, uint8_t(0));
+        QCOMPARE(disposed_, std::vector<std::string>{BackupName(file)});
     }
 
     // Cancel at the close prompt keeps the window, and so does Yes when the
