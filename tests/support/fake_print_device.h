@@ -66,7 +66,6 @@ public:
         size_ = font.Size;
         style_ = font.Style;
         colour_ = font.Color;
-        name_ = std::string(font.Name);
     }
     PrintTextMetrics Metrics() const override {
         const int height = size_ * Dpi / 72;
@@ -138,7 +137,6 @@ private:
     int size_ = 10;
     uint8_t style_ = 0;
     uint32_t colour_ = 0;
-    std::string name_;
 };
 
 } // namespace rondaxa::test

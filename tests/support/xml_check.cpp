@@ -19,19 +19,13 @@ std::size_t ReferenceLength(const std::string &text, std::size_t i) {
     const std::string name = text.substr(i + 1, end - i - 1);
     if (name == "amp" || name == "lt" || name == "gt" || name == "quot" || name == "apos")
         return end - i + 1;
-    if (name.size() > 1 && name[0] == '#') {
-        for (std::size_t k = 1; k < name.size(); ++k)
-            if (!std::isdigit(static_cast<unsigned char>(name[k])))
-                return 0;
-        return end - i + 1;
-    }
-    return 0;
+    const bool number =
+        name.size() > 1 && name[0] == '#' && name.find_first_not_of("0123456789", 1) == std::string::npos;
+    return number ? end - i + 1 : 0;
 }
 
 std::string CheckText(const std::string &text, std::size_t from, std::size_t to) {
     for (std::size_t i = from; i < to; ++i) {
-        if (text[i] == '>')
-            continue;
         if (text[i] == '&') {
             const std::size_t length = ReferenceLength(text, i);
             if (length == 0)
@@ -46,6 +40,10 @@ std::string CheckText(const std::string &text, std::size_t from, std::size_t to)
 
 XmlCheck CheckXml(const std::string &text) {
     XmlCheck check;
+    auto fail = [&check](std::string error) {
+        check.Error = std::move(error);
+        return check;
+    };
     std::vector<std::string> open;
     int roots = 0;
     std::size_t i = 0;
@@ -54,14 +52,10 @@ XmlCheck CheckXml(const std::string &text) {
     while (i < text.size()) {
         const std::size_t lt = text.find('<', i);
         const std::size_t textEnd = lt == std::string::npos ? text.size() : lt;
-        if (open.empty() && text.find_first_not_of(" \r\n\t", i) < textEnd) {
-            check.Error = "text outside the root at " + std::to_string(i);
-            return check;
-        }
-        if (std::string error = CheckText(text, i, textEnd); !error.empty()) {
-            check.Error = error;
-            return check;
-        }
+        if (open.empty() && text.find_first_not_of(" \r\n\t", i) < textEnd)
+            return fail("text outside the root at " + std::to_string(i));
+        if (std::string error = CheckText(text, i, textEnd); !error.empty())
+            return fail(error);
         if (lt == std::string::npos)
             break;
         std::size_t p = lt + 1;
@@ -72,15 +66,11 @@ XmlCheck CheckXml(const std::string &text) {
         while (p < text.size() && IsNameChar(text[p]))
             ++p;
         const std::string name = text.substr(nameStart, p - nameStart);
-        if (name.empty()) {
-            check.Error = "no element name at " + std::to_string(lt);
-            return check;
-        }
+        if (name.empty())
+            return fail("no element name at " + std::to_string(lt));
         if (closing) {
-            if (open.empty() || open.back() != name || p >= text.size() || text[p] != '>') {
-                check.Error = "</" + name + "> does not close the open element";
-                return check;
-            }
+            if (open.empty() || open.back() != name || p >= text.size() || text[p] != '>')
+                return fail("</" + name + "> does not close the open element");
             open.pop_back();
             i = p + 1;
             continue;
@@ -90,10 +80,8 @@ XmlCheck CheckXml(const std::string &text) {
         for (;;) {
             while (p < text.size() && std::isspace(static_cast<unsigned char>(text[p])))
                 ++p;
-            if (p >= text.size()) {
-                check.Error = "unclosed tag <" + name;
-                return check;
-            }
+            if (p >= text.size())
+                return fail("unclosed tag <" + name);
             if (text[p] == '>')
                 break;
             if (text.compare(p, 2, "/>") == 0) {
@@ -105,27 +93,19 @@ XmlCheck CheckXml(const std::string &text) {
             while (p < text.size() && IsNameChar(text[p]))
                 ++p;
             if (p == attrStart || p + 1 >= text.size() || text[p] != '=' ||
-                (text[p + 1] != '"' && text[p + 1] != '\'')) {
-                check.Error = "bad attribute in <" + name + "> at " + std::to_string(attrStart);
-                return check;
-            }
+                (text[p + 1] != '"' && text[p + 1] != '\''))
+                return fail("bad attribute in <" + name + "> at " + std::to_string(attrStart));
             const char quote = text[p + 1];
             const std::size_t valueEnd = text.find(quote, p + 2);
             if (valueEnd == std::string::npos ||
-                text.substr(p + 2, valueEnd - p - 2).find('<') != std::string::npos) {
-                check.Error = "bad attribute value in <" + name + ">";
-                return check;
-            }
-            if (std::string error = CheckText(text, p + 2, valueEnd); !error.empty()) {
-                check.Error = error;
-                return check;
-            }
+                text.substr(p + 2, valueEnd - p - 2).find('<') != std::string::npos)
+                return fail("bad attribute value in <" + name + ">");
+            if (std::string error = CheckText(text, p + 2, valueEnd); !error.empty())
+                return fail(error);
             p = valueEnd + 1;
         }
-        if (open.empty() && ++roots > 1) {
-            check.Error = "a second root element <" + name + ">";
-            return check;
-        }
+        if (open.empty() && ++roots > 1)
+            return fail("a second root element <" + name + ">");
         ++check.Elements[name];
         if (!selfClosing)
             open.push_back(name);

@@ -20,18 +20,16 @@ TEST(ClassGrid, InfoRangesAlternateColours) {
     AddResultInfo(klasse, 5, 5, 0, "Oss", "20260515");
     comp.Club.InfoColor1 = 0x111111;
     comp.Club.InfoColor2 = 0x222222;
-    ColourInfoColumns(klasse, comp.Club);
-    auto colour = [&](int n) { return klasse.ColData(klasse.ResultColumn(n))->Color; };
-    EXPECT_EQ(colour(1), 0x111111u);
-    EXPECT_EQ(colour(2), 0x111111u);
-    EXPECT_EQ(colour(3), 0x222222u);
-    EXPECT_EQ(colour(4), kClWindow);
-    EXPECT_EQ(colour(5), 0x111111u);
-
+    auto colours = [&] {
+        ColourInfoColumns(klasse, comp.Club);
+        std::vector<uint32_t> found;
+        for (int n = 1; n <= 5; ++n)
+            found.push_back(klasse.ColData(klasse.ResultColumn(n))->Color);
+        return found;
+    };
+    EXPECT_EQ(colours(), (std::vector<uint32_t>{0x111111, 0x111111, 0x222222, kClWindow, 0x111111}));
     comp.Club.ViewFlags |= ViewNoInfoColours;
-    ColourInfoColumns(klasse, comp.Club);
-    for (int n = 1; n <= 5; ++n)
-        EXPECT_EQ(colour(n), kClWindow);
+    EXPECT_EQ(colours(), std::vector<uint32_t>(5, kClWindow));
 }
 
 TEST(ClassGrid, StatusPanelsDescribeTheSelectedCell) {
@@ -60,12 +58,10 @@ TEST(ClassGrid, RowLabelsAfterStandingsSkipHorsConcours) {
     AddRider(comp, klasse, "C", "3");
     klasse.CalcState = 1;
     NumberRowsByPlace(klasse);
-    EXPECT_EQ(klasse.Grid.RowAt(1).Label, "1");
-    EXPECT_EQ(klasse.Grid.RowAt(2).Label, "BM");
-    EXPECT_EQ(klasse.Grid.RowAt(3).Label, "2");
+    EXPECT_EQ(test::RowLabels(klasse), (std::vector<std::string>{"1", "BM", "2"}));
     klasse.CalcState = 0;
     NumberRowsByPlace(klasse);
-    EXPECT_EQ(klasse.Grid.RowAt(3).Label, "3");
+    EXPECT_EQ(test::RowLabels(klasse), (std::vector<std::string>{"1", "2", "3"}));
 }
 
 TEST(ClassGrid, CaptionCutsClubAndWhole) {

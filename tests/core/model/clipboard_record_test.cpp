@@ -32,17 +32,7 @@ TEST(RiderRecord, RoundTripBetweenTwoClasses) {
     EXPECT_TRUE(target.HorsConcours());
     EXPECT_EQ(target.Flags & RecordHasResults, 0); // the record's own mark is not taken over
     // Results 1..3 come from the source, 4 and 5 as the source held them.
-    EXPECT_EQ(GetResult(target, 1), 1);
-    EXPECT_EQ(GetResult(target, 2), -1);
-    EXPECT_EQ(GetResult(target, 3), 3);
-    EXPECT_EQ(GetResult(target, 4), -1);
-    EXPECT_EQ(GetResult(target, 5), -1);
-
-    // Without results the target keeps its own.
-    TRijder &other = *to.Rider(1);
-    ASSERT_TRUE(PasteRider(comp, to, 1, MakeRiderRecord(source, false), prompts));
-    EXPECT_EQ(other.Name, "Jansen, Piet");
-    EXPECT_EQ(GetResult(other, 5), 5);
+    EXPECT_EQ(test::StoredResults(target, 5), (std::vector<int>{1, -1, 3, -1, -1}));
 }
 
 // Results copied from a competition that stores them the other way are
@@ -63,15 +53,12 @@ TEST(RiderRecord, ResultsFollowTheStorageMethodOfTheTarget) {
     test::ScriptedPrompts prompts;
 
     ASSERT_TRUE(PasteRider(comp, k, 1, record, prompts, StorageMethod::Positions));
-    EXPECT_EQ(GetResult(*k.Rider(1), 1), PointsForPosition(comp.Club, 1));
-    EXPECT_EQ(GetResult(*k.Rider(1), 2), PointsForPosition(comp.Club, 4));
-    EXPECT_EQ(GetResult(*k.Rider(1), 3), 0);
-    EXPECT_EQ(GetResult(*k.Rider(1), 4), -1);
+    EXPECT_EQ(test::StoredResults(*k.Rider(1), 4),
+              (std::vector<int>{PointsForPosition(comp.Club, 1), PointsForPosition(comp.Club, 4), 0, -1}));
     for (const std::optional<StorageMethod> same :
          {std::optional(StorageMethod::Points), std::optional<StorageMethod>()}) {
         ASSERT_TRUE(PasteRider(comp, k, 2, record, prompts, same));
-        EXPECT_EQ(GetResult(*k.Rider(2), 1), 1);
-        EXPECT_EQ(GetResult(*k.Rider(2), 2), 4);
+        EXPECT_EQ(test::StoredResults(*k.Rider(2), 2), (std::vector<int>{1, 4}));
     }
     // Points into a competition of finish positions: back to the places.
     comp.Club.Options |= OptStoreFinishOrder;

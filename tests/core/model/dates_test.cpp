@@ -2,8 +2,15 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace rondaxa {
 namespace {
+
+// A date's parts as one value, year first.
+template <typename D> std::tuple<int, int, int> Ymd(const D &date) {
+    return {date.Year, date.Month, date.Day};
+}
 
 TEST(StoredDates, LongAndShortForms) {
     EXPECT_EQ(FormatStoredDate("19990501", 8, true), "01 mei 1999");
@@ -14,37 +21,20 @@ TEST(StoredDates, LongAndShortForms) {
     EXPECT_EQ(FormatStoredDate("20261224", 8, true), "24 dec 2026");
 }
 
-TEST(StoredDates, OldSixCharacterForm) {
+TEST(StoredDates, OldSixCharacterFormAndMissingParts) {
     EXPECT_EQ(FormatStoredDate("990501", 8, true), "01 mei 1999");
     EXPECT_EQ(FormatStoredDate("990501", 0, true), "01-05-1999");
     EXPECT_EQ(FormatStoredDate("99051", 8, false), " 1 mei"); // a one-character part gets a blank
-    const StoredDateParts parts = SplitStoredDate("990501");
-    EXPECT_EQ(parts.Year, 1999);
-    EXPECT_EQ(parts.Month, 5);
-    EXPECT_EQ(parts.Day, 1);
-}
-
-TEST(StoredDates, MissingParts) {
-    const StoredDateParts parts = SplitStoredDate("2026xx00");
-    EXPECT_EQ(parts.Year, 2026);
-    EXPECT_EQ(parts.Month, 0);
-    EXPECT_EQ(parts.Day, 0);
+    EXPECT_EQ(Ymd(SplitStoredDate("990501")), std::tuple(1999, 5, 1));
+    // Missing parts.
+    EXPECT_EQ(Ymd(SplitStoredDate("2026xx00")), std::tuple(2026, 0, 0));
     EXPECT_EQ(FormatStoredDate("", 8, true), "");
 }
 
 TEST(TypedDates, OrderAndYearRules) {
-    TypedDate d = ParseDateText("1-5-99", 0);
-    EXPECT_EQ(d.Day, 1);
-    EXPECT_EQ(d.Month, 5);
-    EXPECT_EQ(d.Year, 1999);
-    d = ParseDateText("5-1-7", 1);
-    EXPECT_EQ(d.Month, 5);
-    EXPECT_EQ(d.Day, 1);
-    EXPECT_EQ(d.Year, 2007);
-    d = ParseDateText("2026-12-24", 2);
-    EXPECT_EQ(d.Year, 2026);
-    EXPECT_EQ(d.Month, 12);
-    EXPECT_EQ(d.Day, 24);
+    EXPECT_EQ(Ymd(ParseDateText("1-5-99", 0)), std::tuple(1999, 5, 1));
+    EXPECT_EQ(Ymd(ParseDateText("5-1-7", 1)), std::tuple(2007, 5, 1));
+    EXPECT_EQ(Ymd(ParseDateText("2026-12-24", 2)), std::tuple(2026, 12, 24));
     EXPECT_EQ(ParseDateText("1-5-00", 0).Year, 2000);
     EXPECT_EQ(ParseDateText("1-5-x", 0).Year, 0); // reads as 0 without a digit 0: missing
     EXPECT_EQ(ParseDateText("1-5", 0).Year, 0);
@@ -54,12 +44,8 @@ TEST(TypedDates, OrderAndYearRules) {
 TEST(Stamps, DosStampsAndTheirText) {
     const int32_t stamp = EncodeDosStamp({2026, 12, 6, 9, 5, 30});
     const DateTime back = DecodeDosStamp(stamp);
-    EXPECT_EQ(back.Year, 2026);
-    EXPECT_EQ(back.Month, 12);
-    EXPECT_EQ(back.Day, 6);
-    EXPECT_EQ(back.Hour, 9);
-    EXPECT_EQ(back.Minute, 5);
-    EXPECT_EQ(back.Second, 30);
+    EXPECT_EQ(Ymd(back), std::tuple(2026, 12, 6));
+    EXPECT_EQ(std::tuple(back.Hour, back.Minute, back.Second), std::tuple(9, 5, 30));
     EXPECT_EQ(FormatStamp(stamp, 0, false), "06-12-2026");
     EXPECT_EQ(FormatStamp(stamp, 1, false), "12-06-2026");
     EXPECT_EQ(FormatStamp(stamp, 2, true), "2026-12-06  09:05");

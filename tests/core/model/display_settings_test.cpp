@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 namespace rondaxa {
 namespace {
 
@@ -58,10 +60,8 @@ TEST(DisplaySettings, GridFontOfEveryClassAndOfNewOnes) {
     ApplyGridFont(comp, GridFont{"Courier", 9, 0x0000FF, 1});
     EXPECT_EQ(comp.Classes[1]->Grid.Font.Name, "Courier");
     const GridFont made = CreateClass(comp.Club, "MX3")->Grid.Font;
-    EXPECT_EQ(made.Name, "Courier");
-    EXPECT_EQ(made.Size, 9);
-    EXPECT_EQ(made.Color, 0x0000FF);
-    EXPECT_EQ(made.Style, 1);
+    EXPECT_EQ(std::tie(made.Name, made.Size, made.Color, made.Style),
+              std::make_tuple(std::string("Courier"), 9, 0x0000FF, uint8_t{1}));
 }
 
 TEST(DisplaySettings, ShowingAnExtraFieldMovesTheResultColumns) {

@@ -110,12 +110,10 @@ TEST(DosClassFile, FirstRiderSetsTheResultColumnsAndTextsBecomePoints) {
     EXPECT_EQ(first.Id, 7);
     EXPECT_EQ(second.Id, 8);
     EXPECT_EQ(club.NextRiderId, 9);
-    for (int k = 1; k <= 6; ++k)
-        EXPECT_EQ(first.Results[static_cast<std::size_t>(k)], k);
-    const int16_t expected[] = {12, kNoResult, kNoResult, 9, kNoResult, 50};
-    for (int k = 1; k <= 6; ++k)
-        EXPECT_EQ(second.Results[static_cast<std::size_t>(k)], expected[k - 1]) << "result " << k;
-    EXPECT_EQ(second.Results[8], kNoResult); // beyond the first rider's columns
+    EXPECT_EQ(test::StoredResults(first, 6), (std::vector<int>{1, 2, 3, 4, 5, 6}));
+    // Results beyond the first rider's columns (the 8th) are not read.
+    EXPECT_EQ(test::StoredResults(second, 8),
+              (std::vector<int>{12, kNoResult, kNoResult, 9, kNoResult, 50, kNoResult, kNoResult}));
 }
 
 TEST(DosClassFile, RecordCountIsBoundedAndPartialRecordsAreIgnored) {

@@ -29,14 +29,11 @@ protected:
 };
 
 TEST_F(EditingTest, PointsOffTheTableAreRefusedWhenPositionsShowAsPoints) {
-    const ClubRec &club = comp.Club;           // 50, 47, 45, 43, 41, deduction 1, shown as points
-    EXPECT_TRUE(IsAttainablePoints(club, 40)); // position 6
-    EXPECT_TRUE(IsAttainablePoints(club, 1));
-    EXPECT_TRUE(IsAttainablePoints(club, 47));
-    EXPECT_TRUE(IsAttainablePoints(club, 41));
-    EXPECT_TRUE(IsAttainablePoints(club, 0));
-    EXPECT_FALSE(IsAttainablePoints(club, 48));
-    EXPECT_FALSE(IsAttainablePoints(club, 51));
+    const ClubRec &club = comp.Club;      // 50, 47, 45, 43, 41, deduction 1, shown as points
+    for (int points : {40, 1, 47, 41, 0}) // 40: position 6
+        EXPECT_TRUE(IsAttainablePoints(club, points)) << points;
+    for (int points : {48, 51})
+        EXPECT_FALSE(IsAttainablePoints(club, points)) << points;
     // The last table entry is reached through the ladder, not the table scan.
     ClubRec ladder = club;
     ladder.Deduction = 2;
@@ -68,7 +65,7 @@ TEST_F(EditingTest, ResultEditsStoreThePositionOrAskAgain) {
     EXPECT_EQ(klasse.Grid.RowAt(1).Label, "1");
 }
 
-TEST_F(EditingTest, DuplicateStartNumberIsRefusedIgnoringCase) {
+TEST_F(EditingTest, DuplicateStartNumberIsRefusedIgnoringCaseDuplicateNameReported) {
     const int col = 2; // "Startnr"
     EXPECT_EQ(StoreCellEdit(comp, klasse, 3, col, "12A", prompts, CharWidth), EditOutcome::Refused);
     EXPECT_EQ(klasse.Rider(3)->StartNo, "");
@@ -78,13 +75,11 @@ TEST_F(EditingTest, DuplicateStartNumberIsRefusedIgnoringCase) {
     EXPECT_EQ(StoreCellEdit(comp, klasse, 1, col, "12A", prompts, CharWidth), EditOutcome::Stored);
     EXPECT_EQ(StoreCellEdit(comp, klasse, 3, col, "", prompts, CharWidth), EditOutcome::Stored);
     EXPECT_EQ(prompts.Messages.size(), 1u);
-}
 
-TEST_F(EditingTest, DuplicateNameIsStoredAndReported) {
     EXPECT_EQ(StoreCellEdit(comp, klasse, 3, 1, "bakker, ivo", prompts, CharWidth), EditOutcome::Stored);
     EXPECT_EQ(klasse.Rider(3)->Name, "bakker, ivo");
-    ASSERT_EQ(prompts.Messages.size(), 1u);
-    EXPECT_EQ(prompts.Messages[0], "Deze naam komt al voor op positie: 2");
+    ASSERT_EQ(prompts.Messages.size(), 2u);
+    EXPECT_EQ(prompts.Messages[1], "Deze naam komt al voor op positie: 2");
     // Names compare as stored, not in their display form.
     EXPECT_EQ(FindDuplicateRow(comp.Club, klasse, "Ivo Bakker", KindName, 0), 0);
 }

@@ -127,10 +127,8 @@ TEST(KzbFile, HandBuiltBytesReadIntoTheRightFieldsAndBack) {
     const TRijder &rider = *klasse.Rider(1);
     EXPECT_EQ(rider.Name.str(), "Jansen, Piet");
     EXPECT_EQ(rider.StartNo.str(), "12");
-    EXPECT_EQ(rider.Results[1], 1);
-    EXPECT_EQ(rider.Results[2], -1);
-    EXPECT_EQ(rider.Results[3], 0);
-    EXPECT_EQ(rider.Results[4], 0); // stored bytes, not a new rider's -1
+    // The fourth is the stored bytes, not a new rider's -1.
+    EXPECT_EQ(test::StoredResults(rider, 4), (std::vector<int>{1, -1, 0, 0}));
     EXPECT_EQ(rider.Extra1.str(), "Oss");
     EXPECT_EQ(rider.Id, 5);
     EXPECT_TRUE(rider.HorsConcours());
@@ -175,7 +173,7 @@ TEST(KzbFile, VersionIsTheLowestThatHoldsTheSettings) {
     EXPECT_EQ(FileVersionFor(club), 4);
 }
 
-TEST(KzbFile, OlderVersionsResetDeductionAndTieSteps) {
+TEST(KzbFile, DeductionAndTieStepsFollowTheVersion) {
     Bytes bytes = HandBuiltFile();
     PutI32(bytes, 4, 2);
     bytes[67] = 1; // tie method 1
@@ -190,12 +188,10 @@ TEST(KzbFile, OlderVersionsResetDeductionAndTieSteps) {
     ASSERT_NE(v3, nullptr);
     EXPECT_EQ(v3->Club.Deduction, 2);
     EXPECT_EQ(v3->Club.TieSteps[1].Method, 3);
-}
 
-// A version 4 file with a simple tie method and steps of its own is saved
-// so that reading it back gives the same steps (found by fuzzing).
-TEST(KzbFile, OwnTieStepsOfASimpleMethodSurviveSavingAndReading) {
-    Bytes bytes = HandBuiltFile();
+    // A version 4 file with a simple tie method and steps of its own is saved
+    // so that reading it back gives the same steps (found by fuzzing).
+    PutI32(bytes, 4, 4);
     bytes[67] = 0; // "De meeste Beste uitslagen", steps {6, 4} as stored
     auto comp = ParseCompetition(bytes);
     ASSERT_NE(comp, nullptr);
@@ -275,18 +271,8 @@ TEST(KzbFile, RandomDamageNeverCrashes) {
     EXPECT_GT(accepted, 100);
 }
 
-TEST(KzbFile, LengthBytesAreClampedToTheirRoom) {
-    Bytes bytes = HandBuiltFile();
-    bytes[20] = 200;                                         // club name: room 30
-    bytes[kClassBlocksOffset + kClassHeaderSize + 31] = 255; // start number: room 5
-    auto comp = ParseCompetition(bytes);
-    ASSERT_NE(comp, nullptr);
-    EXPECT_EQ(comp->Club.ClubName.size(), 30u);
-    EXPECT_EQ(comp->Classes[0]->Rider(1)->StartNo.size(), 5u);
-}
-
-// Damaged counting rules and ranges are brought into their valid ranges, so
-// that the calculation and the exports never see them.
+// Damaged counting rules, ranges and lengths are brought into their valid
+// ranges, so that the calculation and the exports never see them.
 TEST(KzbFile, DamagedValuesAreBroughtIntoTheirRanges) {
     struct Case {
         std::size_t At;
@@ -320,19 +306,20 @@ TEST(KzbFile, DamagedValuesAreBroughtIntoTheirRanges) {
         EXPECT_EQ(klasse.ColData(klasse.ResultColumn(2))->Info->ToCol, read) << "stored " << stored;
         EXPECT_GE(CountColumns(klasse), 1);
     }
-}
 
-TEST(KzbFile, InformationOutsideTheResultColumnsIsSkipped) {
+    // Length bytes beyond their room, and information outside the result columns.
     Bytes bytes = HandBuiltFile();
-    PutI32(bytes, bytes.size() - kResultInfoSize + 72, 4); // FromCol 4 of 3 result columns
+    bytes[20] = 200;                                         // club name: room 30
+    bytes[kClassBlocksOffset + kClassHeaderSize + 31] = 255; // start number: room 5
+    PutI32(bytes, bytes.size() - kResultInfoSize + 72, 4);   // FromCol 4 of 3 result columns
     auto comp = ParseCompetition(bytes);
     ASSERT_NE(comp, nullptr);
+    EXPECT_EQ(comp->Club.ClubName.size(), 30u);
     TKlasse &klasse = *comp->Classes[0];
-    for (int c = 0; c < klasse.Grid.ColCount(); ++c)
-        EXPECT_EQ(klasse.ColData(c)->Info, nullptr);
+    EXPECT_EQ(klasse.Rider(1)->StartNo.size(), 5u);
+    EXPECT_EQ(test::InfoBlocks(klasse).size(), 0u);
     EXPECT_EQ(CountColumns(klasse), 3);
-    Bytes again = SerializeCompetition(*comp);
-    EXPECT_EQ(again.size(), bytes.size() - kResultInfoSize);
+    EXPECT_EQ(SerializeCompetition(*comp).size(), bytes.size() - kResultInfoSize);
 }
 
 TEST(KzbFile, RowsWithoutRidersAndClassesWithoutRiders) {
@@ -364,14 +351,6 @@ TEST(KzbFile, RowsWithoutRidersAndClassesWithoutRiders) {
     EXPECT_EQ(back.Grid.RowAt(2).Label, "2");
 }
 
-TEST(KzbFile, FixedColumnsOptionFixesWideGrids) {
-    auto demo = MakeDemoCompetition();
-    demo->Club.Options |= OptFixedColumns;
-    auto loaded = ParseCompetition(SerializeCompetition(*demo));
-    ASSERT_NE(loaded, nullptr);
-    EXPECT_EQ(loaded->Classes[0]->Grid.FixedCols, 3);
-}
-
 TEST(KzbFile, NamesOfFilesAndBackups) {
     EXPECT_TRUE(HasKzbExtension("/data/club.kzb"));
     EXPECT_TRUE(HasKzbExtension("club.kzb.old"));
@@ -383,21 +362,24 @@ TEST(KzbFile, NamesOfFilesAndBackups) {
     EXPECT_EQ(BackupName("club.kzb.old"), "club.kzb.BAK");
 }
 
+// The demo competition and where it is saved.
 class KzbFileOnDisk : public ::testing::Test {
 protected:
     test::TempDir dir;
     MemorySettingsStore store;
     test::FixedClock clock{EncodeDosStamp({2026, 12, 6, 20, 30, 0})};
+    std::unique_ptr<Competition> demo = MakeDemoCompetition();
+    const std::string file = dir.Path("club.kzb");
+    const std::string backup = dir.Path("club.BAK");
 };
 
-TEST_F(KzbFileOnDisk, SaveAndLoad) {
-    auto demo = MakeDemoCompetition();
-    const std::string file = dir.Path("seizoen.kzb");
+TEST_F(KzbFileOnDisk, SaveLoadAndClose) {
+    demo->Club.Options |= OptFixedColumns;
     SaveCompetition(*demo, file, &store);
     EXPECT_EQ(demo->FileName, file);
     EXPECT_EQ(demo->Club.DateSaved, clock.NowStamp());
     EXPECT_EQ(ReadSettingString(store, kSettingLastFile), file);
-    EXPECT_FALSE(fs::exists(dir.Path("seizoen.BAK")));
+    EXPECT_FALSE(fs::exists(backup));
 
     Competition loaded;
     SetDefaults(loaded);
@@ -405,15 +387,18 @@ TEST_F(KzbFileOnDisk, SaveAndLoad) {
     ASSERT_EQ(LoadCompetition(loaded, file, &store), LoadResult::Loaded);
     EXPECT_EQ(loaded.ActiveClass, 0);
     EXPECT_EQ(loaded.ClassCount(), 4);
+    EXPECT_EQ(loaded.Classes[0]->Grid.FixedCols, 3); // the option fixes wide grids
     EXPECT_EQ(loaded.FileName, file);
     EXPECT_EQ(ReadSettingString(store, kSettingLastFile), file);
     EXPECT_EQ(SerializeCompetition(loaded), SerializeCompetition(*demo));
+
+    CloseCompetition(loaded);
+    EXPECT_EQ(loaded.ClassCount(), 0);
+    EXPECT_EQ(loaded.ActiveClass, -1);
+    EXPECT_TRUE(loaded.FileName.empty());
 }
 
 TEST_F(KzbFileOnDisk, SavingTwiceKeepsExactlyOneBackup) {
-    auto demo = MakeDemoCompetition();
-    const std::string file = dir.Path("club.kzb");
-    const std::string backup = dir.Path("club.BAK");
     SaveCompetition(*demo, file);
     const std::string first = test::ReadAll(file);
     demo->Club.ClubName = "Tweede";
@@ -438,8 +423,6 @@ TEST_F(KzbFileOnDisk, SavingTwiceKeepsExactlyOneBackup) {
 // Temporaries of a save that was stopped go with the next save that
 // succeeds; names that only look alike stay.
 TEST_F(KzbFileOnDisk, ASaveRemovesTheTemporariesOfStoppedSaves) {
-    auto demo = MakeDemoCompetition();
-    const std::string file = dir.Path("club.kzb");
     SaveCompetition(*demo, file);
     const std::vector<std::string> stray = {"club.kzb.~tmp", "club.kzb.~tmp7", "club.BAK.~tmp",
                                             "club.BAK.~tmp12"};
@@ -454,7 +437,7 @@ TEST_F(KzbFileOnDisk, ASaveRemovesTheTemporariesOfStoppedSaves) {
         EXPECT_FALSE(fs::exists(dir.Path(name))) << name;
     for (const auto &name : others)
         EXPECT_EQ(test::ReadAll(dir.Path(name)), "eigen") << name;
-    EXPECT_EQ(test::ReadAll(dir.Path("club.BAK")), test::ReadAll(file));
+    EXPECT_EQ(test::ReadAll(backup), test::ReadAll(file));
 }
 
 // A file opened from its backup ("club.kzb.BAK") or named so on a disk that
@@ -463,24 +446,24 @@ TEST_F(KzbFileOnDisk, ASaveRemovesTheTemporariesOfStoppedSaves) {
 TEST_F(KzbFileOnDisk, AFileNamedAsItsOwnBackupIsSavedInPlace) {
     for (const char *name : {"club.kzb.BAK", "seizoen.kzb.bak", "SEIZOEN.Kzb.Bak"}) {
         SCOPED_TRACE(name);
-        const std::string file = dir.Path(name);
-        auto demo = MakeDemoCompetition();
-        SaveCompetition(*demo, file);
-        if (BackupName(file) != file) // where case counts, an older backup of another spelling
-            test::WriteAll(BackupName(file), "ouder");
+        const std::string own = dir.Path(name);
+        demo->Club.ClubName = "Eerste";
+        SaveCompetition(*demo, own);
+        if (BackupName(own) != own) // where case counts, an older backup of another spelling
+            test::WriteAll(BackupName(own), "ouder");
         demo->Club.ClubName = "Tweede";
         std::vector<std::string> disposed;
         auto dispose = [&](const std::string &path, const std::string &) {
             disposed.push_back(path);
             return fs::remove(path);
         };
-        SaveCompetition(*demo, file, nullptr, dispose);
+        SaveCompetition(*demo, own, nullptr, dispose);
         for (const std::string &path : disposed)
-            EXPECT_FALSE(NamesSameFile(path, file)) << path;
+            EXPECT_FALSE(NamesSameFile(path, own)) << path;
         Competition loaded;
-        ASSERT_EQ(LoadCompetition(loaded, file), LoadResult::Loaded);
+        ASSERT_EQ(LoadCompetition(loaded, own), LoadResult::Loaded);
         EXPECT_EQ(loaded.Club.ClubName.str(), "Tweede");
-        fs::remove(file);
+        fs::remove(own);
     }
 }
 
@@ -500,9 +483,6 @@ TEST_F(KzbFileOnDisk, NamesOfOneFile) {
 // of the backup or of the file, leaves file and backup byte for byte as they
 // were, with nothing beside them, and the competition as it was.
 TEST_F(KzbFileOnDisk, AFailedSaveLeavesTheFileUntouched) {
-    auto demo = MakeDemoCompetition();
-    const std::string file = dir.Path("club.kzb");
-    const std::string backup = dir.Path("club.BAK");
     SaveCompetition(*demo, file);
     demo->Club.ClubName = "Tweede";
     SaveCompetition(*demo, file);
@@ -533,24 +513,22 @@ TEST_F(KzbFileOnDisk, AFailedSaveLeavesTheFileUntouched) {
 // cannot be read fails the save before anything is touched, also as a
 // failure in the middle of the read.
 TEST_F(KzbFileOnDisk, ABackupCopyThatCannotBeReadFailsTheSave) {
-    auto demo = MakeDemoCompetition();
-    const std::string file = dir.Path("club.kzb");
     SaveCompetition(*demo, file);
     SaveCompetition(*demo, file);
     const std::string before = test::ReadAll(file);
-    test::WriteAll(dir.Path("club.BAK"), "oudere backup");
+    test::WriteAll(backup, "oudere backup");
     test::FailingStep noLinks(FileStep::Link, "");
     {
         test::FailingStep unreadable(FileStep::Read, "club.kzb");
         EXPECT_THROW(SaveCompetition(*demo, file), IoError);
     }
     EXPECT_TRUE(test::ReadAll(file) == before);
-    EXPECT_EQ(test::ReadAll(dir.Path("club.BAK")), "oudere backup");
+    EXPECT_EQ(test::ReadAll(backup), "oudere backup");
     EXPECT_EQ(test::EntriesIn(dir.Root()), 2);
 
     demo->Club.ClubName = "Tweede";
     SaveCompetition(*demo, file);
-    EXPECT_TRUE(test::ReadAll(dir.Path("club.BAK")) == before);
+    EXPECT_TRUE(test::ReadAll(backup) == before);
     EXPECT_EQ(test::EntriesIn(dir.Root()), 2);
 
     // An old backup that cannot be read is moved aside instead of copied.
@@ -558,26 +536,22 @@ TEST_F(KzbFileOnDisk, ABackupCopyThatCannotBeReadFailsTheSave) {
     test::FailingStep unreadable(FileStep::Read, "club.BAK");
     demo->Club.ClubName = "Derde";
     SaveCompetition(*demo, file);
-    EXPECT_TRUE(test::ReadAll(dir.Path("club.BAK")) == second);
+    EXPECT_TRUE(test::ReadAll(backup) == second);
     EXPECT_EQ(test::EntriesIn(dir.Root()), 2);
 }
 
 #ifndef _WIN32
-TEST_F(KzbFileOnDisk, ASaveKeepsPermissionsAndRefusesAReadOnlyFile) {
-    auto demo = MakeDemoCompetition();
-    const std::string file = dir.Path("club.kzb");
+// A read-only file is refused before its backup is touched.
+TEST_F(KzbFileOnDisk, ASaveRefusesAReadOnlyFile) {
     SaveCompetition(*demo, file);
-    fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write);
     SaveCompetition(*demo, file);
-    EXPECT_EQ(fs::status(file).permissions() & fs::perms::all,
-              fs::perms::owner_read | fs::perms::owner_write);
     fs::permissions(file, fs::perms::owner_read);
     const std::string before = test::ReadAll(file);
-    const std::string backupBefore = test::ReadAll(dir.Path("club.BAK"));
+    const std::string backupBefore = test::ReadAll(backup);
     demo->Club.ClubName = "Tweede";
     EXPECT_THROW(SaveCompetition(*demo, file), IoError);
     EXPECT_TRUE(test::ReadAll(file) == before);
-    EXPECT_TRUE(test::ReadAll(dir.Path("club.BAK")) == backupBefore);
+    EXPECT_TRUE(test::ReadAll(backup) == backupBefore);
 }
 #endif
 
@@ -598,7 +572,6 @@ TEST_F(KzbFileOnDisk, SavingRemovesStandingsFirst) {
 }
 
 TEST_F(KzbFileOnDisk, RejectedFilesLeaveTheOpenCompetition) {
-    auto demo = MakeDemoCompetition();
     const Bytes before = SerializeCompetition(*demo);
     demo->FileName = "open.kzb";
 
@@ -651,15 +624,6 @@ TEST_F(KzbFileOnDisk, AFileReadInPiecesGivesWhatItsBytesGive) {
     }
     EXPECT_THROW(ParseCompetitionFile(dir.Path("weg.kzb")), IoError);
     EXPECT_THROW(ParseCompetitionFile(dir.Path("")), IoError); // the folder itself
-}
-
-TEST_F(KzbFileOnDisk, CloseKeepsTheModifiedFlag) {
-    auto demo = MakeDemoCompetition();
-    demo->FileName = "x.kzb";
-    CloseCompetition(*demo);
-    EXPECT_EQ(demo->ClassCount(), 0);
-    EXPECT_EQ(demo->ActiveClass, -1);
-    EXPECT_TRUE(demo->FileName.empty());
 }
 
 } // namespace

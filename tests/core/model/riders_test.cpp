@@ -112,7 +112,7 @@ TEST(DeleteHorsConcours, CurrentClassOrAllClassesAndItEnds) {
     EXPECT_EQ(prompts.Messages.back(), "Geen rijders verwijderd.");
 }
 
-TEST(PasteRiderRecord, CopiesFieldsAndResultsOnlyWhenCarried) {
+TEST(PasteRiderRecord, CopiesFieldsResultsOnlyWhenCarriedAndGivesAnIdentity) {
     Competition comp = MakeCompetition({"A"});
     TKlasse &k = *comp.Classes[0];
     AddRider(comp, k, "Eerste", "1", {1, 2, 3});
@@ -138,18 +138,14 @@ TEST(PasteRiderRecord, CopiesFieldsAndResultsOnlyWhenCarried) {
     EXPECT_FALSE(target.HorsConcours());
     EXPECT_EQ(GetResult(target, 1), 9);
     EXPECT_EQ(GetResult(target, 2), -1);
-}
 
-TEST(PasteRiderRecord, ARiderWithoutIdentityTakesTheNextOne) {
-    Competition comp = MakeCompetition({"A"});
-    TKlasse &k = *comp.Classes[0];
-    AddRider(comp, k, "Nul", "1"); // Id 0
+    // A rider without identity ("Eerste", the class's first) takes the next one.
     comp.Club.NextRiderId = 12;
-    EXPECT_TRUE(PasteRiderRecord(comp, k, 1, TRijder{}, false));
+    ASSERT_TRUE(PasteRiderRecord(comp, k, 1, record, false));
     EXPECT_EQ(k.Rider(1)->Id, 12);
     EXPECT_EQ(comp.Club.NextRiderId, 13);
-    k.Grid.SetRowCount(3);
-    EXPECT_FALSE(PasteRiderRecord(comp, k, 2, TRijder{}, false)); // a row without a rider
+    k.Grid.SetRowCount(4);
+    EXPECT_FALSE(PasteRiderRecord(comp, k, 3, record, false)); // a row without a rider
 }
 
 TEST(ResetCompetition, RemovesRidersOrOnlyResults) {

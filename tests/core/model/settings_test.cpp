@@ -5,7 +5,7 @@
 namespace rondaxa {
 namespace {
 
-TEST(Settings, MissingValuesReadAsDefaults) {
+TEST(Settings, MissingValuesReadAsDefaultsAndTheProgramFolder) {
     MemorySettingsStore store;
     EXPECT_EQ(StartupAction(store), StartupNothing);
     EXPECT_TRUE(ToolbarVisible(store));
@@ -13,6 +13,13 @@ TEST(Settings, MissingValuesReadAsDefaults) {
     EXPECT_EQ(LastFileForStartup(store), "");
     EXPECT_FALSE(ReadFormSet(store).has_value());
     EXPECT_EQ(ProgramFolder(store, "/opt/kzb", '/'), "/opt/kzb/");
+    // A stored folder always ends in a separator.
+    store.WriteString(kSettingProgramFolder, "C:\\KZB");
+    EXPECT_EQ(ProgramFolder(store, "ignored", '\\'), "C:\\KZB\\");
+    store.WriteString(kSettingProgramFolder, "C:\\KZB\\");
+    EXPECT_EQ(ProgramFolder(store, "ignored", '\\'), "C:\\KZB\\");
+    store.WriteString(kSettingProgramFolder, "");
+    EXPECT_EQ(ProgramFolder(store, "", '/'), "/");
 }
 
 TEST(Settings, OptionBitsAndTheLastFile) {
@@ -26,16 +33,6 @@ TEST(Settings, OptionBitsAndTheLastFile) {
     EXPECT_EQ(LastFileForStartup(store), "/data/club.kzb");
     EXPECT_FALSE(RestorePlacement(store));
     EXPECT_TRUE(ToolbarVisible(store));
-}
-
-TEST(Settings, ProgramFolderAlwaysEndsInASeparator) {
-    MemorySettingsStore store;
-    store.WriteString(kSettingProgramFolder, "C:\\KZB");
-    EXPECT_EQ(ProgramFolder(store, "ignored", '\\'), "C:\\KZB\\");
-    store.WriteString(kSettingProgramFolder, "C:\\KZB\\");
-    EXPECT_EQ(ProgramFolder(store, "ignored", '\\'), "C:\\KZB\\");
-    store.WriteString(kSettingProgramFolder, "");
-    EXPECT_EQ(ProgramFolder(store, "", '/'), "/");
 }
 
 TEST(Settings, FormSetIsTwentyBytesInItsOrder) {

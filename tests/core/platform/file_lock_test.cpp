@@ -21,8 +21,9 @@ std::string Today() {
 }
 
 // One holder at a time, in this process as in others; the refusal names the
-// holder; the lock file goes with its holder.
-TEST(FileLock, ASecondWriterIsRefusedWithWhoHoldsTheFile) {
+// holder; the lock file goes with its holder, and one that no running
+// program holds (left by a crash) is taken over.
+TEST(FileLock, ASecondWriterIsRefusedWithWhoHoldsTheFileAndAnAbandonedLockIsTakenOver) {
     const std::string today = Today();
     test::TempDir dir;
     const std::string file = dir.Path("club.kzb");
@@ -51,17 +52,10 @@ TEST(FileLock, ASecondWriterIsRefusedWithWhoHoldsTheFile) {
         FileLock(file, "Rondaxa");
     EXPECT_EQ(test::EntriesIn("/proc/self/fd"), open);
 #endif
-    FileLock again(file, "rondaxa-cli");
-    EXPECT_THROW(FileLock(dir.Path("weg/club.kzb"), "Rondaxa"), IoError);
-}
-
-// A lock file that no running program holds (left by a crash) is taken over.
-TEST(FileLock, ALockFileWithoutAHolderIsTakenOver) {
-    test::TempDir dir;
-    const std::string file = dir.Path("club.kzb");
     test::WriteAll(LockFileName(file), "Rondaxa\nandere-pc\n01-01-2026 10:00\n");
-    FileLock lock(file, "rondaxa-cli");
+    FileLock again(file, "rondaxa-cli");
     EXPECT_EQ(test::ReadAll(LockFileName(file)).rfind("rondaxa-cli\n", 0), 0u);
+    EXPECT_THROW(FileLock(dir.Path("weg/club.kzb"), "Rondaxa"), IoError);
     EXPECT_EQ(FileInUseMessage("/a/b/seizoen.kzb", {}),
               "Het bestand seizoen.kzb is in gebruik door ? op computer ? sinds ?.");
 }

@@ -41,7 +41,7 @@ private:
 // Saves over a season: each old backup lands in the trash made where it was
 // missing, listed under its own name and path; the folder the program runs
 // in gets nothing.
-TEST(HomeTrash, OldBackupsGoToATrashMadeWhereItWasMissing) {
+TEST(HomeTrash, OldBackupsGoToATrashMadeWhereItWasMissingAndStayWithoutAHome) {
     test::TempDir dir;
     fs::create_directory(dir.Root() / "werkmap");
     fs::create_directory(dir.Root() / "club map");
@@ -69,11 +69,9 @@ TEST(HomeTrash, OldBackupsGoToATrashMadeWhereItWasMissing) {
         info.rfind("[Trash Info]\nPath=" + dir.Root().string() + "/club%20map/club.BAK\nDeletionDate=", 0),
         0u)
         << info;
-}
 
-TEST(HomeTrash, WithoutAHomeFolderTheFileStays) {
-    test::TempDir dir;
-    ScopedEnv xdg("XDG_DATA_HOME", nullptr);
+    // Without a home folder the file stays.
+    ScopedEnv noData("XDG_DATA_HOME", nullptr);
     ScopedEnv home("HOME", nullptr);
     test::WriteAll(dir.Path("club.BAK"), "x");
     EXPECT_FALSE(MoveToHomeTrash(dir.Path("club.BAK"), dir.Path("club.BAK")));
