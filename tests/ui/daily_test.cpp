@@ -199,7 +199,6 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QVERIFY(!window.Grid()->horizontalScrollBar()->isVisible() ||
                 window.Grid()->horizontalScrollBar()->maximum() == 0);
-        window.hide(); // as after its exec: it is not destroyed while it shows
         window.StringGrid1RowMoved(3, 1);
         Club().ViewFlags &= ~(ViewExtra1 | ViewExtra2 | ViewExtra3);
         int setups = 0;

@@ -305,6 +305,13 @@ TDagKL2::TDagKL2(Competition &comp, int from, int to, bool hcNoPoints, const QFo
         grid_->selectRow(0);
 }
 
+// The grid and its model read table_: they go before it does, also when the
+// window is destroyed while it shows (hiding it then still asks the grid).
+TDagKL2::~TDagKL2() {
+    delete grid_;
+    delete model_;
+}
+
 // Every column in view without scrolling: the grid's frame and scroll bar,
 // the columns and their lines, the window's margins.
 void TDagKL2::FitWidthToColumns() {

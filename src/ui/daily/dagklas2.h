@@ -91,6 +91,7 @@ public:
     // comp over from..to, in the class grid's font.
     TDagKL2(Competition &comp, int from, int to, bool hcNoPoints, const QFont &font,
             QWidget *parent = nullptr);
+    ~TDagKL2() override;
 
     const DailyTable &Table() const { return table_; }
     DailyGridView *Grid() const { return grid_; }
