@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <regex>
+
 namespace rondaxa {
 namespace {
 
@@ -31,7 +33,7 @@ TEST(CliInfo, DescribesTheCompetition) {
     EXPECT_EQ(run.Err, "");
 }
 
-TEST(CliInfo, NamesAreWrittenAsUtf8) {
+TEST(CliInfo, NamesAreWrittenAsUtf8AndFileProblemsExitThree) {
     test::TempDir dir;
     Competition comp = test::MakeCompetition({"Jeugd \xE9\xE9n"});
     comp.Club.ClubName = "MC K\xF6ln";
@@ -41,10 +43,7 @@ TEST(CliInfo, NamesAreWrittenAsUtf8) {
     EXPECT_EQ(run.ExitCode, 0);
     EXPECT_NE(run.Out.find("Club: MC K\xC3\xB6ln\n"), std::string::npos);
     EXPECT_NE(run.Out.find("Jeugd \xC3\xA9\xC3\xA9n\t0\t0\n"), std::string::npos);
-}
 
-TEST(CliInfo, FileProblemsExitThree) {
-    test::TempDir dir;
     test::WriteAll(dir.Path("kapot.kzb"), std::string(300, '\x07'));
     const auto damaged = RunCli({"info", dir.Path("kapot.kzb")});
     EXPECT_EQ(damaged.ExitCode, 3);
@@ -53,7 +52,10 @@ TEST(CliInfo, FileProblemsExitThree) {
     EXPECT_EQ(RunCli({"info", dir.Path("weg.kzb")}).ExitCode, 3);
 }
 
-TEST(CliUsage, MistakesExitTwoAndHelpExitsZero) {
+// The version has one home, the project version in CMakeLists.txt; the
+// command-line tool says the same (the package and the information dialog
+// are built from it too).
+TEST(CliUsage, MistakesExitTwoHelpAndVersionExitZero) {
     EXPECT_EQ(RunCli({}).ExitCode, 2);
     EXPECT_EQ(RunCli({"bestaat-niet"}).ExitCode, 2);
     EXPECT_EQ(RunCli({"info"}).ExitCode, 2);
@@ -65,6 +67,14 @@ TEST(CliUsage, MistakesExitTwoAndHelpExitsZero) {
     const auto infoHelp = RunCli({"info", "--help"});
     EXPECT_EQ(infoHelp.ExitCode, 0);
     EXPECT_EQ(infoHelp.Out, "usage: rondaxa-cli info FILE\n");
+    EXPECT_NE(help.Out.find("rondaxa-cli --version"), std::string::npos);
+
+    const std::string lists = test::ReadAll(RONDAXA_SOURCE_DIR "/CMakeLists.txt");
+    std::smatch match;
+    ASSERT_TRUE(std::regex_search(lists, match, std::regex(R"(project\(rondaxa VERSION ([0-9.]+))")));
+    const auto version = RunCli({"--version"});
+    EXPECT_EQ(version.ExitCode, 0);
+    EXPECT_EQ(version.Out, "rondaxa-cli " + match[1].str() + "\n");
 }
 
 } // namespace

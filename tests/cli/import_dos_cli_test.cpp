@@ -33,25 +33,23 @@ protected:
     std::string out = dir.Path("oost.kzb");
 };
 
+// The set's own class folder, then one given on the command line, which wins.
 TEST_F(ImportDosCli, ConvertsASetThatInfoThenReads) {
-    const auto run = RunCli({"import-dos", dir.Root().string(), "--set", "1", "--out", out});
+    auto run = RunCli({"import-dos", dir.Root().string(), "--set", "1", "--out", out});
     ASSERT_EQ(run.ExitCode, 0) << run.Err;
     EXPECT_EQ(run.Err, "");
-
-    const auto info = RunCli({"info", out});
+    auto info = RunCli({"info", out});
     ASSERT_EQ(info.ExitCode, 0) << info.Err;
     EXPECT_NE(info.Out.find("Club: MC Oost\n"), std::string::npos) << info.Out;
     EXPECT_NE(info.Out.find("Versie: 2\nAangemaakt"), std::string::npos);
     EXPECT_NE(info.Out.find("Klassen: 2\nRijders: 4\nMX1\t3\t3\nVeteranen\t1\t1\n"), std::string::npos)
         << info.Out;
-}
 
-TEST_F(ImportDosCli, AClassFolderOnTheCommandLineWins) {
     test::WriteDosFile(dir.Root() / "elders" / "KZBKL002.AAA", test::DosClassBytes({{"Kees", {"5"}}}));
-    const auto run = RunCli({"import-dos", dir.Root().string(), "--set", "2", "--class-dir",
-                             (dir.Root() / "elders").string(), "--out", out});
+    run = RunCli({"import-dos", dir.Root().string(), "--set", "2", "--class-dir",
+                  (dir.Root() / "elders").string(), "--out", out});
     ASSERT_EQ(run.ExitCode, 0) << run.Err;
-    const auto info = RunCli({"info", out});
+    info = RunCli({"info", out});
     EXPECT_NE(info.Out.find("Club: MC West\n"), std::string::npos) << info.Out;
 }
 

@@ -109,7 +109,17 @@ TEST_F(PrintCliTest, DemoToPdfHasTheAnnouncedPagesAndTheRidersInOrder) {
     }
 }
 
-TEST_F(PrintCliTest, OneClassAndUsageErrors) {
+// One class, and a PDF is written under a temporary name and replaces the
+// previous one only when complete: a previous PDF that may not be replaced
+// stays as it was, and nothing is left beside it.
+TEST_F(PrintCliTest, OneClassReplacesAPreviousPdfOnlyWhenComplete) {
+    namespace fs = std::filesystem;
+    ASSERT_EQ(test::RunCli({"print", demo_, "--pdf", pdf_, "--class", "#1"}).ExitCode, 0);
+    const std::string first = test::ReadAll(pdf_);
+    fs::permissions(pdf_, fs::perms::owner_read);
+    EXPECT_EQ(test::RunCli({"print", demo_, "--pdf", pdf_, "--class", "#2"}).ExitCode, 3);
+    EXPECT_TRUE(test::ReadAll(pdf_) == first);
+    fs::permissions(pdf_, fs::perms::owner_read | fs::perms::owner_write);
     const test::CliRun run = test::RunCli({"print", demo_, "--pdf", pdf_, "--class", "#2"});
     ASSERT_EQ(run.ExitCode, 0) << run.Err;
     const std::string text = Capture("pdftotext '" + pdf_ + "' -");
@@ -117,28 +127,13 @@ TEST_F(PrintCliTest, OneClassAndUsageErrors) {
     EXPECT_EQ(text.find("MX1"), std::string::npos);
     EXPECT_NE(Capture("pdfinfo '" + pdf_ + "'").find("Title:           Rondaxa - MC De Zandhazen - MX2\n"),
               std::string::npos);
+    for (const auto &entry : fs::directory_iterator(dir_.Root()))
+        EXPECT_EQ(entry.path().filename().string().find(".~tmp"), std::string::npos) << entry.path();
 
     EXPECT_EQ(test::RunCli({"print", demo_}).ExitCode, 2);
     EXPECT_EQ(test::RunCli({"print", demo_, "--pdf", pdf_, "--all", "--class", "#1"}).ExitCode, 2);
     EXPECT_EQ(test::RunCli({"print", dir_.Path("missing.kzb"), "--pdf", pdf_}).ExitCode, 3);
     EXPECT_EQ(test::RunCli({"print", demo_, "--pdf", dir_.Path("no/such/folder/x.pdf")}).ExitCode, 3);
-}
-
-// A PDF is written under a temporary name and replaces the previous one only
-// when complete: a previous PDF that may not be replaced stays as it was, and
-// nothing is left beside it.
-TEST_F(PrintCliTest, APreviousPdfIsReplacedOnlyByACompleteOne) {
-    ASSERT_EQ(test::RunCli({"print", demo_, "--pdf", pdf_, "--class", "#1"}).ExitCode, 0);
-    const std::string first = test::ReadAll(pdf_);
-    std::filesystem::permissions(pdf_, std::filesystem::perms::owner_read);
-    EXPECT_EQ(test::RunCli({"print", demo_, "--pdf", pdf_, "--class", "#2"}).ExitCode, 3);
-    EXPECT_TRUE(test::ReadAll(pdf_) == first);
-    std::filesystem::permissions(pdf_,
-                                 std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
-    ASSERT_EQ(test::RunCli({"print", demo_, "--pdf", pdf_, "--class", "#2"}).ExitCode, 0);
-    EXPECT_NE(Capture("pdftotext '" + pdf_ + "' -").find("MX2"), std::string::npos);
-    for (const auto &entry : std::filesystem::directory_iterator(dir_.Root()))
-        EXPECT_EQ(entry.path().filename().string().find(".~tmp"), std::string::npos) << entry.path();
 }
 
 } // namespace
