@@ -19,8 +19,6 @@ class DailyTest : public ::testing::Test {
 protected:
     DailyTest() : comp(MakeCompetition({"MX1"})), klasse(*comp.Classes[0]) {}
 
-    void UsePoints() { comp.Club.Options &= ~OptStoreFinishOrder; }
-
     DailyTable Classify(int from, int to, bool hcNoPoints = false) {
         return MakeDailyClassification(comp.Club, klasse, from, to, hcNoPoints, FixedWidth);
     }
@@ -42,37 +40,6 @@ protected:
     Competition comp;
     TKlasse &klasse;
 };
-
-// The race day of two heats: A and C tie on 95, C wins by the last heat.
-TEST_F(DailyTest, TiedTotalsAreSettledByTheLastColumnInBothStorageMethods) {
-    for (bool points : {false, true}) {
-        SCOPED_TRACE(points ? "points stored" : "positions stored");
-        comp = MakeCompetition({"MX1"});
-        TKlasse &k = *comp.Classes[0];
-        if (points) {
-            UsePoints();
-            AddRider(comp, k, "A", "1", {50, 45});
-            AddRider(comp, k, "B", "2", {47, 47});
-            AddRider(comp, k, "C", "3", {45, 50});
-        } else {
-            AddRider(comp, k, "A", "1", {1, 3});
-            AddRider(comp, k, "B", "2", {2, 2});
-            AddRider(comp, k, "C", "3", {3, 1});
-        }
-        const DailyTable table = MakeDailyClassification(comp.Club, k, 1, 2, false, FixedWidth);
-        std::vector<std::string> order;
-        std::vector<int> totals, replacement;
-        for (int r = 1; r < table.RowCount(); ++r) {
-            order.push_back(table.Rider(k, r)->Name.str());
-            totals.push_back(table.Rider(k, r)->CalcNet);
-            replacement.push_back(table.Rider(k, r)->CalcTotal);
-        }
-        EXPECT_EQ(order, (std::vector<std::string>{"C", "A", "B"}));
-        EXPECT_EQ(totals, (std::vector<int>{95, 95, 94}));
-        EXPECT_EQ(replacement, (std::vector<int>{50, 47, 45}));
-        EXPECT_EQ(table.Rider(k, 1)->SortKey, "00095050");
-    }
-}
 
 TEST_F(DailyTest, RidersWithoutPointsFollowAndGetNoneOrZero) {
     AddRider(comp, klasse, "Nothing", "1", {-1, -1, 1});
@@ -173,7 +140,7 @@ std::vector<int> AppliedColumn(Competition &comp, int from, int to, bool hcNoPoi
     return column;
 }
 
-TEST(DailyApply, TheDayReplacesItsHeatsInBothStorageMethods) {
+TEST(DailyApply, TheDayIsClassifiedAndReplacesItsHeatsInBothStorageMethods) {
     for (bool points : {false, true}) {
         SCOPED_TRACE(points ? "points stored" : "positions stored");
         Competition comp = MakeCompetition({"MX1"});
@@ -193,6 +160,19 @@ TEST(DailyApply, TheDayReplacesItsHeatsInBothStorageMethods) {
             AddRider(comp, klasse, "None", "5", {-1, -1, 1});
         }
         test::AddResultInfo(klasse, 1, 2, 0, "Zandbaan");
+        // A and C tie on 95: C wins by the last heat.
+        const DailyTable table = MakeDailyClassification(comp.Club, klasse, 1, 2, false, FixedWidth);
+        std::vector<std::string> order;
+        std::vector<int> totals, replacement;
+        for (int r = 1; r < table.RowCount(); ++r) {
+            order.push_back(table.Rider(klasse, r)->Name.str());
+            totals.push_back(table.Rider(klasse, r)->CalcNet);
+            replacement.push_back(table.Rider(klasse, r)->CalcTotal);
+        }
+        EXPECT_EQ(order, (std::vector<std::string>{"C", "A", "B", "Zeros", "None"}));
+        EXPECT_EQ(totals, (std::vector<int>{95, 95, 94, 0, -1}));
+        EXPECT_EQ(replacement, (std::vector<int>{50, 47, 45, 0, -1}));
+        EXPECT_EQ(table.Rider(klasse, 1)->SortKey, "00095050");
         // A zero total is stored as 0 points, but as a position it is none.
         const std::vector<int> expected =
             points ? std::vector<int>{47, 45, 50, 0, -1} : std::vector<int>{2, 3, 1, -1, -1};

@@ -83,18 +83,19 @@ TEST(PrintEngine, CentredTables) {
 }
 
 // Positions go to the canvas less the strips; text never starts left of
-// the printable area or below the sheet.
-TEST(PrintEngine, TextPositions) {
+// the printable area or below the sheet. A fill is cut at the right margin;
+// one starting at or beyond it draws nothing.
+TEST(PrintEngine, TextsFillsAndLinesOnTheCanvas) {
     FakePrintDevice device;
     TPrintObject printer(device);
     ASSERT_TRUE(printer.Start());
-    printer.SetMargins(15, 15, 15, 15);
+    printer.SetMargins(15, 15, 15, 15); // the right margin starts at 4960 - 354 = 4606
     printer.TextOutAt(10, 500, "a");
     printer.TextOutAt(-1000, kCurrentLine, "b");
     printer.TextOutAt(0, 8000, "c");
     const int belowSheet = printer.CurrentY;
     printer.TextOutAt(0, 50, "d");
-    const auto texts = device.Of(Op::Text);
+    auto texts = device.Of(Op::Text);
     ASSERT_EQ(texts.size(), 4u);
     EXPECT_EQ(texts[0].X1, 354 + 10 - 100);
     EXPECT_EQ(texts[0].Y1, 500 - 120);
@@ -104,32 +105,20 @@ TEST(PrintEngine, TextPositions) {
     EXPECT_EQ(texts[2].Y1, 7016 - 120 - 120);
     EXPECT_EQ(texts[3].Y1, 0);
     EXPECT_EQ(printer.CurrentY, 120);
-}
 
-TEST(PrintEngine, ColumnTextAlignment) {
-    FakePrintDevice device;
-    TPrintObject printer(device);
-    ASSERT_TRUE(printer.Start());
-    printer.SetMargins(15, 15, 15, 15);
+    device.Clear();
     printer.Column(1).Left = 100;
     printer.Column(1).Width = 400;
     printer.CurrentY = 1000;
     printer.ColumnTextLeft(1, kCurrentLine, "abc");
     printer.ColumnTextRight(1, kCurrentLine, "abc");
     printer.ColumnTextCentre(1, kCurrentLine, "abc"); // (400 - 123) / 2 = 138
-    const auto texts = device.Of(Op::Text);
+    texts = device.Of(Op::Text);
     ASSERT_EQ(texts.size(), 3u);
     EXPECT_EQ(texts[0].X1, 354 + 100 - 100);
     EXPECT_EQ(texts[1].X1, 354 + 100 + 400 - 123 - 100);
     EXPECT_EQ(texts[2].X1, 354 + 100 + 138 - 100);
-}
 
-// A fill is cut at the right margin; one starting at or beyond it draws nothing.
-TEST(PrintEngine, FillsAndLines) {
-    FakePrintDevice device;
-    TPrintObject printer(device);
-    ASSERT_TRUE(printer.Start());
-    printer.SetMargins(15, 15, 15, 15); // the right margin starts at 4960 - 354 = 4606
     printer.FillBox(4606, 200, 4700, 300, 0xFF);
     printer.FillBox(4000, 200, 5000, 300, 0xFF);
     printer.FillBox(1000, 200, 1100, 300, 0xFF);

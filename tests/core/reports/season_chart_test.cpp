@@ -46,6 +46,8 @@ protected:
 TEST_F(SeasonChartTest, CumulativePointsLeaveOutTheDroppedResult) {
     AddRider(comp, klasse, "Bakker", "2", {2, 1, -1, 2}); // 47 50 -- 47: three results, none dropped
     AddRider(comp, klasse, "Aarts", "1", {1, 3, 2, 1});   // 50 45 47 50: the 45 is dropped
+    // Without standings every counting result adds, in row order.
+    EXPECT_EQ(PointsOf(SeasonChartOf(comp.Club, klasse, 10), 1), (std::vector<int>{50, 95, 142, 192}));
     Calculate();
     const SeasonChart chart = SeasonChartOf(comp.Club, klasse, 10);
     EXPECT_EQ(LabelsOf(chart), (std::vector<std::string>{"1", "2", "3", "4"}));
@@ -148,12 +150,6 @@ TEST_F(SeasonChartTest, LinesEndAtTheStandingsTotal) {
             EXPECT_TRUE(std::is_sorted(chart.Lines[i].Points.begin(), chart.Lines[i].Points.end()));
         }
     }
-}
-
-TEST_F(SeasonChartTest, WithoutStandingsEveryCountingResultAdds) {
-    AddRider(comp, klasse, "Aarts", "1", {1, 3, 2});
-    const SeasonChart chart = SeasonChartOf(comp.Club, klasse, 10);
-    EXPECT_EQ(PointsOf(chart, 0), (std::vector<int>{50, 95, 142}));
 }
 
 // ---- the picture ----

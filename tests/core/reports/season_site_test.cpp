@@ -220,10 +220,7 @@ TEST(WriteSiteTest, ReplacesItsPagesAndLeavesOtherFilesAlone) {
     EXPECT_EQ(test::ReadAll(folder + "/a.html"), "A1");
     EXPECT_EQ(test::ReadAll(folder + "/b.html"), "B");
     EXPECT_EQ(test::ReadAll(folder + "/own.html"), "the club's own page");
-    int files = 0;
-    for ([[maybe_unused]] const auto &entry : std::filesystem::directory_iterator(folder))
-        ++files;
-    EXPECT_EQ(files, 4); // no temporary file left
+    EXPECT_EQ(test::EntriesIn(folder), 4); // no temporary file left
 }
 
 TEST(WriteSiteTest, AFailedPageLeavesEveryOldPage) {

@@ -25,10 +25,7 @@ protected:
         test::AddRider(other, jeugd, "Piet", "12", {1, 3});
         TRijder &kees = test::AddRider(other, jeugd, "Kees", "7", {2, kNoResult});
         kees.Id = 4711;
-        jeugd.Grid.ColData(jeugd.ResultColumn(1))->Info = std::make_unique<ResultInfo>();
-        jeugd.Grid.ColData(jeugd.ResultColumn(1))->Info->Remark = "Zand";
-        jeugd.Grid.ColData(jeugd.ResultColumn(1))->Info->FromCol = 1;
-        jeugd.Grid.ColData(jeugd.ResultColumn(1))->Info->ToCol = 2;
+        test::AddResultInfo(jeugd, 1, 2, 0, "Zand");
         test::AddRider(other, *other.Classes[2], "Oud", "1", {5});
         return Write(other, "ander.kzb");
     }

@@ -39,6 +39,10 @@ TEST(AddResultColumnsTest, AtTheEndNewColumnsAreNumberedAndEmpty) {
     EXPECT_EQ(klasse.ColData(7)->Kind, KindResult);
     EXPECT_EQ(klasse.ColData(7)->Number, 5);
     EXPECT_EQ(ResultsOf(*klasse.Rider(1), 5), (std::vector<int>{1, 2, 3, N, N}));
+    // Inserting with the cursor outside the results adds at the end too.
+    klasse.Grid.CurCol = 1;
+    AddResultColumns(comp, klasse, 1, true);
+    EXPECT_EQ(ResultsOf(*klasse.Rider(1), 6), (std::vector<int>{1, 2, 3, N, N, N}));
 }
 
 TEST(AddResultColumnsTest, InsertBeforeTheCursorMovesResultsBlocksAndNumbers) {
@@ -64,14 +68,6 @@ TEST(AddResultColumnsTest, BlockOverTheInsertPointKeepsItsOldColumns) {
     klasse.Grid.CurCol = klasse.ResultColumn(2);
     AddResultColumns(comp, klasse, 2, true);
     EXPECT_EQ(Blocks(klasse), (std::vector<std::pair<int, int>>{{1, 5}}));
-}
-
-TEST(AddResultColumnsTest, InsertWithTheCursorOutsideTheResultsAddsAtTheEnd) {
-    Competition comp = OneClass({1, 2});
-    TKlasse &klasse = *comp.Classes[0];
-    klasse.Grid.CurCol = 1;
-    AddResultColumns(comp, klasse, 1, true);
-    EXPECT_EQ(ResultsOf(*klasse.Rider(1), 3), (std::vector<int>{1, 2, N}));
 }
 
 TEST(AddResultColumnsTest, NeverMoreThanFiftyColumns) {

@@ -177,18 +177,16 @@ protected:
     }
 
     TKlasse &Class() { return *comp_.Classes[0]; }
-    int Result(const std::string &startNo, int n) {
-        for (int row = 1; row < Class().Grid.RowCount(); ++row)
-            if (const TRijder *rider = Class().Rider(row); rider && rider->StartNo == startNo)
-                return GetResult(*rider, n);
-        ADD_FAILURE() << "no rider " << startNo;
-        return -2;
-    }
     const TRijder *RiderWith(const std::string &startNo) {
         for (int row = 1; row < Class().Grid.RowCount(); ++row)
             if (const TRijder *rider = Class().Rider(row); rider && rider->StartNo == startNo)
                 return rider;
         return nullptr;
+    }
+    int Result(const std::string &startNo, int n) {
+        const TRijder *rider = RiderWith(startNo);
+        EXPECT_NE(rider, nullptr) << "no rider " << startNo;
+        return rider ? GetResult(*rider, n) : -2;
     }
     QuickEntryOutcome Enter(std::vector<std::string> lines, QuickEntryChoices choices = {}) {
         return EnterFinishingOrder(comp_, Class(), lines, choices);
@@ -197,7 +195,7 @@ protected:
     Competition comp_;
 };
 
-TEST_F(EnterFinishingOrderTest, IgnoredStartNumberTakesNoPlace) {
+TEST_F(EnterFinishingOrderTest, IgnoredStartNumberTakesNoPlaceOrPoints) {
     const QuickEntryOutcome outcome = Enter({"7", "3*0", "12", "99", "5"}, {true, 1, false});
     EXPECT_EQ(outcome.Code, 0);
     EXPECT_EQ(outcome.Column, 3);
@@ -211,6 +209,14 @@ TEST_F(EnterFinishingOrderTest, IgnoredStartNumberTakesNoPlace) {
     EXPECT_EQ(Result("", 3), N);
     EXPECT_EQ(RiderWith("99"), nullptr);
     EXPECT_EQ(Class().Grid.RowCount(), 6);
+
+    // With points stored each place gets its points.
+    comp_.Club.Options = 0;
+    EXPECT_EQ(Enter({"7", "3*0", "12", "99", "5"}, {false, 3, false}).Code, 0);
+    EXPECT_EQ(Result("7", 3), 50);
+    EXPECT_EQ(Result("3", 3), 0);
+    EXPECT_EQ(Result("12", 3), 47);
+    EXPECT_EQ(Result("5", 3), 45);
 }
 
 TEST_F(EnterFinishingOrderTest, UnknownStartNumberBecomesARider) {
@@ -222,15 +228,6 @@ TEST_F(EnterFinishingOrderTest, UnknownStartNumberBecomesARider) {
     EXPECT_EQ(Result("5", 3), 4);
     EXPECT_EQ(Class().Grid.RowCount(), 7);
     EXPECT_EQ(Class().Grid.RowAt(6).Label, "6");
-}
-
-TEST_F(EnterFinishingOrderTest, PointsStoredGiveThePointsOfEachPlace) {
-    comp_.Club.Options = 0;
-    EXPECT_EQ(Enter({"7", "3*0", "12", "99", "5"}, {true, 1, false}).Code, 0);
-    EXPECT_EQ(Result("7", 3), 50);
-    EXPECT_EQ(Result("3", 3), 0);
-    EXPECT_EQ(Result("12", 3), 47);
-    EXPECT_EQ(Result("5", 3), 45);
 }
 
 TEST_F(EnterFinishingOrderTest, NewRidersTakeTheirFieldsFromTheLine) {

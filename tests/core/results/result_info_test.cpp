@@ -108,14 +108,6 @@ TEST_F(PageFixture, RangeFieldsStayInOrder) {
     EXPECT_EQ(page.To, 4);
 }
 
-TEST_F(PageFixture, NonCountingFlagAloneStoresNoBlock) {
-    Load(2);
-    page.NotCounting = true;
-    page.CheckClicked = true;
-    EXPECT_EQ(Store(), Answer::Yes);
-    EXPECT_TRUE(Blocks(klasse).empty());
-}
-
 TEST_F(PageFixture, NewRangeApartFromTheOldKeepsTheOldBlock) {
     SetBlock(klasse, 3, 5, "Zand", "20260412");
     Load(3);
@@ -126,6 +118,12 @@ TEST_F(PageFixture, NewRangeApartFromTheOldKeepsTheOldBlock) {
     EXPECT_EQ(BlockAt(klasse, 7)->Remark.str(), "Zand");
     EXPECT_EQ(BlockAt(klasse, 7)->Date.str(), "20260412");
     EXPECT_TRUE(prompts.Questions.empty());
+    // ... and the old block can be paged back to.
+    const int previous = PreviousPageColumn(page, klasse);
+    ASSERT_EQ(previous, klasse.ResultColumn(3));
+    LoadInfoPage(page, klasse, previous);
+    EXPECT_EQ(page.From, 3);
+    EXPECT_EQ(page.To, 5);
 }
 
 TEST_F(PageFixture, OverlappingNewRangeReplacesTheOldBlock) {
@@ -179,10 +177,16 @@ TEST_F(PageFixture, UnchangedPageIsNotStored) {
     EXPECT_TRUE(prompts.Questions.empty());
 }
 
-TEST_F(PageFixture, EmptiedPageDeletesItsBlock) {
+TEST_F(PageFixture, EmptiedPageDeletesItsBlockAndTheNonCountingFlagAloneStoresNone) {
     SetBlock(klasse, 2, 3, "Een");
     Load(2);
     page.Remark.clear();
+    EXPECT_EQ(Store(), Answer::Yes);
+    EXPECT_TRUE(Blocks(klasse).empty());
+    page.LoadedCol = InfoPage::kNoPage;
+    Load(2);
+    page.NotCounting = true;
+    page.CheckClicked = true;
     EXPECT_EQ(Store(), Answer::Yes);
     EXPECT_TRUE(Blocks(klasse).empty());
 }
@@ -216,19 +220,6 @@ TEST_F(PageFixture, PagingFindsTheNextAndPreviousBlocks) {
     Load(5);
     EXPECT_EQ(NextPageColumn(page, klasse), klasse.ResultColumn(1));
     EXPECT_EQ(PreviousPageColumn(page, klasse), klasse.ResultColumn(2));
-}
-
-TEST_F(PageFixture, AfterStoringElsewhereTheOldBlockCanBePagedTo) {
-    SetBlock(klasse, 3, 5, "Zand");
-    Load(3);
-    SetPageFrom(page, 7);
-    SetPageTo(page, 8);
-    Store();
-    const int previous = PreviousPageColumn(page, klasse);
-    ASSERT_EQ(previous, klasse.ResultColumn(3));
-    LoadInfoPage(page, klasse, previous);
-    EXPECT_EQ(page.From, 3);
-    EXPECT_EQ(page.To, 5);
 }
 
 // ---- synchronisation -------------------------------------------------------------

@@ -105,7 +105,7 @@ TEST(ClubSettings, StorageConversionBothWaysUsesTheNewSettings) {
         form.MinOnePoint = minOnePoint;
         ClassListEdit classes(comp);
         ASSERT_TRUE(ApplyClubSettings(comp, classes, form, prompts));
-        ASSERT_EQ(prompts.Questions.size(), 1u);
+        EXPECT_EQ(prompts.Questions, std::vector<std::string>{"Opslag methode van de uitslagen wijzigen ?"});
         EXPECT_EQ(comp.Club.Options & (OptStoreFinishOrder | OptPositionsAsPoints), 0);
         TRijder &rider = *comp.Classes[0]->Rider(1);
         const int last = minOnePoint ? 1 : 0;

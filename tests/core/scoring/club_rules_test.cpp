@@ -6,39 +6,7 @@
 namespace rondaxa {
 namespace {
 
-using test::AddRider;
-using test::MakeCompetition;
 using test::ScriptedPrompts;
-
-TEST(ConvertStorage, PositionsToPointsAndBackLosesPlacesRaisedToOnePoint) {
-    Competition comp = MakeCompetition({"MX1"});
-    comp.Club.CalcFlags |= CalcMinOnePoint;
-    TRijder &rider = AddRider(comp, *comp.Classes[0], "A", "1", {1, 6, 0, -1, 46, 200});
-    ScriptedPrompts prompts;
-
-    ASSERT_TRUE(ConvertStorage(comp, StorageMethod::Points, prompts));
-    EXPECT_EQ(prompts.Questions, std::vector<std::string>{"Opslag methode van de uitslagen wijzigen ?"});
-    EXPECT_EQ(comp.Club.Options & (OptStoreFinishOrder | OptPositionsAsPoints), 0);
-    EXPECT_EQ(std::vector<int>(rider.Results.begin() + 1, rider.Results.begin() + 7),
-              (std::vector<int>{50, 40, 0, -1, 1, 1}));
-
-    ASSERT_TRUE(ConvertStorage(comp, StorageMethod::Positions, prompts));
-    EXPECT_EQ(comp.Club.Options & (OptStoreFinishOrder | OptPositionsAsPoints),
-              OptStoreFinishOrder | OptPositionsAsPoints);
-    // Every position worth the guaranteed single point comes back as the first such place.
-    EXPECT_EQ(std::vector<int>(rider.Results.begin() + 1, rider.Results.begin() + 7),
-              (std::vector<int>{1, 6, 0, -1, 45, 45}));
-}
-
-TEST(ConvertStorage, AnswerNoChangesNothing) {
-    Competition comp = MakeCompetition({"MX1"});
-    TRijder &rider = AddRider(comp, *comp.Classes[0], "A", "1", {3});
-    ScriptedPrompts prompts;
-    prompts.Answers.push_back(Answer::No);
-    EXPECT_FALSE(ConvertStorage(comp, StorageMethod::Points, prompts));
-    EXPECT_EQ(rider.Results[1], 3);
-    EXPECT_EQ(comp.Club.Options, 97);
-}
 
 TEST(EditPointsCell, FirstPlaceLoweredByTensShiftsTheOthersSilently) {
     ClubRec club;

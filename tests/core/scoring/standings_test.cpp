@@ -217,21 +217,6 @@ TEST(AverageKey, MethodsCountDifferentResults) {
     EXPECT_EQ(rider.CalcTotal, 29);
 }
 
-TEST(CalculateStandings, ShellSortLeavesEqualKeysWhereTheProcedurePutsThem) {
-    Competition comp = PointsCompetition();
-    TKlasse &klasse = *comp.Classes[0];
-    AddRider(comp, klasse, "A", "1");
-    AddRider(comp, klasse, "B", "0");
-    AddRider(comp, klasse, "C", "0");
-    AddRider(comp, klasse, "D", "0");
-    CalculateStandings(comp.Club, klasse, ModeStartNo, 0, kAscending, 0);
-    // Not stable: C ends before B.
-    EXPECT_EQ(RiderNames(klasse), (std::vector<std::string>{"C", "B", "D", "A"}));
-    // Without standings only the riders move: the labels stay "1".."n", so a
-    // message naming a row's position names the label the user sees.
-    EXPECT_EQ(RowLabels(klasse), (std::vector<std::string>{"1", "2", "3", "4"}));
-}
-
 class ClassStandingsTest : public ::testing::Test {
 protected:
     ClassStandingsTest() : comp(PointsCompetition()), klasse(*comp.Classes[0]) {}
@@ -299,6 +284,38 @@ TEST_F(ClassStandingsTest, HorsConcoursWithoutResultsWithPointsStored) {
     EXPECT_EQ(StoredResults(*klasse.Rider(1), 1), std::vector<int>{47});
     EXPECT_EQ(StoredResults(*klasse.Rider(2), 1), std::vector<int>{39});
     EXPECT_EQ(StoredResults(*klasse.Rider(3), 1), std::vector<int>{50});
+}
+
+TEST_F(ClassStandingsTest, LaterHorsConcoursRiderIsMovedUpByAnEarlierOne) {
+    // Positions stored: H1 won, H2 second, A third. H1 (first in row order)
+    // moves H2 to 1 and A to 2; then H2 moves A to 1.
+    comp.Club.Options |= OptStoreFinishOrder | OptPositionsAsPoints;
+    AddRider(comp, klasse, "H1", "1", {1}).Flags = RiderHorsConcours;
+    AddRider(comp, klasse, "H2", "2", {2}).Flags = RiderHorsConcours;
+    AddRider(comp, klasse, "A", "3", {3});
+    Calculate(3);
+    EXPECT_EQ(RiderNames(klasse), (std::vector<std::string>{"A", "H1", "H2"}));
+    EXPECT_EQ(RowLabels(klasse)[0], "1");
+    EXPECT_EQ(StoredResults(*klasse.Rider(1), 1), std::vector<int>{1});
+    EXPECT_EQ(StoredResults(*klasse.Rider(2), 1), std::vector<int>{-1});
+    EXPECT_EQ(StoredResults(*klasse.Rider(3), 1), std::vector<int>{-1});
+    RemoveAllStandings(comp);
+    EXPECT_EQ(StoredResults(*klasse.Rider(1), 1), std::vector<int>{3});
+    EXPECT_EQ(StoredResults(*klasse.Rider(2), 1), std::vector<int>{1});
+    EXPECT_EQ(StoredResults(*klasse.Rider(3), 1), std::vector<int>{2});
+}
+
+TEST_F(ClassStandingsTest, PointsMissingFromTheTableFindNoPlace) {
+    AddRider(comp, klasse, "H", "1", {50}).Flags = RiderHorsConcours;
+    AddRider(comp, klasse, "A", "2", {48}); // not in the points table
+    AddRider(comp, klasse, "B", "3", {45}); // third place: becomes second
+    Calculate(3);
+    EXPECT_EQ(RiderNames(klasse), (std::vector<std::string>{"B", "A", "H"}));
+    EXPECT_EQ(StoredResults(*klasse.Rider(1), 1), std::vector<int>{47});
+    EXPECT_EQ(StoredResults(*klasse.Rider(2), 1), std::vector<int>{-1});
+    RemoveAllStandings(comp);
+    EXPECT_EQ(StoredResults(*klasse.Rider(1), 1), std::vector<int>{45});
+    EXPECT_EQ(StoredResults(*klasse.Rider(2), 1), std::vector<int>{48});
 }
 
 TEST_F(ClassStandingsTest, HorsConcoursInAveragesAndCountBelowOne) {

@@ -63,23 +63,38 @@ TEST_F(TieBreakTest, BestResultsDecideAtTheFirstDifferentValue) {
     EXPECT_TRUE(Standings(2).empty());
 }
 
-TEST_F(TieBreakTest, AMissingResultLosesAgainstZero) {
-    Steps({{TieBestResults, 0}}, 0);
-    Rider("A", {50, 47, -1});
-    Rider("B", {50, 47, 0});
-    Standings(2);
-    EXPECT_EQ(First(), "B");
-}
-
-TEST_F(TieBreakTest, MostAndFewestResults) {
-    Rider("A", {50, -1, -1});
-    Rider("B", {25, 25, -1});
-    Steps({{TieMostResults, 0}}, 0);
-    Standings(3);
-    EXPECT_EQ(First(), "B");
-    Steps({{TieFewestResults, 0}}, 0);
-    Standings(3);
-    EXPECT_EQ(First(), "A");
+// Two riders equal on the total, one step: who comes first, or the tie
+// reported where the step cannot tell them apart.
+TEST_F(TieBreakTest, EachStepComparesItsOwnValues) {
+    const std::string tied = "MX1\tPlaats 1 t/m 2 <!>";
+    struct Case {
+        const char *What;
+        TieStep Step;
+        std::vector<int> A, B;
+        int N;
+        const char *First;
+        std::string Report;
+    };
+    const Case cases[] = {
+        {"a missing result loses against 0", {TieBestResults, 0}, {50, 47, -1}, {50, 47, 0}, 2, "B", ""},
+        {"most results", {TieMostResults, 0}, {50, -1, -1}, {25, 25, -1}, 3, "B", ""},
+        {"fewest results", {TieFewestResults, 0}, {50, -1, -1}, {25, 25, -1}, 3, "A", ""},
+        {"dropped results", {TieDropped, 0}, {50, 47, 20}, {50, 47, 30}, 2, "B", ""},
+        {"gross points", {TieGrossPoints, 0}, {50, 47, 20}, {50, 47, 30}, 2, "B", ""},
+        {"both lack the last result", {TieLastResult, 0}, {50, 40, -1}, {40, 50, -1}, 2, "A", tied},
+        {"last result obtained", {TieLastObtained, 0}, {50, 40, -1}, {40, 50, -1}, 2, "B", ""},
+        {"average of gross over results", {TieAverage, 0}, {30, 30, 30}, {50, 40, -1}, 3, "B", ""},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.What);
+        klasse.Grid.SetRowCount(1);
+        Rider("A", c.A);
+        Rider("B", c.B);
+        Steps({c.Step}, 0);
+        const std::vector<std::string> report = Standings(c.N);
+        EXPECT_EQ(report, c.Report.empty() ? std::vector<std::string>{} : std::vector<std::string>{c.Report});
+        EXPECT_EQ(First(), c.First);
+    }
 }
 
 TEST_F(TieBreakTest, PlaceCountsWithParameterThree) {
@@ -95,35 +110,6 @@ TEST_F(TieBreakTest, PlaceCountsWithParameterThree) {
     Rider("Fifths", {45, 41, 41, 4});
     comp.Club.TieNotify = 0;
     ASSERT_EQ(Standings(4), std::vector<std::string>{"MX1\tPlaats 3 t/m 4 <!>"});
-}
-
-TEST_F(TieBreakTest, DroppedResultsAndGrossPointsOnlyInNetStandings) {
-    Rider("A", {50, 47, 30});
-    Rider("B", {50, 47, 20});
-    Steps({{TieDropped, 0}}, 0);
-    EXPECT_TRUE(Standings(2).empty());
-    EXPECT_EQ(First(), "A");
-    Steps({{TieGrossPoints, 0}}, 0);
-    EXPECT_TRUE(Standings(2).empty());
-    EXPECT_EQ(First(), "A");
-    // Gross standings: the step contributes nothing, the tie stays.
-    Rider("C", {50, 47, 30});
-    Steps({{TieDropped, 0}}, 0);
-    EXPECT_EQ(Standings(2, false), std::vector<std::string>{"MX1\tPlaats 1 t/m 2 <!>"});
-}
-
-TEST_F(TieBreakTest, LastResultAndAverage) {
-    Rider("A", {50, 40, -1});
-    Rider("B", {40, 50, -1});
-    Steps({{TieLastResult, 0}}, 0);
-    EXPECT_EQ(Standings(2), std::vector<std::string>{"MX1\tPlaats 1 t/m 2 <!>"}); // both lack the last one
-    Steps({{TieLastObtained, 0}}, 0);
-    Standings(2);
-    EXPECT_EQ(First(), "B");
-    Steps({{TieAverage, 0}}, 0); // method 1: gross over results
-    Rider("C", {30, 30, 30});    // gross 90 as well, but over three
-    Standings(3);
-    EXPECT_EQ(klasse.Rider(3)->Name.str(), "C");
 }
 
 TEST_F(TieBreakTest, StepsEndAtTheFirstNothing) {
@@ -158,6 +144,40 @@ TEST_F(TieBreakTest, GroupEndingInTheLastRowIsReported) {
     Rider("B", {47, 45});
     Rider("C", {45, 47});
     EXPECT_EQ(Standings(2), std::vector<std::string>{"MX1\tPlaats 2 t/m 3"});
+}
+
+// Groups by "Meeste uitslagen", then "Laatst behaalde uitslag", reported from step 2 on.
+TEST_F(TieBreakTest, OneFullyEqualPairMarksTheWholeGroup) {
+    Steps({{TieMostResults, 0}, {TieLastObtained, 0}}, 2);
+    Rider("A", {50, 45});
+    Rider("B", {50, 45}); // fully equal to A
+    Rider("C", {52, 43}); // equal head, lower last result
+    Rider("D", {40, 40});
+    EXPECT_EQ(Standings(2), std::vector<std::string>{"MX1\tPlaats 1 t/m 3 <!>"});
+    EXPECT_EQ(klasse.Rider(3)->Name.str(), "C");
+}
+
+TEST_F(TieBreakTest, FullEqualityIsJudgedAgainstTheGroupsFirstRow) {
+    Steps({{TieMostResults, 0}, {TieLastObtained, 0}}, 2);
+    Rider("A", {50, 45});
+    Rider("B", {50, 45});
+    Rider("C", {48, 47}); // same head, better last result: first
+    EXPECT_EQ(Standings(2), std::vector<std::string>{"MX1\tPlaats 1 t/m 3"});
+    EXPECT_EQ(First(), "C");
+}
+
+TEST_F(TieBreakTest, HorsConcoursRowsCountAsRows) {
+    Steps({{TieMostResults, 0}, {TieLastObtained, 0}}, 2);
+    Rider("A", {40, 40});
+    Rider("H", {50, 47}).Flags = RiderHorsConcours;
+    Rider("B", {50, 47});
+    EXPECT_EQ(Standings(2), std::vector<std::string>{"MX1\tPlaats 1 t/m 2 <!>"});
+    EXPECT_EQ(klasse.Grid.RowAt(1).Label == "BM" || klasse.Grid.RowAt(2).Label == "BM", true);
+    EXPECT_EQ(klasse.Grid.RowAt(3).Label, "2");
+    // Without points a rider opens no group, even when others equal him.
+    Rider("Z", {0, 0});
+    Rider("Y", {0, 0});
+    EXPECT_EQ(Standings(2).size(), 1u);
 }
 
 TEST_F(TieBreakTest, DailyReportsOnlyFullyEqualGroups) {

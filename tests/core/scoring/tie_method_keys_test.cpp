@@ -172,9 +172,13 @@ TEST(RowSort, EqualKeysEndWhereTheShellSortLeavesThem) {
                 rows.emplace_back(name, PadNumber(startNo, 5));
             }
             CalculateStandings(comp.Club, klasse, ModeStartNo, 0, direction, 0);
+            // Without standings only the riders move: the labels stay "1".."n", so a
+            // message naming a row's position names the label the user sees.
             std::vector<std::string> names;
-            for (int r = 1; r < klasse.Grid.RowCount(); ++r)
+            for (int r = 1; r < klasse.Grid.RowCount(); ++r) {
                 names.push_back(klasse.Rider(r)->Name.str());
+                EXPECT_EQ(klasse.Grid.RowAt(r).Label, std::to_string(r));
+            }
             EXPECT_EQ(names, ReferenceShellSort(rows, direction == kAscending))
                 << count << " riders, direction " << direction;
         }
