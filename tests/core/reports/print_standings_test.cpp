@@ -372,6 +372,32 @@ TEST_F(PrintTest, AClassOnANewPageDrawsOnlyItsOwnRulesAndNoneWhereThereAreNone) 
     EXPECT_EQ(rules({true, true, false}), 0u); // without rules no line at all
 }
 
+// The result information stays under its table while it fits on the sheet;
+// the first time it does not, the next sheet holds only its header and the list.
+TEST_F(PrintTest, ResultInformationMovesOnlyWhenItNoLongerFitsUnderTheTable) {
+    AddRiders(0, 1, 1);
+    test::AddResultInfo(Klasse(0), 1, 1, 0, "Zandbaan", "20260501");
+    // A narrow table at the left: "Uitslagen:" and the item share a line.
+    comp.Print.PrintFlags =
+        static_cast<uint16_t>((comp.Print.PrintFlags | PfResultInfo | PfHeaderPages) & ~PfCentre);
+    comp.Print.PrintFlags2 &= ~Pf2AutoFontSize;
+    PrintOutcome outcome = Print(OpenPrintChoices(comp));
+    EXPECT_EQ(device.Sheets(), 1);
+    for (int riders = 2; outcome.Pages == 1 && riders < 500; ++riders) {
+        AddRider(comp, Klasse(0), "Rider " + IntText(riders), IntText(riders), {1});
+        outcome = Print(OpenPrintChoices(comp));
+    }
+    ASSERT_EQ(outcome.Pages, 2);
+    ASSERT_EQ(device.Sheets(), 2);
+    auto call = std::find_if(device.calls.begin(), device.calls.end(),
+                             [](const auto &c) { return c.What == Op::NewPage; });
+    std::vector<std::string> second;
+    for (++call; call->What == Op::Text; ++call)
+        second.push_back(call->Text);
+    EXPECT_EQ(call->What, Op::End); // no rule or shading on the second sheet
+    EXPECT_EQ(second, (std::vector<std::string>{"2/2", "MC Test", "Uitslagen: 1 = 01 mei Zandbaan"}));
+}
+
 // Columns in grid order: results joined where the first result stood, the
 // calculated columns by what the class's standings hold.
 TEST_F(PrintTest, ColumnsOfAClass) {
