@@ -378,17 +378,20 @@ TEST_F(PrintTest, ResultInformationMovesOnlyWhenItNoLongerFitsUnderTheTable) {
     AddRiders(0, 1, 1);
     test::AddResultInfo(Klasse(0), 1, 1, 0, "Zandbaan", "20260501");
     // A narrow table at the left: "Uitslagen:" and the item share a line.
-    comp.Print.PrintFlags =
-        static_cast<uint16_t>((comp.Print.PrintFlags | PfResultInfo | PfHeaderPages) & ~PfCentre);
+    comp.Print.PrintFlags = static_cast<uint16_t>(
+        (comp.Print.PrintFlags | PfResultInfo | PfHeaderPages | PfVerticalRules) & ~PfCentre);
     comp.Print.PrintFlags2 &= ~Pf2AutoFontSize;
     PrintOutcome outcome = Print(OpenPrintChoices(comp));
     EXPECT_EQ(device.Sheets(), 1);
+    std::size_t rules = 0;
     for (int riders = 2; outcome.Pages == 1 && riders < 500; ++riders) {
+        rules = device.Of(Op::Line).size();
         AddRider(comp, Klasse(0), "Rider " + IntText(riders), IntText(riders), {1});
         outcome = Print(OpenPrintChoices(comp));
     }
     ASSERT_EQ(outcome.Pages, 2);
     ASSERT_EQ(device.Sheets(), 2);
+    EXPECT_EQ(device.Of(Op::Line).size(), rules + 1); // the new row's rule; the column rules once
     auto call = std::find_if(device.calls.begin(), device.calls.end(),
                              [](const auto &c) { return c.What == Op::NewPage; });
     std::vector<std::string> second;
