@@ -98,7 +98,7 @@ void TMainForm::Printen1Click() {
             [&] { RunPrintDialog(comp_, ProgramPrinter(), prompts_, this); });
 }
 
-// "&Publiceren naar map..." and "&Seizoensverloop...": both work on a
+// "Pu&bliceren naar map..." and "&Seizoensverloop...": both work on a
 // calculated copy of the competition, so the grids stay as they are.
 void TMainForm::Publicerennaarmap1Click() {
     if (comp_.Classes.empty())

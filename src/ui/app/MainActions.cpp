@@ -47,7 +47,7 @@ const std::vector<Command> &Commands() {
          nullptr,
          &F::Uitvoertekstbestand1Click,
          E | R},
-        {"Publicerennaarmap1Click", "&Publiceren naar map...", {}, nullptr, &F::Publicerennaarmap1Click, E},
+        {"Publicerennaarmap1Click", "Pu&bliceren naar map...", {}, nullptr, &F::Publicerennaarmap1Click, E},
         {"Printen1Click", "&Printen...", {}, "print", &F::Printen1Click, E | C},
         {"Sluiten1Click", "&Afsluiten", {}, nullptr, &F::Sluiten1Click, 0},
         // "Be&werken"

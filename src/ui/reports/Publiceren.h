@@ -1,4 +1,4 @@
-// "Bestand > &Publiceren naar map...": the season's web site of the open
+// "Bestand > Pu&bliceren naar map...": the season's web site of the open
 // competition, with its standings calculated by the club's rules, written
 // into a folder the user chooses; the folder is offered again next time.
 #pragma once
